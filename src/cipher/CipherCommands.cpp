@@ -1,0 +1,77 @@
+#include "CipherCommands.h"
+
+#include "BlockCipher.h"
+#include "texts/Texts.h"
+#include "value/Conversions.h"
+#include "value/CountedLoop.h"
+#include "value/Operations.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace rsa {
+
+namespace {
+
+constexpr TextBox groupBoxes[] = {TextBox::txt1, TextBox::txt2, TextBox::txt3, TextBox::txt4};
+
+void append(WindowOperations& window, TextBox box, const std::string& text) {
+    window.writeText(box, window.readText(box) + text);
+}
+
+// Cuts each group into its high block (the digits before the last two) and
+// its low block (the last two digits); the low block is stored first.
+void splitGroups(WindowVariables& vars, WindowOperations& window) {
+    const Variant hundred = Variant::integer(100);
+    for (std::size_t group = 0; group < 4; ++group) {
+        Variant x = Val(window.readText(groupBoxes[group]));
+        Variant& high = vars.m[2 * group];
+        Variant& low = vars.m[2 * group + 1];
+        low = Mod(x, hundred);
+        x = x - low;
+        high = x / hundred;
+    }
+}
+
+// A block of the modulus or more would come back from the decryption as its
+// remainder, not as itself.
+bool everyBlockBelow(const BlockRow& blocks, std::int32_t modulus) {
+    return std::all_of(blocks.begin(), blocks.end(), [modulus](const Variant& block) {
+        return std::llabs(block.toLongRounded()) < modulus;
+    });
+}
+
+} // namespace
+
+void cmdenc_Click(WindowVariables& vars, WindowOperations& window) {
+    if (vars.eAccepted.isEmpty()) {
+        window.showMessage(texts::computeKeyFirst);
+        return;
+    }
+    vars.nEnc = vars.p * vars.q;
+    splitGroups(vars, window);
+    if (!everyBlockBelow(vars.m, vars.nEnc.toLongRounded())) {
+        window.showMessage(texts::blockNotBelowModulus);
+        return;
+    }
+    for (std::size_t k = 0; k < 8; ++k) {
+        vars.c[k] = repeatedPower(vars.m[k], vars.eAccepted, vars.nEnc);
+    }
+    vars.encAcc = vars.c[7];
+    vars.encCounter = unitLoopCounterAfter(vars.eAccepted);
+    append(window, TextBox::txtdecmsj, blockListText(vars.c));
+}
+
+void cmddec_Click(WindowVariables& vars, WindowOperations& window) {
+    if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
+        window.showMessage(texts::encryptFirst);
+        return;
+    }
+    vars.nDec = vars.p * vars.q;
+    for (std::size_t k = 0; k < 8; ++k) {
+        vars.r[k] = repeatedPower(vars.c[k], vars.d, vars.nDec);
+    }
+    append(window, TextBox::decrypttxt, blockListText(vars.r));
+}
+
+} // namespace rsa

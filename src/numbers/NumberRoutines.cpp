@@ -1,0 +1,136 @@
+#include "NumberRoutines.h"
+
+#include "value/Conversions.h"
+#include "value/RuntimeError.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace rsa {
+
+namespace {
+
+std::uint64_t powerModulo(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
+    std::uint64_t result = 1 % modulus;
+    base %= modulus;
+    while (exponent > 0) {
+        if (exponent & 1) {
+            result = result * base % modulus;
+        }
+        base = base * base % modulus;
+        exponent >>= 1;
+    }
+    return result;
+}
+
+// One round of Miller-Rabin: false when the base proves n composite.
+bool passesRound(std::uint64_t n, std::uint64_t base) {
+    std::uint64_t odd = n - 1;
+    int twos = 0;
+    while ((odd & 1) == 0) {
+        odd >>= 1;
+        ++twos;
+    }
+    std::uint64_t x = powerModulo(base, odd, n);
+    if (x == 1 || x == n - 1) {
+        return true;
+    }
+    for (int i = 1; i < twos; ++i) {
+        x = x * x % n;
+        if (x == n - 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool isPrimeNumber(std::uint32_t n) {
+    if (n < 2) {
+        return false;
+    }
+    // The bases 2, 7 and 61 decide every n below 4,759,123,141.
+    for (std::uint32_t base : {2u, 7u, 61u}) {
+        if (n == base) {
+            return true;
+        }
+        if (n % base == 0) {
+            return false;
+        }
+    }
+    for (std::uint64_t base : {2u, 7u, 61u}) {
+        if (!passesRound(n, base)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::uint64_t greatestCommonDivisor(std::uint64_t a, std::uint64_t b) {
+    while (b != 0) {
+        const std::uint64_t rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
+std::vector<std::int32_t> divisorsOf(std::int32_t n) {
+    std::vector<std::int32_t> small;
+    std::vector<std::int32_t> large;
+    for (std::int64_t i = 1; i * i <= n; ++i) {
+        if (n % i == 0) {
+            small.push_back(static_cast<std::int32_t>(i));
+            if (i * i != n) {
+                large.push_back(static_cast<std::int32_t>(n / i));
+            }
+        }
+    }
+    small.insert(small.end(), large.rbegin(), large.rend());
+    return small;
+}
+
+Variant prime(const Variant& X) {
+    const double value = X.toNumber();
+    const std::int32_t whole = roundToLong(value);
+    return Variant::boolean(value == whole && whole >= 2 &&
+                            isPrimeNumber(static_cast<std::uint32_t>(whole)));
+}
+
+Variant privatebul(const Variant& r, const Variant& e) {
+    const std::int32_t modulus = r.toLongRounded();
+    if (modulus == 0) {
+        throw RuntimeError::divisionByZero();
+    }
+    const double exponent = e.toNumber();
+    const std::int64_t n = std::llabs(modulus);
+    // (d * e) Mod r keeps the sign of d * e, so only a positive whole e can
+    // leave the remainder 1.
+    if (n == 1 || exponent <= 0 || exponent != std::floor(exponent)) {
+        return {};
+    }
+    // Extended Euclid on (e mod n, n), keeping only the coefficient of e.
+    std::int64_t a = static_cast<std::int64_t>(std::fmod(exponent, static_cast<double>(n)));
+    std::int64_t b = n;
+    std::int64_t x = 1;
+    std::int64_t y = 0;
+    while (b != 0) {
+        const std::int64_t quotient = a / b;
+        a -= quotient * b;
+        x -= quotient * y;
+        std::swap(a, b);
+        std::swap(x, y);
+    }
+    if (a != 1) {
+        return {};
+    }
+    const std::int64_t d = ((x % n) + n) % n;
+    if (d <= 32767) {
+        return Variant::integer(static_cast<std::int16_t>(d));
+    }
+    return Variant::longInt(static_cast<std::int32_t>(d));
+}
+
+} // namespace rsa
