@@ -1,0 +1,205 @@
+// Encryption and decryption of the card number against the recording window,
+// with the keys made by the key computation.
+
+#include "cipher/BlockCipher.h"
+#include "cipher/CipherCommands.h"
+#include "keys/KeyCommands.h"
+#include "numbers/NumberRoutines.h"
+#include "support/RecordingWindow.h"
+#include "texts/Texts.h"
+#include "window/CommandRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace rsa {
+namespace {
+
+using testing::RecordingWindow;
+using Texts = std::vector<std::string>;
+
+struct Cipher : ::testing::Test {
+    WindowVariables vars;
+    RecordingWindow window;
+
+    void makeKey(const std::string& p, const std::string& q, const std::string& e) {
+        window.boxes[TextBox::txtP] = p;
+        window.boxes[TextBox::txtQ] = q;
+        window.boxes[TextBox::txtpublic] = e;
+        runCommand(&cmdHesapla_Click, vars, window);
+        ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
+    }
+    void typeCard(const char* g1, const char* g2, const char* g3, const char* g4) {
+        window.boxes[TextBox::txt1] = g1;
+        window.boxes[TextBox::txt2] = g2;
+        window.boxes[TextBox::txt3] = g3;
+        window.boxes[TextBox::txt4] = g4;
+    }
+    void encrypt() { runCommand(&cmdenc_Click, vars, window); }
+    void decrypt() { runCommand(&cmddec_Click, vars, window); }
+    std::string& shown(TextBox box) { return window.boxes[box]; }
+};
+
+TEST_F(Cipher, EncryptsAndDecryptsTheWorkedExample) {
+    makeKey("61", "53", "17");
+    typeCard("1234", "5678", "9012", "3456");
+    encrypt();
+    EXPECT_EQ(shown(TextBox::txtdecmsj), " 1730 180 1794 3165 1668 1730 180 1794");
+    EXPECT_EQ(vars.nEnc, Variant::doubleValue(3233));
+    EXPECT_EQ(vars.m[0], Variant::doubleValue(12));
+    EXPECT_EQ(vars.m[1], Variant::longInt(34));
+    EXPECT_EQ(vars.c[0], Variant::longInt(1730));
+    EXPECT_EQ(vars.encAcc, vars.c[7]);
+    EXPECT_EQ(vars.encCounter, Variant::integer(18));
+
+    shown(TextBox::txtdecmsj) = "typed 1 2 3"; // decryption works from c1..c8, not the box
+    decrypt();
+    decrypt();
+    EXPECT_EQ(shown(TextBox::decrypttxt), " 12 34 56 78 90 12 34 56 12 34 56 78 90 12 34 56");
+    EXPECT_EQ(vars.r[7], Variant::longInt(56));
+    EXPECT_EQ(vars.nDec, Variant::doubleValue(3233));
+
+    encrypt();
+    EXPECT_EQ(shown(TextBox::txtdecmsj), "typed 1 2 3 1730 180 1794 3165 1668 1730 180 1794");
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(Cipher, SplitsEachGroupIntoAHighAndALowBlock) {
+    makeKey("61", "53", "17");
+    typeCard("0512", "0007", "1000", "0099");
+    encrypt();
+    decrypt();
+    EXPECT_EQ(shown(TextBox::decrypttxt), " 5 12 0 7 10 0 0 99");
+
+    typeCard("-1234", "", "7", "123456");
+    encrypt();
+    EXPECT_EQ(vars.m[0], Variant::doubleValue(-12));
+    EXPECT_EQ(vars.m[1], Variant::longInt(-34));
+    EXPECT_EQ(vars.m[6], Variant::doubleValue(1234));
+    EXPECT_EQ(vars.m[7], Variant::longInt(56));
+    EXPECT_EQ(vars.c[0], Variant::longInt(-1730));
+    EXPECT_EQ(vars.c[1], Variant::longInt(-180));
+    EXPECT_EQ(vars.c[2], Variant::longInt(0));
+    shown(TextBox::decrypttxt).clear();
+    decrypt();
+    EXPECT_EQ(shown(TextBox::decrypttxt), "-12-34 0 0 0 7 1234 56");
+}
+
+TEST_F(Cipher, RefusesWhatCouldNotComeBack) {
+    typeCard("1234", "5678", "9012", "3456");
+    encrypt();
+    decrypt();
+    EXPECT_EQ(window.messageTexts(), (Texts{texts::computeKeyFirst, texts::encryptFirst}));
+    EXPECT_TRUE(vars.nEnc.isEmpty() && vars.c[0].isEmpty() && vars.nDec.isEmpty());
+
+    window.messages.clear();
+    makeKey("5", "7", "5");
+    typeCard("1278", "0000", "0000", "0000"); // 78 is above 35
+    encrypt();
+    vars.p = Variant(); // p * q of 0 holds no block at all
+    typeCard("0", "0", "0", "0");
+    encrypt();
+    EXPECT_EQ(window.messageTexts(),
+              (Texts{texts::blockNotBelowModulus, texts::blockNotBelowModulus}));
+    EXPECT_TRUE(vars.c[0].isEmpty());
+    EXPECT_EQ(shown(TextBox::txtdecmsj), "");
+}
+
+TEST_F(Cipher, FailuresLeaveTheOutputBoxAlone) {
+    makeKey("61", "53", "17");
+    typeCard("1234", "99999999999", "9012", "3456");
+    encrypt();
+    EXPECT_EQ(window.messageTexts(), Texts{runtimeErrorMessage(6, "Overflow")});
+    EXPECT_EQ(vars.m[0], Variant::doubleValue(12)) << "blocks split before the failure stay";
+    EXPECT_TRUE(vars.c[0].isEmpty());
+    EXPECT_EQ(shown(TextBox::txtdecmsj), "");
+
+    typeCard("1234", "5678", "9012", "3456");
+    encrypt();
+    vars.p = Variant::doubleValue(0); // a stale key with a modulus of 0
+    decrypt();
+    EXPECT_EQ(window.messageTexts().back(), runtimeErrorMessage(11, "Division by zero"));
+    EXPECT_EQ(shown(TextBox::decrypttxt), "");
+}
+
+// Left-to-right binary powering, independent of the program's right-to-left
+// one; for a non-negative base and a modulus below 2^31.
+std::int64_t independentPower(std::int64_t base, std::uint64_t exponent, std::int64_t modulus) {
+    std::int64_t result = 1;
+    for (int bit = 63; bit >= 0; --bit) {
+        result = result * result % modulus;
+        if ((exponent >> bit) & 1) {
+            result = result * base % modulus;
+        }
+    }
+    return result;
+}
+
+TEST_F(Cipher, EveryBlockComesBackWithAnyKeyInTheLongRange) {
+    std::mt19937 random(12345);
+    auto randomPrime = [&](std::uint32_t low, std::uint32_t high) {
+        for (;;) {
+            const std::uint32_t n = std::uniform_int_distribution<std::uint32_t>(low, high)(random);
+            if (isPrimeNumber(n)) {
+                return n;
+            }
+        }
+    };
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs = {
+        {46327, 46337}, {61, 53}, {2, 67}};
+    for (int i = 0; i < 150; ++i) {
+        const std::uint32_t p = randomPrime(2, 46000);
+        pairs.push_back({p, randomPrime(100 / p + 1, 2147483647u / p)});
+    }
+    for (auto [p, q] : pairs) {
+        if (p == q) {
+            continue;
+        }
+        const std::uint64_t phi = std::uint64_t(p - 1) * (q - 1);
+        std::uint64_t e = std::uniform_int_distribution<std::uint64_t>(2, 2147483647)(random);
+        while (greatestCommonDivisor(e, phi) != 1) {
+            ++e;
+        }
+        SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
+        makeKey(std::to_string(p), std::to_string(q), std::to_string(e));
+        const std::int64_t n = std::int64_t(p) * q;
+        const int maxGroup = n >= 100 * 100 ? 9999 : n > 99 ? 99 : 9;
+        std::string groups[4];
+        for (std::string& group : groups) {
+            group = std::to_string(std::uniform_int_distribution<int>(0, maxGroup)(random));
+        }
+        typeCard(groups[0].c_str(), groups[1].c_str(), groups[2].c_str(), groups[3].c_str());
+        encrypt();
+        decrypt();
+        ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
+        for (std::size_t k = 0; k < 8; ++k) {
+            const std::int64_t block = vars.m[k].toLongRounded();
+            ASSERT_EQ(vars.c[k],
+                      Variant::longInt(static_cast<std::int32_t>(independentPower(block, e, n))));
+            ASSERT_EQ(vars.r[k], Variant::longInt(static_cast<std::int32_t>(block)));
+        }
+    }
+}
+
+TEST(RepeatedPower, MatchesMultiplyingOneStepAtATime) {
+    for (std::int32_t block : {-40, -7, -1, 0, 1, 2, 12, 99, 1234}) {
+        for (std::int32_t modulus : {-35, 1, 2, 35, 3233}) {
+            std::int64_t accumulator = 1;
+            for (std::int16_t passes = 1; passes <= 40; ++passes) {
+                accumulator = accumulator * block % modulus;
+                ASSERT_EQ(repeatedPower(Variant::longInt(block), Variant::integer(passes),
+                                        Variant::longInt(modulus)),
+                          Variant::longInt(static_cast<std::int32_t>(accumulator)))
+                    << block << "^" << passes << " mod " << modulus;
+            }
+        }
+    }
+    EXPECT_EQ(repeatedPower(Variant::doubleValue(0.005), Variant::integer(3), Variant::integer(35)),
+              Variant::longInt(0));
+    EXPECT_EQ(repeatedPower(Variant::longInt(5), Variant(), Variant::integer(0)),
+              Variant::integer(1));
+}
+
+} // namespace
+} // namespace rsa

@@ -1,0 +1,188 @@
+// The key set-up commands against the recording window: what they store,
+// what they write and which messages they show, in which order.
+
+#include "keys/KeyCommands.h"
+#include "numbers/NumberRoutines.h"
+#include "support/RecordingWindow.h"
+#include "texts/Texts.h"
+#include "value/Conversions.h"
+#include "window/CommandRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace rsa {
+namespace {
+
+using testing::RecordingWindow;
+using Texts = std::vector<std::string>;
+
+struct KeyCommands : ::testing::Test {
+    WindowVariables vars;
+    RecordingWindow window;
+
+    void computeKeys(const std::string& p, const std::string& q, const std::string& e) {
+        window.boxes[TextBox::txtP] = p;
+        window.boxes[TextBox::txtQ] = q;
+        window.boxes[TextBox::txtpublic] = e;
+        runCommand(&cmdHesapla_Click, vars, window);
+    }
+};
+
+TEST_F(KeyCommands, ComputesThePrivateExponent) {
+    const struct {
+        const char *p, *q, *e, *shown;
+        Variant d;
+    } rows[] = {
+        {"7", "11", "7", " 43", Variant::integer(43)},
+        {"3", "11", "3", " 7", Variant::integer(7)},
+        {"97", "89", "7", " 1207", Variant::integer(1207)},
+        {"97", "89", "5", " 5069", Variant::integer(5069)},
+        {"7", "11", "61", " 1", Variant::integer(1)},
+        {" 7", " 11", " 7", " 43", Variant::integer(43)},
+        {"46327", "46337", "65537", " 1213121537", Variant::longInt(1213121537)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.p) + " " + row.q + " " + row.e);
+        computeKeys(row.p, row.q, row.e);
+        EXPECT_TRUE(window.messages.empty());
+        EXPECT_EQ(window.boxes[TextBox::txtPrivate], row.shown);
+        EXPECT_EQ(vars.d, row.d);
+        EXPECT_EQ(vars.p, Val(row.p));
+        EXPECT_EQ(vars.phi,
+                  Variant::doubleValue((Val(row.p).asDouble() - 1) * (Val(row.q).asDouble() - 1)));
+        EXPECT_EQ(vars.eAccepted, Val(row.e));
+    }
+}
+
+TEST_F(KeyCommands, RejectsWhatIsNotAPairOfDifferentPrimes) {
+    computeKeys("8", "9", "7");
+    EXPECT_EQ(window.messageTexts(), (Texts{texts::pNotPrime, texts::qNotPrime}));
+    EXPECT_EQ(vars.p, Variant::doubleValue(8));
+    EXPECT_EQ(vars.q, Variant::doubleValue(9));
+    EXPECT_TRUE(vars.phi.isEmpty());
+
+    window.messages.clear();
+    computeKeys("7", "1", "7");
+    EXPECT_EQ(window.messageTexts(), Texts{texts::qNotPrime});
+
+    window.messages.clear();
+    computeKeys("7", "7", "5");
+    EXPECT_EQ(window.messageTexts(), Texts{texts::primesMustDiffer});
+    EXPECT_TRUE(vars.phi.isEmpty() && vars.e.isEmpty() && vars.eAccepted.isEmpty());
+    EXPECT_EQ(window.writes, 0);
+}
+
+TEST_F(KeyCommands, RejectsAnExponentWithoutAPrivateCounterpartAndKeepsTheOldKey) {
+    computeKeys("7", "11", "7");
+    for (const char* exponent : {"", "abc", "0", "1", "-7", "7.5", "9", "6", "60", "120"}) {
+        SCOPED_TRACE(exponent);
+        window.messages.clear();
+        computeKeys("7", "11", exponent);
+        EXPECT_EQ(window.messageTexts(), Texts{texts::badExponent});
+        EXPECT_EQ(vars.e, Val(exponent));
+        EXPECT_EQ(vars.eAccepted, Variant::doubleValue(7));
+        EXPECT_EQ(vars.d, Variant::integer(43));
+        EXPECT_EQ(window.boxes[TextBox::txtPrivate], " 43");
+    }
+}
+
+TEST_F(KeyCommands, NumbersBeyondTheLongRangeOverflow) {
+    const std::string overflow = runtimeErrorMessage(6, "Overflow");
+    computeKeys("2147483648", "7", "7");
+    computeKeys("2147483647", "2147483629", "7"); // phi beyond the Long range
+    computeKeys("7", "11", "1e10");
+    EXPECT_EQ(window.messageTexts(), (Texts{overflow, overflow, overflow}));
+    EXPECT_TRUE(vars.eAccepted.isEmpty());
+    EXPECT_EQ(vars.e, Variant::doubleValue(1e10));
+}
+
+TEST_F(KeyCommands, ListsThePrimesUpTo100AndReplacesTheBox) {
+    window.boxes[TextBox::txtprime] = "typed";
+    cmdPrime_Click(vars, window);
+    cmdPrime_Click(vars, window);
+    EXPECT_EQ(window.boxes[TextBox::txtprime],
+              "2,3,5,7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, "
+              "53, 59, 61, 67, 71, 73, 79, 83, 89, 97");
+}
+
+TEST_F(KeyCommands, RandomPairsAreDifferentPrimesWithATwoDigitProduct) {
+    window.boxes[TextBox::txtpublic] = "kept";
+    std::set<std::pair<float, float>> pairs;
+    WindowVariables secondRun;
+    RecordingWindow secondWindow;
+    for (int click = 0; click < 2000; ++click) {
+        Command1_Click(vars, window);
+        ASSERT_EQ(vars.p.type(), VariantType::Single);
+        ASSERT_EQ(vars.q.type(), VariantType::Single);
+        const float p = vars.p.asSingle();
+        const float q = vars.q.asSingle();
+        ASSERT_LT(p, q);
+        ASSERT_GE(p * q, 100.0f);
+        ASSERT_TRUE(prime(vars.p).asBoolean() && prime(vars.q).asBoolean());
+        ASSERT_EQ(window.boxes[TextBox::txtP], Str(vars.p));
+        ASSERT_EQ(window.boxes[TextBox::txtQ], Str(vars.q));
+        pairs.insert({p, q});
+        Command1_Click(secondRun, secondWindow);
+        ASSERT_EQ(secondRun.p, vars.p) << "every run draws the same series";
+        ASSERT_EQ(secondRun.q, vars.q);
+    }
+    // 25 primes give 300 pairs; all but (2,3), (2,5)...(7,13) have products of 100 or more.
+    EXPECT_GT(pairs.size(), 250u);
+    EXPECT_EQ(window.boxes[TextBox::txtpublic], "kept");
+}
+
+// The divisors the one-by-one search would find: i from 1 while i <= m, where
+// m Mod i rounds m to a whole number.
+std::string searchedDivisors(double m) {
+    const double whole = std::nearbyint(m);
+    std::string list;
+    double i = 1;
+    do {
+        if (std::fmod(whole, i) == 0) {
+            list += Str(Variant::doubleValue(i));
+        }
+        ++i;
+    } while (i <= m);
+    return list;
+}
+
+TEST_F(KeyCommands, ListsEveryDivisorOfPMinusOneTimesQMinusOne) {
+    window.boxes[TextBox::txtcarpan] = "typed";
+    window.boxes[TextBox::txtP] = "7";
+    window.boxes[TextBox::txtQ] = "11";
+    Command2_Click(vars, window);
+    Command2_Click(vars, window);
+    EXPECT_EQ(window.boxes[TextBox::txtcarpan],
+              "typed 1 2 3 4 5 6 10 12 15 20 30 60 1 2 3 4 5 6 10 12 15 20 30 60");
+    EXPECT_EQ(vars.p, Variant::doubleValue(7));
+
+    for (double p = -3; p <= 40; p += 0.5) {
+        for (double q : {0.0, 1.0, 2.0, 3.0, 3.5, 7.0, 12.25, 73.0}) {
+            SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q));
+            window.boxes[TextBox::txtcarpan].clear();
+            window.boxes[TextBox::txtP] = Str(Variant::doubleValue(p));
+            window.boxes[TextBox::txtQ] = Str(Variant::doubleValue(q));
+            Command2_Click(vars, window);
+            ASSERT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors((p - 1) * (q - 1)));
+        }
+    }
+
+    window.boxes[TextBox::txtP] = "71";
+    window.boxes[TextBox::txtQ] = "73";
+    window.boxes[TextBox::txtcarpan].clear();
+    Command2_Click(vars, window);
+    EXPECT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors(70 * 72));
+
+    window.boxes[TextBox::txtP] = "50000";
+    window.boxes[TextBox::txtQ] = "50000";
+    runCommand(&Command2_Click, vars, window);
+    EXPECT_EQ(window.messageTexts(), Texts{runtimeErrorMessage(6, "Overflow")});
+    EXPECT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors(70 * 72));
+    EXPECT_EQ(vars.p, Variant::doubleValue(50000));
+}
+
+} // namespace
+} // namespace rsa
