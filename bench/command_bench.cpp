@@ -1,0 +1,132 @@
+// How long each command's logic takes, against the recording window: no
+// widgets, no painting, no dialogs.
+
+#include "cipher/CipherCommands.h"
+#include "keys/KeyCommands.h"
+#include "support/RecordingWindow.h"
+#include "window/MenuCommands.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace rsa {
+namespace {
+
+using testing::RecordingWindow;
+
+struct Setup {
+    WindowVariables vars;
+    RecordingWindow window;
+
+    Setup(const char* p, const char* q, const char* e = "") {
+        window.boxes[TextBox::txtP] = p;
+        window.boxes[TextBox::txtQ] = q;
+        window.boxes[TextBox::txtpublic] = e;
+    }
+};
+
+void primeListing(benchmark::State& state) {
+    Setup setup("", "");
+    for (auto _ : state) {
+        cmdPrime_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK(primeListing);
+
+void randomPair(benchmark::State& state) {
+    Setup setup("", "");
+    for (auto _ : state) {
+        Command1_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK(randomPair);
+
+void factors(benchmark::State& state, const char* p, const char* q) {
+    Setup setup(p, q);
+    for (auto _ : state) {
+        setup.window.boxes[TextBox::txtcarpan].clear();
+        Command2_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK_CAPTURE(factors, m_60, "7", "11");
+BENCHMARK_CAPTURE(factors, m_2147483646, "2", "2147483647")->Unit(benchmark::kMicrosecond);
+
+void keyComputation(benchmark::State& state, const char* p, const char* q, const char* e) {
+    Setup setup(p, q, e);
+    for (auto _ : state) {
+        cmdHesapla_Click(setup.vars, setup.window);
+    }
+    if (!setup.window.messages.empty()) {
+        state.SkipWithError("the key was not accepted");
+    }
+}
+BENCHMARK_CAPTURE(keyComputation, phi_60, "7", "11", "7");
+BENCHMARK_CAPTURE(keyComputation, phi_2146561536, "46327", "46337", "2147483647");
+BENCHMARK_CAPTURE(keyComputation, phi_2147483646, "2", "2147483647", "2147483629");
+
+// A card number with n = 46327 * 46337, just below 2^31, and an exponent
+// just below 2^31.
+Setup cipherSetup() {
+    Setup setup("46327", "46337", "2147483647");
+    cmdHesapla_Click(setup.vars, setup.window);
+    setup.window.boxes[TextBox::txt1] = "1234";
+    setup.window.boxes[TextBox::txt2] = "5678";
+    setup.window.boxes[TextBox::txt3] = "9012";
+    setup.window.boxes[TextBox::txt4] = "3456";
+    return setup;
+}
+
+void encryption(benchmark::State& state) {
+    Setup setup = cipherSetup();
+    for (auto _ : state) {
+        setup.window.boxes[TextBox::txtdecmsj].clear();
+        cmdenc_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK(encryption);
+
+void decryption(benchmark::State& state) {
+    Setup setup = cipherSetup();
+    cmdenc_Click(setup.vars, setup.window);
+    for (auto _ : state) {
+        setup.window.boxes[TextBox::decrypttxt].clear();
+        cmddec_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK(decryption);
+
+void save(benchmark::State& state) {
+    Setup setup = cipherSetup();
+    cmdenc_Click(setup.vars, setup.window);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "rsa-demo-bench.ENC").string();
+    for (auto _ : state) {
+        setup.window.fileAnswers.push_back(path);
+        mnuItemSave_Click(setup.vars, setup.window);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(save)->Unit(benchmark::kMicrosecond);
+
+void about(benchmark::State& state) {
+    Setup setup("", "");
+    for (auto _ : state) {
+        mnuRsaItem_Click(setup.vars, setup.window);
+        setup.window.openedPages.clear();
+    }
+}
+BENCHMARK(about);
+
+void exitCommand(benchmark::State& state) {
+    Setup setup("", "");
+    for (auto _ : state) {
+        mnuExitItem_Click(setup.vars, setup.window);
+    }
+}
+BENCHMARK(exitCommand);
+
+} // namespace
+} // namespace rsa
+
+BENCHMARK_MAIN();
