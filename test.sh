@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors and runs all tests; then builds
+# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests
+# once more. "./test.sh --fast" skips the sanitizer pass.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+
+fast=0
+case ${1:-} in
+--fast) fast=1 ;;
+"") ;;
+*)
+    echo "usage: $0 [--fast]" >&2
+    exit 2
+    ;;
+esac
+
+ensure_packages
+build_targets=()
+build_tree build -DRSA_WERROR=ON
+ctest --test-dir build --output-on-failure -j2
+
+if [[ $fast -eq 1 ]]; then
+    exit 0
+fi
+
+# The test programs already run while building (test discovery), so the
+# sanitizer options hold for the build as well.
+export ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+build_tree build-sanitize -DRSA_SANITIZE=ON -DRSA_BUILD_BENCH=OFF
+ctest --test-dir build-sanitize --output-on-failure -j2

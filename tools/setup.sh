@@ -1,0 +1,63 @@
+# Shared by run.sh and test.sh (sourced, not run): installs the Debian
+# packages the build needs when any is missing, and configures and builds a
+# build tree quietly, keeping the full logs in the tree.
+
+# Targets build_tree builds; empty for all of them.
+build_targets=()
+
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+    clang xvfb xauth fonts-dejavu-core)
+
+ensure_packages() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [[ ${#missing[@]} -eq 0 ]]; then
+        return 0
+    fi
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        if ! command -v sudo >/dev/null; then
+            echo "missing packages: ${missing[*]}; install them as root" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "installing ${missing[*]}"
+    local log
+    log=$(mktemp)
+    if ! { "${sudo[@]}" apt-get update &&
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+}
+
+# The end of a failed step's log; compiler errors can run to thousands of lines.
+show_log() {
+    tail -n 300 "$1" >&2
+    echo "(full log: $1)" >&2
+}
+
+# build_tree DIR [CMAKE OPTIONS...]: configures DIR and builds every target.
+build_tree() {
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    echo "building in $dir"
+    if ! cmake -S . -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" \
+        >"$dir/configure.log" 2>&1; then
+        show_log "$dir/configure.log"
+        return 1
+    fi
+    if ! cmake --build "$dir" -j2 "${build_targets[@]}" >"$dir/build.log" 2>&1; then
+        show_log "$dir/build.log"
+        return 1
+    fi
+}
