@@ -43,6 +43,8 @@ struct ControlSpec {
     BoxStyle style;
 };
 
+// The 26 controls placed on the window; with the five menu entries they are
+// the window's 31 controls.
 inline constexpr int controlCount = 26;
 extern const ControlSpec controlTable[controlCount];
 

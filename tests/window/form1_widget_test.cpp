@@ -79,7 +79,7 @@ void setBox(QWidget& window, const char* name, const QString& text) {
 TEST(Form1Window, OpensAtTheClientSizeWithItsTitleAndPlainMenuEntries) {
     Form1 window;
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.centralWidget()->size(), QSize(810, 588));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Form1"));
     // The message frame reaches past the client area and is cut off by 7 pixels.
