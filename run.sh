@@ -8,8 +8,4 @@ source tools/setup.sh
 ensure_packages
 build_targets=(--target rsa-demo)
 build_tree build
-program=build/rsa-demo
-if [[ ! -x $program ]]; then
-    program=build/src/rsa-demo
-fi
-exec "$program" "$@"
+exec build/rsa-demo "$@"
