@@ -29,6 +29,20 @@ inline constexpr const char* computeKeyTooltip = "anahtar çiftlerini hesaplar";
 inline constexpr const char* encryptButton = "şifrele";
 inline constexpr const char* decryptButton = "şifreyi kır";
 
+// What a screen reader announces for each text box.
+inline constexpr const char* pBoxName = "p";
+inline constexpr const char* qBoxName = "q";
+inline constexpr const char* primeListBoxName = "asal sayılar";
+inline constexpr const char* factorsBoxName = "(p-1)*(q-1) in çarpanları";
+inline constexpr const char* publicKeyBoxName = "public key";
+inline constexpr const char* privateKeyBoxName = "private key";
+inline constexpr const char* cardGroup1Name = "kart numarası, 1. grup";
+inline constexpr const char* cardGroup2Name = "kart numarası, 2. grup";
+inline constexpr const char* cardGroup3Name = "kart numarası, 3. grup";
+inline constexpr const char* cardGroup4Name = "kart numarası, 4. grup";
+inline constexpr const char* cipherTextBoxName = "şifrelenmiş metin";
+inline constexpr const char* decryptedBoxName = "Şifresi Kırılmış Metin";
+
 // Menu entries; "&" marks the access key.
 inline constexpr const char* fileMenu = "&file";
 inline constexpr const char* saveItem = "&Save";

@@ -57,6 +57,21 @@ const MenuSpec menuTree[menuEntryCount] = {
     {"mnuRsaItem", "mnuHelp", texts::aboutItem},
 };
 
+const AccessibleName accessibleNames[textBoxCount] = {
+    {"txtP", texts::pBoxName},
+    {"txtQ", texts::qBoxName},
+    {"txtprime", texts::primeListBoxName},
+    {"txtcarpan", texts::factorsBoxName},
+    {"txtpublic", texts::publicKeyBoxName},
+    {"txtPrivate", texts::privateKeyBoxName},
+    {"txt1", texts::cardGroup1Name},
+    {"txt2", texts::cardGroup2Name},
+    {"txt3", texts::cardGroup3Name},
+    {"txt4", texts::cardGroup4Name},
+    {"txtdecmsj", texts::cipherTextBoxName},
+    {"decrypttxt", texts::decryptedBoxName},
+};
+
 const ControlSpec* findControl(std::string_view name) {
     for (const ControlSpec& control : controlTable) {
         if (control.name == name) {

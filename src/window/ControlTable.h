@@ -57,6 +57,16 @@ struct MenuSpec {
 inline constexpr int menuEntryCount = 5;
 extern const MenuSpec menuTree[menuEntryCount];
 
+// Text boxes have no caption of their own; these are the names a screen
+// reader announces for them.
+struct AccessibleName {
+    std::string_view control;
+    const char* name;
+};
+
+inline constexpr int textBoxCount = 12;
+extern const AccessibleName accessibleNames[textBoxCount];
+
 // The entry of the control named name, or nullptr.
 const ControlSpec* findControl(std::string_view name);
 

@@ -141,6 +141,9 @@ void Form1::createControls() {
             m_boxes[static_cast<std::size_t>(*box)] = widget;
         }
     }
+    for (const AccessibleName& entry : accessibleNames) {
+        boxWidget(*textBoxByName(entry.control))->setAccessibleName(QString::fromUtf8(entry.name));
+    }
 }
 
 void Form1::createActions() {
@@ -231,6 +234,8 @@ void Form1::writeText(TextBox box, const std::string& text) {
 void Form1::showMessage(const std::string& text, const std::optional<std::string>& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.value_or(texts::applicationTitle)),
                     QString::fromUtf8(text), QMessageBox::Ok, this);
+    // A reason taken from the system is shown as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

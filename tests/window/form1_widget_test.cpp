@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +94,19 @@ TEST(Form1Window, OpensAtTheClientSizeWithItsTitleAndPlainMenuEntries) {
         }
     }
     EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("txtP"));
+}
+
+TEST(Form1Window, EveryTextBoxHasItsOwnAccessibleName) {
+    Form1 window;
+    QSet<QString> names;
+    for (TextBox box : allTextBoxes) {
+        const auto* widget = window.findChild<QWidget*>(textBoxName(box));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << textBoxName(box);
+        names.insert(widget->accessibleName());
+    }
+    EXPECT_EQ(names.size(), static_cast<qsizetype>(std::size(allTextBoxes)));
+    EXPECT_EQ(window.findChild<QWidget*>("txtpublic")->accessibleName(), "public key");
 }
 
 TEST(Form1Window, ShowsMessagesWithoutIconWithOnlyOkAndTheRightCaption) {
