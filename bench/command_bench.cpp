@@ -128,5 +128,3 @@ BENCHMARK(exitCommand);
 
 } // namespace
 } // namespace rsa
-
-BENCHMARK_MAIN();
