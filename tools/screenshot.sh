@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# screenshot.sh [OUTPUT]: draws the window after a worked example under Xvfb
+# and saves it (docs/window.png by default) for the README.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+output=$(realpath -m "${1:-docs/window.png}")
+build=${RSA_BUILD_DIR:-build}
+cmake -S . -B "$build" -G "Unix Makefiles" >/dev/null
+cmake --build "$build" -j2 --target rsa-demo-screenshot >/dev/null
+xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
+    "$build"/tools/screenshot/rsa-demo-screenshot "$output"
+echo "wrote $output"
