@@ -29,6 +29,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     [[ $depends == *"$package"* ]] || { echo "package does not depend on $package: $depends" >&2; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q './usr/share/applications/rsa-demo.desktop' ||
+contents=$(dpkg-deb -c "$deb")
+[[ $contents == *./usr/share/applications/rsa-demo.desktop* ]] ||
     { echo "package lacks the desktop entry" >&2; exit 1; }
 echo "installed files, desktop entry and package dependencies are in order"

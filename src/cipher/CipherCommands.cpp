@@ -15,10 +15,6 @@ namespace {
 
 constexpr TextBox groupBoxes[] = {TextBox::txt1, TextBox::txt2, TextBox::txt3, TextBox::txt4};
 
-void append(WindowOperations& window, TextBox box, const std::string& text) {
-    window.writeText(box, window.readText(box) + text);
-}
-
 // Cuts each group into its high block (the digits before the last two) and
 // its low block (the last two digits); the low block is stored first.
 void splitGroups(WindowVariables& vars, WindowOperations& window) {
@@ -59,7 +55,7 @@ void cmdenc_Click(WindowVariables& vars, WindowOperations& window) {
     }
     vars.encAcc = vars.c[7];
     vars.encCounter = unitLoopCounterAfter(vars.eAccepted);
-    append(window, TextBox::txtdecmsj, blockListText(vars.c));
+    appendText(window, TextBox::txtdecmsj, blockListText(vars.c));
 }
 
 void cmddec_Click(WindowVariables& vars, WindowOperations& window) {
@@ -71,7 +67,7 @@ void cmddec_Click(WindowVariables& vars, WindowOperations& window) {
     for (std::size_t k = 0; k < 8; ++k) {
         vars.r[k] = repeatedPower(vars.c[k], vars.d, vars.nDec);
     }
-    append(window, TextBox::decrypttxt, blockListText(vars.r));
+    appendText(window, TextBox::decrypttxt, blockListText(vars.r));
 }
 
 } // namespace rsa

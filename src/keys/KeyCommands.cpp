@@ -18,10 +18,6 @@ Variant readNumber(WindowOperations& window, TextBox box) {
     return Val(window.readText(box));
 }
 
-void append(WindowOperations& window, TextBox box, const std::string& text) {
-    window.writeText(box, window.readText(box) + text);
-}
-
 // A whole number from 1 to 100, held as a Single, from the next random value.
 Variant drawCandidate(RandomSequence& random) {
     return Int(random.Rnd() * Variant::single(100) + Variant::single(1));
@@ -81,7 +77,7 @@ void Command2_Click(WindowVariables& vars, WindowOperations& window) {
             }
         }
     }
-    append(window, TextBox::txtcarpan, list);
+    appendText(window, TextBox::txtcarpan, list);
 }
 
 void cmdHesapla_Click(WindowVariables& vars, WindowOperations& window) {

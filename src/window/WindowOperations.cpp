@@ -41,4 +41,8 @@ std::optional<TextBox> textBoxByName(std::string_view name) {
     return std::nullopt;
 }
 
+void appendText(WindowOperations& window, TextBox box, const std::string& text) {
+    window.writeText(box, window.readText(box) + text);
+}
+
 } // namespace rsa

@@ -61,4 +61,7 @@ public:
     virtual void endProgram() = 0;
 };
 
+// Appends text behind what the box holds: a read followed by a write.
+void appendText(WindowOperations& window, TextBox box, const std::string& text);
+
 } // namespace rsa
