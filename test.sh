@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs all tests; then builds
 # again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests
-# once more. "./test.sh --fast" skips the sanitizer pass.
+# once more. "./test.sh --fast" skips the sanitizer pass; "./test.sh --fuzz
+# [SECONDS]" runs each fuzzer for SECONDS (60 by default) instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -9,9 +10,13 @@ source tools/setup.sh
 fast=0
 case ${1:-} in
 --fast) fast=1 ;;
+--fuzz)
+    ensure_packages
+    exec bash fuzz/run-fuzzers.sh "${2:-60}"
+    ;;
 "") ;;
 *)
-    echo "usage: $0 [--fast]" >&2
+    echo "usage: $0 [--fast | --fuzz [SECONDS]]" >&2
     exit 2
     ;;
 esac

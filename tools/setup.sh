@@ -8,7 +8,7 @@ build_targets=()
 # dpkg-dev and file make the Debian package (dpkg-shlibdeps finds its
 # dependencies); desktop-file-utils checks the desktop entry.
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
+    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
 ensure_packages() {
     local missing=() package
