@@ -6,7 +6,8 @@
 build_targets=()
 
 # dpkg-dev and file make the Debian package (dpkg-shlibdeps finds its
-# dependencies); desktop-file-utils checks the desktop entry.
+# dependencies); desktop-file-utils checks the desktop entry; clang and its
+# runtimes (libclang-rt) build the fuzzers.
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
