@@ -41,13 +41,17 @@ double readRadixNumber(std::string_view digits, int base) {
 double readDecimalNumber(std::string_view text) {
     std::size_t end = 0;
     std::size_t digits = 0;
-    std::size_t leadingIntegerDigits = 0; // integer digits after leading zeros
+    // The power of ten just above the first significant digit: 3 for 123.4,
+    // -2 for 0.004. Tells a number too large for a Double from one too small.
+    long magnitude = 0;
     bool seenNonZero = false;
     auto takeDigits = [&](bool integerPart) {
         while (end < text.size() && isDigitIn(text[end], 10)) {
             seenNonZero = seenNonZero || text[end] != '0';
             if (integerPart && seenNonZero) {
-                ++leadingIntegerDigits;
+                ++magnitude;
+            } else if (!integerPart && !seenNonZero) {
+                --magnitude;
             }
             ++end;
             ++digits;
@@ -85,7 +89,7 @@ double readDecimalNumber(std::string_view text) {
     (void)stop;
     if (error == std::errc::result_out_of_range) {
         // Too large for a Double, or so small that it is zero.
-        if (seenNonZero && static_cast<long>(leadingIntegerDigits) + exponent > 0) {
+        if (seenNonZero && magnitude + exponent > 0) {
             throw RuntimeError::overflow();
         }
         return 0;

@@ -4,6 +4,7 @@
 #include "RuntimeError.h"
 
 #include <charconv>
+#include <cmath>
 #include <ostream>
 
 namespace rsa {
@@ -45,7 +46,7 @@ double numberFromText(const std::string& text) {
     }
     double value = 0;
     const auto [stop, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || stop != last) {
+    if (error != std::errc() || stop != last || !std::isfinite(value)) {
         throw RuntimeError::typeMismatch();
     }
     return value;

@@ -87,6 +87,7 @@ TEST(VariantArithmetic, ResultsWidenWhenTheyOutgrowTheirType) {
         {"two Strings are joined", add, T(" 12"), T(" 7"), T(" 12 7"), {}},
         {"a numeric String takes part as Double", mul, T("5"), I(2), D(10), {}},
         {"a String that is no number", mul, T("abc"), I(1), {}, 13},
+        {"nor is infinity", add, T("inf"), I(1), {}, 13},
         {"String plus number", add, T(" 12"), I(1), D(13), {}},
     });
 }

@@ -10,7 +10,7 @@ namespace {
 
 TEST(Val, ReadsTheLongestLeadingNumberAsADouble) {
     const struct {
-        const char* text;
+        std::string text;
         double value;
     } rows[] = {
         {"", 0},
@@ -42,6 +42,10 @@ TEST(Val, ReadsTheLongestLeadingNumberAsADouble) {
         {"12\r34", 12},
         {"٣", 0},
         {"99999999999999999999", 1e20},
+        {"0.0001e5", 10},
+        {"0.001e-400", 0},
+        // 400 zeros after the point: far too small, not too large.
+        {"0." + std::string(400, '0') + "1e5", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
