@@ -43,7 +43,7 @@ double readDecimalNumber(std::string_view text) {
     std::size_t digits = 0;
     // The power of ten just above the first significant digit: 3 for 123.4,
     // -2 for 0.004. Tells a number too large for a Double from one too small.
-    long magnitude = 0;
+    long long magnitude = 0;
     bool seenNonZero = false;
     auto takeDigits = [&](bool integerPart) {
         while (end < text.size() && isDigitIn(text[end], 10)) {
@@ -66,7 +66,8 @@ double readDecimalNumber(std::string_view text) {
         return 0;
     }
     std::size_t mantissaEnd = end;
-    long exponent = 0;
+    // Capped far beyond any text's length, so magnitude + exponent keeps its sign.
+    long long exponent = 0;
     if (end < text.size() && (text[end] == 'E' || text[end] == 'e')) {
         std::size_t at = end + 1;
         bool negative = false;
@@ -76,7 +77,7 @@ double readDecimalNumber(std::string_view text) {
         }
         if (at < text.size() && isDigitIn(text[at], 10)) {
             while (at < text.size() && isDigitIn(text[at], 10)) {
-                exponent = std::min(exponent * 10 + (text[at] - '0'), 100000L);
+                exponent = std::min(exponent * 10 + (text[at] - '0'), 1000000000000000LL);
                 ++at;
             }
             exponent = negative ? -exponent : exponent;

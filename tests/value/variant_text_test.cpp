@@ -46,16 +46,20 @@ TEST(Val, ReadsTheLongestLeadingNumberAsADouble) {
         {"0.001e-400", 0},
         // 400 zeros after the point: far too small, not too large.
         {"0." + std::string(400, '0') + "1e5", 0},
+        {"1" + std::string(200000, '0') + "e-300000", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(Val(row.text), Variant::doubleValue(row.value));
     }
-    try {
-        Val("1e400");
-        ADD_FAILURE() << "a number beyond the Double range must overflow";
-    } catch (const RuntimeError& failure) {
-        EXPECT_EQ(failure.number(), 6);
+    for (const std::string& huge :
+         {std::string("1e400"), "0." + std::string(200000, '0') + "1e300000"}) {
+        try {
+            Val(huge);
+            ADD_FAILURE() << "a number beyond the Double range must overflow";
+        } catch (const RuntimeError& failure) {
+            EXPECT_EQ(failure.number(), 6);
+        }
     }
 }
 
