@@ -189,15 +189,15 @@ TEST(CommandSoak, RandomUseKeepsEveryPromiseOfTheWindow) {
     const CommandChecker::Tally& seen = checker.tally();
     std::cout << steps << " steps: " << seen.primeListings << " prime listings, "
               << seen.randomPairs << " random pairs, " << seen.keysMade << " keys, "
-              << seen.encryptions << " encryptions, " << seen.roundTrips << " round trips, "
-              << seen.refusals << " refusals, " << seen.runtimeErrors << " run-time failures, "
-              << seen.savesWritten << "/" << seen.savesRefused << "/" << seen.savesCancelled
+              << seen.roundTrips << " round trips, " << seen.refusals << " refusals, "
+              << seen.runtimeErrors << " run-time failures, " << seen.savesWritten << "/"
+              << seen.savesRefused << "/" << seen.savesCancelled
               << " saves written/refused/cancelled\n";
     if (steps >= 20000) {
         // Otherwise the walk would have checked little of what it claims to.
-        for (long count : {seen.primeListings, seen.randomPairs, seen.keysMade, seen.encryptions,
-                           seen.roundTrips, seen.refusals, seen.runtimeErrors, seen.savesWritten,
-                           seen.savesRefused, seen.savesCancelled}) {
+        for (long count :
+             {seen.primeListings, seen.randomPairs, seen.keysMade, seen.roundTrips, seen.refusals,
+              seen.runtimeErrors, seen.savesWritten, seen.savesRefused, seen.savesCancelled}) {
             EXPECT_GT(count, steps / 2000);
         }
     }
