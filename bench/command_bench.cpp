@@ -19,11 +19,7 @@ struct Setup {
     WindowVariables vars;
     RecordingWindow window;
 
-    Setup(const char* p, const char* q, const char* e = "") {
-        window.boxes[TextBox::txtP] = p;
-        window.boxes[TextBox::txtQ] = q;
-        window.boxes[TextBox::txtpublic] = e;
-    }
+    Setup(const char* p, const char* q, const char* e = "") { window.typeKey(p, q, e); }
 };
 
 void primeListing(benchmark::State& state) {
@@ -70,10 +66,7 @@ BENCHMARK_CAPTURE(keyComputation, phi_2147483646, "2", "2147483647", "2147483629
 Setup cipherSetup() {
     Setup setup("46327", "46337", "2147483647");
     cmdHesapla_Click(setup.vars, setup.window);
-    setup.window.boxes[TextBox::txt1] = "1234";
-    setup.window.boxes[TextBox::txt2] = "5678";
-    setup.window.boxes[TextBox::txt3] = "9012";
-    setup.window.boxes[TextBox::txt4] = "3456";
+    setup.window.typeCard("1234", "5678", "9012", "3456");
     return setup;
 }
 

@@ -24,17 +24,9 @@ struct Cipher : ::testing::Test {
     RecordingWindow window;
 
     void makeKey(const std::string& p, const std::string& q, const std::string& e) {
-        window.boxes[TextBox::txtP] = p;
-        window.boxes[TextBox::txtQ] = q;
-        window.boxes[TextBox::txtpublic] = e;
+        window.typeKey(p, q, e);
         runCommand(&cmdHesapla_Click, vars, window);
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
-    }
-    void typeCard(const char* g1, const char* g2, const char* g3, const char* g4) {
-        window.boxes[TextBox::txt1] = g1;
-        window.boxes[TextBox::txt2] = g2;
-        window.boxes[TextBox::txt3] = g3;
-        window.boxes[TextBox::txt4] = g4;
     }
     void encrypt() { runCommand(&cmdenc_Click, vars, window); }
     void decrypt() { runCommand(&cmddec_Click, vars, window); }
@@ -43,14 +35,14 @@ struct Cipher : ::testing::Test {
 
 TEST_F(Cipher, FailuresLeaveTheOutputBoxAlone) {
     makeKey("61", "53", "17");
-    typeCard("1234", "99999999999", "9012", "3456");
+    window.typeCard("1234", "99999999999", "9012", "3456");
     encrypt();
     EXPECT_EQ(window.messageTexts(), Texts{runtimeErrorMessage(6, "Overflow")});
     EXPECT_EQ(vars.m[0], Variant::doubleValue(12)) << "blocks split before the failure stay";
     EXPECT_TRUE(vars.c[0].isEmpty());
     EXPECT_EQ(shown(TextBox::txtdecmsj), "");
 
-    typeCard("1234", "5678", "9012", "3456");
+    window.typeCard("1234", "5678", "9012", "3456");
     encrypt();
     vars.p = Variant::doubleValue(0); // a stale key with a modulus of 0
     decrypt();
@@ -104,7 +96,7 @@ TEST_F(Cipher, EveryBlockComesBackWithAnyKeyInTheLongRange) {
         for (std::string& group : groups) {
             group = std::to_string(std::uniform_int_distribution<int>(0, maxGroup)(random));
         }
-        typeCard(groups[0].c_str(), groups[1].c_str(), groups[2].c_str(), groups[3].c_str());
+        window.typeCard(groups[0], groups[1], groups[2], groups[3]);
         encrypt();
         decrypt();
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;

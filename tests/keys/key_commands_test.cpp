@@ -24,9 +24,7 @@ struct KeyCommands : ::testing::Test {
     RecordingWindow window;
 
     void computeKeys(const std::string& p, const std::string& q, const std::string& e) {
-        window.boxes[TextBox::txtP] = p;
-        window.boxes[TextBox::txtQ] = q;
-        window.boxes[TextBox::txtpublic] = e;
+        window.typeKey(p, q, e);
         runCommand(&cmdHesapla_Click, vars, window);
     }
 };

@@ -2,7 +2,7 @@
 // independent brute-force answers.
 
 #include "numbers/NumberRoutines.h"
-#include "value/RuntimeError.h"
+#include "support/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,7 @@
 namespace rsa {
 namespace {
 
-int failureNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& failure) {
-        return failure.number();
-    }
-    return 0;
-}
+using testing::failureNumber;
 
 TEST(Prime, AgreesWithASieveAndKnownHardCases) {
     const std::uint32_t limit = 200000;

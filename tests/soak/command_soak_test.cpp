@@ -15,10 +15,6 @@
 #include <iostream>
 #include <random>
 
-#ifndef RSA_SOAK_DEFAULT_STEPS
-#define RSA_SOAK_DEFAULT_STEPS 100000
-#endif
-
 namespace rsa::soak {
 namespace {
 
@@ -111,7 +107,7 @@ constexpr Click clicks[] = {
 };
 
 TEST(CommandSoak, RandomUseKeepsEveryPromiseOfTheWindow) {
-    const long steps = fromEnvironment("RSA_SOAK_STEPS", RSA_SOAK_DEFAULT_STEPS);
+    const long steps = fromEnvironment("RSA_SOAK_STEPS", 100000);
     RandomInput random(static_cast<std::uint64_t>(fromEnvironment("RSA_SOAK_SEED", 20240611)));
     WindowVariables vars;
     testing::RecordingWindow window;

@@ -34,6 +34,20 @@ std::optional<std::string> RecordingWindow::openWebPage(const std::string& addre
     return failure;
 }
 
+void RecordingWindow::typeKey(const std::string& p, const std::string& q, const std::string& e) {
+    boxes[TextBox::txtP] = p;
+    boxes[TextBox::txtQ] = q;
+    boxes[TextBox::txtpublic] = e;
+}
+
+void RecordingWindow::typeCard(const std::string& g1, const std::string& g2, const std::string& g3,
+                               const std::string& g4) {
+    boxes[TextBox::txt1] = g1;
+    boxes[TextBox::txt2] = g2;
+    boxes[TextBox::txt3] = g3;
+    boxes[TextBox::txt4] = g4;
+}
+
 std::vector<std::string> RecordingWindow::messageTexts() const {
     std::vector<std::string> texts;
     for (const Message& message : messages) {

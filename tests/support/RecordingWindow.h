@@ -37,6 +37,12 @@ public:
     std::optional<std::string> openWebPage(const std::string& address) override;
     void endProgram() override { ended = true; }
 
+    // Types the primes and the public exponent, or the four card groups, into
+    // their boxes as a user would before clicking.
+    void typeKey(const std::string& p, const std::string& q, const std::string& e);
+    void typeCard(const std::string& g1, const std::string& g2, const std::string& g3,
+                  const std::string& g4);
+
     // The texts of the messages shown, in order.
     std::vector<std::string> messageTexts() const;
 };
