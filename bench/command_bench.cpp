@@ -3,8 +3,8 @@
 
 #include "cipher/CipherCommands.h"
 #include "keys/KeyCommands.h"
-#include "support/RecordingWindow.h"
-#include "window/MenuCommands.h"
+#include "testing/RecordingWindow.h"
+#include "menu/MenuCommands.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +25,7 @@ struct Setup {
 void primeListing(benchmark::State& state) {
     Setup setup("", "");
     for (auto _ : state) {
-        cmdPrime_Click(setup.vars, setup.window);
+        listPrimes(setup.vars, setup.window);
     }
 }
 BENCHMARK(primeListing);
@@ -33,7 +33,7 @@ BENCHMARK(primeListing);
 void randomPair(benchmark::State& state) {
     Setup setup("", "");
     for (auto _ : state) {
-        Command1_Click(setup.vars, setup.window);
+        drawPrimePair(setup.vars, setup.window);
     }
 }
 BENCHMARK(randomPair);
@@ -42,7 +42,7 @@ void factors(benchmark::State& state, const char* p, const char* q) {
     Setup setup(p, q);
     for (auto _ : state) {
         setup.window.boxes[TextBox::txtcarpan].clear();
-        Command2_Click(setup.vars, setup.window);
+        listPhiDivisors(setup.vars, setup.window);
     }
 }
 BENCHMARK_CAPTURE(factors, m_60, "7", "11");
@@ -51,7 +51,7 @@ BENCHMARK_CAPTURE(factors, m_2147483646, "2", "2147483647")->Unit(benchmark::kMi
 void keyComputation(benchmark::State& state, const char* p, const char* q, const char* e) {
     Setup setup(p, q, e);
     for (auto _ : state) {
-        cmdHesapla_Click(setup.vars, setup.window);
+        computeKey(setup.vars, setup.window);
     }
     if (!setup.window.messages.empty()) {
         state.SkipWithError("the key was not accepted");
@@ -65,7 +65,7 @@ BENCHMARK_CAPTURE(keyComputation, phi_2147483646, "2", "2147483647", "2147483629
 // just below 2^31.
 Setup cipherSetup() {
     Setup setup("46327", "46337", "2147483647");
-    cmdHesapla_Click(setup.vars, setup.window);
+    computeKey(setup.vars, setup.window);
     setup.window.typeCard("1234", "5678", "9012", "3456");
     return setup;
 }
@@ -74,29 +74,29 @@ void encryption(benchmark::State& state) {
     Setup setup = cipherSetup();
     for (auto _ : state) {
         setup.window.boxes[TextBox::txtdecmsj].clear();
-        cmdenc_Click(setup.vars, setup.window);
+        encryptCard(setup.vars, setup.window);
     }
 }
 BENCHMARK(encryption);
 
 void decryption(benchmark::State& state) {
     Setup setup = cipherSetup();
-    cmdenc_Click(setup.vars, setup.window);
+    encryptCard(setup.vars, setup.window);
     for (auto _ : state) {
         setup.window.boxes[TextBox::decrypttxt].clear();
-        cmddec_Click(setup.vars, setup.window);
+        decryptCard(setup.vars, setup.window);
     }
 }
 BENCHMARK(decryption);
 
 void save(benchmark::State& state) {
     Setup setup = cipherSetup();
-    cmdenc_Click(setup.vars, setup.window);
+    encryptCard(setup.vars, setup.window);
     const std::string path =
         (std::filesystem::temp_directory_path() / "rsa-demo-bench.ENC").string();
     for (auto _ : state) {
         setup.window.fileAnswers.push_back(path);
-        mnuItemSave_Click(setup.vars, setup.window);
+        saveCipherText(setup.vars, setup.window);
     }
     std::filesystem::remove(path);
 }
@@ -105,7 +105,7 @@ BENCHMARK(save)->Unit(benchmark::kMicrosecond);
 void about(benchmark::State& state) {
     Setup setup("", "");
     for (auto _ : state) {
-        mnuRsaItem_Click(setup.vars, setup.window);
+        openAboutPage(setup.vars, setup.window);
         setup.window.openedPages.clear();
     }
 }
@@ -114,7 +114,7 @@ BENCHMARK(about);
 void exitCommand(benchmark::State& state) {
     Setup setup("", "");
     for (auto _ : state) {
-        mnuExitItem_Click(setup.vars, setup.window);
+        exitProgram(setup.vars, setup.window);
     }
 }
 BENCHMARK(exitCommand);

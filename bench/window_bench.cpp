@@ -1,7 +1,7 @@
 // The window's start-up offscreen: building every control and the menu,
 // showing the window and handling the events that follow, until it is exposed.
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,7 +13,7 @@ namespace {
 
 void windowStartUp(benchmark::State& state) {
     for (auto _ : state) {
-        Form1 window;
+        MainWindow window;
         window.show();
         if (!QTest::qWaitForWindowExposed(&window)) {
             state.SkipWithError("the window was not exposed");

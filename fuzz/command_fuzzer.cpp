@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 0; step < mostSteps && !in.empty(); ++step) {
         const auto kind = in.take<std::uint8_t>() % 8;
         if (kind <= 2) {
-            const TextBox box = allTextBoxes[in.take<std::uint8_t>() % std::size(allTextBoxes)];
+            const auto box = static_cast<TextBox>(in.take<std::uint8_t>() % textBoxCount);
             const auto count = in.take<std::uint8_t>();
             window.boxes[box] = kind == 2 ? soak::edgeTexts()[count % soak::edgeTexts().size()]
                                           : in.text(count % 64);
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             window.browserAnswers.push_back(
                 answer % 2 == 0 ? std::nullopt : std::optional(in.text(answer / 2 % 16)));
         } else {
-            const std::string_view control = wiring[in.take<std::uint8_t>() % 9].control;
+            const std::string_view control = soak::commandNames()[in.take<std::uint8_t>() % soak::commandNames().size()];
             const std::string problem = checker.click(control);
             fuzz::require(problem.empty(), [&] {
                 return "step " + std::to_string(step) + ", " + std::string(control) + ": " +

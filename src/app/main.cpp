@@ -1,10 +1,10 @@
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    rsa::Form1 window;
+    rsa::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
-#include "BlockCipher.h"
+#include "cipher/BlockCipher.h"
 
+#include "numbers/NumberRoutines.h"
 #include "value/Conversions.h"
 #include "value/CountedLoop.h"
 #include "value/RuntimeError.h"
@@ -8,8 +9,8 @@
 
 namespace rsa {
 
-Variant repeatedPower(const Variant& block, const Variant& exponent, const Variant& modulus) {
-    std::uint64_t passes = unitLoopPasses(exponent);
+Variant blockPower(const Variant& block, const Variant& exponent, const Variant& modulus) {
+    const std::uint64_t passes = unitLoopPasses(exponent);
     if (passes == 0) {
         return Variant::integer(1);
     }
@@ -21,16 +22,9 @@ Variant repeatedPower(const Variant& block, const Variant& exponent, const Varia
     // Each remainder keeps the sign of its product, so the sign alternates
     // with a negative block and the magnitude is that of |block|.
     const bool negative = base < 0 && (passes & 1) != 0;
-    const std::uint64_t magnitudeModulus = static_cast<std::uint64_t>(std::llabs(n));
-    std::uint64_t square = static_cast<std::uint64_t>(std::llabs(base)) % magnitudeModulus;
-    std::uint64_t result = 1 % magnitudeModulus;
-    while (passes > 0) {
-        if (passes & 1) {
-            result = result * square % magnitudeModulus;
-        }
-        square = square * square % magnitudeModulus;
-        passes >>= 1;
-    }
+    const std::uint64_t result =
+        modularPower(static_cast<std::uint64_t>(std::llabs(base)), passes,
+                     static_cast<std::uint64_t>(std::llabs(n)));
     const auto magnitude = static_cast<std::int32_t>(result);
     return Variant::longInt(negative ? -magnitude : magnitude);
 }

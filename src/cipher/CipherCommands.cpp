@@ -1,6 +1,6 @@
-#include "CipherCommands.h"
+#include "cipher/CipherCommands.h"
 
-#include "BlockCipher.h"
+#include "cipher/BlockCipher.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"
 #include "value/CountedLoop.h"
@@ -39,7 +39,7 @@ bool everyBlockBelow(const BlockRow& blocks, std::int32_t modulus) {
 
 } // namespace
 
-void cmdenc_Click(WindowVariables& vars, WindowOperations& window) {
+void encryptCard(WindowVariables& vars, WindowOperations& window) {
     if (vars.eAccepted.isEmpty()) {
         window.showMessage(texts::computeKeyFirst);
         return;
@@ -51,23 +51,23 @@ void cmdenc_Click(WindowVariables& vars, WindowOperations& window) {
         return;
     }
     for (std::size_t k = 0; k < 8; ++k) {
-        vars.c[k] = repeatedPower(vars.m[k], vars.eAccepted, vars.nEnc);
+        vars.c[k] = blockPower(vars.m[k], vars.eAccepted, vars.nEnc);
     }
     vars.encAcc = vars.c[7];
     vars.encCounter = unitLoopCounterAfter(vars.eAccepted);
-    appendText(window, TextBox::txtdecmsj, blockListText(vars.c));
+    window.appendText(TextBox::txtdecmsj, blockListText(vars.c));
 }
 
-void cmddec_Click(WindowVariables& vars, WindowOperations& window) {
+void decryptCard(WindowVariables& vars, WindowOperations& window) {
     if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
         window.showMessage(texts::encryptFirst);
         return;
     }
     vars.nDec = vars.p * vars.q;
     for (std::size_t k = 0; k < 8; ++k) {
-        vars.r[k] = repeatedPower(vars.c[k], vars.d, vars.nDec);
+        vars.r[k] = blockPower(vars.c[k], vars.d, vars.nDec);
     }
-    appendText(window, TextBox::decrypttxt, blockListText(vars.r));
+    window.appendText(TextBox::decrypttxt, blockListText(vars.r));
 }
 
 } // namespace rsa

@@ -1,4 +1,4 @@
-#include "KeyCommands.h"
+#include "keys/KeyCommands.h"
 
 #include "numbers/NumberRoutines.h"
 #include "texts/Texts.h"
@@ -27,17 +27,17 @@ Variant drawPrime(RandomSequence& random) {
     Variant candidate;
     do {
         candidate = drawCandidate(random);
-    } while (!isTrue(prime(candidate)));
+    } while (!isTrue(isPrime(candidate)));
     return candidate;
 }
 
 } // namespace
 
-void cmdPrime_Click(WindowVariables&, WindowOperations& window) {
+void listPrimes(WindowVariables&, WindowOperations& window) {
     std::string list = "2,3,5,7";
     Variant counter;
     countedLoop(counter, Variant::integer(8), Variant::integer(100), one, [&] {
-        if (isTrue(prime(counter))) {
+        if (isTrue(isPrime(counter))) {
             list += "," + Str(counter);
         }
         return true;
@@ -45,7 +45,7 @@ void cmdPrime_Click(WindowVariables&, WindowOperations& window) {
     window.writeText(TextBox::txtprime, list);
 }
 
-void Command1_Click(WindowVariables& vars, WindowOperations& window) {
+void drawPrimePair(WindowVariables& vars, WindowOperations& window) {
     // Both are drawn again until they differ and their product holds a block
     // of two digits.
     do {
@@ -60,7 +60,7 @@ void Command1_Click(WindowVariables& vars, WindowOperations& window) {
     window.writeText(TextBox::txtQ, Str(vars.q));
 }
 
-void Command2_Click(WindowVariables& vars, WindowOperations& window) {
+void listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
     vars.p = readNumber(window, TextBox::txtP);
     vars.q = readNumber(window, TextBox::txtQ);
     const Variant m = (vars.p - one) * (vars.q - one);
@@ -77,14 +77,14 @@ void Command2_Click(WindowVariables& vars, WindowOperations& window) {
             }
         }
     }
-    appendText(window, TextBox::txtcarpan, list);
+    window.appendText(TextBox::txtcarpan, list);
 }
 
-void cmdHesapla_Click(WindowVariables& vars, WindowOperations& window) {
+void computeKey(WindowVariables& vars, WindowOperations& window) {
     vars.p = readNumber(window, TextBox::txtP);
     vars.q = readNumber(window, TextBox::txtQ);
-    const bool pIsPrime = isTrue(prime(vars.p));
-    const bool qIsPrime = isTrue(prime(vars.q));
+    const bool pIsPrime = isTrue(isPrime(vars.p));
+    const bool qIsPrime = isTrue(isPrime(vars.q));
     if (!pIsPrime) {
         window.showMessage(texts::pNotPrime);
     }
@@ -102,15 +102,15 @@ void cmdHesapla_Click(WindowVariables& vars, WindowOperations& window) {
     vars.phi = (vars.p - one) * (vars.q - one);
     vars.e = readNumber(window, TextBox::txtpublic);
     // Both fail with Overflow beyond the Long range, phi first.
-    Variant privateExponent = privatebul(vars.phi, vars.e);
+    Variant inverse = privateExponent(vars.phi, vars.e);
     const std::int32_t exponent = vars.e.toLongRounded();
     // An exponent is usable exactly when it has a private counterpart.
-    if (exponent <= 1 || privateExponent.isEmpty()) {
+    if (exponent <= 1 || inverse.isEmpty()) {
         window.showMessage(texts::badExponent);
         return;
     }
     vars.eAccepted = vars.e;
-    vars.d = std::move(privateExponent);
+    vars.d = std::move(inverse);
     window.writeText(TextBox::txtPrivate, Str(vars.d));
 }
 

@@ -1,4 +1,4 @@
-#include "NumberRoutines.h"
+#include "numbers/NumberRoutines.h"
 
 #include "value/Conversions.h"
 #include "value/RuntimeError.h"
@@ -9,9 +9,7 @@
 
 namespace rsa {
 
-namespace {
-
-std::uint64_t powerModulo(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
+std::uint64_t modularPower(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
     std::uint64_t result = 1 % modulus;
     base %= modulus;
     while (exponent > 0) {
@@ -24,6 +22,8 @@ std::uint64_t powerModulo(std::uint64_t base, std::uint64_t exponent, std::uint6
     return result;
 }
 
+namespace {
+
 // One round of Miller-Rabin: false when the base proves n composite.
 bool passesRound(std::uint64_t n, std::uint64_t base) {
     std::uint64_t odd = n - 1;
@@ -32,7 +32,7 @@ bool passesRound(std::uint64_t n, std::uint64_t base) {
         odd >>= 1;
         ++twos;
     }
-    std::uint64_t x = powerModulo(base, odd, n);
+    std::uint64_t x = modularPower(base, odd, n);
     if (x == 1 || x == n - 1) {
         return true;
     }
@@ -68,15 +68,6 @@ bool isPrimeNumber(std::uint32_t n) {
     return true;
 }
 
-std::uint64_t greatestCommonDivisor(std::uint64_t a, std::uint64_t b) {
-    while (b != 0) {
-        const std::uint64_t rest = a % b;
-        a = b;
-        b = rest;
-    }
-    return a;
-}
-
 std::vector<std::int32_t> divisorsOf(std::int32_t n) {
     std::vector<std::int32_t> small;
     std::vector<std::int32_t> large;
@@ -92,21 +83,21 @@ std::vector<std::int32_t> divisorsOf(std::int32_t n) {
     return small;
 }
 
-Variant prime(const Variant& X) {
-    const double value = X.toNumber();
+Variant isPrime(const Variant& candidate) {
+    const double value = candidate.toNumber();
     const std::int32_t whole = roundToLong(value);
     return Variant::boolean(value == whole && whole >= 2 &&
                             isPrimeNumber(static_cast<std::uint32_t>(whole)));
 }
 
-Variant privatebul(const Variant& r, const Variant& e) {
-    const std::int32_t modulus = r.toLongRounded();
+Variant privateExponent(const Variant& phi, const Variant& publicExponent) {
+    const std::int32_t modulus = phi.toLongRounded();
     if (modulus == 0) {
         throw RuntimeError::divisionByZero();
     }
-    const double exponent = e.toNumber();
+    const double exponent = publicExponent.toNumber();
     const std::int64_t n = std::llabs(modulus);
-    // (d * e) Mod r keeps the sign of d * e, so only a positive whole e can
+    // (d * e) Mod phi keeps the sign of d * e, so only a positive whole e can
     // leave the remainder 1.
     if (n == 1 || exponent <= 0 || exponent != std::floor(exponent)) {
         return {};

@@ -1,4 +1,4 @@
-#include "WindowVariables.h"
+#include "state/WindowVariables.h"
 
 namespace rsa {
 

@@ -1,6 +1,6 @@
-#include "Conversions.h"
+#include "value/Conversions.h"
 
-#include "RuntimeError.h"
+#include "value/RuntimeError.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "CountedLoop.h"
+#include "value/CountedLoop.h"
 
-#include "RuntimeError.h"
+#include "value/RuntimeError.h"
 
 #include <cmath>
 

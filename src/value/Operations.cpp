@@ -1,7 +1,7 @@
-#include "Operations.h"
+#include "value/Operations.h"
 
-#include "Promotion.h"
-#include "RuntimeError.h"
+#include "value/Promotion.h"
+#include "value/RuntimeError.h"
 
 #include <cmath>
 #include <limits>

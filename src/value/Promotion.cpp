@@ -1,4 +1,4 @@
-#include "Promotion.h"
+#include "value/Promotion.h"
 
 namespace rsa {
 

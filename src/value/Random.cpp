@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "value/Random.h"
 
 namespace rsa {
 

@@ -1,7 +1,7 @@
-#include "Variant.h"
+#include "value/Variant.h"
 
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "value/Conversions.h"
+#include "value/RuntimeError.h"
 
 #include <charconv>
 #include <cmath>

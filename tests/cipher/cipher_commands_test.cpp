@@ -5,11 +5,13 @@
 #include "cipher/CipherCommands.h"
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
-#include "support/RecordingWindow.h"
+#include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
-#include "window/CommandRunner.h"
+#include "operations/CommandRunner.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 #include <random>
 
@@ -25,11 +27,11 @@ struct Cipher : ::testing::Test {
 
     void makeKey(const std::string& p, const std::string& q, const std::string& e) {
         window.typeKey(p, q, e);
-        runCommand(&cmdHesapla_Click, vars, window);
+        runCommand(&computeKey, vars, window);
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
     }
-    void encrypt() { runCommand(&cmdenc_Click, vars, window); }
-    void decrypt() { runCommand(&cmddec_Click, vars, window); }
+    void encrypt() { runCommand(&encryptCard, vars, window); }
+    void decrypt() { runCommand(&decryptCard, vars, window); }
     std::string& shown(TextBox box) { return window.boxes[box]; }
 };
 
@@ -85,7 +87,7 @@ TEST_F(Cipher, EveryBlockComesBackWithAnyKeyInTheLongRange) {
         }
         const std::uint64_t phi = std::uint64_t(p - 1) * (q - 1);
         std::uint64_t e = std::uniform_int_distribution<std::uint64_t>(2, 2147483647)(random);
-        while (greatestCommonDivisor(e, phi) != 1) {
+        while (std::gcd(e, phi) != 1) {
             ++e;
         }
         SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
@@ -115,16 +117,16 @@ TEST(RepeatedPower, MatchesMultiplyingOneStepAtATime) {
             std::int64_t accumulator = 1;
             for (std::int16_t passes = 1; passes <= 40; ++passes) {
                 accumulator = accumulator * block % modulus;
-                ASSERT_EQ(repeatedPower(Variant::longInt(block), Variant::integer(passes),
+                ASSERT_EQ(blockPower(Variant::longInt(block), Variant::integer(passes),
                                         Variant::longInt(modulus)),
                           Variant::longInt(static_cast<std::int32_t>(accumulator)))
                     << block << "^" << passes << " mod " << modulus;
             }
         }
     }
-    EXPECT_EQ(repeatedPower(Variant::doubleValue(0.005), Variant::integer(3), Variant::integer(35)),
+    EXPECT_EQ(blockPower(Variant::doubleValue(0.005), Variant::integer(3), Variant::integer(35)),
               Variant::longInt(0));
-    EXPECT_EQ(repeatedPower(Variant::longInt(5), Variant(), Variant::integer(0)),
+    EXPECT_EQ(blockPower(Variant::longInt(5), Variant(), Variant::integer(0)),
               Variant::integer(1));
 }
 

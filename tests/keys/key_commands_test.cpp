@@ -3,10 +3,10 @@
 
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
-#include "support/RecordingWindow.h"
+#include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"
-#include "window/CommandRunner.h"
+#include "operations/CommandRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ struct KeyCommands : ::testing::Test {
 
     void computeKeys(const std::string& p, const std::string& q, const std::string& e) {
         window.typeKey(p, q, e);
-        runCommand(&cmdHesapla_Click, vars, window);
+        runCommand(&computeKey, vars, window);
     }
 };
 
@@ -55,18 +55,18 @@ TEST_F(KeyCommands, RandomPairsAreDifferentPrimesWithATwoDigitProduct) {
     WindowVariables secondRun;
     RecordingWindow secondWindow;
     for (int click = 0; click < 2000; ++click) {
-        Command1_Click(vars, window);
+        drawPrimePair(vars, window);
         ASSERT_EQ(vars.p.type(), VariantType::Single);
         ASSERT_EQ(vars.q.type(), VariantType::Single);
         const float p = vars.p.asSingle();
         const float q = vars.q.asSingle();
         ASSERT_LT(p, q);
         ASSERT_GE(p * q, 100.0f);
-        ASSERT_TRUE(prime(vars.p).asBoolean() && prime(vars.q).asBoolean());
+        ASSERT_TRUE(isPrime(vars.p).asBoolean() && isPrime(vars.q).asBoolean());
         ASSERT_EQ(window.boxes[TextBox::txtP], Str(vars.p));
         ASSERT_EQ(window.boxes[TextBox::txtQ], Str(vars.q));
         pairs.insert({p, q});
-        Command1_Click(secondRun, secondWindow);
+        drawPrimePair(secondRun, secondWindow);
         ASSERT_EQ(secondRun.p, vars.p) << "every run draws the same series";
         ASSERT_EQ(secondRun.q, vars.q);
     }
@@ -94,8 +94,8 @@ TEST_F(KeyCommands, ListsEveryDivisorOfPMinusOneTimesQMinusOne) {
     window.boxes[TextBox::txtcarpan] = "typed";
     window.boxes[TextBox::txtP] = "7";
     window.boxes[TextBox::txtQ] = "11";
-    Command2_Click(vars, window);
-    Command2_Click(vars, window);
+    listPhiDivisors(vars, window);
+    listPhiDivisors(vars, window);
     EXPECT_EQ(window.boxes[TextBox::txtcarpan],
               "typed 1 2 3 4 5 6 10 12 15 20 30 60 1 2 3 4 5 6 10 12 15 20 30 60");
     EXPECT_EQ(vars.p, Variant::doubleValue(7));
@@ -106,7 +106,7 @@ TEST_F(KeyCommands, ListsEveryDivisorOfPMinusOneTimesQMinusOne) {
             window.boxes[TextBox::txtcarpan].clear();
             window.boxes[TextBox::txtP] = Str(Variant::doubleValue(p));
             window.boxes[TextBox::txtQ] = Str(Variant::doubleValue(q));
-            Command2_Click(vars, window);
+            listPhiDivisors(vars, window);
             ASSERT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors((p - 1) * (q - 1)));
         }
     }
@@ -114,12 +114,12 @@ TEST_F(KeyCommands, ListsEveryDivisorOfPMinusOneTimesQMinusOne) {
     window.boxes[TextBox::txtP] = "71";
     window.boxes[TextBox::txtQ] = "73";
     window.boxes[TextBox::txtcarpan].clear();
-    Command2_Click(vars, window);
+    listPhiDivisors(vars, window);
     EXPECT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors(70 * 72));
 
     window.boxes[TextBox::txtP] = "50000";
     window.boxes[TextBox::txtQ] = "50000";
-    runCommand(&Command2_Click, vars, window);
+    runCommand(&listPhiDivisors, vars, window);
     EXPECT_EQ(window.messageTexts(), Texts{runtimeErrorMessage(6, "Overflow")});
     EXPECT_EQ(window.boxes[TextBox::txtcarpan], searchedDivisors(70 * 72));
     EXPECT_EQ(vars.p, Variant::doubleValue(50000));

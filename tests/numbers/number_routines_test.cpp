@@ -2,7 +2,7 @@
 // independent brute-force answers.
 
 #include "numbers/NumberRoutines.h"
-#include "support/Failures.h"
+#include "testing/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -58,15 +58,15 @@ TEST(Prime, AcceptsOnlyWholeNumbersFromTwoUp) {
         {Variant::boolean(true), false},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(prime(row.value), Variant::boolean(row.isPrime)) << describe(row.value);
+        EXPECT_EQ(isPrime(row.value), Variant::boolean(row.isPrime)) << describe(row.value);
     }
     int accepted = 0;
     for (std::int16_t n = 1; n <= 100; ++n) {
-        accepted += prime(Variant::integer(n)).asBoolean();
+        accepted += isPrime(Variant::integer(n)).asBoolean();
     }
     EXPECT_EQ(accepted, 25);
-    EXPECT_EQ(failureNumber([] { prime(Variant::doubleValue(2147483648.0)); }), 6);
-    EXPECT_EQ(failureNumber([] { prime(Variant::doubleValue(-2147483649.0)); }), 6);
+    EXPECT_EQ(failureNumber([] { isPrime(Variant::doubleValue(2147483648.0)); }), 6);
+    EXPECT_EQ(failureNumber([] { isPrime(Variant::doubleValue(-2147483649.0)); }), 6);
 }
 
 TEST(Privatebul, FindsTheSmallestInverseWithoutABound) {
@@ -91,10 +91,10 @@ TEST(Privatebul, FindsTheSmallestInverseWithoutABound) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.r) + " " + std::to_string(row.e));
-        EXPECT_EQ(privatebul(Variant::doubleValue(row.r), Variant::doubleValue(row.e)), row.d);
+        EXPECT_EQ(privateExponent(Variant::doubleValue(row.r), Variant::doubleValue(row.e)), row.d);
     }
-    EXPECT_EQ(failureNumber([] { privatebul(Variant::integer(0), Variant::integer(7)); }), 11);
-    EXPECT_EQ(failureNumber([] { privatebul(Variant::doubleValue(3e9), Variant::integer(7)); }), 6);
+    EXPECT_EQ(failureNumber([] { privateExponent(Variant::integer(0), Variant::integer(7)); }), 11);
+    EXPECT_EQ(failureNumber([] { privateExponent(Variant::doubleValue(3e9), Variant::integer(7)); }), 6);
 }
 
 TEST(Privatebul, MatchesABruteForceSearch) {
@@ -107,7 +107,7 @@ TEST(Privatebul, MatchesABruteForceSearch) {
                     break;
                 }
             }
-            ASSERT_EQ(privatebul(Variant::integer(r), Variant::integer(e)), expected)
+            ASSERT_EQ(privateExponent(Variant::integer(r), Variant::integer(e)), expected)
                 << r << " " << e;
         }
     }

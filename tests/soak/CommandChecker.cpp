@@ -1,7 +1,7 @@
 #include "CommandChecker.h"
 
 #include "value/Conversions.h"
-#include "window/Wiring.h"
+#include "controls/ControlTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,6 +132,38 @@ const std::vector<std::string>& edgeTexts() {
     return texts;
 }
 
+Command commandOf(std::string_view control) {
+    for (const ControlSpec& row : controlTable) {
+        if (row.name == control) {
+            return row.command;
+        }
+    }
+    for (const MenuSpec& row : menuTree) {
+        if (row.name == control) {
+            return row.command;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<std::string_view>& commandNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> all;
+        for (const ControlSpec& row : controlTable) {
+            if (row.command != nullptr) {
+                all.push_back(row.name);
+            }
+        }
+        for (const MenuSpec& row : menuTree) {
+            if (row.command != nullptr) {
+                all.push_back(row.name);
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
 CommandChecker::CommandChecker(WindowVariables& vars, testing::RecordingWindow& window,
                                const ScratchFolder& scratch)
     : m_vars(vars), m_window(window), m_scratch(scratch) {}
@@ -141,9 +173,8 @@ std::array<Variant, 4> CommandChecker::currentKey() const {
 }
 
 std::string CommandChecker::click(std::string_view control) {
-    const auto wire = std::find_if(std::begin(wiring), std::end(wiring),
-                                   [&](const Wire& w) { return w.control == control; });
-    if (wire == std::end(wiring)) {
+    const Command command = commandOf(control);
+    if (command == nullptr) {
         return "no control is wired as " + std::string(control);
     }
     const std::size_t messagesBefore = m_window.messages.size();
@@ -152,7 +183,7 @@ std::string CommandChecker::click(std::string_view control) {
     const auto folderBefore =
         control == "mnuItemSave" ? m_scratch.contents() : std::map<std::string, std::string>();
     try {
-        runCommand(wire->command, m_vars, m_window);
+        runCommand(command, m_vars, m_window);
     } catch (const std::exception& failure) {
         return "an exception escaped the command runner: " + std::string(failure.what());
     } catch (...) {

@@ -8,8 +8,9 @@
 // or leaves the folder exactly as it was. The soak test and the command fuzzer
 // share it; a broken rule comes back as a description.
 
+#include "operations/CommandRunner.h"
 #include "state/WindowVariables.h"
-#include "support/RecordingWindow.h"
+#include "testing/RecordingWindow.h"
 
 #include <array>
 #include <cstdint>
@@ -21,6 +22,13 @@
 #include <vector>
 
 namespace rsa::soak {
+
+// The command a button or menu entry runs, by the control's name; nullptr
+// for any other name.
+Command commandOf(std::string_view control);
+
+// The names of the nine controls that run a command.
+const std::vector<std::string_view>& commandNames();
 
 // What the save dialog answers.
 enum class DialogAnswer {

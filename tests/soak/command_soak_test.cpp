@@ -5,6 +5,7 @@
 // RSA_SOAK_SEED change its length and its course.
 
 #include "CommandChecker.h"
+#include "controls/ControlTable.h"
 
 #include <gtest/gtest.h>
 
@@ -124,9 +125,9 @@ TEST(CommandSoak, RandomUseKeepsEveryPromiseOfTheWindow) {
         std::string problem;
         const std::size_t action = random.below(100);
         if (action < 30) {
-            const TextBox box = random.pick(allTextBoxes);
+            const auto box = static_cast<TextBox>(random.below(textBoxCount));
             window.boxes[box] = random.text();
-            trail.push_back(std::string("type ") + textBoxName(box) + " " +
+            trail.push_back(std::string("type ") + std::string(controlOf(box).name) + " " +
                             shortly(window.boxes[box]));
         } else if (action < 38) {
             window.boxes[TextBox::txtP] = random.primeText();

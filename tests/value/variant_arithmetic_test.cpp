@@ -1,7 +1,7 @@
 // Arithmetic, remainder, comparisons and And/Or: each row checks the value
 // and the type of the result, or the failure it must raise.
 
-#include "support/Failures.h"
+#include "testing/Failures.h"
 #include "value/Operations.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Val, Str, Int and the round trip between a number and its text.
 
-#include "support/Failures.h"
+#include "testing/Failures.h"
 #include "value/Conversions.h"
 
 #include <gtest/gtest.h>

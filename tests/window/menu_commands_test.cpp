@@ -2,11 +2,11 @@
 // breaks typed into the box, the browser reference, the end of the program;
 // and how a run-time failure of any command is shown.
 
-#include "support/RecordingWindow.h"
+#include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "value/RuntimeError.h"
-#include "window/CommandRunner.h"
-#include "window/MenuCommands.h"
+#include "operations/CommandRunner.h"
+#include "menu/MenuCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ struct MenuCommands : ::testing::Test {
     void save(const std::string& boxText, std::optional<std::string> answer) {
         window.boxes[TextBox::txtdecmsj] = boxText;
         window.fileAnswers.push_back(answer);
-        runCommand(&mnuItemSave_Click, vars, window);
+        runCommand(&saveCipherText, vars, window);
     }
     std::string path(const std::string& name) const { return (folder / name).string(); }
     static std::string bytesOf(const std::string& file) {
@@ -56,14 +56,14 @@ TEST_F(MenuCommands, SaveWritesEveryLineBreakAsCrLf) {
 }
 
 TEST_F(MenuCommands, AboutOpensThePageOrSaysWhyNot) {
-    runCommand(&mnuRsaItem_Click, vars, window);
-    runCommand(&mnuRsaItem_Click, vars, window);
+    runCommand(&openAboutPage, vars, window);
+    runCommand(&openAboutPage, vars, window);
     EXPECT_EQ(window.openedPages, std::vector<std::string>(2, texts::aboutAddress));
     EXPECT_EQ(vars.Explorer, texts::aboutAddress);
 
     WindowVariables fresh;
     window.browserAnswers.push_back("no browser");
-    runCommand(&mnuRsaItem_Click, fresh, window);
+    runCommand(&openAboutPage, fresh, window);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, texts::aboutFailed);
     EXPECT_EQ(window.messages[0].title, std::optional<std::string>("no browser"));
@@ -72,7 +72,7 @@ TEST_F(MenuCommands, AboutOpensThePageOrSaysWhyNot) {
 
 TEST_F(MenuCommands, ExitEndsAtOnceAndFailuresAreShownAsMessages) {
     window.boxes[TextBox::txtdecmsj] = " 1730";
-    runCommand(&mnuExitItem_Click, vars, window);
+    runCommand(&exitProgram, vars, window);
     EXPECT_TRUE(window.ended);
     EXPECT_TRUE(window.messages.empty() && window.dialogFilters.empty());
 

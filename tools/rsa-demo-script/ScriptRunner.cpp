@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "value/Variant.h"
-#include "window/ControlTable.h"
+#include "controls/ControlTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,9 +84,6 @@ const char* kindOf(const QObject* object) {
     if (qobject_cast<const QAbstractButton*>(object)) {
         return "button";
     }
-    if (!object->isWidgetType()) {
-        return "dialog";
-    }
     return "unknown";
 }
 
@@ -154,7 +151,7 @@ bool ScriptRunner::launch() {
     m_window.reset();
     settle();
     try {
-        m_window = std::make_unique<ScriptedForm1>(m_out, m_answers);
+        m_window = std::make_unique<ScriptedWindow>(m_out, m_answers);
     } catch (const std::exception& error) {
         std::cerr << "rsa-demo-script: the window could not be made: " << error.what() << '\n';
         return false;
@@ -337,31 +334,27 @@ void ScriptRunner::focus() {
 
 void ScriptRunner::dump() {
     for (const ControlSpec& control : controlTable) {
-        const QObject* object = m_window->findChild<QObject*>(qs(control.name));
-        if (object == nullptr) {
+        m_out << "control " << control.name;
+        // The file dialog component is made afresh at each use: it has no
+        // widget, position, size or tab index.
+        if (control.kind == ControlKind::FileDialog) {
+            m_out << " kind=dialog in=" << control.container
+                  << " at=- size=- tab=- caption=\"\" tooltip=\"\"\n";
+            continue;
+        }
+        const auto* widget = m_window->findChild<QWidget*>(qs(control.name));
+        if (widget == nullptr) {
             throw StepError{"the window has no control " + std::string(control.name)};
         }
-        m_out << "control " << control.name << " kind=" << kindOf(object) << " in=";
-        if (auto* widget = qobject_cast<const QWidget*>(object)) {
-            const QWidget* container = widget->parentWidget();
-            m_out << (container == m_window->centralWidget()
-                          ? std::string("Form1")
-                          : container->objectName().toStdString());
-            const QRect box = widget->geometry();
-            m_out << " at=" << box.x() * twipsPerPixel << ',' << box.y() * twipsPerPixel
-                  << " size=" << box.width() * twipsPerPixel << ',' << box.height() * twipsPerPixel
-                  << " tab=";
-            const QVariant tab = widget->property("tabIndex");
-            m_out << (tab.isValid() ? tab.toString().toStdString() : std::string("-"));
-        } else {
-            const QObject* owner = object->parent();
-            m_out << (owner == m_window.get() ? std::string("Form1")
-                                              : owner->objectName().toStdString())
-                  << " at=- size=- tab=-";
-        }
-        const QWidget* widget = qobject_cast<const QWidget*>(object);
-        m_out << " caption=\"" << captionOf(object).toStdString() << "\" tooltip=\""
-              << (widget ? widget->toolTip().toStdString() : std::string()) << "\"\n";
+        const QWidget* container = widget->parentWidget();
+        const QRect box = widget->geometry();
+        m_out << " kind=" << kindOf(widget) << " in="
+              << (container == m_window->centralWidget() ? std::string("Form1")
+                                                         : container->objectName().toStdString())
+              << " at=" << box.x() * twipsPerPixel << ',' << box.y() * twipsPerPixel
+              << " size=" << box.width() * twipsPerPixel << ',' << box.height() * twipsPerPixel
+              << " tab=" << control.tabIndex << " caption=\"" << captionOf(widget).toStdString()
+              << "\" tooltip=\"" << widget->toolTip().toStdString() << "\"\n";
     }
     for (const QAction* top : m_window->menuBar()->actions()) {
         const QMenu* menu = top->menu();

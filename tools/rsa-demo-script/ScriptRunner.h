@@ -4,7 +4,7 @@
 // scripted window and prints what happens, one event a line. A step that
 // cannot be carried out prints an error line and the scenario goes on.
 
-#include "ScriptedForm1.h"
+#include "ScriptedWindow.h"
 
 #include <istream>
 #include <memory>
@@ -39,7 +39,7 @@ private:
 
     std::ostream& m_out;
     Answers m_answers;
-    std::unique_ptr<ScriptedForm1> m_window;
+    std::unique_ptr<ScriptedWindow> m_window;
 };
 
 } // namespace rsa::script

@@ -4,7 +4,7 @@
 
 #include "cipher/CipherCommands.h"
 #include "keys/KeyCommands.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    rsa::Form1 window;
+    rsa::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     window.writeText(TextBox::txt2, "5678");
     window.writeText(TextBox::txt3, "9012");
     window.writeText(TextBox::txt4, "3456");
-    for (rsa::Command command : {&rsa::cmdPrime_Click, &rsa::Command2_Click, &rsa::cmdHesapla_Click,
-                                 &rsa::cmdenc_Click, &rsa::cmddec_Click}) {
+    for (rsa::Command command : {&rsa::listPrimes, &rsa::listPhiDivisors, &rsa::computeKey,
+                                 &rsa::encryptCard, &rsa::decryptCard}) {
         rsa::runCommand(command, window.variables(), window);
     }
     QTest::qWait(300);

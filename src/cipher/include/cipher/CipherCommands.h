@@ -1,0 +1,16 @@
+#pragma once
+
+// Encryption and decryption of the card number. The four groups of txt1..txt4
+// are cut into eight blocks of two digits; each block is encrypted on its own
+// as c = m^e mod p*q and decrypted as r = c^d mod p*q. Each click appends one
+// row of eight values (the block list text) to its output box.
+
+#include "state/WindowVariables.h"
+#include "operations/WindowOperations.h"
+
+namespace rsa {
+
+void encryptCard(WindowVariables& vars, WindowOperations& window);
+void decryptCard(WindowVariables& vars, WindowOperations& window);
+
+} // namespace rsa

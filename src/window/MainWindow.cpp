@@ -1,0 +1,240 @@
+#include "window/MainWindow.h"
+
+#include "CommandButton.h"
+#include "controls/ControlTable.h"
+#include "texts/Texts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QUrl>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace rsa {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect pixels(const ControlSpec& control) {
+    return {control.left / twipsPerPixel, control.top / twipsPerPixel,
+            control.width / twipsPerPixel, control.height / twipsPerPixel};
+}
+
+QWidget* createTextBox(BoxStyle style, QWidget* parent) {
+    if (style == BoxStyle::SingleLine || style == BoxStyle::TallSingleLine) {
+        auto* edit = new QLineEdit(parent);
+        if (style == BoxStyle::TallSingleLine) {
+            // The one line sits at the top of the tall box, not in its middle.
+            edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        return edit;
+    }
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setTabChangesFocus(true);
+    if (style == BoxStyle::ScrollingLines) {
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    } else {
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WordWrap);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    return edit;
+}
+
+QWidget* createControl(const ControlSpec& control, QWidget* parent) {
+    switch (control.kind) {
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(QString::fromUtf8(control.caption), parent);
+        frame->setFocusPolicy(Qt::NoFocus);
+        return frame;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(QString::fromUtf8(control.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return createTextBox(control.style, parent);
+    case ControlKind::Button:
+        return new CommandButton(QString::fromUtf8(control.caption), parent);
+    case ControlKind::FileDialog:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString& name = parts[i];
+        if (i + 1 >= parts.size()) {
+            entries << name;
+            continue;
+        }
+        const QString pattern = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        entries << (name.endsWith(pattern) ? name : name + QLatin1Char(' ') + pattern);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(texts::windowTitle));
+    createMenus();
+    createControls();
+    resize(clientWidth / twipsPerPixel,
+           clientHeight / twipsPerPixel + menuBar()->sizeHint().height());
+}
+
+void MainWindow::createControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    std::map<std::string_view, QWidget*> containers{{"Form1", client}};
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& control : controlTable) {
+        // The save dialog is made afresh at each use; the component has no widget.
+        if (control.kind == ControlKind::FileDialog) {
+            continue;
+        }
+        QWidget* widget = createControl(control, containers.at(control.container));
+        widget->setObjectName(qs(control.name));
+        widget->setGeometry(pixels(control));
+        if (*control.tooltip != '\0') {
+            widget->setToolTip(QString::fromUtf8(control.tooltip));
+        }
+        if (control.kind == ControlKind::Frame) {
+            containers[control.name] = widget;
+        }
+        if (control.box) {
+            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+            m_boxes[static_cast<std::size_t>(*control.box)] = widget;
+        }
+        if (control.command != nullptr) {
+            const Command command = control.command;
+            connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                    [this, command] { run(command); });
+        }
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
+            tabOrder.emplace_back(control.tabIndex, widget);
+        }
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    if (!tabOrder.empty()) {
+        tabOrder.front().second->setFocus();
+    }
+}
+
+void MainWindow::createMenus() {
+    std::map<std::string_view, QMenu*> menus;
+    for (const MenuSpec& entry : menuTree) {
+        if (entry.parent.empty()) {
+            QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+            menu->setObjectName(qs(entry.name));
+            menus[entry.name] = menu;
+            continue;
+        }
+        QAction* action = menus.at(entry.parent)->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(qs(entry.name));
+        const Command command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    }
+}
+
+void MainWindow::run(Command command) {
+    // Nothing may leave a Qt slot by an exception; the command runner reports
+    // the run-time failures of the commands, this catches anything else.
+    std::string failure;
+    try {
+        runCommand(command, m_vars, *this);
+        return;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+    }
+    try {
+        showMessage(texts::unexpectedError + failure);
+    } catch (...) {
+        qCritical("%s%s", texts::unexpectedError, failure.c_str());
+    }
+}
+
+QWidget* MainWindow::boxWidget(TextBox box) const {
+    return m_boxes.at(static_cast<std::size_t>(box));
+}
+
+std::string MainWindow::readText(TextBox box) {
+    QWidget* widget = boxWidget(box);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    return static_cast<QPlainTextEdit*>(widget)->toPlainText().toStdString();
+}
+
+void MainWindow::writeText(TextBox box, const std::string& text) {
+    QWidget* widget = boxWidget(box);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(QString::fromUtf8(text));
+    } else {
+        static_cast<QPlainTextEdit*>(widget)->setPlainText(QString::fromUtf8(text));
+    }
+}
+
+void MainWindow::showMessage(const std::string& text, const std::optional<std::string>& title) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.value_or(texts::applicationTitle)),
+                    QString::fromUtf8(text), QMessageBox::Ok, this);
+    // A reason taken from the system is shown as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter) {
+    const QString name =
+        QFileDialog::getSaveFileName(this, QString(), QString(), qtFileFilter(filter));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name.toStdString();
+}
+
+std::optional<std::string> MainWindow::openWebPage(const std::string& address) {
+    if (QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)))) {
+        return std::nullopt;
+    }
+    return std::string(texts::browserFailed);
+}
+
+void MainWindow::endProgram() {
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace rsa
