@@ -73,7 +73,7 @@ bool hasIntegerRank(const Variant& value) {
     return arithmeticType(value.type()) == VariantType::Integer;
 }
 
-// The whole number a remainder or bitwise operation works on.
+// The whole number a remainder works on.
 std::int32_t wholeOperand(const Variant& value) {
     return hasIntegerRank(value) ? static_cast<std::int32_t>(value.toNumber())
                                  : value.toLongRounded();
@@ -88,23 +88,6 @@ int compare(const Variant& left, const Variant& right) {
     const double a = left.toNumber();
     const double b = right.toNumber();
     return (a > b) - (a < b);
-}
-
-enum class Bitwise { And, Or };
-
-Variant bitwise(Bitwise op, const Variant& left, const Variant& right) {
-    if (left.type() == VariantType::Boolean && right.type() == VariantType::Boolean) {
-        const bool a = left.asBoolean();
-        const bool b = right.asBoolean();
-        return Variant::boolean(op == Bitwise::And ? (a && b) : (a || b));
-    }
-    const std::int32_t a = wholeOperand(left);
-    const std::int32_t b = wholeOperand(right);
-    const std::int32_t result = op == Bitwise::And ? (a & b) : (a | b);
-    if (hasIntegerRank(left) && hasIntegerRank(right)) {
-        return Variant::integer(static_cast<std::int16_t>(result));
-    }
-    return Variant::longInt(result);
 }
 
 } // namespace
@@ -154,9 +137,6 @@ Variant Mod(const Variant& left, const Variant& right) {
 Variant isEqual(const Variant& left, const Variant& right) {
     return Variant::boolean(compare(left, right) == 0);
 }
-Variant isNotEqual(const Variant& left, const Variant& right) {
-    return Variant::boolean(compare(left, right) != 0);
-}
 Variant isLess(const Variant& left, const Variant& right) {
     return Variant::boolean(compare(left, right) < 0);
 }
@@ -165,16 +145,6 @@ Variant isGreater(const Variant& left, const Variant& right) {
 }
 Variant isLessOrEqual(const Variant& left, const Variant& right) {
     return Variant::boolean(compare(left, right) <= 0);
-}
-Variant isGreaterOrEqual(const Variant& left, const Variant& right) {
-    return Variant::boolean(compare(left, right) >= 0);
-}
-
-Variant And(const Variant& left, const Variant& right) {
-    return bitwise(Bitwise::And, left, right);
-}
-Variant Or(const Variant& left, const Variant& right) {
-    return bitwise(Bitwise::Or, left, right);
 }
 
 bool isTrue(const Variant& condition) {

@@ -1,6 +1,7 @@
 #pragma once
 
-// The counted loop (For counter = first To last Step step). First, last and
+// The counted loop, counting upwards from first to last by a step of 0 or
+// more (the program never counts down). First, last and
 // step are taken once, before the first pass; after each pass the step is
 // added to the counter with the ordinary Variant +, so an Integer counter
 // widens to Long past 32767. A normal end leaves the counter at the first
@@ -18,9 +19,8 @@ void countedLoop(Variant& counter, const Variant& first, const Variant& last, co
                  Body body) {
     const Variant to = last;
     const Variant by = step;
-    const bool upwards = !isTrue(isLess(by, Variant::integer(0)));
     counter = first;
-    while (isTrue(upwards ? isLessOrEqual(counter, to) : isGreaterOrEqual(counter, to))) {
+    while (isTrue(isLessOrEqual(counter, to))) {
         if (!body()) {
             return;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The operations of the value model: arithmetic, remainder, comparisons and
-// the logical/bitwise And and Or. Operands are never changed; each call returns
+// the truth of a condition. Operands are never changed; each call returns
 // a new Variant and throws RuntimeError on failure.
 
 #include "Variant.h"
@@ -26,15 +26,9 @@ Variant Mod(const Variant& left, const Variant& right);
 // Comparisons by value across types, Empty as 0; the result is a Boolean.
 // Two Strings compare as texts.
 Variant isEqual(const Variant& left, const Variant& right);
-Variant isNotEqual(const Variant& left, const Variant& right);
 Variant isLess(const Variant& left, const Variant& right);
 Variant isGreater(const Variant& left, const Variant& right);
 Variant isLessOrEqual(const Variant& left, const Variant& right);
-Variant isGreaterOrEqual(const Variant& left, const Variant& right);
-
-// Logical on two Booleans; bitwise on the 16- or 32-bit value otherwise.
-Variant And(const Variant& left, const Variant& right);
-Variant Or(const Variant& left, const Variant& right);
 
 // A condition holds when its value is not zero.
 bool isTrue(const Variant& condition);
