@@ -37,10 +37,19 @@ bool everyBlockBelow(const BlockRow& blocks, std::int32_t modulus) {
     });
 }
 
+bool samePrimes(const WindowVariables& vars, const KeyOrigin& key) {
+    return isTrue(isEqual(vars.p, key.p)) && isTrue(isEqual(vars.q, key.q));
+}
+
+bool sameKey(const KeyOrigin& a, const KeyOrigin& b) {
+    return isTrue(isEqual(a.p, b.p)) && isTrue(isEqual(a.q, b.q)) && isTrue(isEqual(a.e, b.e));
+}
+
 } // namespace
 
 void encryptCard(WindowVariables& vars, WindowOperations& window) {
-    if (vars.eAccepted.isEmpty()) {
+    // A key made for other primes would encrypt blocks its own d cannot undo.
+    if (!vars.key || !samePrimes(vars, *vars.key)) {
         window.showMessage(texts::computeKeyFirst);
         return;
     }
@@ -55,11 +64,20 @@ void encryptCard(WindowVariables& vars, WindowOperations& window) {
     }
     vars.encAcc = vars.c[7];
     vars.encCounter = unitLoopCounterAfter(vars.eAccepted);
+    vars.cipherKey = vars.key;
     window.appendText(TextBox::txtdecmsj, blockListText(vars.c));
 }
 
 void decryptCard(WindowVariables& vars, WindowOperations& window) {
     if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
+        window.showMessage(texts::encryptFirst);
+        return;
+    }
+    if (!vars.key || !samePrimes(vars, *vars.key)) {
+        window.showMessage(texts::computeKeyFirst);
+        return;
+    }
+    if (!vars.cipherKey || !sameKey(*vars.cipherKey, *vars.key)) {
         window.showMessage(texts::encryptFirst);
         return;
     }

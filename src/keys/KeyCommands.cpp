@@ -111,6 +111,7 @@ void computeKey(WindowVariables& vars, WindowOperations& window) {
     }
     vars.eAccepted = vars.e;
     vars.d = std::move(inverse);
+    vars.key = KeyOrigin{vars.p, vars.q, vars.eAccepted};
     window.writeText(TextBox::txtPrivate, Str(vars.d));
 }
 

@@ -9,10 +9,18 @@
 #include "value/Variant.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace rsa {
+
+// The primes and the public exponent a key was computed from.
+struct KeyOrigin {
+    Variant p;
+    Variant q;
+    Variant e;
+};
 
 struct WindowVariables {
     // Key values, shared by the key set-up and the cipher.
@@ -24,9 +32,16 @@ struct WindowVariables {
     Variant d;
     std::array<Variant, 8> c; // c1..c8, the cipher blocks of the last encryption
 
+    // A key belongs to the primes it was computed from: the cipher refuses to
+    // use it with others, and the decryption refuses blocks another key made.
+    std::optional<KeyOrigin> key;       // set when the key computation accepts an exponent
+    std::optional<KeyOrigin> cipherKey; // the key of the last successful encryption
+
     // Working values of the encryption and the decryption.
     Variant nEnc;
     std::array<Variant, 8> m; // m1..m8, the plain blocks
+    // The last block's running power and the loop counter after it, kept only
+    // so that a learner can inspect them (var encAcc, var encCounter).
     Variant encAcc;
     Variant encCounter;
     Variant nDec;
