@@ -9,7 +9,8 @@ trap 'rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 for file in bin/rsa-demo share/applications/rsa-demo.desktop \
-    share/icons/hicolor/scalable/apps/rsa-demo.svg; do
+    share/icons/hicolor/scalable/apps/rsa-demo.svg share/icons/hicolor/16x16/apps/rsa-demo.png \
+    share/icons/hicolor/24x24/apps/rsa-demo.png share/doc/rsa-demo/copyright; do
     [[ -f $scratch/prefix/$file ]] || { echo "not installed: $file" >&2; exit 1; }
 done
 entry=$scratch/prefix/share/applications/rsa-demo.desktop
@@ -26,7 +27,7 @@ fi
 (cd "$build" && cpack -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/rsa-demo_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
     [[ $depends == *"$package"* ]] || { echo "package does not depend on $package: $depends" >&2; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")

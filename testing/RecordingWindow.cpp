@@ -12,8 +12,10 @@ void RecordingWindow::showMessage(const std::string& text,
     messages.push_back({text, title});
 }
 
-std::optional<std::string> RecordingWindow::chooseFileToWrite(const std::string& filter) {
+std::optional<std::string> RecordingWindow::chooseFileToWrite(const std::string& filter,
+                                                               const std::string& startFolder) {
     dialogFilters.push_back(filter);
+    dialogFolders.push_back(startFolder);
     if (fileAnswers.empty()) {
         return std::nullopt;
     }

@@ -8,7 +8,7 @@ build_targets=()
 # dpkg-dev and file make the Debian package (dpkg-shlibdeps finds its
 # dependencies); desktop-file-utils checks the desktop entry; clang and its
 # runtimes (libclang-rt) build the fuzzers.
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
 ensure_packages() {

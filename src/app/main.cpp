@@ -1,9 +1,43 @@
+#include "texts/Texts.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt ends the program with an abort when it cannot reach the display; a
+// learner is better served by a sentence that says what to do.
+void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << rsa::texts::needsGraphicalSession << '\n';
+        std::_Exit(1);
+    }
+    qtHandler(type, context, text);
+}
+
+bool hasGraphicalSession() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (!hasGraphicalSession()) {
+        std::cerr << rsa::texts::needsGraphicalSession << '\n';
+        return 1;
+    }
+    qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    rsa::installQtTranslations(app);
     rsa::MainWindow window;
     window.show();
     return app.exec();

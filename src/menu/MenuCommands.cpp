@@ -52,15 +52,18 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
 
 } // namespace
 
-void saveCipherText(WindowVariables&, WindowOperations& window) {
-    const std::optional<std::string> path = window.chooseFileToWrite(texts::saveFilter);
+void saveCipherText(WindowVariables& vars, WindowOperations& window) {
+    const std::optional<std::string> path =
+        window.chooseFileToWrite(texts::saveFilter, vars.saveFolder);
     if (!path || path->empty()) {
         return;
     }
     const std::string bytes = toWindows1254(withCrLf(window.readText(TextBox::txtdecmsj))) + "\r\n";
     if (const std::optional<std::string> failure = replaceFile(*path, bytes)) {
         window.showMessage(texts::saveFailedPrefix + *failure);
+        return;
     }
+    vars.saveFolder = QFileInfo(QString::fromUtf8(path->c_str())).absolutePath().toStdString();
 }
 
 void exitProgram(WindowVariables&, WindowOperations& window) {

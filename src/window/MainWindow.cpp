@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -59,6 +60,16 @@ QWidget* createTextBox(BoxStyle style, QWidget* parent) {
     return edit;
 }
 
+// The program's icon in every size it was drawn for; the two smallest are a
+// simpler drawing, as "RSA" cannot be read there.
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/rsa-demo-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Frame: {
@@ -104,6 +115,7 @@ QString qtFileFilter(const std::string& filter) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(texts::windowTitle));
+    setWindowIcon(applicationIcon());
     createMenus();
     createControls();
     resize(clientWidth / twipsPerPixel,
@@ -216,9 +228,26 @@ void MainWindow::showMessage(const std::string& text, const std::optional<std::s
     box.exec();
 }
 
-std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter) {
-    const QString name =
-        QFileDialog::getSaveFileName(this, QString(), QString(), qtFileFilter(filter));
+void MainWindow::appendText(TextBox box, const std::string& text) {
+    // Appending at the end keeps the newest row in view, and inserting costs
+    // only the new text, however long the box has grown.
+    QWidget* widget = boxWidget(box);
+    const QString added = QString::fromUtf8(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(edit->text() + added);
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+        return;
+    }
+    auto* edit = static_cast<QPlainTextEdit*>(widget);
+    edit->moveCursor(QTextCursor::End);
+    edit->insertPlainText(added);
+    edit->ensureCursorVisible();
+}
+
+std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter,
+                                                          const std::string& startFolder) {
+    const QString name = QFileDialog::getSaveFileName(
+        this, QString(), QString::fromUtf8(startFolder), qtFileFilter(filter));
     if (name.isEmpty()) {
         return std::nullopt;
     }

@@ -24,7 +24,8 @@ void ScriptedWindow::showMessage(const std::string& text, const std::optional<st
     m_out << "message [" << title.value_or(texts::applicationTitle) << "] " << text << '\n';
 }
 
-std::optional<std::string> ScriptedWindow::chooseFileToWrite(const std::string& filter) {
+std::optional<std::string> ScriptedWindow::chooseFileToWrite(const std::string& filter,
+                                                              const std::string&) {
     std::optional<std::string> answer = takeFirst(m_answers.files);
     m_out << "dialog save [" << filter << "] -> " << answer.value_or("cancel") << '\n';
     return answer;

@@ -24,6 +24,7 @@ public:
     std::map<TextBox, std::string> boxes;
     std::vector<Message> messages;
     std::vector<std::string> dialogFilters;
+    std::vector<std::string> dialogFolders;
     std::vector<std::string> openedPages;
     std::deque<std::optional<std::string>> fileAnswers;    // nullopt: cancel
     std::deque<std::optional<std::string>> browserAnswers; // a text: failure
@@ -33,7 +34,8 @@ public:
     std::string readText(TextBox box) override { return boxes[box]; }
     void writeText(TextBox box, const std::string& text) override;
     void showMessage(const std::string& text, const std::optional<std::string>& title) override;
-    std::optional<std::string> chooseFileToWrite(const std::string& filter) override;
+    std::optional<std::string> chooseFileToWrite(const std::string& filter,
+                                                 const std::string& startFolder) override;
     std::optional<std::string> openWebPage(const std::string& address) override;
     void endProgram() override { ended = true; }
 

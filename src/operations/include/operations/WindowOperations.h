@@ -48,9 +48,11 @@ public:
     virtual void showMessage(const std::string& text,
                              const std::optional<std::string>& title = std::nullopt) = 0;
 
-    // The save dialog. The filter is "shown name|pattern". Returns the full
-    // name of the file the user confirmed, or nothing on a cancel.
-    virtual std::optional<std::string> chooseFileToWrite(const std::string& filter) = 0;
+    // The save dialog, opened in startFolder (the current folder when empty).
+    // The filter is "shown name|pattern". Returns the full name of the file
+    // the user confirmed, or nothing on a cancel.
+    virtual std::optional<std::string> chooseFileToWrite(const std::string& filter,
+                                                         const std::string& startFolder) = 0;
 
     // Opens the address in the desktop's web browser. Returns nothing on
     // success, else a short description of the failure.

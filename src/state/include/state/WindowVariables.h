@@ -51,6 +51,10 @@ struct WindowVariables {
     // the page has been opened once. The browser itself is a separate program.
     std::string Explorer;
 
+    // The folder of the last successful save, where the next save dialog
+    // opens; empty until a file has been saved.
+    std::string saveFolder;
+
     // The random sequence of this run; it restarts only with a new window.
     RandomSequence random;
 

@@ -72,6 +72,11 @@ inline constexpr const char* aboutAddress = "https://tr.wikipedia.org/wiki/RSA";
 inline constexpr const char* aboutFailed = "Error displaying file";
 inline constexpr const char* browserFailed = "Web tarayıcısı açılamadı";
 
+// Started where no window can be opened.
+inline constexpr const char* needsGraphicalSession =
+    "rsa-demo bir pencere açar ve grafik bir oturum ister, ancak ekrana bağlanamadı; "
+    "ekransız çalıştırmak için: xvfb-run -a rsa-demo";
+
 // A run-time failure is shown as runtimeErrorPrefix + number + ": " + name.
 inline constexpr const char* runtimeErrorPrefix = "Hata ";
 inline constexpr const char* unexpectedError = "Beklenmeyen hata: ";
