@@ -1,0 +1,179 @@
+#include "menu/FileWriting.h"
+
+#include <cerrno>
+#include <climits>
+#include <random>
+
+#include <fcntl.h>
+#include <locale.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rsa {
+
+namespace {
+
+// The kernel gives up after as many links in one lookup; so do we.
+constexpr int maxLinksFollowed = 40;
+
+// strerror() translates through LC_MESSAGES (and may hand back text in the
+// locale's code page); the "C" locale always gives the English UTF-8 text.
+std::string reasonOf(int error) {
+    static const locale_t plain = newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (plain == locale_t{}) {
+        return "Error " + std::to_string(error);
+    }
+    return strerror_l(error, plain);
+}
+
+// The folder part with its trailing slash, so a name can simply be appended:
+// "a" gives "", "/a" gives "/", "b/a" gives "b/".
+std::string folderOf(const std::string& path) {
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+// Only the last component is followed here, so that the link stays and the file
+// it names is replaced in that file's own folder; links among the folders on
+// the way are resolved by the kernel in every call. Returns 0 or an errno value.
+int followLinks(std::string& path, struct stat& info, bool& exists) {
+    for (int followed = 0;; ++followed) {
+        if (lstat(path.c_str(), &info) != 0) {
+            // A dangling link ends here too: its file is created, as a shell
+            // redirection through the link would do.
+            exists = false;
+            return errno == ENOENT ? 0 : errno;
+        }
+        exists = true;
+        if (!S_ISLNK(info.st_mode)) {
+            return 0;
+        }
+        if (followed == maxLinksFollowed) {
+            return ELOOP;
+        }
+        // st_size of a link is not reliable on every file system.
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), link.data(), link.size());
+        if (length < 0) {
+            return errno;
+        }
+        link.resize(static_cast<std::size_t>(length));
+        path = link[0] == '/' ? link : folderOf(path) + link;
+    }
+}
+
+// The name is short and never built from the target's name: a target name near
+// the 255-byte limit leaves no room for a suffix. Mode 0666 lets the umask and a
+// default ACL of the folder apply, as for any newly created file.
+int createTemporary(const std::string& folder, std::string& name) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + ".rsa";
+        for (int i = 0; i < 6; ++i) {
+            name += letters[pick(random)];
+        }
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// A write may take only part of the bytes or be interrupted by a signal; only a
+// failing call says why the rest cannot be written.
+int writeAll(int fd, const std::string& bytes) {
+    const char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = write(fd, next, left);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            return errno;
+        }
+        if (written == 0) {
+            // A regular file that takes no byte at all has no room left.
+            return ENOSPC;
+        }
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// Until the folder is on disk a crash could bring the old file back. The file is
+// replaced by now, so a failure here is nothing the user could act on.
+void syncFolder(const std::string& folder) {
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+} // namespace
+
+std::optional<std::string> replaceFileContent(const std::string& path, const std::string& bytes) {
+    std::string target = path;
+    struct stat existing {};
+    bool exists = false;
+    if (const int error = followLinks(target, existing, exists)) {
+        return reasonOf(error);
+    }
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return std::string("Filename refers to a directory");
+    }
+    // Renaming over a FIFO or a device would swap it for a plain file, and
+    // opening one to write could block for a reader or reach the hardware.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return std::string("Not a regular file");
+    }
+    // A rename is not stopped by a read-only file, not even for other users;
+    // the user made it read-only so that it is not overwritten.
+    if (exists && !(existing.st_mode & S_IWUSR)) {
+        return reasonOf(EACCES);
+    }
+
+    std::string temporary;
+    const int fd = createTemporary(folderOf(target), temporary);
+    if (fd < 0) {
+        return reasonOf(errno);
+    }
+    int error = 0;
+    if (exists) {
+        // Root saving over someone's file should not take it over; anyone else
+        // may not give a file away, and then keeping the owner is not possible.
+        [[maybe_unused]] const int ownerKept = fchown(fd, existing.st_uid, existing.st_gid);
+        if (fchmod(fd, existing.st_mode & 07777) != 0) {
+            error = errno;
+        }
+    }
+    if (error == 0) {
+        error = writeAll(fd, bytes);
+    }
+    // Without fsync a full disk or an I/O error may only show after the rename,
+    // when the old content is already gone.
+    if (error == 0 && fsync(fd) != 0) {
+        error = errno;
+    }
+    // Linux releases the descriptor even when close is interrupted, and the
+    // data is on disk already.
+    if (close(fd) != 0 && errno != EINTR && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        unlink(temporary.c_str());
+        return reasonOf(error);
+    }
+    syncFolder(folderOf(target));
+    return std::nullopt;
+}
+
+} // namespace rsa
