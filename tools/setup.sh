@@ -8,7 +8,7 @@ build_targets=()
 # dpkg-dev and file make the Debian package (dpkg-shlibdeps finds its
 # dependencies); desktop-file-utils checks the desktop entry; clang and its
 # runtimes (libclang-rt) build the fuzzers.
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
 ensure_packages() {
@@ -40,6 +40,24 @@ ensure_packages() {
         return 1
     fi
     rm -f "$log"
+}
+
+# The test suite runs once under a Turkish locale, where a number's decimal
+# point is a comma and system messages are translated; the save tests try
+# German and Turkish in another encoding as well.
+ensure_locales() {
+    local wanted=(tr_TR.UTF-8 tr_TR.ISO-8859-9 de_DE.UTF-8) have locale
+    have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | tr -d '-')
+    for locale in "${wanted[@]}"; do
+        local normal
+        normal=$(echo "$locale" | tr '[:upper:]' '[:lower:]' | tr -d '-')
+        if ! grep -qx "$normal" <<<"$have"; then
+            local sudo=()
+            [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+            "${sudo[@]}" localedef -i "${locale%%.*}" -f "${locale#*.}" "$locale" >/dev/null 2>&1 ||
+                echo "could not make the locale $locale; the tests that need it are skipped" >&2
+        fi
+    done
 }
 
 # The end of a failed step's log; compiler errors can run to thousands of lines.

@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
+#include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -15,10 +15,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QStringList>
-#include <QUrl>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <utility>
 #include <vector>
@@ -39,6 +40,9 @@ QRect pixels(const ControlSpec& control) {
 QWidget* createTextBox(BoxStyle style, QWidget* parent) {
     if (style == BoxStyle::SingleLine || style == BoxStyle::TallSingleLine) {
         auto* edit = new QLineEdit(parent);
+        // No box has a length limit; Qt's default would cut text at 32,767
+        // characters without a word.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if (style == BoxStyle::TallSingleLine) {
             // The one line sits at the top of the tall box, not in its middle.
             edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -68,6 +72,16 @@ QIcon applicationIcon() {
         icon.addFile(QStringLiteral(":/icons/rsa-demo-%1.png").arg(size), QSize(size, size));
     }
     return icon;
+}
+
+// The fixed layout was drawn for captions of Arial's width at 11 pixels;
+// Liberation Sans has exactly those metrics. The size is in pixels so that a
+// larger desktop font cannot push a caption out of its fixed box, while Qt's
+// scaling still enlarges the window, boxes and captions alike.
+QFont layoutFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
 }
 
 QWidget* createControl(const ControlSpec& control, QWidget* parent) {
@@ -116,6 +130,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(texts::windowTitle));
     setWindowIcon(applicationIcon());
+    setFont(layoutFont());
     createMenus();
     createControls();
     resize(clientWidth / twipsPerPixel,
@@ -208,7 +223,14 @@ std::string MainWindow::readText(TextBox box) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return edit->text().toStdString();
     }
-    return static_cast<QPlainTextEdit*>(widget)->toPlainText().toStdString();
+    // The raw text keeps every character as typed (toPlainText() would turn a
+    // no-break space into a blank); only the breaks between paragraphs become
+    // line feeds.
+    return static_cast<QPlainTextEdit*>(widget)
+        ->document()
+        ->toRawText()
+        .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .toStdString();
 }
 
 void MainWindow::writeText(TextBox box, const std::string& text) {
@@ -255,10 +277,22 @@ std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filt
 }
 
 std::optional<std::string> MainWindow::openWebPage(const std::string& address) {
-    if (QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)))) {
-        return std::nullopt;
+    // The desktop's opener hands the page to the browser. It may return at
+    // once or live as long as the browser, so it is not waited for: when it
+    // ends with an error, that is reported then.
+    auto* opener = new QProcess(this);
+    connect(opener, &QProcess::finished, this, [this, opener](int code, QProcess::ExitStatus how) {
+        opener->deleteLater();
+        if (how != QProcess::NormalExit || code != 0) {
+            showMessage(texts::aboutFailed, std::string(texts::browserFailed));
+        }
+    });
+    opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(address)});
+    if (!opener->waitForStarted()) {
+        opener->deleteLater();
+        return std::string(texts::browserFailed);
     }
-    return std::string(texts::browserFailed);
+    return std::nullopt;
 }
 
 void MainWindow::endProgram() {
