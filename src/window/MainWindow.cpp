@@ -137,6 +137,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
            clientHeight / twipsPerPixel + menuBar()->sizeHint().height());
 }
 
+MainWindow::~MainWindow() {
+    // A page opener still running outlives the window quietly: nothing is
+    // left to report its end to.
+    for (QProcess* opener : findChildren<QProcess*>()) {
+        opener->disconnect(this);
+    }
+}
+
 void MainWindow::createControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);

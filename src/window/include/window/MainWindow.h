@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow, public WindowOperations {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     WindowVariables& variables() { return m_vars; }
 

@@ -1,0 +1,126 @@
+// The window operations through Qt's own widgets, where the recording window
+// cannot reach: long texts, characters Qt likes to rewrite, the newest row in
+// view, the desktop's page opener, Qt's Turkish texts and the icon.
+
+#include "controls/ControlTable.h"
+#include "testing/QtApplication.h"
+#include "window/MainWindow.h"
+#include "window/Translations.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+
+namespace rsa {
+namespace {
+
+// Messages are recorded instead of waiting in a modal box.
+class QuietWindow : public MainWindow {
+public:
+    std::vector<std::pair<std::string, std::string>> messages;
+    void showMessage(const std::string& text, const std::optional<std::string>& title) override {
+        messages.emplace_back(title.value_or(""), text);
+    }
+};
+
+QWidget* widgetOf(QuietWindow& window, TextBox box) {
+    const std::string_view name = controlOf(box).name;
+    return window.findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
+
+TEST(TextBoxes, HoldAMegabyteAndEveryCharacterAsTyped) {
+    QuietWindow window;
+    // Blanks let the wrapping box wrap; the rare characters are ones Qt's plain
+    // text would turn into a blank or a line break.
+    std::string megabyte;
+    while (megabyte.size() < (1 << 20)) {
+        megabyte += " 1730-12 şifre\u00A0\u2028";
+    }
+    for (int index = 0; index < textBoxCount; ++index) {
+        const auto box = static_cast<TextBox>(index);
+        QWidget* widget = widgetOf(window, box);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            line->selectAll();
+            line->insert(QString::fromStdString(megabyte));
+        } else {
+            auto* edit = static_cast<QPlainTextEdit*>(widget);
+            edit->selectAll();
+            edit->insertPlainText(QString::fromStdString(megabyte));
+        }
+        ASSERT_EQ(window.readText(box), megabyte) << controlOf(box).name;
+        window.appendText(box, " 99");
+        EXPECT_EQ(window.readText(box).size(), megabyte.size() + 3) << controlOf(box).name;
+    }
+}
+
+TEST(TextBoxes, ShowTheNewestRowAfterAnAppend) {
+    QuietWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int row = 0; row < 40; ++row) {
+        window.appendText(TextBox::txtdecmsj, " 1730 180 1794 3165 1668 1730 180 1794");
+        window.appendText(TextBox::decrypttxt, " 12 34 56 78 90 12 34 56");
+    }
+    QApplication::processEvents();
+    const QScrollBar* rows =
+        static_cast<QPlainTextEdit*>(widgetOf(window, TextBox::txtdecmsj))->verticalScrollBar();
+    EXPECT_GT(rows->maximum(), 0);
+    EXPECT_EQ(rows->value(), rows->maximum());
+    const auto* line = static_cast<QLineEdit*>(widgetOf(window, TextBox::decrypttxt));
+    EXPECT_EQ(line->cursorPosition(), line->text().size());
+}
+
+// The desktop's opener is found on PATH; a stand-in tells how it ends.
+class PageOpener : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QByteArray path = qgetenv("PATH");
+    void opener(const std::string& body) {
+        const std::string file = folder.filePath("xdg-open").toStdString();
+        std::ofstream(file) << "#!/bin/sh\n" << body << '\n';
+        QFile::setPermissions(QString::fromStdString(file), QFile::ExeOwner | QFile::ReadOwner);
+        qputenv("PATH", folder.path().toUtf8() + ":" + path);
+    }
+    void TearDown() override { qputenv("PATH", path); }
+};
+
+TEST_F(PageOpener, AnOpenerThatFailsIsReportedAndOneThatStaysDoesNotBlock) {
+    QuietWindow window;
+    opener("exit 3");
+    EXPECT_EQ(window.openWebPage("https://tr.wikipedia.org/wiki/RSA"), std::nullopt);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.messages.empty(); }, 5000));
+    EXPECT_EQ(window.messages, (decltype(window.messages){
+                                   {texts::browserFailed, texts::aboutFailed}}));
+
+    opener("sleep 30");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(window.openWebPage("https://tr.wikipedia.org/wiki/RSA"), std::nullopt);
+    QTest::qWait(200);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(window.messages.size(), 1u);
+
+    qputenv("PATH", folder.path().toUtf8() + "/missing");
+    EXPECT_EQ(window.openWebPage("https://tr.wikipedia.org/wiki/RSA"), texts::browserFailed);
+}
+
+TEST(Window, SpeaksTurkishInQtsOwnButtonsAndShowsItsIcon) {
+    ASSERT_TRUE(installQtTranslations(*QApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("Tamam"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("İptal"));
+
+    const QuietWindow window;
+    for (int size : {16, 24, 256}) {
+        EXPECT_EQ(window.windowIcon().pixmap(size, size).size(), QSize(size, size));
+    }
+}
+
+} // namespace
+} // namespace rsa
