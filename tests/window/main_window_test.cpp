@@ -40,7 +40,7 @@ void answerModal(const std::function<void()>& action, const std::function<void(Q
     EXPECT_NE(seen, nullptr) << "no modal window was shown";
 }
 
-TEST(MainWindow, OpensAtItsClientSizeAndTabsThroughTheControlsInTabIndexOrder) {
+TEST(MainWindow, OpensLaidOutWithItsTabRingAndHowEachKindOfBoxAndLabelShowsText) {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -56,10 +56,6 @@ TEST(MainWindow, OpensAtItsClientSizeAndTabsThroughTheControlsInTabIndexOrder) {
                                  "txtpublic txt1 txt2 txt3 txt4 txtP");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "txt4");
-}
-
-TEST(MainWindow, EachKindOfBoxAndLabelShowsItsTextAsLaidOut) {
-    MainWindow window;
     for (const char* name : {"txtprime", "txtcarpan", "txtdecmsj"}) {
         const auto* box = window.findChild<QPlainTextEdit*>(name);
         ASSERT_NE(box, nullptr) << name;
