@@ -6,8 +6,8 @@
 // command would have thrown where the real window shows "Beklenmeyen hata"),
 // the page address is kept once a page was opened, a random pair is two
 // different primes up to 100 with a product of 100 or more, and a key made
-// decrypts the blocks it encrypted. The walk is the same at every run; RSA_SOAK_STEPS
-// and RSA_SOAK_SEED change it.
+// decrypts the blocks it encrypted. The walk is the same at every run;
+// RSA_SOAK_STEPS and RSA_SOAK_SEED change it.
 
 #include "controls/ControlTable.h"
 #include "numbers/NumberRoutines.h"
