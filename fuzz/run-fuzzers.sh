@@ -21,10 +21,11 @@ if ! command -v clang >/dev/null || ! command -v clang++ >/dev/null; then
 fi
 
 build=build-fuzz
+targets="val_fuzzer round_trip_fuzzer"
 mkdir -p "$build"
 if ! { CC=clang CXX=clang++ cmake -S . -B "$build" -DRSA_FUZZ=ON -DRSA_BUILD_TESTS=OFF \
     -DRSA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
-    cmake --build "$build" -j"$(nproc)" --target value_fuzzer command_fuzzer; } \
+    cmake --build "$build" -j"$(nproc)" --target $targets; } \
     >"$build/build.log" 2>&1; then
     tail -n 30 "$build/build.log" >&2
     echo "fuzzers not built; see $build/build.log" >&2
@@ -34,7 +35,7 @@ fi
 # Qt keeps caches for the whole process; only leaks through it are ignored.
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 found=0
-for target in value_fuzzer command_fuzzer; do
+for target in $targets; do
     corpus=$build/corpus/$target
     artifacts=$build/artifacts/$target
     mkdir -p "$corpus" "$artifacts"

@@ -1,167 +1,157 @@
-// What the golden scenarios cannot see: the real message box, the window's
-// client size and title, accessible names, and the keys of a button.
+// What the golden scenarios cannot see of the Qt window: its size and title,
+// how each kind of box and label shows its text, the whole tab ring, the real
+// message box and save dialog, and the end of the program.
 
 #include "controls/ControlTable.h"
 #include "window/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMenuBar>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace rsa {
 namespace {
 
-// One QApplication for the whole test program, on the offscreen platform.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "form1_widget_test";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-// Runs action, which opens a modal window; inspect sees that window and
-// closes it. Fails the test when no modal window appeared.
-void answerModal(const std::function<void()>& action,
-                 const std::function<void(QWidget*)>& inspect) {
-    bool seen = false;
+// Runs action, which opens a modal window; answer sees that window and closes
+// it. Fails the test when no modal window appeared.
+void answerModal(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
+    QWidget* seen = nullptr;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        if ((seen = QApplication::activeModalWidget()) != nullptr) {
             poll.stop();
-            seen = true;
-            inspect(modal);
+            answer(seen);
         }
     });
     poll.start(10);
     action();
-    poll.stop();
-    EXPECT_TRUE(seen) << "no modal window was shown";
+    EXPECT_NE(seen, nullptr) << "no modal window was shown";
 }
 
-TEST(Form1Window, OpensAtTheClientSizeWithItsTitleAndPlainMenuEntries) {
+TEST(MainWindow, OpensLaidOutWithItsTabRingAndHowEachKindOfBoxAndLabelShowsText) {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.centralWidget()->size(), QSize(810, 588));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Form1"));
-    // The message frame reaches past the client area and is cut off by 7 pixels.
-    EXPECT_EQ(window.findChild<QWidget*>("Frame1")->geometry().right() + 1 -
-                  window.centralWidget()->width(),
-              7);
-    for (const QAction* menu : window.menuBar()->actions()) {
-        for (const QAction* entry : menu->menu()->actions()) {
-            EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->objectName().toStdString();
-            EXPECT_FALSE(entry->isSeparator());
-        }
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (int press = 0; press < 18; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("txtP"));
-}
-
-TEST(Form1Window, EveryTextBoxHasItsOwnAccessibleName) {
-    MainWindow window;
+    EXPECT_EQ(visited.join(' '), "txtP txtQ cmdHesapla txtPrivate cmdPrime txtprime cmdenc "
+                                 "txtdecmsj cmddec Command1 txtcarpan Command2 decrypttxt "
+                                 "txtpublic txt1 txt2 txt3 txt4 txtP");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txt4");
+    for (const char* name : {"txtprime", "txtcarpan", "txtdecmsj"}) {
+        const auto* box = window.findChild<QPlainTextEdit*>(name);
+        ASSERT_NE(box, nullptr) << name;
+        // Lists scroll both ways and never wrap; the cipher text wraps at blanks, unscrolled.
+        const bool list = name != std::string("txtdecmsj");
+        EXPECT_EQ(box->lineWrapMode(), list ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        EXPECT_EQ(box->horizontalScrollBarPolicy(),
+                  list ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        EXPECT_EQ(box->verticalScrollBarPolicy(), box->horizontalScrollBarPolicy());
+    }
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtdecmsj")->wordWrapMode(),
+              QTextOption::WordWrap);
+    EXPECT_EQ(window.findChild<QLineEdit*>("decrypttxt")->alignment(),
+              Qt::AlignLeft | Qt::AlignTop);
+    const auto labels = window.findChildren<QLabel*>();
+    EXPECT_EQ(labels.size(), 5);
+    for (const QLabel* label : labels) {
+        EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(label->wordWrap());
+    }
+    // A screen reader tells every box by its own name.
     QSet<QString> names;
     for (int box = 0; box < textBoxCount; ++box) {
         const std::string name(controlOf(static_cast<TextBox>(box)).name);
-        const auto* widget = window.findChild<QWidget*>(QString::fromStdString(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
-        names.insert(widget->accessibleName());
+        names << window.findChild<QWidget*>(QString::fromStdString(name))->accessibleName();
     }
+    names.remove(QString());
     EXPECT_EQ(names.size(), textBoxCount);
-    EXPECT_EQ(window.findChild<QWidget*>("txtpublic")->accessibleName(), "public key");
 }
 
-TEST(Form1Window, ShowsMessagesWithoutIconWithOnlyOkAndTheRightCaption) {
+TEST(MainWindow, ShowsPlainMessagesWithOnlyOkNoIconAndTheTitleOrRsa) {
     MainWindow window;
     window.show();
-    struct Seen {
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        QMessageBox::StandardButtons buttons;
-        qsizetype buttonCount = 0;
-    };
-    for (const std::optional<std::string>& title :
-         {std::optional<std::string>(), std::optional<std::string>("Tarayıcı yok")}) {
-        Seen seen;
-        answerModal([&] { window.showMessage("Hata 6: Overflow", title); },
+    for (const char* title : {"", "Tarayıcı yok"}) {
+        const auto given = *title ? std::optional<std::string>(title) : std::nullopt;
+        answerModal([&] { window.showMessage("<b>Hata 6</b>", given); },
                     [&](QWidget* modal) {
                         auto* box = qobject_cast<QMessageBox*>(modal);
                         ASSERT_NE(box, nullptr);
-                        seen = {box->windowTitle(), box->text(), box->icon(),
-                                box->standardButtons(), box->buttons().size()};
+                        EXPECT_EQ(box->windowTitle(), QString::fromUtf8(*title ? title : "RSA"));
+                        EXPECT_EQ(box->text(), QStringLiteral("<b>Hata 6</b>"));
+                        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+                        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+                        EXPECT_EQ(box->buttons().size(), 1);
                         box->button(QMessageBox::Ok)->click();
                     });
-        EXPECT_EQ(seen.title, QString::fromUtf8(title.value_or("RSA")));
-        EXPECT_EQ(seen.text, QStringLiteral("Hata 6: Overflow"));
-        EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-        EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(seen.buttonCount, 1);
     }
 }
 
-TEST(Form1Window, TextGoesThroughTheWidgetsUnchanged) {
+TEST(MainWindow, SavesWhereQtsFileDialogSaysAndNothingOnACancel) {
     MainWindow window;
-    const std::string turkish = "şifre  ĞÜŞİÖÇ ığüşöç";
-    for (TextBox box :
-         {TextBox::txtP, TextBox::txtprime, TextBox::txtdecmsj, TextBox::decrypttxt}) {
-        window.writeText(box, turkish);
-        EXPECT_EQ(window.readText(box), turkish) << controlOf(box).name;
-    }
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtprime")->toPlainText(),
-              QString::fromUtf8(turkish.c_str()));
-}
-
-TEST(CommandButton, ClicksOnReturnEnterAndSpaceButNotOnEscape) {
-    MainWindow window;
-    auto* button = window.findChild<QPushButton*>("cmdPrime");
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    button->setFocus();
-    QSignalSpy clicks(button, &QAbstractButton::clicked);
-
-    QTest::keyClick(button, Qt::Key_Return);
-    EXPECT_EQ(clicks.count(), 1);
-    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(clicks.count(), 2);
-    QTest::keyClick(button, Qt::Key_Space);
-    EXPECT_EQ(clicks.count(), 3);
-    QTest::keyClick(button, Qt::Key_Escape);
-    EXPECT_EQ(clicks.count(), 3);
-    EXPECT_FALSE(button->isDefault());
-    EXPECT_FALSE(button->autoDefault());
+    const QString path = QDir::temp().filePath(
+        QStringLiteral("rsa-save-%1.ENC").arg(QCoreApplication::applicationPid()));
+    window.writeText(TextBox::txtdecmsj, " 1730\n 180");
+    for (bool confirm : {false, true}) {
+        answerModal([&] { window.findChild<QAction*>("mnuItemSave")->trigger(); },
+                    [&](QWidget* modal) {
+                        auto* dialog = qobject_cast<QFileDialog*>(modal);
+                        ASSERT_NE(dialog, nullptr);
+                        EXPECT_EQ(dialog->nameFilters(), QStringList("şifrelenmiş metin(*.ENC)"));
+                        dialog->selectFile(path);
+                        // QDialog's accept runs QFileDialog's own, which takes the name.
+                        confirm ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+                    });
+        EXPECT_EQ(QFile::exists(path), confirm);
+    }
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray(" 1730\r\n 180\r\n"));
+    saved.remove();
+    EXPECT_EQ(qtFileFilter("Metin|*.txt|B (*.b)|*.b"), QStringLiteral("Metin (*.txt);;B (*.b)"));
 }
 
-TEST(QtFileFilter, AddsThePatternOnlyWhenTheShownNameLacksIt) {
-    EXPECT_EQ(qtFileFilter("şifrelenmiş metin(*.ENC)|*.ENC"),
-              QString::fromUtf8("şifrelenmiş metin(*.ENC)"));
-    EXPECT_EQ(qtFileFilter("Metin|*.txt"), QStringLiteral("Metin (*.txt)"));
-    EXPECT_EQ(qtFileFilter("A|*.a|B (*.b)|*.b"), QStringLiteral("A (*.a);;B (*.b)"));
+TEST(MainWindow, EndProgramClosesTheWindowAndEndsTheEventLoop) {
+    MainWindow window;
+    window.show();
+    // Closing the last window must not be what ends the loop here.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTimer::singleShot(0, &window, [&] { window.endProgram(); });
+    QTimer stuck;
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+    QApplication::setQuitOnLastWindowClosed(true);
 }
 
 } // namespace
 } // namespace rsa
+
+// One QApplication for the whole test program, on the offscreen platform.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
