@@ -3,6 +3,7 @@
 // message box and save dialog, and the end of the program.
 
 #include "controls/ControlTable.h"
+#include "testing/QtApplication.h"
 #include "window/MainWindow.h"
 
 #include <QAbstractButton>
@@ -16,8 +17,6 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -147,11 +146,3 @@ TEST(MainWindow, EndProgramClosesTheWindowAndEndsTheEventLoop) {
 
 } // namespace
 } // namespace rsa
-
-// One QApplication for the whole test program, on the offscreen platform.
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
