@@ -3,6 +3,7 @@
 
 #include "controls/ControlTable.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,18 +83,22 @@ TEST(Form1Window, OpensAtTheClientSizeWithItsTitleAndPlainMenuEntries) {
     EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("txtP"));
 }
 
-TEST(Form1Window, EveryTextBoxHasItsOwnAccessibleName) {
-    MainWindow window;
-    QSet<QString> names;
-    for (int box = 0; box < textBoxCount; ++box) {
-        const std::string name(controlOf(static_cast<TextBox>(box)).name);
-        const auto* widget = window.findChild<QWidget*>(QString::fromStdString(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
-        names.insert(widget->accessibleName());
+TEST(Form1Window, EveryTextBoxHasItsOwnAccessibleNameInEveryLanguage) {
+    for (const QString& language : availableLanguages()) {
+        useLanguage(language);
+        MainWindow window;
+        QSet<QString> names;
+        for (int box = 0; box < textBoxCount; ++box) {
+            const std::string name(controlOf(static_cast<TextBox>(box)).name);
+            const auto* widget = window.findChild<QWidget*>(QString::fromStdString(name));
+            ASSERT_NE(widget, nullptr);
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+            names.insert(widget->accessibleName());
+        }
+        EXPECT_EQ(names.size(), textBoxCount) << language.toStdString();
     }
-    EXPECT_EQ(names.size(), textBoxCount);
-    EXPECT_EQ(window.findChild<QWidget*>("txtpublic")->accessibleName(), "public key");
+    useLanguage(sourceLanguage);
+    EXPECT_EQ(MainWindow().findChild<QWidget*>("txtpublic")->accessibleName(), "public key");
 }
 
 TEST(Form1Window, ShowsMessagesWithoutIconWithOnlyOkAndTheRightCaption) {
