@@ -1,24 +1,43 @@
 #!/usr/bin/env bash
-# check-package.sh BUILD_DIR: installs the build into a scratch prefix and
-# makes the Debian package, and checks that both carry the program, its
-# desktop entry and icon, and that the package depends on the Qt runtime.
+# check-package.sh BUILD_DIR APP_ID: installs the build into a scratch prefix
+# and makes the Debian package, and checks that both carry the program, its
+# desktop entry, icon, metainfo and manual page under the names the desktop
+# looks for, that these agree with the program's version, and that the
+# package depends on the Qt runtime.
 set -euo pipefail
 build=$(realpath "$1")
+id=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+fail() {
+    echo "$*" >&2
+    exit 1
+}
 
+installed=(bin/rsa-demo share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+    share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png
+    share/icons/hicolor/24x24/apps/$id.png share/man/man1/rsa-demo.1.gz share/doc/rsa-demo/copyright)
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for file in bin/rsa-demo share/applications/rsa-demo.desktop \
-    share/icons/hicolor/scalable/apps/rsa-demo.svg share/icons/hicolor/16x16/apps/rsa-demo.png \
-    share/icons/hicolor/24x24/apps/rsa-demo.png share/doc/rsa-demo/copyright; do
-    [[ -f $scratch/prefix/$file ]] || { echo "not installed: $file" >&2; exit 1; }
+for file in "${installed[@]}"; do
+    [[ -f $scratch/prefix/$file ]] || fail "not installed: $file"
 done
-entry=$scratch/prefix/share/applications/rsa-demo.desktop
-grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" ||
-    { echo "desktop entry lacks Exec or Categories" >&2; exit 1; }
+prefix=$scratch/prefix/share
+entry=$prefix/applications/$id.desktop
+grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" &&
+    grep -qx "Icon=$id" "$entry" || fail "desktop entry lacks Exec, Categories or Icon"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
 fi
+
+# The version the program gives is the one the metainfo and the manual page tell.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/prefix/bin/rsa-demo" --version)
+version=${version#rsa-demo }
+grep -q "<release version=\"$version\"" "$prefix/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo has no release $version"
+page=$(zcat "$prefix/man/man1/rsa-demo.1.gz")
+[[ $page == *"\"rsa-demo $version\""* ]] || fail "the manual page is not of version $version"
+warnings=$(LC_ALL=C.UTF-8 man --warnings -l - <<<"$page" 2>&1 >/dev/null) || true
+[[ -z $warnings ]] || fail "manual page: $warnings"
 
 if ! command -v dpkg-deb >/dev/null; then
     echo "dpkg-deb missing: package not checked"
@@ -28,9 +47,10 @@ fi
 deb=$(ls "$scratch"/package/rsa-demo_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
-    [[ $depends == *"$package"* ]] || { echo "package does not depend on $package: $depends" >&2; exit 1; }
+    [[ $depends == *"$package"* ]] || fail "package does not depend on $package: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
-[[ $contents == *./usr/share/applications/rsa-demo.desktop* ]] ||
-    { echo "package lacks the desktop entry" >&2; exit 1; }
-echo "installed files, desktop entry and package dependencies are in order"
+for file in "${installed[@]}"; do
+    [[ $contents == *" ./usr/$file"* ]] || fail "package lacks $file"
+done
+echo "installed files, desktop entry, metainfo, manual page and package dependencies are in order"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# screenshot.sh [OUTPUT]: draws the window after a worked example under Xvfb
-# and saves it (docs/window.png by default) for the README.
+# screenshot.sh [OUTPUT [OPTIONS...]]: draws the window after a worked example
+# under Xvfb and saves it (docs/window.png by default) for the README; the
+# program's options follow, as in "tools/screenshot.sh docs/window-en.png --lang en".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=$(realpath -m "${1:-docs/window.png}")
@@ -8,5 +9,5 @@ build=${RSA_BUILD_DIR:-build}
 cmake -S . -B "$build" -G "Unix Makefiles" >/dev/null
 cmake --build "$build" -j2 --target rsa-demo-screenshot >/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
-    "$build"/tools/screenshot/rsa-demo-screenshot "$output"
+    "$build"/tools/screenshot/rsa-demo-screenshot "$output" "${@:2}"
 echo "wrote $output"

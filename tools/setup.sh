@@ -5,11 +5,13 @@
 # Targets build_tree builds; empty for all of them.
 build_targets=()
 
-# dpkg-dev and file make the Debian package (dpkg-shlibdeps finds its
-# dependencies); desktop-file-utils checks the desktop entry; clang and its
-# runtimes (libclang-rt) build the fuzzers.
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils)
+# qt6-tools-dev (CMake's qt_add_translations) and qt6-l10n-tools (lupdate,
+# lrelease) build the translations; dpkg-dev and file make the Debian package
+# (dpkg-shlibdeps finds its dependencies); desktop-file-utils and appstream
+# check the desktop entry and the metainfo; clang and its runtimes
+# (libclang-rt) build the fuzzers.
+packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream)
 
 ensure_packages() {
     local missing=() package

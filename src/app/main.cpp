@@ -1,4 +1,5 @@
 #include "texts/Texts.h"
+#include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 #include "window/Translations.h"
 
@@ -31,13 +32,25 @@ bool hasGraphicalSession() {
 
 int main(int argc, char* argv[]) {
     if (!hasGraphicalSession()) {
-        std::cerr << rsa::texts::needsGraphicalSession << '\n';
+        // --help and --version need no display.
+        QCoreApplication app(argc, argv);
+        const rsa::LaunchOptions options = rsa::readLaunchOptions(QCoreApplication::arguments());
+        if (options.exitCode) {
+            return rsa::printEnding(options);
+        }
+        std::cerr << rsa::translated(rsa::texts::needsGraphicalSession).toStdString() << '\n';
         return 1;
     }
     qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-    rsa::installQtTranslations(app);
+    // Read after QApplication has taken Qt's own options (-platform, -style, ...).
+    const rsa::LaunchOptions options = rsa::readLaunchOptions(QCoreApplication::arguments());
+    if (options.exitCode) {
+        return rsa::printEnding(options);
+    }
+    // Wayland finds the desktop entry, and so the icon and name, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;
     window.show();
     return app.exec();

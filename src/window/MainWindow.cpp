@@ -1,8 +1,10 @@
 #include "window/MainWindow.h"
 
 #include "CommandButton.h"
+#include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
 #include "texts/Texts.h"
+#include "window/Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -87,12 +89,12 @@ QFont layoutFont() {
 QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(QString::fromUtf8(control.caption), parent);
+        auto* frame = new QGroupBox(translated(control.caption), parent);
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }
     case ControlKind::Label: {
-        auto* label = new QLabel(QString::fromUtf8(control.caption), parent);
+        auto* label = new QLabel(translated(control.caption), parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
@@ -102,7 +104,7 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     case ControlKind::TextBox:
         return createTextBox(control.style, parent);
     case ControlKind::Button:
-        return new CommandButton(QString::fromUtf8(control.caption), parent);
+        return new CommandButton(translated(control.caption), parent);
     case ControlKind::FileDialog:
         break;
     }
@@ -128,7 +130,7 @@ QString qtFileFilter(const std::string& filter) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(texts::windowTitle));
+    setWindowTitle(translated(texts::windowTitle));
     setWindowIcon(applicationIcon());
     setFont(layoutFont());
     createMenus();
@@ -160,13 +162,13 @@ void MainWindow::createControls() {
         widget->setObjectName(qs(control.name));
         widget->setGeometry(pixels(control));
         if (*control.tooltip != '\0') {
-            widget->setToolTip(QString::fromUtf8(control.tooltip));
+            widget->setToolTip(translated(control.tooltip));
         }
         if (control.kind == ControlKind::Frame) {
             containers[control.name] = widget;
         }
         if (control.box) {
-            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+            widget->setAccessibleName(translated(control.accessibleName));
             m_boxes[static_cast<std::size_t>(*control.box)] = widget;
         }
         if (control.command != nullptr) {
@@ -192,12 +194,12 @@ void MainWindow::createMenus() {
     std::map<std::string_view, QMenu*> menus;
     for (const MenuSpec& entry : menuTree) {
         if (entry.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+            QMenu* menu = menuBar()->addMenu(translated(entry.caption));
             menu->setObjectName(qs(entry.name));
             menus[entry.name] = menu;
             continue;
         }
-        QAction* action = menus.at(entry.parent)->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = menus.at(entry.parent)->addAction(translated(entry.caption));
         action->setObjectName(qs(entry.name));
         const Command command = entry.command;
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
@@ -208,15 +210,16 @@ void MainWindow::run(Command command) {
     // Nothing may leave a Qt slot by an exception; the command runner reports
     // the run-time failures of the commands, this catches anything else.
     std::string failure;
+    TranslatedOperations shown(*this);
     try {
-        runCommand(command, m_vars, *this);
+        runCommand(command, m_vars, shown);
         return;
     } catch (const std::exception& error) {
         failure = error.what();
     } catch (...) {
     }
     try {
-        showMessage(texts::unexpectedError + failure);
+        shown.showMessage(texts::unexpectedError + failure);
     } catch (...) {
         qCritical("%s%s", texts::unexpectedError, failure.c_str());
     }
@@ -275,7 +278,7 @@ void MainWindow::appendText(TextBox box, const std::string& text) {
 }
 
 std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter,
-                                                          const std::string& startFolder) {
+                                                         const std::string& startFolder) {
     const QString name = QFileDialog::getSaveFileName(
         this, QString(), QString::fromUtf8(startFolder), qtFileFilter(filter));
     if (name.isEmpty()) {
@@ -292,7 +295,7 @@ std::optional<std::string> MainWindow::openWebPage(const std::string& address) {
     connect(opener, &QProcess::finished, this, [this, opener](int code, QProcess::ExitStatus how) {
         opener->deleteLater();
         if (how != QProcess::NormalExit || code != 0) {
-            showMessage(texts::aboutFailed, std::string(texts::browserFailed));
+            TranslatedOperations(*this).showMessage(texts::aboutFailed, texts::browserFailed);
         }
     });
     opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(address)});

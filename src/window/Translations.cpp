@@ -1,20 +1,69 @@
 #include "window/Translations.h"
 
+#include "texts/Texts.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
+
+#include <cstring>
 
 namespace rsa {
 
-bool installQtTranslations(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+namespace {
+
+const QString catalogueFolder = QStringLiteral(":/i18n");
+const QString cataloguePrefix = QStringLiteral("rsa-demo_");
+// Tells the translators installed here from any others of the application.
+const QString installedMark = QStringLiteral("rsa-language");
+
+void install(const QString& catalogue, const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(installedMark);
+    if (!translator->load(catalogue, folder) || !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
     }
-    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+QStringList availableLanguages() {
+    QStringList languages{QString::fromLatin1(sourceLanguage)};
+    const QStringList catalogues =
+        QDir(catalogueFolder).entryList({cataloguePrefix + QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString& catalogue : catalogues) {
+        languages << catalogue.mid(cataloguePrefix.size()).chopped(3);
+    }
+    return languages;
+}
+
+void useLanguage(const QString& language) {
+    for (QTranslator* earlier : QCoreApplication::instance()->findChildren<QTranslator*>(
+             installedMark, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
+    // Qt's catalogue may be missing; its texts are English then.
+    install(QStringLiteral("qtbase_") + language,
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language != QLatin1String(sourceLanguage)) {
+        install(cataloguePrefix + language, catalogueFolder);
+    }
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(texts::context, text);
+}
+
+std::string translatedMessage(const std::string& text) {
+    for (const char* beginning : texts::messageBeginnings) {
+        const std::size_t length = std::strlen(beginning);
+        if (text.compare(0, length, beginning) == 0) {
+            return translated(beginning).toStdString() + text.substr(length);
+        }
+    }
+    return translated(text.c_str()).toStdString();
 }
 
 } // namespace rsa

@@ -1,10 +1,12 @@
-// Every caption can be read whole at any Qt scale: measured with the font it
-// is drawn in, it fits its control and no other control covers it. Run once
-// per scale (QT_SCALE_FACTOR), and with a desktop font half as large again.
+// Every caption can be read whole at any Qt scale, in every language:
+// measured with the font it is drawn in, it fits its control and no other
+// control covers it. Run once per scale (QT_SCALE_FACTOR), and with a desktop
+// font half as large again.
 
 #include "controls/ControlTable.h"
 #include "testing/QtApplication.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -40,7 +42,9 @@ QRect captionRect(const QWidget* widget, const QString& caption) {
     return text.translated(widget->pos());
 }
 
-void expectEveryCaptionReadable() {
+void expectEveryCaptionReadableIn(const QString& language) {
+    SCOPED_TRACE(language.toStdString());
+    useLanguage(language);
     MainWindow window;
     window.show();
     for (const ControlSpec& control : controlTable) {
@@ -50,7 +54,7 @@ void expectEveryCaptionReadable() {
         const auto* widget =
             window.findChild<QWidget*>(QString::fromUtf8(control.name.data(), control.name.size()));
         ASSERT_NE(widget, nullptr) << control.name;
-        const QString caption = QString::fromUtf8(control.caption);
+        const QString caption = translated(control.caption);
         const QRect text = captionRect(widget, caption);
         if (control.kind == ControlKind::Frame) {
             continue;
@@ -71,6 +75,13 @@ void expectEveryCaptionReadable() {
         EXPECT_GE(item.width(), QFontMetrics(window.menuBar()->font())
                                     .horizontalAdvance(QString(menu->text()).remove('&')));
     }
+}
+
+void expectEveryCaptionReadable() {
+    for (const QString& language : availableLanguages()) {
+        expectEveryCaptionReadableIn(language);
+    }
+    useLanguage(sourceLanguage);
 }
 
 TEST(Captions, FitTheirControlsAndNothingCoversThem) {

@@ -5,6 +5,7 @@
 #include "controls/ControlTable.h"
 #include "testing/QtApplication.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -76,14 +77,19 @@ TEST(MainWindow, OpensLaidOutWithItsTabRingAndHowEachKindOfBoxAndLabelShowsText)
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
         EXPECT_TRUE(label->wordWrap());
     }
-    // A screen reader tells every box by its own name.
-    QSet<QString> names;
-    for (int box = 0; box < textBoxCount; ++box) {
-        const std::string name(controlOf(static_cast<TextBox>(box)).name);
-        names << window.findChild<QWidget*>(QString::fromStdString(name))->accessibleName();
+    // A screen reader tells every box by its own name, in every language.
+    for (const QString& language : availableLanguages()) {
+        useLanguage(language);
+        const MainWindow translated;
+        QSet<QString> names;
+        for (int box = 0; box < textBoxCount; ++box) {
+            const std::string name(controlOf(static_cast<TextBox>(box)).name);
+            names << translated.findChild<QWidget*>(QString::fromStdString(name))->accessibleName();
+        }
+        names.remove(QString());
+        EXPECT_EQ(names.size(), textBoxCount) << language.toStdString();
     }
-    names.remove(QString());
-    EXPECT_EQ(names.size(), textBoxCount);
+    useLanguage(sourceLanguage);
 }
 
 TEST(MainWindow, ShowsPlainMessagesWithOnlyOkNoIconAndTheTitleOrRsa) {

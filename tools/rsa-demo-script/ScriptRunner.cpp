@@ -2,6 +2,7 @@
 
 #include "value/Variant.h"
 #include "controls/ControlTable.h"
+#include "window/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,7 +108,7 @@ ScriptRunner::ScriptRunner(std::ostream& out) : m_out(out) {}
 ScriptRunner::~ScriptRunner() = default;
 
 int ScriptRunner::run(std::istream& in) {
-    if (!launch()) {
+    if (!launch("")) {
         return 2;
     }
     bool failed = false;
@@ -123,12 +124,11 @@ int ScriptRunner::run(std::istream& in) {
         const std::string verb = line.substr(0, blank);
         const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
         try {
-            if ((verb == "focus" || verb == "dump" || verb == "launch") &&
-                blank != std::string::npos) {
+            if ((verb == "focus" || verb == "dump") && blank != std::string::npos) {
                 throw StepError{verb + " takes nothing after it"};
             }
             if (verb == "launch") {
-                if (!launch()) {
+                if (!launch(rest)) {
                     return 2;
                 }
             } else {
@@ -147,7 +147,17 @@ int ScriptRunner::run(std::istream& in) {
     return failed ? 1 : 0;
 }
 
-bool ScriptRunner::launch() {
+bool ScriptRunner::launch(const std::string& options) {
+    QStringList arguments{QStringLiteral("rsa-demo")};
+    arguments << QString::fromStdString(options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const LaunchOptions launched = readLaunchOptions(arguments);
+    if (launched.exitCode) {
+        // The program would have ended; the window open now stays, in its language.
+        useLanguage(m_launched.language);
+        throw StepError{"launch " + options + ": " +
+                        launched.output.section('\n', 0, 0).toStdString()};
+    }
+    m_launched = launched;
     m_window.reset();
     settle();
     try {

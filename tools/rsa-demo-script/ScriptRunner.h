@@ -5,6 +5,7 @@
 // cannot be carried out prints an error line and the scenario goes on.
 
 #include "ScriptedWindow.h"
+#include "window/LaunchOptions.h"
 
 #include <istream>
 #include <memory>
@@ -23,7 +24,7 @@ public:
     int run(std::istream& in);
 
 private:
-    bool launch();
+    bool launch(const std::string& options);
     void step(const std::string& verb, const std::string& rest);
     void type(const std::string& rest);
     void click(const std::string& name);
@@ -40,6 +41,7 @@ private:
     std::ostream& m_out;
     Answers m_answers;
     std::unique_ptr<ScriptedWindow> m_window;
+    LaunchOptions m_launched; // those of the window open now
 };
 
 } // namespace rsa::script

@@ -1,9 +1,11 @@
 // Makes the README's picture of the window: a learner's usual road (a random
 // pair, a public exponent, a card number encrypted and decrypted) carried out
 // through the window's own commands, then the window as the screen shows it.
+// The program's options may follow the file name (--lang en).
 
 #include "cipher/CipherCommands.h"
 #include "keys/KeyCommands.h"
+#include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 
 #include <QApplication>
@@ -14,11 +16,17 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [OPTIONS]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeAt(1);
+    const rsa::LaunchOptions options = rsa::readLaunchOptions(arguments);
+    if (options.exitCode) {
+        return rsa::printEnding(options);
+    }
     rsa::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -1,10 +1,11 @@
 #pragma once
 
 // The program's one window. It builds its controls and menu from the control
-// table, runs the wired command when a button or menu entry is clicked, and
-// offers the commands the window operations through its widgets: text boxes,
-// message boxes, the save dialog, the web browser. The four operations that
-// wait for the user are virtual so that a scripted window can answer them.
+// table in the language in use, runs the wired command when a button or menu
+// entry is clicked, and offers the commands the window operations through its
+// widgets: text boxes, message boxes, the save dialog, the web browser. The
+// four operations that wait for the user are virtual so that a scripted
+// window can answer them; what the commands hand them is translated first.
 
 #include "state/WindowVariables.h"
 #include "operations/CommandRunner.h"

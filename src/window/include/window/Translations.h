@@ -1,15 +1,34 @@
 #pragma once
 
-// The program speaks Turkish whatever the desktop's language, and so must
-// Qt's own texts: the save dialog, its replace question and the standard
-// buttons. Qt's Turkish catalogue comes from the system's Qt translations.
+// The interface's language. Turkish is the source language: its texts are
+// shown as they stand in Texts.h, with Qt's Turkish catalogue for Qt's own
+// dialogs and buttons. Every other language is a Qt Linguist catalogue built
+// from translations/rsa-demo_LANGUAGE.ts into the program, and uses Qt's
+// catalogue of that language. The language is chosen once at start, never
+// from the desktop's locale.
 
-#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <string>
 
 namespace rsa {
 
-// Loads Qt's Turkish translations into the application. Returns false, and
-// leaves Qt's English texts in place, when they are not installed.
-bool installQtTranslations(QCoreApplication& app);
+inline constexpr const char* sourceLanguage = "tr";
+
+// "tr" first, then every language the program has a catalogue for.
+QStringList availableLanguages();
+
+// Replaces the translations installed by an earlier call with those of
+// language. Windows made afterwards speak it. Needs a QCoreApplication.
+void useLanguage(const QString& language);
+
+// A text of Texts.h in the language in use.
+QString translated(const char* text);
+
+// A message in the language in use: a text of Texts.h, or one of the
+// messages that begin with such a text and go on with a detail. Anything
+// else, such as a reason given by the system, stays as it is.
+std::string translatedMessage(const std::string& text);
 
 } // namespace rsa

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# command-line.sh PROGRAM VERSION: --help and --version answer on standard
+# output with status 0, with no display at all; an unknown option ends the
+# program with status 2 and the usage on standard error alone.
+set -uo pipefail
+program=$1
+bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program")
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+[[ $("${bare[@]}" --version) == "rsa-demo $2" ]] || fail "--version: not rsa-demo $2"
+help=$("${bare[@]}" --lang en --help) || fail "--help ended with $?"
+grep -q -- '--lang <language> *Language of the interface: tr, en' <<<"$help" ||
+    fail "--help lacks --lang: $help"
+
+output=$(QT_QPA_PLATFORM=offscreen "$program" --lang en -x 2>/dev/null)
+status=$?
+[[ $status -eq 2 && -z $output ]] || fail "-x ended with $status, printed: $output"
+errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en -x 2>&1 >/dev/null)
+grep -qx "rsa-demo: Unknown option 'x'." <<<"$errors" && grep -qxF "Usage: $program [options]" <<<"$errors" ||
+    fail "-x printed: $errors"
