@@ -1,3 +1,4 @@
+#include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/MainWindow.h"
 #include "window/Translations.h"
@@ -6,6 +7,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -40,5 +42,10 @@ int main(int argc, char* argv[]) {
     rsa::installQtTranslations(app);
     rsa::MainWindow window;
     window.show();
+    // Without the option nothing of the step window is made.
+    std::unique_ptr<rsa::StepWindow> steps;
+    if (rsa::asksForStepWindow(QCoreApplication::arguments())) {
+        steps = rsa::openStepWindow(window);
+    }
     return app.exec();
 }

@@ -209,7 +209,7 @@ void MainWindow::run(Command command) {
     // the run-time failures of the commands, this catches anything else.
     std::string failure;
     try {
-        runCommand(command, m_vars, *this);
+        emit commandRan(command, runCommand(command, m_vars, *this));
         return;
     } catch (const std::exception& error) {
         failure = error.what();

@@ -123,12 +123,12 @@ int ScriptRunner::run(std::istream& in) {
         const std::string verb = line.substr(0, blank);
         const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
         try {
-            if ((verb == "focus" || verb == "dump" || verb == "launch") &&
+            if ((verb == "focus" || verb == "dump" || verb == "explain") &&
                 blank != std::string::npos) {
                 throw StepError{verb + " takes nothing after it"};
             }
             if (verb == "launch") {
-                if (!launch()) {
+                if (!launch(rest)) {
                     return 2;
                 }
             } else {
@@ -143,11 +143,22 @@ int ScriptRunner::run(std::istream& in) {
             break;
         }
     }
+    m_steps.reset();
     m_window.reset();
     return failed ? 1 : 0;
 }
 
-bool ScriptRunner::launch() {
+bool ScriptRunner::launch(const std::string& options) {
+    // The options are checked before the old window goes, as a program that
+    // refuses its command line never starts.
+    const QStringList arguments =
+        QString::fromStdString(options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& argument : arguments) {
+        if (argument != QLatin1String(stepWindowOption)) {
+            throw StepError{"unknown option " + argument.toStdString()};
+        }
+    }
+    m_steps.reset();
     m_window.reset();
     settle();
     try {
@@ -161,6 +172,9 @@ bool ScriptRunner::launch() {
     if (!QTest::qWaitForWindowExposed(m_window.get())) {
         std::cerr << "rsa-demo-script: the window was not shown\n";
         return false;
+    }
+    if (asksForStepWindow(arguments)) {
+        m_steps = openStepWindow(*m_window);
     }
     // Keyboard steps need the window to be the active one.
     if (!QTest::qWaitForWindowActive(m_window.get())) {
@@ -195,6 +209,8 @@ void ScriptRunner::step(const std::string& verb, const std::string& rest) {
         focus();
     } else if (verb == "dump") {
         dump();
+    } else if (verb == "explain") {
+        explain();
     } else {
         throw StepError{"unknown step " + verb};
     }
@@ -368,6 +384,15 @@ void ScriptRunner::dump() {
                   << " in=" << menu->objectName().toStdString() << " caption=\""
                   << entry->text().toStdString() << "\"\n";
         }
+    }
+}
+
+void ScriptRunner::explain() {
+    if (m_steps == nullptr) {
+        return;
+    }
+    for (const std::string& line : m_steps->plainTextLines()) {
+        m_out << "explain: " << line << '\n';
     }
 }
 

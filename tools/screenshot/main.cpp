@@ -1,9 +1,11 @@
-// Makes the README's picture of the window: a learner's usual road (a random
-// pair, a public exponent, a card number encrypted and decrypted) carried out
-// through the window's own commands, then the window as the screen shows it.
+// Makes the README's pictures: a learner's usual road (a random pair, a
+// public exponent, a card number encrypted and decrypted) carried out through
+// the window's own commands, then the window as the screen shows it; with
+// --adim-adim, both windows side by side after the worked example.
 
 #include "cipher/CipherCommands.h"
 #include "keys/KeyCommands.h"
+#include "stepwindow/StepWindow.h"
 #include "window/MainWindow.h"
 
 #include <QApplication>
@@ -12,17 +14,26 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [--adim-adim]\n", argv[0]);
         return 2;
     }
-    QApplication app(argc, argv);
     rsa::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
+    }
+    std::unique_ptr<rsa::StepWindow> steps;
+    if (rsa::asksForStepWindow(arguments)) {
+        steps = rsa::openStepWindow(window);
+        if (!QTest::qWaitForWindowExposed(steps.get())) {
+            return 1;
+        }
     }
     using rsa::TextBox;
     window.writeText(TextBox::txtP, "61");
@@ -32,11 +43,25 @@ int main(int argc, char** argv) {
     window.writeText(TextBox::txt2, "5678");
     window.writeText(TextBox::txt3, "9012");
     window.writeText(TextBox::txt4, "3456");
-    for (rsa::Command command : {&rsa::listPrimes, &rsa::listPhiDivisors, &rsa::computeKey,
-                                 &rsa::encryptCard, &rsa::decryptCard}) {
-        rsa::runCommand(command, window.variables(), window);
+    // The clicks go through the window's buttons, so that the step window
+    // hears of each command as it would from a learner; the focus stays where
+    // it was, as in the picture of the window alone.
+    QWidget* focused = QApplication::focusWidget();
+    for (const char* button : {"cmdPrime", "Command2", "cmdHesapla", "cmdenc", "cmddec"}) {
+        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    if (focused != nullptr) {
+        focused->setFocus();
+    }
+    if (steps) {
+        // The encryption is the section a teacher shows first.
+        steps->scrollToSection(3);
     }
     QTest::qWait(300);
-    const QPixmap picture = window.screen()->grabWindow(0).copy(window.frameGeometry());
-    return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    QRect area = window.frameGeometry();
+    if (steps) {
+        area = area.united(steps->frameGeometry());
+    }
+    const QPixmap picture = window.screen()->grabWindow(0).copy(area);
+    return picture.save(arguments.at(1)) ? 0 : 1;
 }
