@@ -103,6 +103,8 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_view = new QTextBrowser(this);
     m_view->setObjectName(QStringLiteral("explanation"));
     m_view->setOpenLinks(false);
+    // Nothing here is edited; an undo history would only grow with each section.
+    m_view->document()->setUndoRedoEnabled(false);
     m_view->setPlaceholderText(QString::fromUtf8(texts::placeholder));
     m_baseFont = m_view->font();
     // Read from the back of a classroom: never smaller than 11 points.
@@ -150,6 +152,8 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from) const {
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
+    // One edit: the view lays the document out once, not after every cell.
+    cursor.beginEditBlock();
     for (std::size_t s = from; s < m_sections.size(); ++s) {
         const explain::Section& section = m_sections[s];
         QTextCharFormat title = emphasised(2);
@@ -191,6 +195,7 @@ void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from
             }
         }
     }
+    cursor.endEditBlock();
 }
 
 void StepWindow::addSection(explain::Section section) {
