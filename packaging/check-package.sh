@@ -16,6 +16,9 @@ done
 entry=$scratch/prefix/share/applications/rsa-demo.desktop
 grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" ||
     { echo "desktop entry lacks Exec or Categories" >&2; exit 1; }
+# The second action starts the program with the step window beside it.
+grep -qx 'Actions=adim-adim;' "$entry" && grep -qx 'Exec=rsa-demo --adim-adim' "$entry" ||
+    { echo "desktop entry lacks the step-by-step action" >&2; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
 fi

@@ -3,20 +3,19 @@
 #include "explain/ExplainTexts.h"
 #include "menu/FileWriting.h"
 
+#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -268,21 +267,14 @@ std::optional<std::string> StepWindow::exportTo(const QString& path) const {
     render(document, false, 0);
     QByteArray bytes;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        // Printed to a scratch file first, so that the file the user chose is
-        // replaced only by a complete copy, and every failure has its reason.
-        QTemporaryFile scratch;
-        if (!scratch.open()) {
-            return scratch.errorString().toStdString();
-        }
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(scratch.fileName());
-        document.print(&printer);
-        QFile printed(scratch.fileName());
-        if (printed.open(QIODevice::ReadOnly)) {
-            bytes = printed.readAll();
-        }
+        // Qt's own PDF writer, in memory: the file the user chose is replaced
+        // only by a complete copy, and no print library is loaded at start.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(QString::fromUtf8(texts::windowTitle));
+        document.print(&writer);
         if (bytes.isEmpty()) {
             return std::string(texts::pdfFailed);
         }
