@@ -150,7 +150,13 @@ void phiDivisors(const WindowVariables& vars, Builder& out) {
     const Variant one = Variant::integer(1);
     const Variant m = (vars.p - one) * (vars.q - one);
     out.paragraph(fill(texts::phiValue, {shown(vars.p - one), shown(vars.q - one), shown(m)}));
-    if (!isTrue(isPrime(vars.p)) || !isTrue(isPrime(vars.q))) {
+    // The listing asks no primality test, so p and q may lie beyond the range
+    // the test accepts; no prime does.
+    const auto prime = [](const Variant& value) {
+        const double number = value.toNumber();
+        return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
+    };
+    if (!prime(vars.p) || !prime(vars.q)) {
         out.paragraph(texts::phiNotForComposites);
     }
     // The same rounding and limit as the listing in the window.

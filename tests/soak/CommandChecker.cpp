@@ -2,6 +2,8 @@
 
 #include "value/Conversions.h"
 #include "controls/ControlTable.h"
+#include "explain/ExplainTexts.h"
+#include "explain/Explanation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -183,7 +185,16 @@ std::string CommandChecker::click(std::string_view control) {
     const auto folderBefore =
         control == "mnuItemSave" ? m_scratch.contents() : std::map<std::string, std::string>();
     try {
-        runCommand(command, m_vars, m_window);
+        const bool completed = runCommand(command, m_vars, m_window);
+        // The step window explains whatever state a click leaves, and never
+        // fails where the command did not.
+        const std::optional<explain::Section> section =
+            explain::explainCommand(command, m_vars, completed);
+        const auto* first =
+            section ? std::get_if<std::string>(&section->groups[0].elements[0]) : nullptr;
+        if (completed && first != nullptr && *first == explain::texts::stoppedByError) {
+            return "the explanation failed after a command that did not";
+        }
     } catch (const std::exception& failure) {
         return "an exception escaped the command runner: " + std::string(failure.what());
     } catch (...) {
