@@ -77,13 +77,15 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
 
-        const auto euclid = tablesWith(explained(&computeKey, vars), texts::euclidColumns);
+        const Section key = explained(&computeKey, vars);
+        const auto euclid = tablesWith(key, texts::euclidColumns);
         ASSERT_EQ(euclid.size(), 1u);
         EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
 
         const Section encryption = explained(&encryptCard, vars);
+        const Section decryption = explained(&decryptCard, vars);
         const auto encrypted = tablesWith(encryption, texts::powerColumns);
-        const auto decrypted = tablesWith(explained(&decryptCard, vars), texts::powerColumns);
+        const auto decrypted = tablesWith(decryption, texts::powerColumns);
         const auto attacker = tablesWith(encryption, texts::attackerColumns);
         ASSERT_EQ(encrypted.size(), 8u);
         ASSERT_EQ(decrypted.size(), 8u);
