@@ -12,7 +12,6 @@
 #include "FuzzInput.h"
 
 #include "CommandChecker.h"
-#include "window/Wiring.h"
 
 #include <unistd.h>
 
