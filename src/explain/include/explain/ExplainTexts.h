@@ -58,7 +58,7 @@ inline constexpr const char* exponentExamples = "Uygun küçük e değerleri: {0
 inline constexpr const char* modulus = "n = p × q = {0} × {1} = {2} ({3} bit).";
 inline constexpr const char* phi = "φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).";
 inline constexpr const char* phiMeaning =
-    "φ, 1 ile n arasında n ile ortak böleni olmayan sayıların sayısıdır.";
+    "φ, 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.";
 inline constexpr const char* exponentNotWhole = "e = {0}: açık üs 1'den büyük bir tam sayı olmalı.";
 inline constexpr const char* exponentAbovePhi = "e = {0} ≥ φ: hesapta e mod φ = {1} gibi davranır.";
 inline constexpr const char* euclidIntro =
@@ -86,7 +86,8 @@ inline constexpr const char* keyForOtherPrimes =
     "Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların "
     "anahtarı bu n ile çalışmaz: anahtarı yeniden hesaplayın.";
 inline constexpr const char* blocksCut =
-    "Kart numarası {0}: her dört basamaklı grup iki basamaklı iki blok verir, sekiz blok.";
+    "Kart numarası {0} sekiz bloğa bölünür: her dört basamaklı grup iki basamaklı iki blok "
+    "verir.";
 inline constexpr const char* blocksNotBelowModulus =
     "Şu bloklar n = {0} sayısından küçük değil: {1}. Şifre çözme böyle bir bloğu değil, "
     "n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.";
@@ -94,8 +95,8 @@ inline constexpr const char* encryptionFormula = "Her blok m için c = m{0} mod 
 inline constexpr const char* blockColumn = "blok";
 inline constexpr const char* powerMethod =
     "Modüler üs alma, kare al ve çarp yöntemiyle: üs ikili yazılır ({0}) ve bitleri soldan "
-    "okunur. x = 1 ile başlanır; her bitte x karesi alınıp mod n indirgenir, bit 1 ise bir "
-    "de taban ile çarpılıp indirgenir.";
+    "okunur. x = 1 ile başlanır; her bitte x'in karesi alınıp mod n ile indirgenir, bit 1 ise "
+    "sonuç bir de taban ile çarpılıp indirgenir.";
 inline constexpr const char* powerColumns[] = {"adım",     "bit",       "x²",
                                                "x² mod n", "x · taban", "yeni x"};
 inline constexpr const char* encryptedBlockTitle = "Blok {0}: c{1} = {2}{3} mod {4} = {5}";
