@@ -2,6 +2,7 @@
 // widgets, no painting, no dialogs.
 
 #include "cipher/CipherCommands.h"
+#include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
 #include "testing/RecordingWindow.h"
 #include "menu/MenuCommands.h"
@@ -88,6 +89,17 @@ void decryption(benchmark::State& state) {
     }
 }
 BENCHMARK(decryption);
+
+// The step window's explanation of that encryption: eight 31-row tables, the
+// attacker's 100 blocks and the factoring of n by trial division.
+void encryptionExplained(benchmark::State& state) {
+    Setup setup = cipherSetup();
+    encryptCard(setup.vars, setup.window);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(explain::explainCommand(&encryptCard, setup.vars, true));
+    }
+}
+BENCHMARK(encryptionExplained)->Unit(benchmark::kMicrosecond);
 
 void save(benchmark::State& state) {
     Setup setup = cipherSetup();

@@ -208,6 +208,10 @@
         <translation>language</translation>
     </message>
     <message>
+        <source>Her komutu adım adım açıklayan ikinci bir pencere açar.</source>
+        <translation>Opens a second window that explains every command step by step.</translation>
+    </message>
+    <message>
         <source>Bilinmeyen dil &apos;%1&apos;; diller: %2.</source>
         <translation>Unknown language &apos;%1&apos;; languages: %2.</translation>
     </message>

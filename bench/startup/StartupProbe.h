@@ -10,17 +10,29 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <memory>
 
-template <typename MakeWindow> int runStartupProbe(int argc, char** argv, MakeWindow makeWindow) {
+// openBeside(window) may open a second window beside the first, returned to
+// be shown and waited for as well.
+template <typename MakeWindow, typename OpenBeside>
+int runStartupProbe(int argc, char** argv, MakeWindow makeWindow, OpenBeside openBeside) {
     QApplication app(argc, argv);
     auto window = makeWindow();
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get())) {
-        std::fprintf(stderr, "the window was not exposed\n");
-        return 1;
+    std::unique_ptr<QWidget> beside = openBeside(*window);
+    for (QWidget* shown : {static_cast<QWidget*>(window.get()), beside.get()}) {
+        if (shown != nullptr && !QTest::qWaitForWindowExposed(shown)) {
+            std::fprintf(stderr, "the window was not exposed\n");
+            return 1;
+        }
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak_kib %ld\n", usage.ru_maxrss);
     return 0;
+}
+
+template <typename MakeWindow> int runStartupProbe(int argc, char** argv, MakeWindow makeWindow) {
+    return runStartupProbe(argc, argv, makeWindow,
+                           [](QWidget&) { return std::unique_ptr<QWidget>(); });
 }

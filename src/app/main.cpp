@@ -1,3 +1,4 @@
+#include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
@@ -7,6 +8,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -53,5 +55,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;
     window.show();
+    // Without the option nothing of the step window is made.
+    std::unique_ptr<rsa::StepWindow> steps;
+    if (options.stepByStep) {
+        steps = rsa::openStepWindow(window);
+    }
     return app.exec();
 }

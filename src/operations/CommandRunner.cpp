@@ -9,11 +9,13 @@ std::string runtimeErrorMessage(int number, const std::string& name) {
     return texts::runtimeErrorPrefix + std::to_string(number) + ": " + name;
 }
 
-void runCommand(Command command, WindowVariables& vars, WindowOperations& window) {
+bool runCommand(Command command, WindowVariables& vars, WindowOperations& window) {
     try {
         command(vars, window);
+        return true;
     } catch (const RuntimeError& failure) {
         window.showMessage(runtimeErrorMessage(failure.number(), failure.name()));
+        return false;
     }
 }
 

@@ -14,6 +14,7 @@ namespace {
 
 const QString helpName = QStringLiteral("help");
 const QString languageName = QStringLiteral("lang");
+const QString stepByStepName = QStringLiteral("adim-adim");
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -27,6 +28,7 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addOption({languageName,
                       translated(texts::languageOption).arg(availableLanguages().join(", ")),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
+    parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
 }
 
 } // namespace
@@ -64,6 +66,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
         options.exitCode = 0;
         options.output = QStringLiteral("rsa-demo " RSA_VERSION "\n");
     }
+    options.stepByStep = shown.isSet(stepByStepName);
     return options;
 }
 

@@ -212,7 +212,7 @@ void MainWindow::run(Command command) {
     std::string failure;
     TranslatedOperations shown(*this);
     try {
-        runCommand(command, m_vars, shown);
+        emit commandRan(command, runCommand(command, m_vars, shown));
         return;
     } catch (const std::exception& error) {
         failure = error.what();

@@ -11,6 +11,7 @@
 
 #include "controls/ControlTable.h"
 #include "numbers/NumberRoutines.h"
+#include "explain/Explanation.h"
 #include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "window/MainWindow.h"
@@ -121,7 +122,9 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
         real.answers.browserAnswers =
             fake.browserAnswers = {below(2) ? std::optional("yok") : std::nullopt};
         real.answers.messages = fake.messages = {};
-        runCommand(command, vars, fake);
+        const bool completed = runCommand(command, vars, fake);
+        // The step window explains whatever the command left behind.
+        ASSERT_NO_THROW(explain::explainCommand(command, vars, completed));
         const QString objectName = QString::fromLatin1(control.data(), qsizetype(control.size()));
         if (auto* button = real.findChild<QAbstractButton*>(objectName)) {
             button->click();

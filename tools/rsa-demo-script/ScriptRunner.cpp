@@ -125,6 +125,7 @@ int ScriptRunner::run(std::istream& in) {
         const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
         try {
             if ((verb == "focus" || verb == "dump") && blank != std::string::npos) {
+    m_steps.reset();
                 throw StepError{verb + " takes nothing after it"};
             }
             if (verb == "launch") {
@@ -143,6 +144,7 @@ int ScriptRunner::run(std::istream& in) {
             break;
         }
     }
+    m_steps.reset();
     m_window.reset();
     return failed ? 1 : 0;
 }
@@ -158,6 +160,7 @@ bool ScriptRunner::launch(const std::string& options) {
                         launched.output.section('\n', 0, 0).toStdString()};
     }
     m_launched = launched;
+    m_steps.reset();
     m_window.reset();
     settle();
     try {
@@ -171,6 +174,9 @@ bool ScriptRunner::launch(const std::string& options) {
     if (!QTest::qWaitForWindowExposed(m_window.get())) {
         std::cerr << "rsa-demo-script: the window was not shown\n";
         return false;
+    }
+    if (m_launched.stepByStep) {
+        m_steps = openStepWindow(*m_window);
     }
     // Keyboard steps need the window to be the active one.
     if (!QTest::qWaitForWindowActive(m_window.get())) {
@@ -205,6 +211,8 @@ void ScriptRunner::step(const std::string& verb, const std::string& rest) {
         focus();
     } else if (verb == "dump") {
         dump();
+    } else if (verb == "explain") {
+        explain();
     } else {
         throw StepError{"unknown step " + verb};
     }
@@ -378,6 +386,15 @@ void ScriptRunner::dump() {
                   << " in=" << menu->objectName().toStdString() << " caption=\""
                   << entry->text().toStdString() << "\"\n";
         }
+    }
+}
+
+void ScriptRunner::explain() {
+    if (m_steps == nullptr) {
+        return;
+    }
+    for (const std::string& line : m_steps->plainTextLines()) {
+        m_out << "explain: " << line << '\n';
     }
 }
 

@@ -5,6 +5,7 @@
 // cannot be carried out prints an error line and the scenario goes on.
 
 #include "ScriptedWindow.h"
+#include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 
 #include <istream>
@@ -24,6 +25,7 @@ public:
     int run(std::istream& in);
 
 private:
+    // Options as typed after "launch"; false when the window could not be opened.
     bool launch(const std::string& options);
     void step(const std::string& verb, const std::string& rest);
     void type(const std::string& rest);
@@ -36,12 +38,14 @@ private:
     void key(const std::string& name);
     void focus();
     void dump();
+    void explain();
     void settle();
 
     std::ostream& m_out;
     Answers m_answers;
     std::unique_ptr<ScriptedWindow> m_window;
-    LaunchOptions m_launched; // those of the window open now
+    LaunchOptions m_launched;            // those of the window open now
+    std::unique_ptr<StepWindow> m_steps; // only when launched with --adim-adim
 };
 
 } // namespace rsa::script

@@ -1,10 +1,9 @@
-// Makes the README's picture of the window: a learner's usual road (a random
-// pair, a public exponent, a card number encrypted and decrypted) carried out
-// through the window's own commands, then the window as the screen shows it.
-// The program's options may follow the file name (--lang en).
+// Makes the README's pictures: the worked example carried out through the
+// window's own buttons, then the window as the screen shows it. The program's
+// options may follow the file name: --lang en for the English window,
+// --adim-adim for both windows side by side.
 
-#include "cipher/CipherCommands.h"
-#include "keys/KeyCommands.h"
+#include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 
@@ -14,6 +13,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -32,6 +32,13 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
+    std::unique_ptr<rsa::StepWindow> steps;
+    if (options.stepByStep) {
+        steps = rsa::openStepWindow(window);
+        if (!QTest::qWaitForWindowExposed(steps.get())) {
+            return 1;
+        }
+    }
     using rsa::TextBox;
     window.writeText(TextBox::txtP, "61");
     window.writeText(TextBox::txtQ, "53");
@@ -40,11 +47,25 @@ int main(int argc, char** argv) {
     window.writeText(TextBox::txt2, "5678");
     window.writeText(TextBox::txt3, "9012");
     window.writeText(TextBox::txt4, "3456");
-    for (rsa::Command command : {&rsa::listPrimes, &rsa::listPhiDivisors, &rsa::computeKey,
-                                 &rsa::encryptCard, &rsa::decryptCard}) {
-        rsa::runCommand(command, window.variables(), window);
+    // The clicks go through the window's buttons, so that the step window
+    // hears of each command as it would from a learner; the focus stays where
+    // it was, as in the picture of the window alone.
+    QWidget* focused = QApplication::focusWidget();
+    for (const char* button : {"cmdPrime", "Command2", "cmdHesapla", "cmdenc", "cmddec"}) {
+        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    if (focused != nullptr) {
+        focused->setFocus();
+    }
+    if (steps) {
+        // The key: the Euclid table for 17 and 3120, ending in d = 2753.
+        steps->scrollToSection(2);
     }
     QTest::qWait(300);
-    const QPixmap picture = window.screen()->grabWindow(0).copy(window.frameGeometry());
+    QRect area = window.frameGeometry();
+    if (steps) {
+        area = area.united(steps->frameGeometry());
+    }
+    const QPixmap picture = window.screen()->grabWindow(0).copy(area);
     return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

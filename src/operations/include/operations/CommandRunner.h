@@ -13,7 +13,8 @@ namespace rsa {
 
 using Command = void (*)(WindowVariables&, WindowOperations&);
 
-void runCommand(Command command, WindowVariables& vars, WindowOperations& window);
+// False when a run-time failure ended the command.
+bool runCommand(Command command, WindowVariables& vars, WindowOperations& window);
 
 // "Hata 6: Overflow"
 std::string runtimeErrorMessage(int number, const std::string& name);

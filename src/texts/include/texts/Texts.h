@@ -106,6 +106,8 @@ inline constexpr const char* programDescription =
 inline constexpr const char* languageOption =
     RSA_TEXT("rsa", "Arayüzün dili: %1 (verilmezse tr).");
 inline constexpr const char* languageValue = RSA_TEXT("rsa", "dil");
+inline constexpr const char* stepByStepOption =
+    RSA_TEXT("rsa", "Her komutu adım adım açıklayan ikinci bir pencere açar.");
 inline constexpr const char* unknownLanguage = RSA_TEXT("rsa", "Bilinmeyen dil '%1'; diller: %2.");
 inline constexpr const char* unexpectedArgument = RSA_TEXT("rsa", "Beklenmeyen argüman '%1'.");
 

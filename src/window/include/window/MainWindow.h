@@ -45,6 +45,12 @@ public:
     std::optional<std::string> openWebPage(const std::string& address) override;
     void endProgram() override;
 
+signals:
+    // After each command a click ran, with the variables as it left them;
+    // completed is false when a failure ended it. Whatever explains the
+    // commands listens here and never reaches into the widgets.
+    void commandRan(rsa::Command command, bool completed);
+
 private:
     void createControls();
     void createMenus();

@@ -1,0 +1,476 @@
+#include "explain/Explanation.h"
+
+#include "Arithmetic.h"
+#include "cipher/BlockCipher.h"
+#include "cipher/CipherCommands.h"
+#include "explain/ExplainTexts.h"
+#include "keys/KeyCommands.h"
+#include "numbers/NumberRoutines.h"
+#include "texts/Texts.h"
+#include "value/Conversions.h"
+#include "value/CountedLoop.h"
+#include "value/Operations.h"
+#include "value/RuntimeError.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+namespace rsa::explain {
+
+namespace {
+
+using std::int64_t;
+using std::to_string;
+using std::uint64_t;
+
+class Builder {
+public:
+    explicit Builder(std::string title) { m_section.title = std::move(title); }
+
+    void paragraph(std::string text) { current().elements.emplace_back(std::move(text)); }
+    void table(Table table) { current().elements.emplace_back(std::move(table)); }
+    // Starts a group; a fixed one with no title carries on after a foldable one.
+    void group(std::string title, Fold fold) {
+        m_section.groups.push_back({std::move(title), fold, {}});
+    }
+    Section take() { return std::move(m_section); }
+
+private:
+    Group& current() {
+        if (m_section.groups.empty()) {
+            group("", Fold::Fixed);
+        }
+        return m_section.groups.back();
+    }
+
+    Section m_section;
+};
+
+std::string shown(const Variant& value) {
+    return plainText(value);
+}
+
+std::string joined(const std::vector<std::string>& parts, const char* separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        text += (i == 0 ? "" : separator) + parts[i];
+    }
+    return text;
+}
+
+bool isWhole(const Variant& value) {
+    const double number = value.toNumber();
+    return number == std::floor(number);
+}
+
+// A block as it stands in the card number: two digits with its leading zero.
+std::string blockDigits(const Variant& block) {
+    const double value = block.toNumber();
+    if (isWhole(block) && value >= 0 && value <= 99) {
+        const auto whole = static_cast<int>(value);
+        return to_string(whole / 10) + to_string(whole % 10);
+    }
+    return shown(block);
+}
+
+std::string cardText(const std::vector<std::string>& blocks) {
+    std::vector<std::string> groups;
+    for (std::size_t i = 0; i + 1 < blocks.size(); i += 2) {
+        groups.push_back(blocks[i] + blocks[i + 1]);
+    }
+    return joined(groups, " ");
+}
+
+std::string cardText(const BlockRow& row) {
+    std::vector<std::string> blocks;
+    for (const Variant& block : row) {
+        blocks.push_back(blockDigits(block));
+    }
+    return cardText(blocks);
+}
+
+// Whether value is prime, and why, with the same test the window asked.
+std::string primeVerdict(const std::string& label, const Variant& value) {
+    const std::string text = shown(value);
+    const std::string subject = label.empty() ? text : label + " = " + text;
+    if (!isWhole(value)) {
+        return fill(texts::notWhole, {subject});
+    }
+    const int64_t n = value.toLongRounded();
+    if (n == 1) {
+        return fill(texts::one, {subject});
+    }
+    if (n < 2) {
+        return fill(texts::belowTwo, {subject});
+    }
+    if (!isTrue(isPrime(value))) {
+        const uint64_t divisor = smallestDivisor(static_cast<uint64_t>(n)).divisor;
+        return fill(texts::composite, {subject, text, to_string(divisor),
+                                       to_string(static_cast<uint64_t>(n) / divisor)});
+    }
+    const uint64_t limit = integerSquareRoot(static_cast<uint64_t>(n));
+    const uint64_t next = limit + 1;
+    if (limit < 2) {
+        return fill(texts::primeNoTrial, {subject, text, to_string(next), to_string(next * next)});
+    }
+    const std::string range = limit == 2 ? "2" : "2 … " + to_string(limit);
+    return fill(texts::primeTrial, {subject, text, range, to_string(next), to_string(next * next)});
+}
+
+void primeListing(const WindowVariables&, Builder& out) {
+    out.paragraph(texts::primeDefinition);
+    out.paragraph(texts::primeMethod);
+    int count = 0;
+    for (std::int16_t n = 1; n <= 100; ++n) {
+        count += isTrue(isPrime(Variant::integer(n))) ? 1 : 0;
+    }
+    out.paragraph(fill(texts::primeCount, {to_string(count)}));
+    for (std::int16_t example : {91, 97}) {
+        out.paragraph(primeVerdict("", Variant::integer(example)));
+    }
+}
+
+void randomPair(const WindowVariables& vars, Builder& out) {
+    out.paragraph(fill(texts::randomPair, {shown(vars.p), shown(vars.q), shown(vars.p * vars.q)}));
+    out.paragraph(primeVerdict("p", vars.p));
+    out.paragraph(primeVerdict("q", vars.q));
+}
+
+std::string primeFactorList(uint64_t n) {
+    std::vector<std::string> primes;
+    for (auto [prime, power] : primeFactors(n)) {
+        primes.push_back(to_string(prime));
+    }
+    return joined(primes, ", ");
+}
+
+void phiDivisors(const WindowVariables& vars, Builder& out) {
+    const Variant one = Variant::integer(1);
+    const Variant m = (vars.p - one) * (vars.q - one);
+    out.paragraph(fill(texts::phiValue, {shown(vars.p - one), shown(vars.q - one), shown(m)}));
+    // The listing asks no primality test, so p and q may lie beyond the range
+    // the test accepts; no prime does.
+    const auto prime = [](const Variant& value) {
+        const double number = value.toNumber();
+        return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
+    };
+    if (!prime(vars.p) || !prime(vars.q)) {
+        out.paragraph(texts::phiNotForComposites);
+    }
+    // The same rounding and limit as the listing in the window.
+    const int64_t whole = m.toLongRounded();
+    if (whole <= 1) {
+        out.paragraph(fill(texts::phiOnlyOne, {shown(m)}));
+        return;
+    }
+    const auto n = static_cast<uint64_t>(whole);
+    out.paragraph(fill(texts::factorisation, {factorisationText(n)}));
+    const std::vector<std::int32_t> divisors = divisorsOf(static_cast<std::int32_t>(whole));
+    const auto listed = std::count_if(divisors.begin(), divisors.end(),
+                                      [&](std::int32_t d) { return d == 1 || d <= m.toNumber(); });
+    out.paragraph(fill(texts::divisorCount, {to_string(whole), to_string(listed)}));
+    out.paragraph(fill(texts::exponentRule, {primeFactorList(n)}));
+    std::vector<std::string> examples;
+    for (uint64_t e = 2; e < n && examples.size() < 6; ++e) {
+        if (euclidSteps(whole, static_cast<int64_t>(e)).gcd == 1) {
+            examples.push_back(to_string(e));
+        }
+    }
+    if (!examples.empty()) {
+        out.paragraph(fill(texts::exponentExamples, {joined(examples, ", ")}));
+    }
+}
+
+void keyComputation(const WindowVariables& vars, Builder& out) {
+    out.paragraph(primeVerdict("p", vars.p));
+    out.paragraph(primeVerdict("q", vars.q));
+    if (!isTrue(isPrime(vars.p)) || !isTrue(isPrime(vars.q))) {
+        out.paragraph(texts::keyNotComputed);
+        return;
+    }
+    if (isTrue(isEqual(vars.p, vars.q))) {
+        out.paragraph(fill(texts::equalPrimes, {shown(vars.p)}));
+        out.paragraph(texts::keyNotComputed);
+        return;
+    }
+    const int64_t p = vars.p.toLongRounded();
+    const int64_t q = vars.q.toLongRounded();
+    const int64_t phi = vars.phi.toLongRounded();
+    const auto bits = [](int64_t value) {
+        return to_string(bitLength(static_cast<uint64_t>(value)));
+    };
+    out.paragraph(
+        fill(texts::modulus, {to_string(p), to_string(q), to_string(p * q), bits(p * q)}));
+    out.paragraph(
+        fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
+    out.paragraph(texts::phiMeaning);
+    // The window accepts exactly a whole e above 1 with an inverse mod phi.
+    const double exponent = vars.e.toNumber();
+    if (!isWhole(vars.e) || exponent <= 1) {
+        out.paragraph(fill(texts::exponentNotWhole, {shown(vars.e)}));
+        out.paragraph(texts::keyNotComputed);
+        return;
+    }
+    const int64_t e = vars.e.toLongRounded();
+    if (e >= phi) {
+        out.paragraph(fill(texts::exponentAbovePhi, {to_string(e), to_string(e % phi)}));
+    }
+    out.paragraph(texts::euclidIntro);
+    const EuclidSteps steps = euclidSteps(phi, e % phi);
+    out.group(fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
+    out.table(steps.table);
+    out.group("", Fold::Fixed);
+    if (steps.gcd != 1) {
+        out.paragraph(
+            fill(texts::sharedFactor, {to_string(e), to_string(phi), to_string(steps.gcd),
+                                       primeFactorList(static_cast<uint64_t>(steps.gcd))}));
+        out.paragraph(texts::keyNotComputed);
+        return;
+    }
+    const int64_t d = steps.inverse;
+    out.paragraph(fill(texts::coprime, {to_string(e), to_string(phi)}));
+    out.paragraph(
+        fill(texts::privateExponent, {number(steps.lastT), to_string(phi), to_string(d)}));
+    out.paragraph(
+        fill(texts::inverseCheck, {to_string(e), to_string(d), to_string(phi), to_string(e * d)}));
+    out.paragraph(fill(texts::keyPair, {to_string(e), to_string(p * q), shown(vars.d)}));
+}
+
+bool samePrimes(const WindowVariables& vars, const KeyOrigin& key) {
+    return isTrue(isEqual(vars.p, key.p)) && isTrue(isEqual(vars.q, key.q));
+}
+
+// The refusal of a key that is missing or belongs to other primes.
+bool keyRefused(const WindowVariables& vars, Builder& out) {
+    if (!vars.key) {
+        out.paragraph(texts::noKey);
+        return true;
+    }
+    if (!samePrimes(vars, *vars.key)) {
+        out.paragraph(fill(texts::keyForOtherPrimes,
+                           {shown(vars.key->p), shown(vars.key->q), shown(vars.p), shown(vars.q)}));
+        return true;
+    }
+    return false;
+}
+
+// One power per block, as blockPower computes it: on the rounded magnitude of
+// the block, with the sign put back for a negative block and an odd exponent.
+struct BlockPowers {
+    const BlockRow& in;
+    const BlockRow& out;
+    const Variant& exponent;
+    const char* inName;
+    const char* outName;
+    const char* formula;
+    const char* blockTitle;
+};
+
+void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
+    const uint64_t exponent = unitLoopPasses(run.exponent);
+    out.paragraph(fill(run.formula, {superscript(exponent), to_string(n)}));
+    Table summary{{texts::blockColumn, run.inName, run.outName}, {}};
+    for (std::size_t k = 0; k < 8; ++k) {
+        summary.rows.push_back({to_string(k + 1), shown(run.in[k]), shown(run.out[k])});
+    }
+    out.table(std::move(summary));
+    out.paragraph(fill(texts::powerMethod, {binary(exponent)}));
+    for (std::size_t k = 0; k < 8; ++k) {
+        const int64_t base = run.in[k].toLongRounded();
+        const auto magnitude = static_cast<uint64_t>(std::llabs(base));
+        PowerSteps steps = powerSteps(magnitude, exponent, static_cast<uint64_t>(n));
+        const bool odd = (exponent & 1) != 0;
+        const auto result = static_cast<int64_t>(steps.result);
+        const std::string baseText = base < 0 ? "(" + number(base) + ")" : number(base);
+        out.group(fill(run.blockTitle,
+                       {to_string(k + 1), subscript(k + 1), baseText, superscript(exponent),
+                        to_string(n), number(base < 0 && odd ? -result : result)}),
+                  k == 0 ? Fold::Open : Fold::Folded);
+        if (!isWhole(run.in[k])) {
+            out.paragraph(fill(texts::roundedBlock, {shown(run.in[k]), number(base)}));
+        }
+        if (base < 0) {
+            out.paragraph(fill(odd ? texts::negativeOddPower : texts::negativeEvenPower,
+                               {to_string(magnitude)}));
+        }
+        out.table(std::move(steps.table));
+    }
+}
+
+void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
+    const uint64_t e = unitLoopPasses(vars.eAccepted);
+    const auto modulus = static_cast<uint64_t>(n);
+    out.group(texts::attackerTitle, Fold::Folded);
+    out.paragraph(texts::attackerTable);
+    std::map<int64_t, int64_t> plainOf;
+    std::vector<std::string> fixedPoints;
+    for (uint64_t m = 0; m < 100 && m < modulus; ++m) {
+        const auto c = static_cast<int64_t>(modularPower(m, e, modulus));
+        plainOf.emplace(c, static_cast<int64_t>(m));
+        if (c == static_cast<int64_t>(m)) {
+            fixedPoints.push_back(to_string(m));
+        }
+    }
+    Table table{{std::begin(texts::attackerColumns), std::end(texts::attackerColumns)}, {}};
+    std::vector<std::string> recovered;
+    for (std::size_t k = 0; k < 8; ++k) {
+        const auto found = plainOf.find(vars.c[k].toLongRounded());
+        recovered.push_back(
+            found == plainOf.end()
+                ? std::string(texts::notInTable)
+                : blockDigits(Variant::longInt(static_cast<std::int32_t>(found->second))));
+        table.rows.push_back({to_string(k + 1), shown(vars.c[k]), recovered.back()});
+    }
+    out.table(std::move(table));
+    const bool all = std::none_of(recovered.begin(), recovered.end(), [](const std::string& block) {
+        return block == texts::notInTable;
+    });
+    out.paragraph(all ? fill(texts::cardRecovered, {cardText(recovered)})
+                      : std::string(texts::cardPartlyRecovered));
+
+    std::map<std::string, std::vector<std::string>> positions; // block -> block numbers
+    std::map<std::string, std::string> cipherOf;
+    for (std::size_t k = 0; k < 8; ++k) {
+        positions[shown(vars.m[k])].push_back(to_string(k + 1));
+        cipherOf[shown(vars.m[k])] = shown(vars.c[k]);
+    }
+    std::vector<std::string> repeats;
+    for (const auto& [block, where] : positions) {
+        if (where.size() > 1) {
+            repeats.push_back(
+                fill(texts::equalBlocksEntry, {block, cipherOf[block], joined(where, ", ")}));
+        }
+    }
+    out.paragraph(repeats.empty() ? std::string(texts::noEqualBlocks)
+                                  : fill(texts::equalBlocks, {joined(repeats, "; ")}));
+    out.paragraph(fill(texts::fixedPoints, {joined(fixedPoints, ", ")}));
+
+    const TrialDivision found = smallestDivisor(modulus);
+    const uint64_t other = modulus / found.divisor;
+    out.paragraph(fill(texts::factoring, {to_string(n), to_string(found.divisions),
+                                          to_string(found.divisor), to_string(other)}));
+    const auto phi = static_cast<int64_t>((found.divisor - 1) * (other - 1));
+    if (phi > 1) {
+        const EuclidSteps steps =
+            euclidSteps(phi, static_cast<int64_t>(e % static_cast<uint64_t>(phi)));
+        out.paragraph(fill(texts::privateFromFactors, {to_string(phi), to_string(steps.inverse)}));
+    }
+    out.paragraph(texts::realRsa);
+}
+
+void encryption(const WindowVariables& vars, Builder& out) {
+    if (keyRefused(vars, out)) {
+        return;
+    }
+    out.paragraph(fill(texts::blocksCut, {cardText(vars.m)}));
+    const int64_t n = std::llabs(static_cast<int64_t>(vars.nEnc.toLongRounded()));
+    std::vector<std::string> tooLarge;
+    for (const Variant& block : vars.m) {
+        if (std::llabs(static_cast<int64_t>(block.toLongRounded())) >= n) {
+            tooLarge.push_back(shown(block));
+        }
+    }
+    if (!tooLarge.empty()) {
+        out.paragraph(fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
+        return;
+    }
+    blockPowers({vars.m, vars.c, vars.eAccepted, "m", "c", texts::encryptionFormula,
+                 texts::encryptedBlockTitle},
+                n, out);
+    attackerView(vars, n, out);
+}
+
+void decryption(const WindowVariables& vars, Builder& out) {
+    if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
+        out.paragraph(texts::noCipherBlocks);
+        return;
+    }
+    if (keyRefused(vars, out)) {
+        return;
+    }
+    const KeyOrigin& key = *vars.key;
+    const KeyOrigin* made = vars.cipherKey ? &*vars.cipherKey : nullptr;
+    if (made == nullptr || !isTrue(isEqual(made->p, key.p)) || !isTrue(isEqual(made->q, key.q)) ||
+        !isTrue(isEqual(made->e, key.e))) {
+        out.paragraph(texts::keyChanged);
+        return;
+    }
+    const int64_t n = std::llabs(static_cast<int64_t>(vars.nDec.toLongRounded()));
+    blockPowers(
+        {vars.c, vars.r, vars.d, "c", "r", texts::decryptionFormula, texts::decryptedBlockTitle}, n,
+        out);
+    out.group("", Fold::Fixed);
+    const bool same =
+        std::equal(vars.r.begin(), vars.r.end(), vars.m.begin(),
+                   [](const Variant& r, const Variant& m) { return isTrue(isEqual(r, m)); });
+    out.paragraph(same ? fill(texts::roundTripSame, {cardText(vars.r)})
+                       : fill(texts::roundTripDifferent, {cardText(vars.r), cardText(vars.m)}));
+    out.paragraph(texts::whyDecryptionWorks);
+}
+
+struct Explainer {
+    Command command;
+    const char* title;
+    void (*build)(const WindowVariables&, Builder&);
+};
+
+// Sections are titled with the caption of the button that ran the command.
+const Explainer explainers[] = {
+    {&listPrimes, rsa::texts::primeListButton, &primeListing},
+    {&drawPrimePair, rsa::texts::randomPairButton, &randomPair},
+    {&listPhiDivisors, rsa::texts::factorsButton, &phiDivisors},
+    {&computeKey, rsa::texts::computeKeyButton, &keyComputation},
+    {&encryptCard, rsa::texts::encryptButton, &encryption},
+    {&decryptCard, rsa::texts::decryptButton, &decryption},
+};
+
+} // namespace
+
+std::optional<Section> explainCommand(Command command, const WindowVariables& vars,
+                                      bool completed) {
+    for (const Explainer& explainer : explainers) {
+        if (explainer.command != command) {
+            continue;
+        }
+        Builder out(explainer.title);
+        try {
+            if (completed) {
+                explainer.build(vars, out);
+                return out.take();
+            }
+        } catch (const RuntimeError&) {
+            // The command has just used these values without a failure, so
+            // none is expected; should one come, a section that says so is
+            // better than half an explanation.
+        }
+        Builder stopped(explainer.title);
+        stopped.paragraph(texts::stoppedByError);
+        return stopped.take();
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> plainTextLines(const Section& section) {
+    std::vector<std::string> lines = {"=== " + section.title + " ==="};
+    for (const Group& group : section.groups) {
+        if (group.fold != Fold::Fixed) {
+            lines.push_back((group.fold == Fold::Folded ? "▸ " : "▾ ") + group.title);
+        }
+        for (const Element& element : group.elements) {
+            if (const auto* text = std::get_if<std::string>(&element)) {
+                lines.push_back(*text);
+                continue;
+            }
+            const Table& table = std::get<Table>(element);
+            lines.push_back(joined(table.columns, " | "));
+            for (const std::vector<std::string>& row : table.rows) {
+                lines.push_back(joined(row, " | "));
+            }
+        }
+    }
+    return lines;
+}
+
+} // namespace rsa::explain

@@ -1,0 +1,103 @@
+// The explanation against the commands it explains: for any key the window
+// accepts and any card, every table ends in the number the window shows.
+
+#include "cipher/CipherCommands.h"
+#include "explain/ExplainTexts.h"
+#include "explain/Explanation.h"
+#include "keys/KeyCommands.h"
+#include "numbers/NumberRoutines.h"
+#include "testing/RecordingWindow.h"
+#include "value/Conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace rsa::explain {
+namespace {
+
+template <std::size_t N>
+std::vector<const Table*> tablesWith(const Section& section, const char* const (&columns)[N]) {
+    std::vector<const Table*> found;
+    for (const Group& group : section.groups) {
+        for (const Element& element : group.elements) {
+            const auto* table = std::get_if<Table>(&element);
+            if (table != nullptr && std::equal(table->columns.begin(), table->columns.end(),
+                                               std::begin(columns), std::end(columns))) {
+                found.push_back(table);
+            }
+        }
+    }
+    return found;
+}
+
+Section explained(Command command, const WindowVariables& vars) {
+    std::optional<Section> section = explainCommand(command, vars, true);
+    return section ? *section : Section{};
+}
+
+TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
+    std::mt19937 random(20240611);
+    const auto draw = [&](std::uint32_t low, std::uint32_t high) {
+        return std::uniform_int_distribution<std::uint32_t>(low, high)(random);
+    };
+    const auto prime = [&](std::uint32_t low, std::uint32_t high) {
+        std::uint32_t n = draw(low, high);
+        while (!isPrimeNumber(n)) {
+            n = n < high ? n + 1 : low;
+        }
+        return n;
+    };
+    for (int i = 0; i < 1000; ++i) {
+        // Moduli of every size from 100 to 2^31, exponents up to 2^31 - 1,
+        // below and above phi.
+        const std::uint32_t p = prime(2, 1u << draw(2, 16));
+        std::uint32_t q = p;
+        while (q == p) {
+            q = prime(std::max(2u, 100 / p + 1), 2147483647u / p);
+        }
+        const std::uint64_t phi = std::uint64_t(p - 1) * (q - 1);
+        std::uint64_t e = draw(2, 2147483000u);
+        while (std::gcd(e, phi) != 1) {
+            ++e;
+        }
+        WindowVariables vars;
+        testing::RecordingWindow window;
+        window.typeKey(std::to_string(p), std::to_string(q), std::to_string(e));
+        std::string groups[4];
+        for (std::string& group : groups) {
+            group = std::to_string(draw(10000, 19999)).substr(1); // leading zeros kept
+        }
+        window.typeCard(groups[0], groups[1], groups[2], groups[3]);
+        for (Command command : {&computeKey, &encryptCard, &decryptCard}) {
+            runCommand(command, vars, window);
+        }
+        SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
+        ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
+
+        const Section key = explained(&computeKey, vars);
+        const auto euclid = tablesWith(key, texts::euclidColumns);
+        ASSERT_EQ(euclid.size(), 1u);
+        EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
+
+        const Section encryption = explained(&encryptCard, vars);
+        const Section decryption = explained(&decryptCard, vars);
+        const auto encrypted = tablesWith(encryption, texts::powerColumns);
+        const auto decrypted = tablesWith(decryption, texts::powerColumns);
+        const auto attacker = tablesWith(encryption, texts::attackerColumns);
+        ASSERT_EQ(encrypted.size(), 8u);
+        ASSERT_EQ(decrypted.size(), 8u);
+        ASSERT_EQ(attacker.size(), 1u);
+        for (std::size_t k = 0; k < 8; ++k) {
+            EXPECT_EQ(encrypted[k]->rows.back().back(), plainText(vars.c[k]));
+            EXPECT_EQ(decrypted[k]->rows.back().back(), plainText(vars.r[k]));
+            // The block the attacker reads from the cipher block alone.
+            EXPECT_EQ(attacker[0]->rows[k].back(), groups[k / 2].substr(k % 2 * 2, 2));
+        }
+    }
+}
+
+} // namespace
+} // namespace rsa::explain
