@@ -37,19 +37,20 @@ bool everyBlockBelow(const BlockRow& blocks, std::int32_t modulus) {
     });
 }
 
-bool samePrimes(const WindowVariables& vars, const KeyOrigin& key) {
-    return isTrue(isEqual(vars.p, key.p)) && isTrue(isEqual(vars.q, key.q));
+// Values compare across types: a Single 61 from the random pair is the Double 61 typed.
+bool samePrimes(const Variant& p, const Variant& q, const KeyOrigin& key) {
+    return isTrue(isEqual(p, key.p)) && isTrue(isEqual(q, key.q));
 }
 
 bool sameKey(const KeyOrigin& a, const KeyOrigin& b) {
-    return isTrue(isEqual(a.p, b.p)) && isTrue(isEqual(a.q, b.q)) && isTrue(isEqual(a.e, b.e));
+    return samePrimes(a.p, a.q, b) && isTrue(isEqual(a.e, b.e));
 }
 
 } // namespace
 
 void encryptCard(WindowVariables& vars, WindowOperations& window) {
     // A key made for other primes would encrypt blocks its own d cannot undo.
-    if (!vars.key || !samePrimes(vars, *vars.key)) {
+    if (!vars.key || !samePrimes(vars.p, vars.q, *vars.key)) {
         window.showMessage(texts::computeKeyFirst);
         return;
     }
@@ -73,7 +74,7 @@ void decryptCard(WindowVariables& vars, WindowOperations& window) {
         window.showMessage(texts::encryptFirst);
         return;
     }
-    if (!vars.key || !samePrimes(vars, *vars.key)) {
+    if (!vars.key || !samePrimes(vars.p, vars.q, *vars.key)) {
         window.showMessage(texts::computeKeyFirst);
         return;
     }
