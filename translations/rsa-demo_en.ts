@@ -219,5 +219,317 @@
         <source>Beklenmeyen argüman &apos;%1&apos;.</source>
         <translation>Unexpected argument &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>Komut bir çalışma hatasıyla durdu (ana penceredeki &quot;Hata&quot; iletisi). Bu adımın açıklanacak bir sonucu yok.</source>
+        <translation>The command stopped with a run-time error (the &quot;Error&quot; message in the main window). This step has no result to explain.</translation>
+    </message>
+    <message>
+        <source>Bir sayı, 1 ve kendisinden başka böleni yoksa asaldır.</source>
+        <translation>A number is prime when it has no divisor other than 1 and itself.</translation>
+    </message>
+    <message>
+        <source>Bir n sayısını sınamak için 2&apos;den √n sayısına kadar bölmek yeter: n = a × b ise a ile b sayılarının küçüğü √n sayısını geçmez.</source>
+        <translation>To test a number n it is enough to divide by 2 up to √n: if n = a × b, the smaller of a and b is at most √n.</translation>
+    </message>
+    <message>
+        <source>1 ile 100 arasında {0} asal sayı var. Örnekler:</source>
+        <translation>There are {0} primes from 1 to 100. Examples:</translation>
+    </message>
+    <message>
+        <source>{0}: tam sayı değil, asal olamaz.</source>
+        <translation>{0}: not a whole number, so it cannot be prime.</translation>
+    </message>
+    <message>
+        <source>{0}: 1 asal değildir; asal bir sayının tam iki böleni vardır, 1 ve kendisi.</source>
+        <translation>{0}: 1 is not prime; a prime has exactly two divisors, 1 and itself.</translation>
+    </message>
+    <message>
+        <source>{0}: asal değildir; asal sayılar 2&apos;den başlar.</source>
+        <translation>{0}: not prime; the primes start at 2.</translation>
+    </message>
+    <message>
+        <source>{0} asal değildir: en küçük böleni {2}, {1} = {2} × {3}.</source>
+        <translation>{0} is not prime: its smallest divisor is {2}, {1} = {2} × {3}.</translation>
+    </message>
+    <message>
+        <source>{0} asaldır: {2}² = {3} &gt; {1}, denenecek bölen yok.</source>
+        <translation>{0} is prime: {2}² = {3} &gt; {1}, there is no divisor to try.</translation>
+    </message>
+    <message>
+        <source>{0} asaldır: denenen bölenlerin ({2}) hiçbiri {1} sayısını bölmez. {3}² = {4} &gt; {1} olduğundan daha ötesine bakmak gerekmez.</source>
+        <translation>{0} is prime: none of the divisors tried ({2}) divides {1}. Since {3}² = {4} &gt; {1}, there is no need to look further.</translation>
+    </message>
+    <message>
+        <source>1 ile 100 arasından iki farklı asal rastgele seçildi: p = {0}, q = {1}. p × q = {2} en az 100 olmalı ki her iki basamaklı blok n sayısından küçük kalsın.</source>
+        <translation>Two different primes from 1 to 100 were picked at random: p = {0}, q = {1}. p × q = {2} must be at least 100 so that every two-digit block stays below n.</translation>
+    </message>
+    <message>
+        <source>p = q = {0}: RSA iki farklı asal ister. n = p² olunca φ(n) = p · (p − 1) olur, (p − 1)² değil; (p − 1)² ile bulunan d blokları geri getirmez.</source>
+        <translation>p = q = {0}: RSA needs two different primes. When n = p², φ(n) = p · (p − 1), not (p − 1)²; a d found with (p − 1)² does not bring the blocks back.</translation>
+    </message>
+    <message>
+        <source>Anahtar hesaplanmadı; önce hesaplanan anahtar geçerli kalır.</source>
+        <translation>No key was computed; the key computed before stays in use.</translation>
+    </message>
+    <message>
+        <source>φ = (p − 1)(q − 1) = {0} × {1} = {2}.</source>
+        <translation>φ = (p − 1)(q − 1) = {0} × {1} = {2}.</translation>
+    </message>
+    <message>
+        <source>{0}: listelenecek bölen yalnız 1.</source>
+        <translation>{0}: the only divisor to list is 1.</translation>
+    </message>
+    <message>
+        <source>Not: p ve q asal değilse (p − 1)(q − 1) sayısı φ(n) değildir; formül yalnız asallar için doğrudur.</source>
+        <translation>Note: when p and q are not prime, (p − 1)(q − 1) is not φ(n); the formula holds for primes only.</translation>
+    </message>
+    <message>
+        <source>Asal çarpanlara ayrılışı: {0}.</source>
+        <translation>Prime factorisation: {0}.</translation>
+    </message>
+    <message>
+        <source>{0} sayısının {1} böleni var; pencere hepsini listeler.</source>
+        <translation>{0} has {1} divisors; the window lists all of them.</translation>
+    </message>
+    <message>
+        <source>Açık üs e, bu asal çarpanların hiçbirine bölünmemeli: {0}. O zaman ebob(e, φ) = 1 olur ve gizli üs d vardır.</source>
+        <translation>The public exponent e must not be divisible by any of these prime factors: {0}. Then gcd(e, φ) = 1 and the private exponent d exists.</translation>
+    </message>
+    <message>
+        <source>Uygun küçük e değerleri: {0}.</source>
+        <translation>Suitable small values of e: {0}.</translation>
+    </message>
+    <message>
+        <source>n = p × q = {0} × {1} = {2} ({3} bit).</source>
+        <translation>n = p × q = {0} × {1} = {2} ({3} bits).</translation>
+    </message>
+    <message>
+        <source>φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).</source>
+        <translation>φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bits).</translation>
+    </message>
+    <message>
+        <source>φ, 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.</source>
+        <translation>φ is how many numbers from 1 to n are coprime to n.</translation>
+    </message>
+    <message>
+        <source>e = {0}: açık üs 1&apos;den büyük bir tam sayı olmalı.</source>
+        <translation>e = {0}: the public exponent must be a whole number greater than 1.</translation>
+    </message>
+    <message>
+        <source>e = {0} ≥ φ: hesapta e mod φ = {1} gibi davranır.</source>
+        <translation>e = {0} ≥ φ: in the computation it acts as e mod φ = {1}.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına tam bölümüdür. Sonraki satırın r, s ve t değerleri &quot;önceki − q × bu&quot; ile bulunur. Kalan 0 olunca durulur; son r, ebob sayısıdır.</source>
+        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps r = s · φ + t · e. The q of a row is the whole quotient of the previous r by this r. The r, s and t of the next row are &quot;previous − q × this&quot;. It stops when the remainder is 0; the last r is the gcd.</translation>
+    </message>
+    <message>
+        <source>Öklid tablosu: ebob({0}, {1})</source>
+        <translation>Euclid table: gcd({0}, {1})</translation>
+    </message>
+    <message>
+        <source>adım</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>ebob({0}, {1}) = 1: e ile φ aralarında asal.</source>
+        <translation>gcd({0}, {1}) = 1: e and φ are coprime.</translation>
+    </message>
+    <message>
+        <source>Gizli üs: d = t mod φ = {0} mod {1} = {2}.</source>
+        <translation>Private exponent: d = t mod φ = {0} mod {1} = {2}.</translation>
+    </message>
+    <message>
+        <source>Sınama: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</source>
+        <translation>Check: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</translation>
+    </message>
+    <message>
+        <source>Açık anahtar (e, n) = ({0}, {1}); gizli anahtar (d, n) = ({2}, {1}).</source>
+        <translation>Public key (e, n) = ({0}, {1}); private key (d, n) = ({2}, {1}).</translation>
+    </message>
+    <message>
+        <source>ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak asal çarpanı var: {3}. e · d mod φ = 1 olan bir d yoktur; pencere &quot;hatalı giriş&quot; der.</source>
+        <translation>gcd({0}, {1}) = {2} ≠ 1: e and φ share a prime factor: {3}. There is no d with e · d mod φ = 1; the window says &quot;Invalid input&quot;.</translation>
+    </message>
+    <message>
+        <source>Önce anahtar hesaplanmalı: şifreleme açık anahtarı (e, n) kullanır.</source>
+        <translation>The key must be computed first: encryption uses the public key (e, n).</translation>
+    </message>
+    <message>
+        <source>Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların anahtarı bu n ile çalışmaz: anahtarı yeniden hesaplayın.</source>
+        <translation>The key was computed for p = {0}, q = {1}; now p = {2}, q = {3}. A key of other primes does not work with this n: compute the key again.</translation>
+    </message>
+    <message>
+        <source>Kart numarası {0} sekiz bloğa bölünür: her dört basamaklı grup iki basamaklı iki blok verir.</source>
+        <translation>The card number {0} is cut into eight blocks: every four-digit group gives two two-digit blocks.</translation>
+    </message>
+    <message>
+        <source>Şu bloklar n = {0} sayısından küçük değil: {1}. Şifre çözme böyle bir bloğu değil, n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.</source>
+        <translation>These blocks are not below n = {0}: {1}. Decryption would give back not such a block but its remainder modulo n, so nothing was encrypted. Choose larger primes.</translation>
+    </message>
+    <message>
+        <source>Her blok m için c = m{0} mod {1}.</source>
+        <translation>For every block m, c = m{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>blok</source>
+        <translation>block</translation>
+    </message>
+    <message>
+        <source>Modüler üs alma, kare al ve çarp yöntemiyle: üs ikili yazılır ({0}) ve bitleri soldan okunur. x = 1 ile başlanır; her bitte x&apos;in karesi alınıp mod n ile indirgenir, bit 1 ise sonuç bir de taban ile çarpılıp indirgenir.</source>
+        <translation>Modular exponentiation by square-and-multiply: the exponent is written in binary ({0}) and its bits are read from the left. Start with x = 1; at every bit x is squared and reduced mod n, and when the bit is 1 the result is also multiplied by the base and reduced.</translation>
+    </message>
+    <message>
+        <source>x · taban</source>
+        <translation>x · base</translation>
+    </message>
+    <message>
+        <source>yeni x</source>
+        <translation>new x</translation>
+    </message>
+    <message>
+        <source>Blok {0}: c{1} = {2}{3} mod {4} = {5}</source>
+        <translation>Block {0}: c{1} = {2}{3} mod {4} = {5}</translation>
+    </message>
+    <message>
+        <source>Blok {0}: r{1} = {2}{3} mod {4} = {5}</source>
+        <translation>Block {0}: r{1} = {2}{3} mod {4} = {5}</translation>
+    </message>
+    <message>
+        <source>Blok {0} tam sayı değil; {1} olarak yuvarlanır.</source>
+        <translation>Block {0} is not a whole number; it is rounded to {1}.</translation>
+    </message>
+    <message>
+        <source>Taban negatif: tablo {0} ile çalışır, üs tek olduğundan sonuç eksi işaret alır.</source>
+        <translation>The base is negative: the table works with {0}, and since the exponent is odd the result takes a minus sign.</translation>
+    </message>
+    <message>
+        <source>Taban negatif: tablo {0} ile çalışır, üs çift olduğundan sonuç pozitiftir.</source>
+        <translation>The base is negative: the table works with {0}, and since the exponent is even the result is positive.</translation>
+    </message>
+    <message>
+        <source>Önce kart numarası şifrelenmeli: çözülecek şifreli blok yok.</source>
+        <translation>The card number must be encrypted first: there is no cipher block to decrypt.</translation>
+    </message>
+    <message>
+        <source>Şifreli bloklar başka bir anahtarla yapıldı; bu gizli anahtar onları çözemez. Kartı yeniden şifreleyin.</source>
+        <translation>The cipher blocks were made with another key; this private key cannot decrypt them. Encrypt the card again.</translation>
+    </message>
+    <message>
+        <source>Her şifreli blok c için r = c{0} mod {1}.</source>
+        <translation>For every cipher block c, r = c{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>e · d mod φ = 1 olduğundan her m &lt; n için (mᵉ)ᵈ mod n = m olur: şifre çözme bloğu geri getirir.</source>
+        <translation>Since e · d mod φ = 1, (mᵉ)ᵈ mod n = m for every m &lt; n: decryption brings the block back.</translation>
+    </message>
+    <message>
+        <source>Bloklar yeniden birleştirildi: {0}. Şifrelenen kart numarasıyla aynı.</source>
+        <translation>The blocks joined again: {0}. The same as the card number that was encrypted.</translation>
+    </message>
+    <message>
+        <source>Bloklar yeniden birleştirildi: {0}. Şifrelenen kart numarası {1} idi: farklı.</source>
+        <translation>The blocks joined again: {0}. The card number encrypted was {1}: they differ.</translation>
+    </message>
+    <message>
+        <source>Saldırganın gördüğü: yalnız açık anahtar (e, n)</source>
+        <translation>What an attacker sees: only the public key (e, n)</translation>
+    </message>
+    <message>
+        <source>Bloklar 00 ile 99 arasındadır. Açık anahtarı bilen herkes 100 olası bloğun hepsini önceden şifreleyebilir; sonra her şifreli blok tablodan kendi açık bloğunu ele verir.</source>
+        <translation>Blocks lie between 00 and 99. Anyone who knows the public key can encrypt all 100 possible blocks in advance; then every cipher block gives its plain block away from the table.</translation>
+    </message>
+    <message>
+        <source>görülen c</source>
+        <translation>c seen</translation>
+    </message>
+    <message>
+        <source>tablodan m</source>
+        <translation>m from the table</translation>
+    </message>
+    <message>
+        <source>tabloda yok</source>
+        <translation>not in the table</translation>
+    </message>
+    <message>
+        <source>Kart numarası d kullanılmadan bulundu: {0}.</source>
+        <translation>The card number was found without using d: {0}.</translation>
+    </message>
+    <message>
+        <source>00 ile 99 dışındaki bloklar tabloda yok; kart numarasının geri kalanı d kullanılmadan bulundu.</source>
+        <translation>Blocks outside 00 to 99 are not in the table; the rest of the card number was found without using d.</translation>
+    </message>
+    <message>
+        <source>Eşit açık bloklar eşit şifreli bloklar verir: {0}.</source>
+        <translation>Equal plain blocks give equal cipher blocks: {0}.</translation>
+    </message>
+    <message>
+        <source>{0} → {1} (blok {2})</source>
+        <translation>{0} → {1} (blocks {2})</translation>
+    </message>
+    <message>
+        <source>Bu kartta eşit blok yok; olsaydı şifreli metinde de eşit görünürlerdi.</source>
+        <translation>This card has no equal blocks; if it had, they would look equal in the cipher text too.</translation>
+    </message>
+    <message>
+        <source>Kendine şifrelenen bloklar (mᵉ mod n = m): {0}. 0 ve 1 her anahtarda kendine gider; ötekiler anahtara bağlıdır.</source>
+        <translation>Blocks that encrypt to themselves (mᵉ mod n = m): {0}. 0 and 1 do so under every key; the others depend on the key.</translation>
+    </message>
+    <message>
+        <source>n = {0} sayısını deneme bölmesiyle çarpanlarına ayırmak {1} bölme sürdü: {0} = {2} × {3}.</source>
+        <translation>Factoring n = {0} by trial division took {1} divisions: {0} = {2} × {3}.</translation>
+    </message>
+    <message>
+        <source>Çarpanlardan φ = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: gizli üssün ta kendisi.</source>
+        <translation>From the factors, φ = {0}, and the same Euclid steps give d = {1}: the private exponent itself.</translation>
+    </message>
+    <message>
+        <source>Gerçek RSA&apos;da p ve q yüzlerce basamaklıdır; n sayısını çarpanlarına ayırmak bugünkü bilgisayarlarla pratikte imkânsızdır. Ayrıca her blok şifrelenmeden önce rastgele dolgu (padding, örneğin OAEP) ile genişletilir: aynı blok her seferinde başka bir şifreli blok verir ve önceden hazırlanmış bir tablo işe yaramaz.</source>
+        <translation>In real RSA, p and q have hundreds of digits; factoring n is practically impossible for today&apos;s computers. Moreover, every block is extended with random padding (for example OAEP) before it is encrypted: the same block gives a different cipher block every time, and a table made in advance is of no use.</translation>
+    </message>
+    <message>
+        <source>Adım adım</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>Ana pencerede bir düğmeye basın: burada o adım açıklanır.</source>
+        <translation>Press a button in the main window: that step is explained here.</translation>
+    </message>
+    <message>
+        <source>Temizle</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Kopyala</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Seçili metni, seçim yoksa tüm açıklamayı kopyalar</source>
+        <translation>Copies the selected text, or the whole explanation when nothing is selected</translation>
+    </message>
+    <message>
+        <source>Dışa aktar</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Açıklamanın tamamını HTML ya da PDF olarak kaydeder</source>
+        <translation>Saves the whole explanation as HTML or PDF</translation>
+    </message>
+    <message>
+        <source>Yazı boyu: Ctrl++ / Ctrl+- / Ctrl+0</source>
+        <translation>Text size: Ctrl++ / Ctrl+- / Ctrl+0</translation>
+    </message>
+    <message>
+        <source>HTML dosyası (*.html);;PDF dosyası (*.pdf)</source>
+        <translation>HTML file (*.html);;PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>adim-adim.html</source>
+        <translation>step-by-step.html</translation>
+    </message>
+    <message>
+        <source>PDF oluşturulamadı</source>
+        <translation>The PDF could not be made</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 #include "Arithmetic.h"
 
-#include "explain/ExplainTexts.h"
+#include "Language.h"
 
 #include <cmath>
 
@@ -16,21 +16,18 @@ std::string digitsIn(std::uint64_t value, const char* const (&glyphs)[10]) {
     return text;
 }
 
-std::vector<std::string> columns(const char* const* begin, const char* const* end) {
-    return {begin, end};
-}
-
 } // namespace
 
-std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments) {
+std::string fill(const char* source, std::initializer_list<std::string> arguments) {
+    const std::string pattern = inLanguage(source);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t close = pattern.find('}', i);
-        if (pattern[i] == '{' && close != std::string_view::npos && close == i + 2 &&
-            pattern[i + 1] >= '0' && pattern[i + 1] <= '9' &&
-            static_cast<std::size_t>(pattern[i + 1] - '0') < arguments.size()) {
+        const bool slot = pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
+                          pattern[i + 1] >= '0' && pattern[i + 1] <= '9' &&
+                          static_cast<std::size_t>(pattern[i + 1] - '0') < arguments.size();
+        if (slot) {
             text += arguments.begin()[pattern[i + 1] - '0'];
-            i = close;
+            i += 2;
         } else {
             text += pattern[i];
         }
@@ -120,8 +117,7 @@ std::string factorisationText(std::uint64_t n) {
 
 EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e) {
     using std::to_string;
-    EuclidSteps steps{
-        {columns(std::begin(texts::euclidColumns), std::end(texts::euclidColumns)), {}}, phi, 0, 0};
+    EuclidSteps steps{{inLanguage(texts::euclidColumns), {}}, phi, 0, 0};
     // Each row keeps r = s * phi + t * e; the next remainder is the one before
     // minus q times this one.
     std::int64_t r[2] = {phi, e};
@@ -146,8 +142,7 @@ EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e) {
 }
 
 PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
-    PowerSteps steps{{columns(std::begin(texts::powerColumns), std::end(texts::powerColumns)), {}},
-                     1 % modulus};
+    PowerSteps steps{{inLanguage(texts::powerColumns), {}}, 1 % modulus};
     base %= modulus;
     int row = 1;
     for (int bit = bitLength(exponent) - 1; bit >= 0; --bit, ++row) {

@@ -11,14 +11,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace rsa::explain {
 
-// The pattern with {0}, {1}, ... replaced by the arguments.
-std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments);
+// The pattern, in the language of the explanation, with {0}, {1}, ...
+// replaced by the arguments.
+std::string fill(const char* pattern, std::initializer_list<std::string> arguments);
 
 std::string number(std::int64_t value); // a real minus sign, no leading blank
 std::string superscript(std::uint64_t value);

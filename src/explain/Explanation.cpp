@@ -1,9 +1,9 @@
 #include "explain/Explanation.h"
 
 #include "Arithmetic.h"
+#include "Language.h"
 #include "cipher/BlockCipher.h"
 #include "cipher/CipherCommands.h"
-#include "explain/ExplainTexts.h"
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
 #include "texts/Texts.h"
@@ -120,8 +120,8 @@ std::string primeVerdict(const std::string& label, const Variant& value) {
 }
 
 void primeListing(const WindowVariables&, Builder& out) {
-    out.paragraph(texts::primeDefinition);
-    out.paragraph(texts::primeMethod);
+    out.paragraph(inLanguage(texts::primeDefinition));
+    out.paragraph(inLanguage(texts::primeMethod));
     int count = 0;
     for (std::int16_t n = 1; n <= 100; ++n) {
         count += isTrue(isPrime(Variant::integer(n))) ? 1 : 0;
@@ -157,7 +157,7 @@ void phiDivisors(const WindowVariables& vars, Builder& out) {
         return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
     };
     if (!prime(vars.p) || !prime(vars.q)) {
-        out.paragraph(texts::phiNotForComposites);
+        out.paragraph(inLanguage(texts::phiNotForComposites));
     }
     // The same rounding and limit as the listing in the window.
     const int64_t whole = m.toLongRounded();
@@ -187,12 +187,12 @@ void keyComputation(const WindowVariables& vars, Builder& out) {
     out.paragraph(primeVerdict("p", vars.p));
     out.paragraph(primeVerdict("q", vars.q));
     if (!isTrue(isPrime(vars.p)) || !isTrue(isPrime(vars.q))) {
-        out.paragraph(texts::keyNotComputed);
+        out.paragraph(inLanguage(texts::keyNotComputed));
         return;
     }
     if (isTrue(isEqual(vars.p, vars.q))) {
         out.paragraph(fill(texts::equalPrimes, {shown(vars.p)}));
-        out.paragraph(texts::keyNotComputed);
+        out.paragraph(inLanguage(texts::keyNotComputed));
         return;
     }
     const int64_t p = vars.p.toLongRounded();
@@ -205,19 +205,19 @@ void keyComputation(const WindowVariables& vars, Builder& out) {
         fill(texts::modulus, {to_string(p), to_string(q), to_string(p * q), bits(p * q)}));
     out.paragraph(
         fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
-    out.paragraph(texts::phiMeaning);
+    out.paragraph(inLanguage(texts::phiMeaning));
     // The window accepts exactly a whole e above 1 with an inverse mod phi.
     const double exponent = vars.e.toNumber();
     if (!isWhole(vars.e) || exponent <= 1) {
         out.paragraph(fill(texts::exponentNotWhole, {shown(vars.e)}));
-        out.paragraph(texts::keyNotComputed);
+        out.paragraph(inLanguage(texts::keyNotComputed));
         return;
     }
     const int64_t e = vars.e.toLongRounded();
     if (e >= phi) {
         out.paragraph(fill(texts::exponentAbovePhi, {to_string(e), to_string(e % phi)}));
     }
-    out.paragraph(texts::euclidIntro);
+    out.paragraph(inLanguage(texts::euclidIntro));
     const EuclidSteps steps = euclidSteps(phi, e % phi);
     out.group(fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
     out.table(steps.table);
@@ -226,7 +226,7 @@ void keyComputation(const WindowVariables& vars, Builder& out) {
         out.paragraph(
             fill(texts::sharedFactor, {to_string(e), to_string(phi), to_string(steps.gcd),
                                        primeFactorList(static_cast<uint64_t>(steps.gcd))}));
-        out.paragraph(texts::keyNotComputed);
+        out.paragraph(inLanguage(texts::keyNotComputed));
         return;
     }
     const int64_t d = steps.inverse;
@@ -245,7 +245,7 @@ bool samePrimes(const WindowVariables& vars, const KeyOrigin& key) {
 // The refusal of a key that is missing or belongs to other primes.
 bool keyRefused(const WindowVariables& vars, Builder& out) {
     if (!vars.key) {
-        out.paragraph(texts::noKey);
+        out.paragraph(inLanguage(texts::noKey));
         return true;
     }
     if (!samePrimes(vars, *vars.key)) {
@@ -271,7 +271,7 @@ struct BlockPowers {
 void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
     const uint64_t exponent = unitLoopPasses(run.exponent);
     out.paragraph(fill(run.formula, {superscript(exponent), to_string(n)}));
-    Table summary{{texts::blockColumn, run.inName, run.outName}, {}};
+    Table summary{{inLanguage(texts::blockColumn), run.inName, run.outName}, {}};
     for (std::size_t k = 0; k < 8; ++k) {
         summary.rows.push_back({to_string(k + 1), shown(run.in[k]), shown(run.out[k])});
     }
@@ -302,8 +302,8 @@ void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
 void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
     const uint64_t e = unitLoopPasses(vars.eAccepted);
     const auto modulus = static_cast<uint64_t>(n);
-    out.group(texts::attackerTitle, Fold::Folded);
-    out.paragraph(texts::attackerTable);
+    out.group(inLanguage(texts::attackerTitle), Fold::Folded);
+    out.paragraph(inLanguage(texts::attackerTable));
     std::map<int64_t, int64_t> plainOf;
     std::vector<std::string> fixedPoints;
     for (uint64_t m = 0; m < 100 && m < modulus; ++m) {
@@ -313,22 +313,22 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
             fixedPoints.push_back(to_string(m));
         }
     }
-    Table table{{std::begin(texts::attackerColumns), std::end(texts::attackerColumns)}, {}};
+    Table table{inLanguage(texts::attackerColumns), {}};
+    const std::string notInTable = inLanguage(texts::notInTable);
     std::vector<std::string> recovered;
     for (std::size_t k = 0; k < 8; ++k) {
         const auto found = plainOf.find(vars.c[k].toLongRounded());
         recovered.push_back(
             found == plainOf.end()
-                ? std::string(texts::notInTable)
+                ? notInTable
                 : blockDigits(Variant::longInt(static_cast<std::int32_t>(found->second))));
         table.rows.push_back({to_string(k + 1), shown(vars.c[k]), recovered.back()});
     }
     out.table(std::move(table));
-    const bool all = std::none_of(recovered.begin(), recovered.end(), [](const std::string& block) {
-        return block == texts::notInTable;
-    });
+    const bool all = std::none_of(recovered.begin(), recovered.end(),
+                                  [&](const std::string& block) { return block == notInTable; });
     out.paragraph(all ? fill(texts::cardRecovered, {cardText(recovered)})
-                      : std::string(texts::cardPartlyRecovered));
+                      : inLanguage(texts::cardPartlyRecovered));
 
     std::map<std::string, std::vector<std::string>> positions; // block -> block numbers
     std::map<std::string, std::string> cipherOf;
@@ -343,7 +343,7 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
                 fill(texts::equalBlocksEntry, {block, cipherOf[block], joined(where, ", ")}));
         }
     }
-    out.paragraph(repeats.empty() ? std::string(texts::noEqualBlocks)
+    out.paragraph(repeats.empty() ? inLanguage(texts::noEqualBlocks)
                                   : fill(texts::equalBlocks, {joined(repeats, "; ")}));
     out.paragraph(fill(texts::fixedPoints, {joined(fixedPoints, ", ")}));
 
@@ -357,7 +357,7 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
             euclidSteps(phi, static_cast<int64_t>(e % static_cast<uint64_t>(phi)));
         out.paragraph(fill(texts::privateFromFactors, {to_string(phi), to_string(steps.inverse)}));
     }
-    out.paragraph(texts::realRsa);
+    out.paragraph(inLanguage(texts::realRsa));
 }
 
 void encryption(const WindowVariables& vars, Builder& out) {
@@ -384,7 +384,7 @@ void encryption(const WindowVariables& vars, Builder& out) {
 
 void decryption(const WindowVariables& vars, Builder& out) {
     if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
-        out.paragraph(texts::noCipherBlocks);
+        out.paragraph(inLanguage(texts::noCipherBlocks));
         return;
     }
     if (keyRefused(vars, out)) {
@@ -394,7 +394,7 @@ void decryption(const WindowVariables& vars, Builder& out) {
     const KeyOrigin* made = vars.cipherKey ? &*vars.cipherKey : nullptr;
     if (made == nullptr || !isTrue(isEqual(made->p, key.p)) || !isTrue(isEqual(made->q, key.q)) ||
         !isTrue(isEqual(made->e, key.e))) {
-        out.paragraph(texts::keyChanged);
+        out.paragraph(inLanguage(texts::keyChanged));
         return;
     }
     const int64_t n = std::llabs(static_cast<int64_t>(vars.nDec.toLongRounded()));
@@ -407,7 +407,7 @@ void decryption(const WindowVariables& vars, Builder& out) {
                    [](const Variant& r, const Variant& m) { return isTrue(isEqual(r, m)); });
     out.paragraph(same ? fill(texts::roundTripSame, {cardText(vars.r)})
                        : fill(texts::roundTripDifferent, {cardText(vars.r), cardText(vars.m)}));
-    out.paragraph(texts::whyDecryptionWorks);
+    out.paragraph(inLanguage(texts::whyDecryptionWorks));
 }
 
 struct Explainer {
@@ -434,7 +434,7 @@ std::optional<Section> explainCommand(Command command, const WindowVariables& va
         if (explainer.command != command) {
             continue;
         }
-        Builder out(explainer.title);
+        Builder out(inLanguage(explainer.title));
         try {
             if (completed) {
                 explainer.build(vars, out);
@@ -445,8 +445,8 @@ std::optional<Section> explainCommand(Command command, const WindowVariables& va
             // none is expected; should one come, a section that says so is
             // better than half an explanation.
         }
-        Builder stopped(explainer.title);
-        stopped.paragraph(texts::stoppedByError);
+        Builder stopped(inLanguage(explainer.title));
+        stopped.paragraph(inLanguage(texts::stoppedByError));
         return stopped.take();
     }
     return std::nullopt;

@@ -1,7 +1,8 @@
 #include "stepwindow/StepWindow.h"
 
-#include "explain/ExplainTexts.h"
 #include "menu/FileWriting.h"
+#include "texts/StepTexts.h"
+#include "window/Translations.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -28,7 +29,6 @@ namespace rsa {
 
 namespace {
 
-namespace texts = explain::texts;
 using explain::Fold;
 
 QString qs(const std::string& text) {
@@ -91,7 +91,7 @@ void insertTable(QTextCursor& cursor, const explain::Table& table) {
 
 StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("StepWindow"));
-    setWindowTitle(QString::fromUtf8(texts::windowTitle));
+    setWindowTitle(translated(texts::steps::windowTitle));
     // Closing the main window ends the program; this one only goes away.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -100,7 +100,7 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_view->setOpenLinks(false);
     // Nothing here is edited; an undo history would only grow with each section.
     m_view->document()->setUndoRedoEnabled(false);
-    m_view->setPlaceholderText(QString::fromUtf8(texts::placeholder));
+    m_view->setPlaceholderText(translated(texts::steps::placeholder));
     m_baseFont = m_view->font();
     // Read from the back of a classroom: never smaller than 11 points.
     m_baseFont.setPointSizeF(std::max<qreal>(m_baseFont.pointSizeF(), 11));
@@ -114,18 +114,19 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](const char* caption, const char* tooltip, auto action) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        auto* button = new QPushButton(translated(caption), this);
         if (tooltip != nullptr) {
-            button->setToolTip(QString::fromUtf8(tooltip));
+            button->setToolTip(translated(tooltip));
         }
         connect(button, &QPushButton::clicked, this, action);
         buttons->addWidget(button);
     };
-    addButton(texts::clearButton, nullptr, [this] { clear(); });
-    addButton(texts::copyButton, texts::copyTooltip, [this] { copy(); });
-    addButton(texts::exportButton, texts::exportTooltip, [this] { exportWithDialog(); });
+    addButton(texts::steps::clearButton, nullptr, [this] { clear(); });
+    addButton(texts::steps::copyButton, texts::steps::copyTooltip, [this] { copy(); });
+    addButton(texts::steps::exportButton, texts::steps::exportTooltip,
+              [this] { exportWithDialog(); });
     buttons->addStretch();
-    buttons->addWidget(new QLabel(QString::fromUtf8(texts::zoomHint), this));
+    buttons->addWidget(new QLabel(translated(texts::steps::zoomHint), this));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
@@ -259,7 +260,7 @@ std::optional<std::string> StepWindow::exportTo(const QString& path) const {
     QTextDocument document;
     document.setDefaultFont(m_baseFont);
     document.setMetaInformation(QTextDocument::DocumentTitle,
-                                QString::fromUtf8(texts::windowTitle));
+                                translated(texts::steps::windowTitle));
     render(document, false, 0);
     QByteArray bytes;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
@@ -269,10 +270,10 @@ std::optional<std::string> StepWindow::exportTo(const QString& path) const {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(QString::fromUtf8(texts::windowTitle));
+        writer.setTitle(translated(texts::steps::windowTitle));
         document.print(&writer);
         if (bytes.isEmpty()) {
-            return std::string(texts::pdfFailed);
+            return translated(texts::steps::pdfFailed).toStdString();
         }
     } else {
         bytes = document.toHtml().toUtf8();
@@ -282,9 +283,9 @@ std::optional<std::string> StepWindow::exportTo(const QString& path) const {
 
 void StepWindow::exportWithDialog() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(texts::exportButton),
-                                                QString::fromUtf8(texts::exportFileName),
-                                                QString::fromUtf8(texts::exportFilter), &filter);
+    QString path = QFileDialog::getSaveFileName(this, translated(texts::steps::exportButton),
+                                                translated(texts::steps::exportFileName),
+                                                translated(texts::steps::exportFilter), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -299,8 +300,8 @@ void StepWindow::exportWithDialog() {
         failure = error.what();
     }
     if (failure) {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(texts::exportButton),
-                        QString::fromUtf8(texts::exportFailed) + qs(*failure), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::Warning, translated(texts::steps::exportButton),
+                        translated(texts::steps::exportFailed) + qs(*failure), QMessageBox::Ok,
                         this);
         box.setTextFormat(Qt::PlainText);
         box.exec();
@@ -308,6 +309,8 @@ void StepWindow::exportWithDialog() {
 }
 
 std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
+    // The explanation speaks the language of the window.
+    explain::setTranslator([](const char* text) { return translated(text).toStdString(); });
     auto steps = std::make_unique<StepWindow>();
     steps->setWindowIcon(main.windowIcon());
     StepWindow* window = steps.get();

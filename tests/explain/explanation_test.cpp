@@ -2,11 +2,11 @@
 // accepts and any card, every table ends in the number the window shows.
 
 #include "cipher/CipherCommands.h"
-#include "explain/ExplainTexts.h"
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
 #include "testing/RecordingWindow.h"
+#include "texts/StepTexts.h"
 #include "value/Conversions.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +17,8 @@
 
 namespace rsa::explain {
 namespace {
+
+namespace texts = rsa::texts::steps;
 
 template <std::size_t N>
 std::vector<const Table*> tablesWith(const Section& section, const char* const (&columns)[N]) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# catalogues-complete.sh LUPDATE TEXTS CATALOGUE... -- LUPDATE_OPTIONS...
+# catalogues-complete.sh LUPDATE TEXTS_FOLDER CATALOGUE... -- LUPDATE_OPTIONS...
 #
-# Every catalogue lists exactly the texts of Texts.h and translates each one:
+# Every catalogue lists exactly the texts of the headers in TEXTS_FOLDER and
+# translates each one:
 # lupdate would change nothing in it, and no translation is left unfinished.
 set -euo pipefail
 lupdate=$1
@@ -22,7 +23,7 @@ for catalogue in "${catalogues[@]}"; do
     cp "$catalogue" "$copy"
     "$lupdate" -silent "$@" "$texts" -ts "$copy"
     if ! diff -u "$catalogue" "$copy"; then
-        echo "$catalogue differs from Texts.h: cmake --build build --target update_translations" >&2
+        echo "$catalogue differs from the texts: cmake --build build --target update_translations" >&2
         status=1
     fi
     if grep -n 'type="unfinished"' "$catalogue"; then

@@ -53,4 +53,11 @@ std::optional<Section> explainCommand(Command command, const WindowVariables& va
 // with " | ".
 std::vector<std::string> plainTextLines(const Section& section);
 
+// The texts of an explanation are Turkish as written; a program that speaks
+// another language sets the function that gives a text in that language, and
+// every text passes through it before its numbers are filled in. Set it
+// before explaining, from the thread that explains; nullptr restores Turkish.
+using Translator = std::string (*)(const char* text);
+void setTranslator(Translator translator);
+
 } // namespace rsa::explain

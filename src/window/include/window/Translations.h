@@ -23,7 +23,7 @@ QStringList availableLanguages();
 // language. Windows made afterwards speak it. Needs a QCoreApplication.
 void useLanguage(const QString& language);
 
-// A text of Texts.h in the language in use.
+// A text of Texts.h or StepTexts.h in the language in use.
 QString translated(const char* text);
 
 // A message in the language in use: a text of Texts.h, or one of the
