@@ -4,8 +4,8 @@
 #include "cipher/CipherCommands.h"
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
-#include "testing/RecordingWindow.h"
 #include "menu/MenuCommands.h"
+#include "testing/RecordingWindow.h"
 
 #include <benchmark/benchmark.h>
 

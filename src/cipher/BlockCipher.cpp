@@ -22,9 +22,8 @@ Variant blockPower(const Variant& block, const Variant& exponent, const Variant&
     // Each remainder keeps the sign of its product, so the sign alternates
     // with a negative block and the magnitude is that of |block|.
     const bool negative = base < 0 && (passes & 1) != 0;
-    const std::uint64_t result =
-        modularPower(static_cast<std::uint64_t>(std::llabs(base)), passes,
-                     static_cast<std::uint64_t>(std::llabs(n)));
+    const std::uint64_t result = modularPower(static_cast<std::uint64_t>(std::llabs(base)), passes,
+                                              static_cast<std::uint64_t>(std::llabs(n)));
     const auto magnitude = static_cast<std::int32_t>(result);
     return Variant::longInt(negative ? -magnitude : magnitude);
 }

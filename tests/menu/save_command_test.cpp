@@ -25,8 +25,8 @@ TEST(SaveCommand, OpensTheDialogInTheFolderOfTheLastSuccessfulSave) {
     for (int save = 0; save < 4; ++save) {
         runCommand(&saveCipherText, vars, window);
     }
-    EXPECT_EQ(window.dialogFolders, (std::vector<std::string>{"", folder.string(), folder.string(),
-                                                              folder.string()}));
+    EXPECT_EQ(window.dialogFolders,
+              (std::vector<std::string>{"", folder.string(), folder.string(), folder.string()}));
     std::filesystem::remove_all(folder);
 }
 

@@ -10,8 +10,8 @@
 // RSA_SOAK_STEPS and RSA_SOAK_SEED change it.
 
 #include "controls/ControlTable.h"
-#include "numbers/NumberRoutines.h"
 #include "explain/Explanation.h"
+#include "numbers/NumberRoutines.h"
 #include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "window/MainWindow.h"

@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
-#include "value/Variant.h"
 #include "controls/ControlTable.h"
+#include "value/Variant.h"
 #include "window/Translations.h"
 
 #include <QAbstractButton>
@@ -125,7 +125,7 @@ int ScriptRunner::run(std::istream& in) {
         const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
         try {
             if ((verb == "focus" || verb == "dump") && blank != std::string::npos) {
-    m_steps.reset();
+                m_steps.reset();
                 throw StepError{verb + " takes nothing after it"};
             }
             if (verb == "launch") {

@@ -25,7 +25,7 @@ void ScriptedWindow::showMessage(const std::string& text, const std::optional<st
 }
 
 std::optional<std::string> ScriptedWindow::chooseFileToWrite(const std::string& filter,
-                                                              const std::string&) {
+                                                             const std::string&) {
     std::optional<std::string> answer = takeFirst(m_answers.files);
     m_out << "dialog save [" << filter << "] -> " << answer.value_or("cancel") << '\n';
     return answer;

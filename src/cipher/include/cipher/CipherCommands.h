@@ -5,8 +5,8 @@
 // as c = m^e mod p*q and decrypted as r = c^d mod p*q. Each click appends one
 // row of eight values (the block list text) to its output box.
 
-#include "state/WindowVariables.h"
 #include "operations/WindowOperations.h"
+#include "state/WindowVariables.h"
 
 namespace rsa {
 

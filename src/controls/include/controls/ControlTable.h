@@ -50,10 +50,10 @@ struct ControlSpec {
     int width;
     int height;
     int tabIndex;
-    Command command = nullptr;             // buttons only: what a click runs
+    Command command = nullptr;                 // buttons only: what a click runs
     std::optional<TextBox> box = std::nullopt; // text boxes only
-    BoxStyle style = BoxStyle::None;       // text boxes only
-    const char* accessibleName = "";       // text boxes only: they have no caption to announce
+    BoxStyle style = BoxStyle::None;           // text boxes only
+    const char* accessibleName = "";           // text boxes only: they have no caption to announce
 };
 
 namespace table {

@@ -4,8 +4,8 @@
 // prime pair, listing the divisors of (p-1)*(q-1), and computing the keys
 // from p, q and the typed public exponent.
 
-#include "state/WindowVariables.h"
 #include "operations/WindowOperations.h"
+#include "state/WindowVariables.h"
 
 namespace rsa {
 

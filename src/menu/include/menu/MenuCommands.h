@@ -3,8 +3,8 @@
 // The File and Help menu: Save writes the cipher text of txtdecmsj to a file,
 // exit ends the program, "RSA hakkında" opens a web page about RSA.
 
-#include "state/WindowVariables.h"
 #include "operations/WindowOperations.h"
+#include "state/WindowVariables.h"
 
 namespace rsa {
 

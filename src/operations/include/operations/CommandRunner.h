@@ -4,8 +4,8 @@
 // failure. Commands never catch failures themselves; here a failure ends the
 // command (what it assigned stays) and is shown as "Hata N: NAME".
 
-#include "state/WindowVariables.h"
 #include "operations/WindowOperations.h"
+#include "state/WindowVariables.h"
 
 #include <string>
 

@@ -103,8 +103,7 @@ inline constexpr const char* messageBeginnings[] = {saveFailedPrefix, runtimeErr
 // The command line; %1 and %2 stand for the values filled in.
 inline constexpr const char* programDescription =
     RSA_TEXT("rsa", "RSA açık anahtarlı şifrelemeyi küçük sayılarla gösteren bir öğretim aracı.");
-inline constexpr const char* languageOption =
-    RSA_TEXT("rsa", "Arayüzün dili: %1 (verilmezse tr).");
+inline constexpr const char* languageOption = RSA_TEXT("rsa", "Arayüzün dili: %1 (verilmezse tr).");
 inline constexpr const char* languageValue = RSA_TEXT("rsa", "dil");
 inline constexpr const char* stepByStepOption =
     RSA_TEXT("rsa", "Her komutu adım adım açıklayan ikinci bir pencere açar.");

@@ -7,9 +7,9 @@
 // four operations that wait for the user are virtual so that a scripted
 // window can answer them; what the commands hand them is translated first.
 
-#include "state/WindowVariables.h"
 #include "operations/CommandRunner.h"
 #include "operations/WindowOperations.h"
+#include "state/WindowVariables.h"
 
 #include <QMainWindow>
 #include <QString>
