@@ -1,7 +1,7 @@
 #include "menu/MenuCommands.h"
 
 #include "CodePage.h"
-#include "menu/FileWriting.h"
+#include "files/FileWriting.h"
 #include "texts/Texts.h"
 
 #include <filesystem>

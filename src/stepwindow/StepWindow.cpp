@@ -1,6 +1,6 @@
 #include "stepwindow/StepWindow.h"
 
-#include "menu/FileWriting.h"
+#include "files/FileWriting.h"
 #include "texts/StepTexts.h"
 #include "window/Translations.h"
 

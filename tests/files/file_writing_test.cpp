@@ -3,7 +3,7 @@
 // that fails must leave its folder exactly as it was, and the reason must be the
 // English text in any locale, Turkish and German included.
 
-#include "menu/FileWriting.h"
+#include "files/FileWriting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "menu/FileWriting.h"
+#include "files/FileWriting.h"
 
 #include <cerrno>
 #include <climits>
