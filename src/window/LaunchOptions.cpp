@@ -15,6 +15,7 @@ namespace {
 const QString helpName = QStringLiteral("help");
 const QString languageName = QStringLiteral("lang");
 const QString stepByStepName = QStringLiteral("adim-adim");
+const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -29,6 +30,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageOption).arg(availableLanguages().join(", ")),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
+    parser.addOption({realSizeName, translated(texts::realSizeOption)});
 }
 
 } // namespace
@@ -67,6 +69,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
         options.output = QStringLiteral("rsa-demo " RSA_VERSION "\n");
     }
     options.stepByStep = shown.isSet(stepByStepName);
+    options.realSize = shown.isSet(realSizeName);
     return options;
 }
 
