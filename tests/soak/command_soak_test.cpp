@@ -9,9 +9,13 @@
 // decrypts the blocks it encrypted. The walk is the same at every run;
 // RSA_SOAK_STEPS and RSA_SOAK_SEED change it.
 
+#include "cipher/CipherCommands.h"
 #include "controls/ControlTable.h"
 #include "explain/Explanation.h"
+#include "keys/KeyCommands.h"
+#include "menu/MenuCommands.h"
 #include "numbers/NumberRoutines.h"
+#include "operations/CommandRunner.h"
 #include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "window/MainWindow.h"
@@ -31,24 +35,6 @@ namespace rsa {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The real window, with what waits for the user answered as the recording window answers.
-class AnsweredWindow : public MainWindow {
-public:
-    testing::RecordingWindow answers;
-
-    void showMessage(const std::string& text, const std::optional<std::string>& title) override {
-        answers.showMessage(text, title);
-    }
-    std::optional<std::string> chooseFileToWrite(const std::string& filter,
-                                                 const std::string& startFolder) override {
-        return answers.chooseFileToWrite(filter, startFolder);
-    }
-    std::optional<std::string> openWebPage(const std::string& address) override {
-        return answers.openWebPage(address);
-    }
-    void endProgram() override { answers.endProgram(); }
-};
 
 long fromEnvironment(const char* name, long fallback) {
     const char* text = std::getenv(name);
@@ -77,15 +63,17 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
                                                       in + "yok/kart.ENC", in};
     // What each of the nine controls runs, written out so that the window's wiring is checked too.
     const std::pair<std::string_view, Command> controls[] = {
-        {"cmdPrime", &listPrimes},        {"Command1", &drawPrimePair},
-        {"Command2", &listPhiDivisors},   {"cmdHesapla", &computeKey},
-        {"cmdenc", &encryptCard},         {"cmddec", &decryptCard},
-        {"mnuItemSave", &saveCipherText}, {"mnuExitItem", &exitProgram},
-        {"mnuRsaItem", &openAboutPage}};
+        {"cmdPrime", commands::listPrimes},        {"Command1", commands::drawPrimePair},
+        {"Command2", commands::listPhiDivisors},   {"cmdHesapla", commands::computeKey},
+        {"cmdenc", commands::encryptCard},         {"cmddec", commands::decryptCard},
+        {"mnuItemSave", commands::saveCipherText}, {"mnuExitItem", commands::exitProgram},
+        {"mnuRsaItem", commands::openAboutPage}};
 
     WindowVariables vars;
     testing::RecordingWindow fake;
-    AnsweredWindow real;
+    // The real window, with what waits for the user answered as the recording window answers.
+    testing::RecordingWindow answers;
+    MainWindow real(answers);
     const auto type = [&](TextBox box, const std::string& text) {
         fake.writeText(box, text);
         real.writeText(box, text);
@@ -118,13 +106,13 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
         }
         const auto [control, command] = controls[below(std::size(controls))];
         SCOPED_TRACE(std::to_string(step) + " steps before the end: " + std::string(control));
-        real.answers.fileAnswers = fake.fileAnswers = {fileAnswers[below(std::size(fileAnswers))]};
-        real.answers.browserAnswers =
+        answers.fileAnswers = fake.fileAnswers = {fileAnswers[below(std::size(fileAnswers))]};
+        answers.browserAnswers =
             fake.browserAnswers = {below(2) ? std::optional("yok") : std::nullopt};
-        real.answers.messages = fake.messages = {};
-        const bool completed = runCommand(command, vars, fake);
+        answers.messages = fake.messages = {};
+        const CommandRecord record = runCommand(command, vars, fake);
         // The step window explains whatever the command left behind.
-        ASSERT_NO_THROW(explain::explainCommand(command, vars, completed));
+        ASSERT_NO_THROW(explain::explainCommand(record, vars));
         const QString objectName = QString::fromLatin1(control.data(), qsizetype(control.size()));
         if (auto* button = real.findChild<QAbstractButton*>(objectName)) {
             button->click();
@@ -139,10 +127,10 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
         for (auto& message : fake.messages) {
             message.title = message.title.value_or(texts::applicationTitle);
         }
-        ASSERT_EQ(real.answers.messages, fake.messages);
+        ASSERT_EQ(answers.messages, fake.messages);
         const bool refused = !fake.messages.empty();
         ASSERT_EQ(vars.Explorer.empty(), fake.openedPages.empty());
-        const Key current = {vars.p, vars.q, vars.eAccepted, vars.d};
+        const Key current = {vars.p, vars.q, vars.eAccepted(), vars.d};
         if (control == "Command1") {
             const float p = vars.p.asSingle(), q = vars.q.asSingle();
             ASSERT_TRUE(p < q && q <= 100 && p * q >= 100 && isPrime(vars.p).asBoolean() &&
