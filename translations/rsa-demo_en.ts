@@ -664,10 +664,6 @@
         <translation>Type a text to encrypt (at most {0} bytes with this key).</translation>
     </message>
     <message>
-        <source>Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ilk {1} karakteri.</source>
-        <translation>The text is too long for this key: at most {0} bytes fit, the first {1} characters of this text.</translation>
-    </message>
-    <message>
         <source>OAEP dolgusu 66 bayt yer tutar, bu anahtara hiçbir metin sığmaz: en az 1024 bitlik bir anahtar üretin.</source>
         <translation>OAEP padding takes 66 bytes, so no text fits this key: generate a key of at least 1024 bits.</translation>
     </message>
@@ -750,6 +746,10 @@
     <message>
         <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
         <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about 2,700 core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
+    </message>
+    <message>
+        <source>Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ise yalnız ilk {1} karakteri.</source>
+        <translation>The text is too long for this key: at most {0} bytes fit, only the first {1} characters of this text.</translation>
     </message>
 </context>
 </TS>

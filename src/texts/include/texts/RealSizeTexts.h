@@ -66,8 +66,8 @@ inline constexpr const char* textbookShort = RSA_TEXT("rsa", "ders kitabı");
 inline constexpr const char* emptyText =
     RSA_TEXT("rsa", "Şifrelenecek bir metin yazın (bu anahtarla en fazla {0} bayt).");
 inline constexpr const char* textTooLong =
-    RSA_TEXT("rsa", "Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ilk {1} "
-                    "karakteri.");
+    RSA_TEXT("rsa", "Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ise yalnız "
+                    "ilk {1} karakteri.");
 inline constexpr const char* keyTooSmall =
     RSA_TEXT("rsa", "OAEP dolgusu 66 bayt yer tutar, bu anahtara hiçbir metin sığmaz: en az 1024 "
                     "bitlik bir anahtar üretin.");
