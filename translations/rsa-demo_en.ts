@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Tahmin (ölçülmedi)</source>
-        <translation>Extrapolated (not measured)</translation>
+        <translation>Estimate (not measured)</translation>
     </message>
     <message>
         <source>RSA-250 rekoru (2020)</source>
