@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,8 +163,12 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
         kill(child, SIGKILL);
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    rusage usage{};
+    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
     }
+    const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
+    result.childCpuSeconds =
+        std::chrono::duration<double>(seconds(usage.ru_utime) + seconds(usage.ru_stime));
     if (!finished) {
         return result;
     }

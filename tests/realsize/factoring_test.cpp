@@ -33,6 +33,18 @@ TEST(Factoring, EverySizeUpTo100BitsFactorsBackIntoItsPrimes) {
     }
 }
 
+TEST(Factoring, OnlyBalancedSizesAndTrueSemiprimesAreAccepted) {
+    RandomSource random;
+    for (const int bits : {15, 513}) {
+        EXPECT_THROW(balancedNumber(bits, random), std::invalid_argument) << bits;
+    }
+    // FLINT finds one factor of a prime and three of a product of three:
+    // neither is two factors whose product is n (3000108000297 = 3 · 1000003 · 1000033).
+    for (const char* n : {"1000000007", "3000108000297"}) {
+        EXPECT_THROW(factorSemiprime(mpz_class(n), goOn, 20s), std::runtime_error) << n;
+    }
+}
+
 // A private temporary folder, so leftovers of the child can be seen.
 class FactoringCleanup : public ::testing::Test {
 protected:
@@ -88,8 +100,17 @@ TEST(FactoringRace, PointsComeInOrderUntilTheTargetOrACancel) {
     EXPECT_EQ(runRace({200, 0s}, random, goOn, record), RaceEnd::LimitExceeded);
 }
 
+TEST(FactoringRace, SizesGoUpInStepsOfEightFrom32) {
+    EXPECT_TRUE(raceSizes(31).empty());
+    EXPECT_EQ(raceSizes(32), std::vector<int>{32});
+    EXPECT_EQ(raceSizes(55), (std::vector<int>{32, 40, 48}));
+}
+
 TEST(Extrapolation, TheRecordScalesByTheSievesGrowth) {
     EXPECT_DOUBLE_EQ(extrapolatedCoreYears(recordBits), recordCoreYears);
+    // ln L(2^829) worked out on its own: ln n = 574.62, its cube root 8.313,
+    // ln ln n = 6.3537 to the 2/3 is 3.431, times (64/9)^(1/3) = 1.9230.
+    EXPECT_NEAR(logGnfsWork(829), 54.84, 0.02);
     // By hand: ln L is about 44.3 at 512 bits, 54.8 at 829 and 81.0 at 2048
     // bits, so 512 bits take weeks and 2048 bits some 10^14 to 10^15 core-years.
     EXPECT_LT(extrapolatedCoreYears(512), 1.0);

@@ -1,6 +1,12 @@
 // Textbook RSA repeats itself and OAEP does not, every cipher text comes back
 // to the sentence, and a text that does not fit is refused with its limit.
+#include "realsize/OaepKey.h"
 #include "realsize/TextCipher.h"
+
+#include <openssl/core_names.h>
+#include <openssl/evp.h>
+#include <openssl/param_build.h>
+#include <openssl/rsa.h>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +88,50 @@ TEST(TextCipher, EmptyTextsAndKeysTooSmallForOaepAreRefused) {
     };
     EXPECT_EQ(reason(encryptTwice(small, "a")), TextRefusal::KeyTooSmallForOaep);
     EXPECT_EQ(reason(encryptTwice(large, "")), TextRefusal::EmptyText);
+}
+
+// OpenSSL's own OAEP with SHA-256 for digest and MGF1, from the public key
+// alone: what any other program would send to the key's owner.
+std::string encryptElsewhere(const BigKey& key, const std::string& plain) {
+    OSSL_PARAM_BLD* builder = OSSL_PARAM_BLD_new();
+    BIGNUM* n = BN_new();
+    BIGNUM* e = BN_new();
+    BN_dec2bn(&n, decimal(key.n).c_str());
+    BN_dec2bn(&e, decimal(key.e).c_str());
+    OSSL_PARAM_BLD_push_BN(builder, OSSL_PKEY_PARAM_RSA_N, n);
+    OSSL_PARAM_BLD_push_BN(builder, OSSL_PKEY_PARAM_RSA_E, e);
+    OSSL_PARAM* params = OSSL_PARAM_BLD_to_param(builder);
+    EVP_PKEY_CTX* making = EVP_PKEY_CTX_new_from_name(nullptr, "RSA", nullptr);
+    EVP_PKEY* publicKey = nullptr;
+    EVP_PKEY_fromdata_init(making);
+    EVP_PKEY_fromdata(making, &publicKey, EVP_PKEY_PUBLIC_KEY, params);
+    EVP_PKEY_CTX* context = EVP_PKEY_CTX_new_from_pkey(nullptr, publicKey, nullptr);
+    EVP_PKEY_encrypt_init(context);
+    EVP_PKEY_CTX_set_rsa_padding(context, RSA_PKCS1_OAEP_PADDING);
+    EVP_PKEY_CTX_set_rsa_oaep_md(context, EVP_sha256());
+    EVP_PKEY_CTX_set_rsa_mgf1_md(context, EVP_sha256());
+    std::string cipher(static_cast<std::size_t>(EVP_PKEY_get_size(publicKey)), '\0');
+    std::size_t length = cipher.size();
+    const bool done =
+        EVP_PKEY_encrypt(context, reinterpret_cast<unsigned char*>(cipher.data()), &length,
+                         reinterpret_cast<const unsigned char*>(plain.data()), plain.size()) > 0;
+    EVP_PKEY_CTX_free(context);
+    EVP_PKEY_free(publicKey);
+    EVP_PKEY_CTX_free(making);
+    OSSL_PARAM_free(params);
+    BN_free(e);
+    BN_free(n);
+    OSSL_PARAM_BLD_free(builder);
+    return done ? cipher.substr(0, length) : std::string();
+}
+
+TEST(TextCipher, OaepIsTheStandardOneWithSha256) {
+    RandomSource random;
+    const BigKey key = *generateKey(1024, random, goOn);
+    const std::string sentence = "Merhaba dünya, şifreli selamlar!";
+    const std::string cipher = encryptElsewhere(key, sentence);
+    ASSERT_EQ(cipher.size(), 128u);
+    EXPECT_EQ(OaepKey(key).decrypt(cipher), sentence);
 }
 
 } // namespace

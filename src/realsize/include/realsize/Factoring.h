@@ -34,6 +34,8 @@ struct Factoring {
     FactoringEnd end = FactoringEnd::Cancelled;
     mpz_class p, q; // p <= q and p q = n when factored
     std::chrono::duration<double> seconds{};
+    // The processor time the child used, which a busy machine does not stretch.
+    std::chrono::duration<double> childCpuSeconds{};
 };
 
 // Factors n into two factors; `cancel` and `limit` are watched while FLINT
