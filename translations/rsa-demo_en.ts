@@ -564,10 +564,6 @@
         <translation>Generating a {0}-bit key…</translation>
     </message>
     <message>
-        <source>{0} bitlik anahtar {1} saniyede üretildi ve sınandı: n = p · q, e · d mod φ(n) = 1, şifreleyip çözmek sayıyı geri verdi.</source>
-        <translation>A {0}-bit key was generated and checked in {1} seconds: n = p · q, e · d mod φ(n) = 1, and encryption followed by decryption gave the number back.</translation>
-    </message>
-    <message>
         <source>Anahtar üretimi iptal edildi.</source>
         <translation>Key generation was cancelled.</translation>
     </message>
@@ -750,6 +746,10 @@
     <message>
         <source>Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ise yalnız ilk {1} karakteri.</source>
         <translation>The text is too long for this key: at most {0} bytes fit, only the first {1} characters of this text.</translation>
+    </message>
+    <message>
+        <source>{0} bitlik anahtar {1} saniyede üretildi. Sağlama: n = p · q, e · d mod φ(n) = 1, şifreleyip çözmek sayıyı geri verdi.</source>
+        <translation>A {0}-bit key was generated in {1} seconds. Check: n = p · q, e · d mod φ(n) = 1, and encryption followed by decryption gave the number back.</translation>
     </message>
 </context>
 </TS>

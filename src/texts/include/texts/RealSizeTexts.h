@@ -25,7 +25,7 @@ inline constexpr const char* generate = RSA_TEXT("rsa", "Anahtar üret");
 inline constexpr const char* cancel = RSA_TEXT("rsa", "İptal");
 inline constexpr const char* generating = RSA_TEXT("rsa", "{0} bitlik anahtar üretiliyor…");
 inline constexpr const char* generated =
-    RSA_TEXT("rsa", "{0} bitlik anahtar {1} saniyede üretildi ve sınandı: n = p · q, "
+    RSA_TEXT("rsa", "{0} bitlik anahtar {1} saniyede üretildi. Sağlama: n = p · q, "
                     "e · d mod φ(n) = 1, şifreleyip çözmek sayıyı geri verdi.");
 inline constexpr const char* generationCancelled = RSA_TEXT("rsa", "Anahtar üretimi iptal edildi.");
 // {0} names the number, {1} and {2} are its digit and bit counts.
