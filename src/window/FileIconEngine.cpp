@@ -63,12 +63,4 @@ QIconEngine* FileIconEngine::clone() const {
     return new FileIconEngine(*this);
 }
 
-QString FileIconEngine::key() const {
-    return QStringLiteral("rsa-file-icon");
-}
-
-bool FileIconEngine::isNull() {
-    return m_files.empty();
-}
-
 } // namespace rsa

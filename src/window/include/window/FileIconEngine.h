@@ -23,8 +23,6 @@ public:
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine* clone() const override;
-    QString key() const override;
-    bool isNull() override;
 
 private:
     // The drawn size that serves a request: the smallest that covers it (so a
