@@ -2,8 +2,8 @@
 
 // The style of the window's two frames. Fusion, Qt's default style, draws a
 // frame from a small image whose faint, even middle it stretches over the whole
-// frame: a scaled-image blend of every pixel inside the frame, the largest cost
-// of showing the window. Where Fusion is the style, this draws the same middle
+// frame: a scaled-image blend of every pixel inside the frame, the largest
+// single cost of painting the window. Where Fusion is the style, this draws the same middle
 // as one plain fill of the image's own colour, and the rest as Fusion does, so
 // the pixels come out the same.
 
