@@ -6,7 +6,9 @@
 // command would have thrown where the real window shows "Beklenmeyen hata"),
 // the page address is kept once a page was opened, a random pair is two
 // different primes up to 100 with a product of 100 or more, and a key made
-// decrypts the blocks it encrypted. The walk is the same at every run;
+// decrypts the blocks it encrypted. A fifth of the steps are whole lessons
+// (a key, an encryption, its decryption), so the round trip is checked about
+// two thousand times. The walk is the same at every run;
 // RSA_SOAK_STEPS and RSA_SOAK_SEED change it.
 
 #include "cipher/CipherCommands.h"
@@ -82,30 +84,11 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
     using Key = std::array<Variant, 4>;
     std::optional<Key> made;
     std::optional<std::pair<Key, std::array<Variant, 8>>> encrypted;
-    for (long step = fromEnvironment("RSA_SOAK_STEPS", 20000); step > 0; --step) {
-        const std::size_t action = below(10);
-        if (action < 3) {
-            std::string text;
-            for (std::size_t n = below(5); n > 0; --n) {
-                text += below(3) == 0 ? std::to_string(random() >> below(64))
-                        : below(2)    ? pick(primes)
-                                      : pick(pieces);
-            }
-            type(TextBox(below(textBoxCount)), below(100) ? text : text + std::string(5000, '9'));
-            continue;
-        }
-        if (action < 5) {
-            type(TextBox::txtP, pick(primes));
-            type(TextBox::txtQ, pick(primes));
-            type(TextBox::txtpublic,
-                 below(2) ? pick(primes) : std::to_string(random() % 2147483647));
-            for (TextBox box : {TextBox::txt1, TextBox::txt2, TextBox::txt3, TextBox::txt4}) {
-                type(box, std::to_string(10000 + below(10000)).substr(1));
-            }
-            continue;
-        }
-        const auto [control, command] = controls[below(std::size(controls))];
-        SCOPED_TRACE(std::to_string(step) + " steps before the end: " + std::string(control));
+    long roundTrips = 0;
+    // Clicks a control in both windows and checks that they agree and that
+    // the command kept its promises.
+    const auto click = [&](std::string_view control, Command command) {
+        SCOPED_TRACE(std::string(control));
         answers.fileAnswers = fake.fileAnswers = {fileAnswers[below(std::size(fileAnswers))]};
         answers.browserAnswers =
             fake.browserAnswers = {below(2) ? std::optional("yok") : std::nullopt};
@@ -146,8 +129,48 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
             for (std::size_t k = 0; k < 8; ++k) {
                 ASSERT_EQ(vars.r[k].toNumber(), encrypted->second[k].toLongRounded()) << k;
             }
+            ++roundTrips;
+        }
+    };
+    const auto typeLesson = [&] {
+        type(TextBox::txtP, pick(primes));
+        type(TextBox::txtQ, pick(primes));
+        type(TextBox::txtpublic, below(2) ? pick(primes) : std::to_string(random() % 2147483647));
+        for (TextBox box : {TextBox::txt1, TextBox::txt2, TextBox::txt3, TextBox::txt4}) {
+            type(box, std::to_string(10000 + below(10000)).substr(1));
+        }
+    };
+    const long steps = fromEnvironment("RSA_SOAK_STEPS", 20000);
+    for (long step = steps; step > 0; --step) {
+        SCOPED_TRACE(std::to_string(step) + " steps before the end");
+        const std::size_t action = below(10);
+        if (action < 3) {
+            std::string text;
+            for (std::size_t n = below(5); n > 0; --n) {
+                text += below(3) == 0 ? std::to_string(random() >> below(64))
+                        : below(2)    ? pick(primes)
+                                      : pick(pieces);
+            }
+            type(TextBox(below(textBoxCount)), below(100) ? text : text + std::string(5000, '9'));
+        } else if (action < 4) {
+            typeLesson();
+        } else if (action < 6) {
+            // A whole lesson: a key, an encryption and its decryption, so
+            // that the round trip is checked hundreds of times.
+            typeLesson();
+            for (std::size_t control : {3, 4, 5}) {
+                click(controls[control].first, controls[control].second);
+            }
+        } else {
+            const auto [control, command] = controls[below(std::size(controls))];
+            click(control, command);
+        }
+        if (HasFatalFailure()) {
+            return;
         }
     }
+    // Most lessons draw a key that works; the walk must really go round.
+    EXPECT_GE(roundTrips, steps / 20);
 }
 
 } // namespace
