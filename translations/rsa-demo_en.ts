@@ -811,5 +811,61 @@
         <source>Gerçek boyut penceresi açılamadı: </source>
         <translation>The real-size window could not be opened: </translation>
     </message>
+    <message>
+        <source>Gerçek boyutta anahtar: {0} bit</source>
+        <translation>Key at real size: {0} bits</translation>
+    </message>
+    <message>
+        <source>p ve q, GMP&apos;nin olasılıklı asallık testinden geçen {0} bitlik rastgele iki asal sayıdır; n = p · q {1} bit, {2} basamaktır.</source>
+        <translation>p and q are two random primes of {0} bits that passed GMP&apos;s probable-prime test; n = p · q has {1} bits and {2} digits.</translation>
+    </message>
+    <message>
+        <source>“Kare al ve çarp” yöntemiyle modüler üs alma, üssün ilk bitinden sonraki her bit için bir kare alma ve sonraki her 1 biti için bir çarpma yapar:</source>
+        <translation>Modular exponentiation by square-and-multiply takes one squaring for every bit of the exponent after the first, and one multiplication for every further 1 bit:</translation>
+    </message>
+    <message>
+        <source>Üs</source>
+        <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>Bit</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>Kare alma</source>
+        <translation>Squarings</translation>
+    </message>
+    <message>
+        <source>Çarpma</source>
+        <translation>Multiplications</translation>
+    </message>
+    <message>
+        <source>e (şifreleme)</source>
+        <translation>e (encryption)</translation>
+    </message>
+    <message>
+        <source>d (şifre çözme)</source>
+        <translation>d (decryption)</translation>
+    </message>
+    <message>
+        <source>Gerçek boyutta şifreleme: {0} bayt, {1} bitlik anahtar</source>
+        <translation>Encryption at real size: {0} bytes, a {1}-bit key</translation>
+    </message>
+    <message>
+        <source>Ders kitabı RSA ile iki şifreli metin aynı mı? {0}</source>
+        <translation>Are the two textbook RSA ciphertexts the same? {0}</translation>
+    </message>
+    <message>
+        <source>RSA-OAEP ile iki şifreli metin aynı mı? {0}</source>
+        <translation>Are the two RSA-OAEP ciphertexts the same? {0}</translation>
+    </message>
+    <message>
+        <source>Dört şifreli metnin dördü de çözülünce açık metni geri verdi.</source>
+        <translation>All four ciphertexts decrypted back to the plaintext.</translation>
+    </message>
+    <message>
+        <source>Ölçülen: {0} nokta, {1} ile {2} bit arası. Her noktada iki eşit boylu rastgele asal sayının çarpımı n, FLINT&apos;in kuadratik elek yöntemiyle çarpanlarına ayrıldı; süre yalnızca bu ayırmanın süresidir.</source>
+        <translation>Measured: {0} points, from {1} to {2} bits. At each point n, the product of two random primes of equal size, was factored with FLINT&apos;s quadratic sieve; the time is that of the factoring alone.</translation>
+    </message>
 </context>
 </TS>

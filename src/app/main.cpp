@@ -66,7 +66,14 @@ int main(int argc, char* argv[]) {
         steps = rsa::openStepWindow(window);
     }
     if (options.realSize) {
-        if (const auto reason = rsa::openRealSizeWindow()) {
+        rsa::explain::SectionSink sink;
+        if (steps) {
+            // The step window lives until app.exec() returns, as long as the module's window.
+            sink = [window = steps.get()](rsa::explain::Section section) {
+                window->addSection(std::move(section));
+            };
+        }
+        if (const auto reason = rsa::openRealSizeWindow(sink)) {
             std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
                       << '\n';
         }

@@ -2,8 +2,12 @@
 
 #include "realsizewindow/RealSizeWindow.h"
 
-extern "C" __attribute__((visibility("default"))) void rsaOpenRealSizeWindow() {
+extern "C" __attribute__((visibility("default"))) void
+rsaOpenRealSizeWindow(const rsa::explain::SectionSink* sink) {
     auto* window = new rsa::RealSizeWindow;
+    if (sink != nullptr) {
+        window->setSectionSink(*sink);
+    }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

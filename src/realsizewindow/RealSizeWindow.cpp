@@ -2,6 +2,7 @@
 
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
+#include "realsizewindow/RealSizeExplanation.h"
 #include "realsizewindow/RealSizeFormat.h"
 #include "realsizewindow/TextPanel.h"
 #include "texts/RealSizeTexts.h"
@@ -23,7 +24,31 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
     layout->addLayout(left, 1);
     layout->addWidget(m_race, 1);
     resize(1280, 820);
-    connect(m_keys, &KeyPanel::keyMade, this, [this] { m_text->setKey(m_keys->key()); });
+    connect(m_keys, &KeyPanel::keyMade, this, [this] {
+        m_text->setKey(m_keys->key());
+        explainWith([this] { return realsizeexplain::keySection(*m_keys->key()); });
+    });
+    connect(m_text, &TextPanel::finished, this, [this] {
+        explainWith([this] {
+            const std::optional<realsize::BigKey>& key = m_keys->key();
+            return m_text->contrast() && key
+                       ? realsizeexplain::textSection(*key, m_text->encrypted(),
+                                                      *m_text->contrast())
+                       : realsizeexplain::textRefusedSection(m_text->status());
+        });
+    });
+    connect(m_race, &RacePanel::finished, this, [this] {
+        explainWith([this] {
+            return realsizeexplain::raceSection(m_race->points(), m_race->status(),
+                                                m_race->verdict());
+        });
+    });
+}
+
+template <typename Build> void RealSizeWindow::explainWith(Build build) {
+    if (m_sink) {
+        m_sink(build());
+    }
 }
 
 } // namespace rsa

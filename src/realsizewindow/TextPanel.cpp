@@ -78,6 +78,7 @@ void TextPanel::encrypt(const QString& sentence) {
         return;
     }
     m_sentence->setText(sentence);
+    m_encrypted = sentence.toStdString();
     m_contrast.reset();
     m_result->clear();
     if (!m_key) {

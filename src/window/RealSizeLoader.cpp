@@ -11,11 +11,12 @@ namespace {
 const QString moduleName = QStringLiteral("rsa-demo-realsize");
 // The function src/realsizewindow/RealSizeModule.cpp exports.
 constexpr const char* entryPoint = "rsaOpenRealSizeWindow";
-using OpenWindow = void (*)();
+// Must match rsa::OpenRealSizeWindow of src/realsizewindow/RealSizeModule.h.
+using OpenWindow = void (*)(const explain::SectionSink* sink);
 
 } // namespace
 
-std::optional<QString> openRealSizeWindow() {
+std::optional<QString> openRealSizeWindow(const explain::SectionSink& sink) {
     QString reason;
     const QDir program(QCoreApplication::applicationDirPath());
     for (const QString& folder :
@@ -27,7 +28,7 @@ std::optional<QString> openRealSizeWindow() {
             continue;
         }
         if (const auto open = reinterpret_cast<OpenWindow>(module.resolve(entryPoint))) {
-            open();
+            open(&sink);
             return std::nullopt;
         }
         reason = module.errorString();

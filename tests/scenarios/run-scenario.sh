@@ -6,7 +6,8 @@
 # expected output. The scenario's first line may be "# exit N" when the driver
 # must end with status N (default 0). A line "# random NAME..." anywhere in
 # the scenario masks the numbers printed as NAME=DIGITS (keys and factors
-# drawn at random) as NAME=…, so the rest of such a line is still pinned.
+# drawn at random) as NAME=…, so the rest of such a line is still pinned; a
+# line "# varying TEXT" masks every number of the output lines holding TEXT.
 # Set RSA_REGENERATE=1 to write the actual
 # output to EXPECTED instead of comparing; review that diff before committing.
 set -euo pipefail
@@ -44,6 +45,11 @@ masked=$(sed -n 's/^# random \(.*\)$/\1/p' "$scenario" | tr ' ' '\n' | grep -v '
 if [[ -n $masked ]]; then
     sed -E -i "s/(^|[ ])($masked)=[0-9]+/\1\2=…/g" "$actual"
 fi
+
+while IFS= read -r varying; do
+    awk -v text="$varying" 'index($0, text) { gsub(/[0-9]+/, "…") } { print }' "$actual" >"$actual.masked"
+    mv "$actual.masked" "$actual"
+done < <(sed -n 's/^# varying \(.*\)$/\1/p' "$scenario")
 
 files=$(find . -type f | LC_ALL=C sort)
 if [[ -n $files ]]; then

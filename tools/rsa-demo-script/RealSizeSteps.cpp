@@ -127,6 +127,12 @@ private:
     RealSizeWindow& window() {
         if (!m_window) {
             m_window = std::make_unique<RealSizeWindow>();
+            // Looked up at each action: the step window may open after this one.
+            m_window->setSectionSink([this](explain::Section section) {
+                if (const explain::SectionSink& steps = m_runner.stepSink()) {
+                    steps(std::move(section));
+                }
+            });
             m_window->show();
         }
         return *m_window;

@@ -8,6 +8,7 @@
 // scenario goes on, with every window as it was.
 
 #include "ScriptedInteraction.h"
+#include "explain/Section.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 
@@ -56,6 +57,10 @@ public:
     const LaunchOptions& launched() const { return m_launched; }
     void addStep(const std::string& verb, Step step) { m_steps[verb] = std::move(step); }
     void addCompanion(std::unique_ptr<Companion> companion);
+    // The open step window's addSection, empty when it is not open; the
+    // windows beside the main one explain their actions through it.
+    const explain::SectionSink& stepSink() const { return m_stepSink; }
+    void setStepSink(explain::SectionSink sink) { m_stepSink = std::move(sink); }
 
     // Lets queued events run, as between two actions of a user.
     static void settle();
@@ -71,6 +76,7 @@ private:
     std::vector<std::unique_ptr<Companion>> m_companions;
     std::unique_ptr<MainWindow> m_window;
     LaunchOptions m_launched; // those of the window open now
+    explain::SectionSink m_stepSink;
 };
 
 void addMainWindowSteps(ScriptRunner& runner);

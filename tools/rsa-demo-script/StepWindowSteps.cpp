@@ -16,9 +16,15 @@ public:
     void opened(const LaunchOptions& options) override {
         if (options.stepByStep) {
             m_window = openStepWindow(m_runner.window());
+            m_runner.setStepSink([window = m_window.get()](explain::Section section) {
+                window->addSection(std::move(section));
+            });
         }
     }
-    void closing() override { m_window.reset(); }
+    void closing() override {
+        m_runner.setStepSink({});
+        m_window.reset();
+    }
 
     void explain() {
         if (m_window == nullptr) {

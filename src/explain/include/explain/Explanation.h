@@ -10,40 +10,15 @@
 // command's word alone. A window only renders it; the scenario driver prints
 // it as plain text.
 
+#include "explain/Section.h"
 #include "operations/CommandRecord.h"
 #include "state/WindowVariables.h"
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace rsa::explain {
-
-struct Table {
-    std::vector<std::string> columns;
-    std::vector<std::vector<std::string>> rows;
-};
-
-// A paragraph or a table.
-using Element = std::variant<std::string, Table>;
-
-enum class Fold {
-    Fixed,  // always shown, no title line to click
-    Open,   // shown, folds on a click on its title
-    Folded, // only its title shows until it is clicked
-};
-
-struct Group {
-    std::string title; // empty for a fixed group
-    Fold fold = Fold::Fixed;
-    std::vector<Element> elements;
-};
-
-struct Section {
-    std::string title;
-    std::vector<Group> groups;
-};
 
 // The texts of an explanation are Turkish as written; a program that speaks
 // another language hands in the function that gives a text in that language,

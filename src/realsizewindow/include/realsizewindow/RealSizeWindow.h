@@ -3,7 +3,11 @@
 // The real-size window ("Gerçek boyut", --gercek-boyut): the key part and the
 // text part on the left, the factoring race on the right. Each part does its
 // work off the GUI thread and can be cancelled; the window hands the key just
-// made to the text part. The scenario driver reaches the parts through it.
+// made to the text part, and each finished action's section to the step
+// window's sink when there is one. The scenario driver reaches the parts
+// through it.
+
+#include "explain/Section.h"
 
 #include <QWidget>
 
@@ -19,14 +23,21 @@ class RealSizeWindow : public QWidget {
 public:
     explicit RealSizeWindow(QWidget* parent = nullptr);
 
+    // Where each key made, text encrypted and race run is explained; an
+    // empty sink explains nothing.
+    void setSectionSink(explain::SectionSink sink) { m_sink = std::move(sink); }
+
     KeyPanel& keys() { return *m_keys; }
     TextPanel& text() { return *m_text; }
     RacePanel& race() { return *m_race; }
 
 private:
+    template <typename Build> void explainWith(Build build);
+
     KeyPanel* m_keys;
     TextPanel* m_text;
     RacePanel* m_race;
+    explain::SectionSink m_sink;
 };
 
 } // namespace rsa

@@ -31,6 +31,8 @@ public:
     bool busy() const { return m_job.running(); }
     // The last contrast, or nothing after a refusal.
     const std::optional<realsize::TextContrast>& contrast() const { return m_contrast; }
+    // The text of the last encryption, as UTF-8.
+    const std::string& encrypted() const { return m_encrypted; }
     // The refusal sentence, or the status shown.
     QString status() const;
 
@@ -48,6 +50,7 @@ private:
     BackgroundJob m_job;
     std::optional<realsize::BigKey> m_key;
     std::optional<realsize::TextContrast> m_contrast;
+    std::string m_encrypted;
 };
 
 } // namespace rsa

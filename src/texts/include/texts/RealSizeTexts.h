@@ -103,4 +103,39 @@ inline constexpr const char* verdict2048 =
     RSA_TEXT("rsa", "Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} "
                     "çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.");
 
+// The step window's sections (--adim-adim): sizes and counts, never the
+// numbers' thousands of digits.
+// {0} is the size of n in bits.
+inline constexpr const char* keySection = RSA_TEXT("rsa", "Gerçek boyutta anahtar: {0} bit");
+// {0} is the bits of each prime, {1} the bits and {2} the digits of n.
+inline constexpr const char* keySizes =
+    RSA_TEXT("rsa", "p ve q, GMP'nin olasılıklı asallık testinden geçen {0} bitlik rastgele iki "
+                    "asal sayıdır; n = p · q {1} bit, {2} basamaktır.");
+inline constexpr const char* powerIntro =
+    RSA_TEXT("rsa", "“Kare al ve çarp” yöntemiyle modüler üs alma, üssün ilk bitinden sonraki her "
+                    "bit için bir kare "
+                    "alma ve sonraki her 1 biti için bir çarpma yapar:");
+inline constexpr const char* powerExponent = RSA_TEXT("rsa", "Üs");
+inline constexpr const char* powerBits = RSA_TEXT("rsa", "Bit");
+inline constexpr const char* powerSquarings = RSA_TEXT("rsa", "Kare alma");
+inline constexpr const char* powerMultiplications = RSA_TEXT("rsa", "Çarpma");
+inline constexpr const char* powerEncrypt = RSA_TEXT("rsa", "e (şifreleme)");
+inline constexpr const char* powerDecrypt = RSA_TEXT("rsa", "d (şifre çözme)");
+// {0} is the number of bytes of the text, {1} the size of n in bits.
+inline constexpr const char* textSection =
+    RSA_TEXT("rsa", "Gerçek boyutta şifreleme: {0} bayt, {1} bitlik anahtar");
+// {0} is yes or no.
+inline constexpr const char* textbookSame =
+    RSA_TEXT("rsa", "Ders kitabı RSA ile iki şifreli metin aynı mı? {0}");
+inline constexpr const char* oaepSame =
+    RSA_TEXT("rsa", "RSA-OAEP ile iki şifreli metin aynı mı? {0}");
+inline constexpr const char* allBack =
+    RSA_TEXT("rsa", "Dört şifreli metnin dördü de çözülünce açık metni geri verdi.");
+inline constexpr const char* raceSection = RSA_TEXT("rsa", "Çarpanlarına ayırma yarışı");
+// {0} is the number of points, {1} and {2} the smallest and largest n in bits.
+inline constexpr const char* raceMeasured = RSA_TEXT(
+    "rsa", "Ölçülen: {0} nokta, {1} ile {2} bit arası. Her noktada iki eşit boylu rastgele "
+           "asal sayının çarpımı n, FLINT'in kuadratik elek yöntemiyle "
+           "çarpanlarına ayrıldı; süre yalnızca bu ayırmanın süresidir.");
+
 } // namespace rsa::texts::realsize

@@ -4,6 +4,10 @@
 // (librsa-demo-realsize.so), so that the program loads GMP, OpenSSL, FLINT
 // and Qt Charts only under --gercek-boyut. The module is looked for beside
 // the program first (the build tree), then in the installed library folder.
+// The window explains each action through `sink` (the step window's
+// addSection under --adim-adim).
+
+#include "explain/Section.h"
 
 #include <QString>
 
@@ -12,6 +16,6 @@
 namespace rsa {
 
 // Nothing when the window opened, else why not (QLibrary's reason).
-std::optional<QString> openRealSizeWindow();
+std::optional<QString> openRealSizeWindow(const explain::SectionSink& sink = {});
 
 } // namespace rsa
