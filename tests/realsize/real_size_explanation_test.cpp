@@ -1,0 +1,39 @@
+// The step window's sections of the real-size window: the power counts are
+// those of each exponent (d = 1011 in binary: 3 squarings, 2 multiplications),
+// and "all four came back" is said only when they did.
+#include "realsizewindow/RealSizeExplanation.h"
+#include "testing/QtApplication.h"
+
+#include <gtest/gtest.h>
+
+namespace rsa::realsizeexplain {
+namespace {
+
+const explain::Table& onlyTable(const explain::Section& section) {
+    for (const explain::Element& element : section.groups.at(0).elements) {
+        if (const auto* table = std::get_if<explain::Table>(&element)) {
+            return *table;
+        }
+    }
+    throw std::logic_error("no table");
+}
+
+TEST(RealSizeExplanation, CountsEachExponentsPowerAndSaysOnlyWhatHappened) {
+    realsize::BigKey key{64, 3, 5, mpz_class("9223372036854775809"), 65537, 11};
+    const explain::Section section = keySection(key);
+    const explain::Table& powers = onlyTable(section);
+    ASSERT_EQ(powers.rows.size(), 2U);
+    EXPECT_EQ(powers.rows[0], (std::vector<std::string>{"e (şifreleme)", "17", "16", "1"}));
+    EXPECT_EQ(powers.rows[1], (std::vector<std::string>{"d (şifre çözme)", "4", "3", "2"}));
+
+    realsize::TextContrast contrast{1, 1, "a", "b", {"şü", "şü", "şü", "şü"}};
+    const auto lines = [&] {
+        return textSection(key, "şü", contrast).groups.at(0).elements.size();
+    };
+    const std::size_t allBack = lines();
+    contrast.back[3] = "ş";
+    EXPECT_EQ(lines(), allBack - 1);
+}
+
+} // namespace
+} // namespace rsa::realsizeexplain
