@@ -707,5 +707,137 @@
         <source>q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.</source>
         <translation>q = n / p: divide n = {0} by the p you found, {1}.</translation>
     </message>
+    <message>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Düzey:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>kolay</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>orta</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>zor</source>
+        <translation>hard</translation>
+    </message>
+    <message>
+        <source>Yeni görev</source>
+        <translation>New task</translation>
+    </message>
+    <message>
+        <source>Saldırgan ol</source>
+        <translation>Be the attacker</translation>
+    </message>
+    <message>
+        <source>Görev kodu:</source>
+        <translation>Task code:</translation>
+    </message>
+    <message>
+        <source>Aç</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öğretmen görünümü</source>
+        <translation>Teacher&apos;s view</translation>
+    </message>
+    <message>
+        <source>Görev {0} ({1})</source>
+        <translation>Task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Saldırganın görevi {0} ({1})</source>
+        <translation>Attacker&apos;s task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Anahtarı kurun, m bloğunu şifreleyin ve c′ bloğunun şifresini çözün.</source>
+        <translation>Set up the key, encrypt the block m and decrypt the block c′.</translation>
+    </message>
+    <message>
+        <source>Yalnız açık anahtar (e, n) ve üç şifreli blok belli: n sayısını çarpanlarına ayırın, özel üs d sayısını bulun ve blokların şifresini çözün.</source>
+        <translation>Only the public key (e, n) and three cipher blocks are known: factor n, find the private exponent d and decrypt the blocks.</translation>
+    </message>
+    <message>
+        <source>p (küçük çarpan)</source>
+        <translation>p (smaller factor)</translation>
+    </message>
+    <message>
+        <source>q (büyük çarpan)</source>
+        <translation>q (larger factor)</translation>
+    </message>
+    <message>
+        <source>Kontrol</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>İpucu</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>✓ Doğru</source>
+        <translation>✓ Right</translation>
+    </message>
+    <message>
+        <source>Gösterildi: {0}</source>
+        <translation>Revealed: {0}</translation>
+    </message>
+    <message>
+        <source>Çözümü göster</source>
+        <translation>Show the solution</translation>
+    </message>
+    <message>
+        <source>Çözüm: görev {0}</source>
+        <translation>Solution: task {0}</translation>
+    </message>
+    <message>
+        <source>Doğru: {0} / {1}    Deneme: {2}    Gösterilen: {3}</source>
+        <translation>Right: {0} / {1}    Tries: {2}    Revealed: {3}</translation>
+    </message>
+    <message>
+        <source>Sonuç kodu: {0}</source>
+        <translation>Result code: {0}</translation>
+    </message>
+    <message>
+        <source>Sonuç kodu (bütün cevaplar doğru olunca): {0}</source>
+        <translation>Result code (once every answer is right): {0}</translation>
+    </message>
+    <message>
+        <source>Alıştırma penceresini açar; bir görev kodu verilirse o görevi.</source>
+        <translation>Opens the exercise window; with a task code, that task.</translation>
+    </message>
+    <message>
+        <source>KOD</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Alıştırmada açılacak görevin kodu (--alistirma ile).</source>
+        <translation>The code of the task to open in the exercise window (with --alistirma).</translation>
+    </message>
+    <message>
+        <source>Yeni görevin düzeyi: kolay, orta ya da zor (verilmezse kolay).</source>
+        <translation>The level of a new task: kolay (easy), orta (medium) or zor (hard); kolay when not given.</translation>
+    </message>
+    <message>
+        <source>düzey</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>Yeni görev saldırganın görevi olur: n çarpanlarına ayrılır.</source>
+        <translation>A new task is the attacker&apos;s task: n is to be factored.</translation>
+    </message>
+    <message>
+        <source>Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).</source>
+        <translation>Shows the task with all its answers and the result code (teacher&apos;s view).</translation>
+    </message>
+    <message>
+        <source>Bilinmeyen düzey &apos;%1&apos;; düzeyler: kolay, orta, zor.</source>
+        <translation>Unknown level &apos;%1&apos;; levels: kolay, orta, zor.</translation>
+    </message>
 </context>
 </TS>

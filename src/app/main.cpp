@@ -1,3 +1,4 @@
+#include "exercisewindow/ExerciseWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
@@ -63,6 +64,11 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::StepWindow> steps;
     if (options.stepByStep) {
         steps = rsa::openStepWindow(window);
+    }
+    // Nor of the exercise window without its options.
+    std::unique_ptr<rsa::ExerciseWindow> exercise;
+    if (options.exercise.open) {
+        exercise = rsa::openExerciseWindow(window, options.exercise);
     }
     return app.exec();
 }

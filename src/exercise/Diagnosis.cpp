@@ -257,4 +257,23 @@ std::string sentenceOf(Answer answer, const Diagnosis& diagnosis) {
     return {};
 }
 
+std::string sentenceOf(const CodeProblem& problem) {
+    using explain::fill;
+    switch (problem.reason) {
+    case CodeProblem::Empty:
+        return fill(texts::codeEmpty, {});
+    case CodeProblem::WrongLength:
+        return fill(texts::codeLength, {std::to_string(problem.length)});
+    case CodeProblem::ForeignCharacter:
+        return fill(texts::codeCharacter, {problem.character, std::to_string(problem.position)});
+    case CodeProblem::CheckFails:
+        return fill(texts::codeCheck, {});
+    case CodeProblem::UnknownKind:
+        return fill(texts::codeKind, {});
+    case CodeProblem::UnknownLevel:
+        break;
+    }
+    return fill(texts::codeLevel, {});
+}
+
 } // namespace rsa::exercise

@@ -126,6 +126,15 @@ const char* levelName(Level level) {
     return names[static_cast<int>(level)];
 }
 
+std::optional<Level> levelNamed(std::string_view name) {
+    for (Level level : {Level::Kolay, Level::Orta, Level::Zor}) {
+        if (name == levelName(level)) {
+            return level;
+        }
+    }
+    return std::nullopt;
+}
+
 const char* kindName(Kind kind) {
     return kind == Kind::Task ? "task" : "attacker";
 }

@@ -65,5 +65,7 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
 // The sentence the window shows for a wrong answer, in the language of the
 // explanation (explain::setTranslator); empty for a right one.
 std::string sentenceOf(Answer answer, const Diagnosis& diagnosis);
+// The sentence for a refused task code, in the same language.
+std::string sentenceOf(const CodeProblem& problem);
 
 } // namespace rsa::exercise

@@ -10,6 +10,7 @@
 // than opening another task. The code determines the task completely.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -62,5 +63,7 @@ std::string resultCode(const TaskCode& code);
 // line and of the scenario driver, the same in every language.
 const char* levelName(Level level);
 const char* kindName(Kind kind);
+// The level of a name levelName() gives; nothing for any other word.
+std::optional<Level> levelNamed(std::string_view name);
 
 } // namespace rsa::exercise

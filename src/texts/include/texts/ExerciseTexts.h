@@ -137,4 +137,58 @@ inline constexpr const char* hintP =
 inline constexpr const char* hintQ =
     RSA_TEXT("rsa", "q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.");
 
+// The window.
+inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
+inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
+inline constexpr const char* levelKolay = RSA_TEXT("rsa", "kolay");
+inline constexpr const char* levelOrta = RSA_TEXT("rsa", "orta");
+inline constexpr const char* levelZor = RSA_TEXT("rsa", "zor");
+inline constexpr const char* newTaskButton = RSA_TEXT("rsa", "Yeni görev");
+inline constexpr const char* attackerButton = RSA_TEXT("rsa", "Saldırgan ol");
+inline constexpr const char* codeLabel = RSA_TEXT("rsa", "Görev kodu:");
+inline constexpr const char* openCodeButton = RSA_TEXT("rsa", "Aç");
+inline constexpr const char* teacherButton = RSA_TEXT("rsa", "Öğretmen görünümü");
+// {0} is the code, {1} the level.
+inline constexpr const char* taskTitle = RSA_TEXT("rsa", "Görev {0} ({1})");
+inline constexpr const char* attackerTitle = RSA_TEXT("rsa", "Saldırganın görevi {0} ({1})");
+inline constexpr const char* taskIntro =
+    RSA_TEXT("rsa", "Anahtarı kurun, m bloğunu şifreleyin ve c′ bloğunun şifresini çözün.");
+inline constexpr const char* attackerIntro = RSA_TEXT(
+    "rsa", "Yalnız açık anahtar (e, n) ve üç şifreli blok belli: n sayısını çarpanlarına ayırın, "
+           "özel üs d sayısını bulun ve blokların şifresini çözün.");
+// Beside each answer's box: the formula (symbols, not translated), in the
+// order of exercise::Answer; p and q are named in words.
+inline constexpr const char* answerFormulas[] = {
+    "n = p · q", "φ = (p − 1)(q − 1)", "d = e⁻¹ mod φ",  "c = mᵉ mod n",  "r = c′ᵈ mod n", "",
+    "",          "m₁ = c₁ᵈ mod n",     "m₂ = c₂ᵈ mod n", "m₃ = c₃ᵈ mod n"};
+inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
+inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
+inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
+inline constexpr const char* hintButton = RSA_TEXT("rsa", "İpucu");
+inline constexpr const char* rightMark = RSA_TEXT("rsa", "✓ Doğru");
+inline constexpr const char* revealedMark = RSA_TEXT("rsa", "Gösterildi: {0}");
+inline constexpr const char* solutionButton = RSA_TEXT("rsa", "Çözümü göster");
+inline constexpr const char* solutionTitle = RSA_TEXT("rsa", "Çözüm: görev {0}");
+inline constexpr const char* scoreLine =
+    RSA_TEXT("rsa", "Doğru: {0} / {1}    Deneme: {2}    Gösterilen: {3}");
+inline constexpr const char* resultLine = RSA_TEXT("rsa", "Sonuç kodu: {0}");
+inline constexpr const char* teacherResult =
+    RSA_TEXT("rsa", "Sonuç kodu (bütün cevaplar doğru olunca): {0}");
+
+// The command line.
+inline constexpr const char* exerciseOption =
+    RSA_TEXT("rsa", "Alıştırma penceresini açar; bir görev kodu verilirse o görevi.");
+inline constexpr const char* codeArgument = RSA_TEXT("rsa", "KOD");
+inline constexpr const char* codeArgumentHelp =
+    RSA_TEXT("rsa", "Alıştırmada açılacak görevin kodu (--alistirma ile).");
+inline constexpr const char* levelOption =
+    RSA_TEXT("rsa", "Yeni görevin düzeyi: kolay, orta ya da zor (verilmezse kolay).");
+inline constexpr const char* levelValue = RSA_TEXT("rsa", "düzey");
+inline constexpr const char* attackerOption =
+    RSA_TEXT("rsa", "Yeni görev saldırganın görevi olur: n çarpanlarına ayrılır.");
+inline constexpr const char* teacherOption =
+    RSA_TEXT("rsa", "Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).");
+inline constexpr const char* unknownLevel =
+    RSA_TEXT("rsa", "Bilinmeyen düzey '%1'; düzeyler: kolay, orta, zor.");
+
 } // namespace rsa::texts::exercise
