@@ -13,8 +13,7 @@ using explain::fill;
 using std::int64_t;
 using std::to_string;
 
-std::string powerHint(Answer answer, const char* baseSymbol, int64_t base, int64_t exponent,
-                      int64_t n) {
+std::string powerHint(Answer answer, int64_t base, int64_t exponent, int64_t n) {
     const explain::PowerSteps steps =
         explain::powerSteps(static_cast<std::uint64_t>(base), static_cast<std::uint64_t>(exponent),
                             static_cast<std::uint64_t>(n));
@@ -25,7 +24,7 @@ std::string powerHint(Answer answer, const char* baseSymbol, int64_t base, int64
                                                                  cells[3], cells[4], cells[5]});
     }
     return fill(texts::hintPower,
-                {answerSymbol(answer), baseSymbol + std::string(" = ") + to_string(base),
+                {answerSymbol(answer), to_string(base),
                  explain::superscript(static_cast<std::uint64_t>(exponent)), to_string(n),
                  explain::binary(static_cast<std::uint64_t>(exponent)), rows});
 }
@@ -64,7 +63,7 @@ std::string hintFor(const Exercise& exercise, Answer answer) {
         }
         return euclidHint(task);
     case Answer::C:
-        return powerHint(answer, "m", task.m, task.e, task.n());
+        return powerHint(answer, task.m, task.e, task.n());
     case Answer::P:
         return fill(texts::hintP,
                     {to_string(task.n()),
@@ -84,12 +83,10 @@ std::string hintFor(const Exercise& exercise, Answer answer) {
         return needsFirst(answer, "d");
     }
     if (answer == Answer::R) {
-        return powerHint(answer, "c′", task.cPrime, task.d(), task.n());
+        return powerHint(answer, task.cPrime, task.d(), task.n());
     }
     const int block = static_cast<int>(answer) - static_cast<int>(Answer::M1);
-    static const char* const symbols[] = {"c₁", "c₂", "c₃"};
-    return powerHint(answer, symbols[block], task.blocks[static_cast<std::size_t>(block)], task.d(),
-                     task.n());
+    return powerHint(answer, task.blocks[static_cast<std::size_t>(block)], task.d(), task.n());
 }
 
 std::vector<explain::Section> solutionOf(const Task& task) {
