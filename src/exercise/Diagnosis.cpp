@@ -3,6 +3,7 @@
 #include "AnswerNumber.h"
 #include "Modular.h"
 #include "explain/Arithmetic.h"
+#include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
 
 #include <string>
@@ -181,8 +182,11 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
     return decryption(task, number, cipherOf(task, answer));
 }
 
-std::string sentenceOf(Answer answer, const Diagnosis& diagnosis) {
-    using explain::fill;
+std::string sentenceOf(Answer answer, const Diagnosis& diagnosis, explain::Translator translator) {
+    const auto fill = [translator](const char* pattern,
+                                   std::initializer_list<std::string> arguments) {
+        return explain::fillText(translator, pattern, arguments);
+    };
     std::vector<std::string> numbers;
     for (int64_t value : diagnosis.numbers) {
         numbers.push_back(explain::number(value));
@@ -257,8 +261,11 @@ std::string sentenceOf(Answer answer, const Diagnosis& diagnosis) {
     return {};
 }
 
-std::string sentenceOf(const CodeProblem& problem) {
-    using explain::fill;
+std::string sentenceOf(const CodeProblem& problem, explain::Translator translator) {
+    const auto fill = [translator](const char* pattern,
+                                   std::initializer_list<std::string> arguments) {
+        return explain::fillText(translator, pattern, arguments);
+    };
     switch (problem.reason) {
     case CodeProblem::Empty:
         return fill(texts::codeEmpty, {});

@@ -1,7 +1,7 @@
 #include "exercisewindow/ExerciseWindow.h"
 
 #include "exercise/Guidance.h"
-#include "explain/Arithmetic.h"
+#include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
@@ -29,8 +29,13 @@ using exercise::AnswerState;
 using exercise::Kind;
 using exercise::Level;
 
+// The exercise library and the explanation speak the window's language.
+std::string inWindowLanguage(const char* text) {
+    return fromQt(translated(text));
+}
+
 QString filled(const char* pattern, std::initializer_list<std::string> arguments) {
-    return toQt(explain::fill(pattern, arguments));
+    return toQt(explain::fillText(&inWindowLanguage, pattern, arguments));
 }
 
 QString objectNameOf(const char* prefix, Answer answer) {
@@ -177,7 +182,7 @@ ExerciseWindow::~ExerciseWindow() = default;
 std::optional<std::string> ExerciseWindow::openCode(const std::string& typed) {
     const auto read = exercise::readTaskCode(typed);
     if (const auto* problem = std::get_if<exercise::CodeProblem>(&read)) {
-        const std::string sentence = exercise::sentenceOf(*problem);
+        const std::string sentence = exercise::sentenceOf(*problem, &inWindowLanguage);
         m_codeProblem->setText(toQt(sentence));
         m_codeBox->setText(toQt(typed));
         m_codeProblem->show();
@@ -216,7 +221,7 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
     m_codeProblem->hide();
     m_codeBox->setText(toQt(code.text()));
     setLevel(code.level);
-    const std::string level = explain::fill(levelCaption(code.level), {});
+    const std::string level = inWindowLanguage(levelCaption(code.level));
     m_title->setText(filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
                             {code.text(), level}));
     m_intro->setText(translated(code.kind == Kind::Task ? words::taskIntro : words::attackerIntro));
@@ -287,14 +292,14 @@ void ExerciseWindow::buildRows() {
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
     const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis)));
+    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis, &inWindowLanguage)));
     row.message->setVisible(!diagnosis.right());
     refresh();
 }
 
 void ExerciseWindow::showHint(Answer answer) {
     Row& row = m_rows.at(answer);
-    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer)));
+    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inWindowLanguage)));
     row.message->show();
 }
 
@@ -304,7 +309,8 @@ void ExerciseWindow::showSolution() {
     if (!m_solution) {
         m_solution = std::make_unique<StepWindow>(this);
         m_solution->setWindowTitle(filled(words::solutionTitle, {m_exercise->task().code.text()}));
-        for (explain::Section& section : exercise::solutionOf(m_exercise->task())) {
+        for (explain::Section& section :
+             exercise::solutionOf(m_exercise->task(), &inWindowLanguage)) {
             m_solution->addSection(std::move(section));
         }
         m_solution->scrollToSection(0);
@@ -358,8 +364,6 @@ void ExerciseWindow::refresh() {
 
 std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
                                                    const LaunchOptions::Exercise& options) {
-    // The sentences, hints and solution speak the language of the window.
-    explain::setTranslator([](const char* text) { return translated(text).toStdString(); });
     auto window = std::make_unique<ExerciseWindow>();
     window->setWindowIcon(main.windowIcon());
     window->setLevel(exercise::levelNamed(fromQt(options.level)).value_or(Level::Kolay));

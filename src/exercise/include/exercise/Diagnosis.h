@@ -5,9 +5,11 @@
 // method (n as p + q, φ as n − 1, d before reducing mod φ, c as m · e, r with
 // e instead of d, ...); an answer that matches none is told which check fails
 // (e · d mod φ, cᵈ mod n, a divisor), never the right answer. The sentences
-// are in texts/ExerciseTexts.h; sentenceOf() fills them in.
+// are in texts/ExerciseTexts.h; sentenceOf() fills them in, in the language of
+// the translator a window hands in, as the explanation does.
 
 #include "exercise/Task.h"
+#include "explain/Explanation.h"
 
 #include <cstdint>
 #include <string>
@@ -63,9 +65,10 @@ struct Diagnosis {
 Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
 
 // The sentence the window shows for a wrong answer, in the language of the
-// explanation (explain::setTranslator); empty for a right one.
-std::string sentenceOf(Answer answer, const Diagnosis& diagnosis);
-// The sentence for a refused task code, in the same language.
-std::string sentenceOf(const CodeProblem& problem);
+// translator (Turkish without one); empty for a right one.
+std::string sentenceOf(Answer answer, const Diagnosis& diagnosis,
+                       explain::Translator translator = nullptr);
+// The sentence for a refused task code.
+std::string sentenceOf(const CodeProblem& problem, explain::Translator translator = nullptr);
 
 } // namespace rsa::exercise

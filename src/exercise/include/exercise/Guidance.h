@@ -16,8 +16,10 @@
 
 namespace rsa::exercise {
 
-// In the language of the explanation (explain::setTranslator).
-std::string hintFor(const Exercise& exercise, Answer answer);
-std::vector<explain::Section> solutionOf(const Task& task);
+// In the language of the translator, as the explanation (Turkish without one).
+std::string hintFor(const Exercise& exercise, Answer answer,
+                    explain::Translator translator = nullptr);
+std::vector<explain::Section> solutionOf(const Task& task,
+                                         explain::Translator translator = nullptr);
 
 } // namespace rsa::exercise
