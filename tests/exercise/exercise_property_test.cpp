@@ -75,10 +75,6 @@ void expectValid(const Task& task) {
 std::map<Mistake, int64_t> usualMistakes(const Task& task, Answer answer) {
     const int64_t p = task.p, q = task.q, n = task.n(), phi = task.phi(), e = task.e;
     const int64_t d = task.d();
-    const int64_t cipher =
-        answer == Answer::R
-            ? task.cPrime
-            : task.blocks[static_cast<std::size_t>(answer) - static_cast<std::size_t>(Answer::M1)];
     int64_t inverseModN = 0;
     for (int64_t x = 1; x < n && inverseModN == 0; ++x) {
         inverseModN = e * x % n == 1 ? x : 0;
@@ -104,10 +100,15 @@ std::map<Mistake, int64_t> usualMistakes(const Task& task, Answer answer) {
     case Answer::Q:
         return {{Mistake::FactorSmaller, p}, {Mistake::FactorTrivial, n}};
     default:
-        return {{Mistake::DecryptUsedE, powerMod(cipher, e, n)},
-                {Mistake::DecryptModPhi, powerMod(cipher, d, phi)},
-                {Mistake::NotReduced, powerMod(cipher, d, n) + n}};
+        break;
     }
+    const int64_t cipher =
+        answer == Answer::R
+            ? task.cPrime
+            : task.blocks[static_cast<std::size_t>(answer) - static_cast<std::size_t>(Answer::M1)];
+    return {{Mistake::DecryptUsedE, powerMod(cipher, e, n)},
+            {Mistake::DecryptModPhi, powerMod(cipher, d, phi)},
+            {Mistake::NotReduced, powerMod(cipher, d, n) + n}};
 }
 
 TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {

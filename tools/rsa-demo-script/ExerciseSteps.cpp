@@ -111,9 +111,13 @@ public:
     }
 
 private:
+    // The window opens the first time a step needs it, as --alistirma alone
+    // would open it: with a new kolay task.
     ExerciseWindow& window() {
         if (!m_window) {
-            throw StepError{"the exercise window is not open"};
+            LaunchOptions::Exercise options;
+            options.open = true;
+            m_window = openExerciseWindow(m_runner.window(), options);
         }
         return *m_window;
     }
