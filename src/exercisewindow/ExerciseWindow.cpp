@@ -228,6 +228,8 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
     m_givens->setText(toQt(givensOf(m_exercise->task())));
     buildRows();
     refresh();
+    // The learner starts typing the first answer at once.
+    m_rows.at(m_exercise->answers().front()).box->setFocus();
 }
 
 void ExerciseWindow::buildRows() {

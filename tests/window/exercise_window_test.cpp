@@ -1,7 +1,7 @@
-// What the driver's lines cannot show of the exercise window: Enter checks a
-// box, the right mark stays through a later wrong check, the level chosen and
-// "Saldırgan ol" decide the next task, a code typed in the window opens its
-// task, and the teacher's view follows its button.
+// What the driver's lines cannot show of the exercise window: a new task is
+// ready for typing in its first box, Enter checks a box, the right mark stays through a later wrong
+// check, the level chosen and "Saldırgan ol" decide the next task, a code typed in the window opens
+// its task, and the teacher's view follows its button.
 
 #include "exercisewindow/ExerciseWindow.h"
 #include "testing/QtApplication.h"
@@ -52,6 +52,8 @@ struct ExerciseWindowTest : ::testing::Test {
 TEST_F(ExerciseWindowTest, EnterChecksAndARightMarkStays) {
     const exercise::Task& task = window->current()->task();
     EXPECT_EQ(task.code.text(), "GK5MEG7A");
+    // The first box is ready for typing.
+    EXPECT_EQ(window->focusWidget(), child<QLineEdit>(QStringLiteral("answer_n")));
     typeAnswer(QStringLiteral("n"), QString::number(task.n()));
     EXPECT_EQ(shown(QStringLiteral("mark_n")), QStringLiteral("✓ Doğru"));
     typeAnswer(QStringLiteral("n"), QString::number(task.p + task.q));
