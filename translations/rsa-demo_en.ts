@@ -476,11 +476,11 @@
         <translation>Check: your number is divisible by p − 1 = {0}, but the quotient is {1}, not q − 1 = {2}.</translation>
     </message>
     <message>
-        <source>Öklid tablosunun t değeri mod φ indirgenmemiş: d, 0 ile φ = {0} arasında olmalı; negatif t için d = t + φ.</source>
+        <source>Öklid tablosunun t değeri mod φ&apos;ye göre indirgenmemiş: d, 0 ile φ = {0} arasında olmalı; negatif t için d = t + φ.</source>
         <translation>The t of the Euclid table has not been reduced modulo φ: d must lie between 0 and φ = {0}; for a negative t, d = t + φ.</translation>
     </message>
     <message>
-        <source>mod φ indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.</source>
+        <source>mod φ&apos;ye göre indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.</source>
         <translation>Not reduced modulo φ: d must be less than φ = {0}; d = t mod φ.</translation>
     </message>
     <message>
@@ -508,7 +508,7 @@
         <translation>This was computed with the public exponent e; decryption uses the private exponent d: {0} = {1}ᵈ mod n.</translation>
     </message>
     <message>
-        <source>mod φ alınmış; şifre çözmede de mod n alınır: {0} = {1}ᵈ mod n.</source>
+        <source>mod φ&apos;ye göre indirgenmiş; şifre çözmede de mod n&apos;ye göre indirgenir: {0} = {1}ᵈ mod n.</source>
         <translation>This was reduced modulo φ; decryption also reduces modulo n: {0} = {1}ᵈ mod n.</translation>
     </message>
     <message>
@@ -516,7 +516,7 @@
         <translation>The check fails: for your {0}, {0}ᵉ mod n = {2}; it must be {1} = {3}.</translation>
     </message>
     <message>
-        <source>mod n indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile bölümünden kalanı alın.</source>
+        <source>mod n&apos;ye göre indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile bölümünden kalanı alın.</source>
         <translation>Not reduced modulo n: {0} must be less than n = {1}; take the remainder of the number divided by n.</translation>
     </message>
     <message>

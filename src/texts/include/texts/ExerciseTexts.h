@@ -65,11 +65,11 @@ inline constexpr const char* phiWrongQuotient =
 
 // d. {0} is φ, or e for dCheckFails, whose {1} is φ and {2} the product's
 // remainder.
-inline constexpr const char* dNegative =
-    RSA_TEXT("rsa", "Öklid tablosunun t değeri mod φ indirgenmemiş: d, 0 ile φ = {0} arasında "
-                    "olmalı; negatif t için d = t + φ.");
-inline constexpr const char* dNotReduced =
-    RSA_TEXT("rsa", "mod φ indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.");
+inline constexpr const char* dNegative = RSA_TEXT(
+    "rsa", "Öklid tablosunun t değeri mod φ'ye göre indirgenmemiş: d, 0 ile φ = {0} arasında "
+           "olmalı; negatif t için d = t + φ.");
+inline constexpr const char* dNotReduced = RSA_TEXT(
+    "rsa", "mod φ'ye göre indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.");
 inline constexpr const char* dInverseModN =
     RSA_TEXT("rsa", "Bu, e sayısının mod n'ye göre tersi; d ise e sayısının mod φ'ye göre "
                     "tersidir: e · d mod φ = 1.");
@@ -89,15 +89,16 @@ inline constexpr const char* encryptCheckFails =
 inline constexpr const char* decryptUsedE =
     RSA_TEXT("rsa", "Açık üs e ile hesaplanmış; şifre çözmede özel üs d kullanılır: {0} = {1}ᵈ "
                     "mod n.");
-inline constexpr const char* decryptModPhi =
-    RSA_TEXT("rsa", "mod φ alınmış; şifre çözmede de mod n alınır: {0} = {1}ᵈ mod n.");
+inline constexpr const char* decryptModPhi = RSA_TEXT(
+    "rsa",
+    "mod φ'ye göre indirgenmiş; şifre çözmede de mod n'ye göre indirgenir: {0} = {1}ᵈ mod n.");
 inline constexpr const char* decryptCheckFails =
     RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {0}ᵉ mod n = {2}; {1} = {3} olmalı.");
 
 // Powers of every kind. {0} is the answer's symbol, {1} is n.
-inline constexpr const char* notReduced =
-    RSA_TEXT("rsa", "mod n indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile "
-                    "bölümünden kalanı alın.");
+inline constexpr const char* notReduced = RSA_TEXT(
+    "rsa", "mod n'ye göre indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile "
+           "bölümünden kalanı alın.");
 inline constexpr const char* tooLarge =
     RSA_TEXT("rsa", "Bu sayı çok büyük: görevdeki sayılarla bu kadar büyük bir {0} çıkmaz.");
 inline constexpr const char* notBelowModulus =
