@@ -83,11 +83,11 @@ std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed) {
     }
     const int kind = indexOf(kindLetters, 2, code[0]);
     if (kind < 0) {
-        return CodeProblem{CodeProblem::UnknownKind, codeLength, 1, code.substr(0, 1)};
+        return CodeProblem{CodeProblem::UnknownKind, codeLength, 0, {}};
     }
     const int level = indexOf(levelLetters, 3, code[1]);
     if (level < 0) {
-        return CodeProblem{CodeProblem::UnknownLevel, codeLength, 2, code.substr(1, 1)};
+        return CodeProblem{CodeProblem::UnknownLevel, codeLength, 0, {}};
     }
     std::uint32_t serial = 0;
     for (int i = 2; i < 7; ++i) {
