@@ -3,6 +3,7 @@
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
+#include "window/RealSizeLoader.h"
 #include "window/Translations.h"
 
 #include <QApplication>
@@ -64,6 +65,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::StepWindow> steps;
     if (options.stepByStep) {
         steps = rsa::openStepWindow(window);
+    }
+    if (options.realSize) {
+        if (const auto reason = rsa::openRealSizeWindow()) {
+            std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
+                      << '\n';
+        }
     }
     // Nor of the exercise window without its options.
     std::unique_ptr<rsa::ExerciseWindow> exercise;

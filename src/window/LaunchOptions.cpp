@@ -22,6 +22,7 @@ const QString levelName = QStringLiteral("seviye");
 const QString attackerName = QStringLiteral("saldirgan");
 const QString teacherName = QStringLiteral("ogretmen");
 const QStringList levels = {QStringLiteral("kolay"), QStringLiteral("orta"), QStringLiteral("zor")};
+const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -36,6 +37,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageOption).arg(availableLanguages().join(", ")),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
+    parser.addOption({realSizeName, translated(texts::realSizeOption)});
     parser.addOption({exerciseName, translated(texts::exercise::exerciseOption)});
     parser.addOption({levelName, translated(texts::exercise::levelOption),
                       translated(texts::exercise::levelValue), levels.first()});
@@ -94,6 +96,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.exercise.level = parser.value(levelName);
     options.exercise.attacker = parser.isSet(attackerName);
     options.exercise.teacher = parser.isSet(teacherName);
+    options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;
     } else if (parser.isSet(helpName) || parser.isSet(versionName)) {
