@@ -19,5 +19,16 @@ output=$(QT_QPA_PLATFORM=offscreen "$program" --lang en -x 2>/dev/null)
 status=$?
 [[ $status -eq 2 && -z $output ]] || fail "-x ended with $status, printed: $output"
 errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en -x 2>&1 >/dev/null)
-grep -qx "rsa-demo: Unknown option 'x'." <<<"$errors" && grep -qxF "Usage: $program [options]" <<<"$errors" ||
+grep -qx "rsa-demo: Unknown option 'x'." <<<"$errors" && grep -qxF "Usage: $program [options] [CODE]" <<<"$errors" ||
     fail "-x printed: $errors"
+
+# The exercise's options: a level it does not know, and a task code without
+# the exercise window, end the program with the usage; the exercise window's
+# options are listed.
+grep -q -- '--alistirma *Opens the exercise window' <<<"$help" || fail "--help lacks --alistirma: $help"
+errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en --seviye kolayy 2>&1 >/dev/null)
+[[ $? -eq 2 ]] && grep -qx "rsa-demo: Unknown level 'kolayy'; levels: kolay, orta, zor." <<<"$errors" ||
+    fail "--seviye kolayy printed: $errors"
+errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en GK5MEG7A 2>&1 >/dev/null)
+[[ $? -eq 2 ]] && grep -qx "rsa-demo: Unexpected argument 'GK5MEG7A'." <<<"$errors" ||
+    fail "a code without --alistirma printed: $errors"

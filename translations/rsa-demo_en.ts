@@ -400,6 +400,314 @@
         <translation>The PDF could not be made</translation>
     </message>
     <message>
+        <source>Görev kodu boş: kodu yazın.</source>
+        <translation>The task code is empty: type the code.</translation>
+    </message>
+    <message>
+        <source>Görev kodu 8 karakterdir; yazılan kodda {0} karakter var.</source>
+        <translation>A task code has 8 characters; the code typed has {0}.</translation>
+    </message>
+    <message>
+        <source>Görev kodunda &quot;{0}&quot; karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 rakamları ve I, L, O dışındaki harfler vardır.</source>
+        <translation>A task code cannot contain &quot;{0}&quot; (character {1}). Codes use only the digits 2–9 and the letters other than I, L and O.</translation>
+    </message>
+    <message>
+        <source>Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle tutmuyor. Kodu yeniden okuyun.</source>
+        <translation>The task code is mistyped: its last character (the check character) does not match the others. Read the code again.</translation>
+    </message>
+    <message>
+        <source>Görev kodu G (görev) ya da S (saldırgan) ile başlar.</source>
+        <translation>A task code starts with G (task) or S (attacker).</translation>
+    </message>
+    <message>
+        <source>Görev kodunun ikinci karakteri düzeydir: K (kolay), T (orta) ya da Z (zor).</source>
+        <translation>The second character of a task code is the level: K (easy), T (medium) or Z (hard).</translation>
+    </message>
+    <message>
+        <source>Kutu boş: bir sayı yazın.</source>
+        <translation>The box is empty: type a number.</translation>
+    </message>
+    <message>
+        <source>&quot;{0}&quot; bir tam sayı değil: yalnız rakam yazın.</source>
+        <translation>&quot;{0}&quot; is not a whole number: type digits only.</translation>
+    </message>
+    <message>
+        <source>{0} negatif olamaz: pozitif bir tam sayı yazın.</source>
+        <translation>{0} cannot be negative: type a positive whole number.</translation>
+    </message>
+    <message>
+        <source>p + q toplanmış; n, p ile q sayılarının çarpımıdır: n = p · q.</source>
+        <translation>This is the sum p + q; n is the product of p and q: n = p · q.</translation>
+    </message>
+    <message>
+        <source>Bu (p − 1)(q − 1), yani φ; n için p ile q sayılarının kendileri çarpılır: n = p · q.</source>
+        <translation>This is (p − 1)(q − 1), that is φ; for n, p and q themselves are multiplied: n = p · q.</translation>
+    </message>
+    <message>
+        <source>Sağlama: n, p = {0} ile tam bölünmeli; yazdığınız sayının {0} ile bölümünden kalan {1}.</source>
+        <translation>Check: n must be divisible by p = {0}; your number leaves the remainder {1} when divided by {0}.</translation>
+    </message>
+    <message>
+        <source>Sağlama: yazdığınız sayı p = {0} ile bölünüyor ama bölüm {1}, q = {2} değil.</source>
+        <translation>Check: your number is divisible by p = {0}, but the quotient is {1}, not q = {2}.</translation>
+    </message>
+    <message>
+        <source>Bu n = p · q; φ(n) = (p − 1)(q − 1).</source>
+        <translation>This is n = p · q; φ(n) = (p − 1)(q − 1).</translation>
+    </message>
+    <message>
+        <source>Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan sayıları sayar; n asal olmadığından φ(n) = (p − 1)(q − 1).</source>
+        <translation>This is n − 1 = p · q − 1. Euler&apos;s totient counts the numbers from 1 to n that are coprime with n; n is not prime, so φ(n) = (p − 1)(q − 1).</translation>
+    </message>
+    <message>
+        <source>(p − 1) + (q − 1) toplanmış; φ(n) bir çarpımdır: (p − 1)(q − 1).</source>
+        <translation>This is the sum (p − 1) + (q − 1); φ(n) is a product: (p − 1)(q − 1).</translation>
+    </message>
+    <message>
+        <source>p · q − p − q hesaplanmış: (p − 1)(q − 1) = p · q − p − q + 1; sondaki + 1 unutulmuş.</source>
+        <translation>This is p · q − p − q: (p − 1)(q − 1) = p · q − p − q + 1, and the final + 1 is missing.</translation>
+    </message>
+    <message>
+        <source>Sağlama: φ, p − 1 = {0} ile tam bölünmeli; yazdığınız sayının {0} ile bölümünden kalan {1}.</source>
+        <translation>Check: φ must be divisible by p − 1 = {0}; your number leaves the remainder {1} when divided by {0}.</translation>
+    </message>
+    <message>
+        <source>Sağlama: yazdığınız sayı p − 1 = {0} ile bölünüyor ama bölüm {1}, q − 1 = {2} değil.</source>
+        <translation>Check: your number is divisible by p − 1 = {0}, but the quotient is {1}, not q − 1 = {2}.</translation>
+    </message>
+    <message>
+        <source>Öklid tablosunun t değeri mod φ&apos;ye göre indirgenmemiş: d, 0 ile φ = {0} arasında olmalı; negatif t için d = t + φ.</source>
+        <translation>The t of the Euclid table has not been reduced modulo φ: d must lie between 0 and φ = {0}; for a negative t, d = t + φ.</translation>
+    </message>
+    <message>
+        <source>mod φ&apos;ye göre indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.</source>
+        <translation>Not reduced modulo φ: d must be less than φ = {0}; d = t mod φ.</translation>
+    </message>
+    <message>
+        <source>Bu, e sayısının mod n&apos;ye göre tersi; d ise e sayısının mod φ&apos;ye göre tersidir: e · d mod φ = 1.</source>
+        <translation>This is the inverse of e modulo n; d is the inverse of e modulo φ: e · d mod φ = 1.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız d için e · d mod φ = {0} · d mod {1} = {2}; 1 olmalı.</source>
+        <translation>The check fails: for your d, e · d mod φ = {0} · d mod {1} = {2}; it must be 1.</translation>
+    </message>
+    <message>
+        <source>m · e çarpılmış; şifrelemede üs alınır: c = mᵉ mod n, m sayısının e. kuvveti.</source>
+        <translation>This is the product m · e; encryption raises to a power: c = mᵉ mod n, the e-th power of m.</translation>
+    </message>
+    <message>
+        <source>Özel üs d ile hesaplanmış; şifrelemede açık üs e kullanılır: c = mᵉ mod n.</source>
+        <translation>This was computed with the private exponent d; encryption uses the public exponent e: c = mᵉ mod n.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız c için cᵈ mod n = {0}; m = {1} olmalı.</source>
+        <translation>The check fails: for your c, cᵈ mod n = {0}; it must be m = {1}.</translation>
+    </message>
+    <message>
+        <source>Açık üs e ile hesaplanmış; şifre çözmede özel üs d kullanılır: {0} = {1}ᵈ mod n.</source>
+        <translation>This was computed with the public exponent e; decryption uses the private exponent d: {0} = {1}ᵈ mod n.</translation>
+    </message>
+    <message>
+        <source>mod φ&apos;ye göre indirgenmiş; şifre çözmede de mod n&apos;ye göre indirgenir: {0} = {1}ᵈ mod n.</source>
+        <translation>This was reduced modulo φ; decryption also reduces modulo n: {0} = {1}ᵈ mod n.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} için {0}ᵉ mod n = {2}; {1} = {3} olmalı.</source>
+        <translation>The check fails: for your {0}, {0}ᵉ mod n = {2}; it must be {1} = {3}.</translation>
+    </message>
+    <message>
+        <source>mod n&apos;ye göre indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile bölümünden kalanı alın.</source>
+        <translation>Not reduced modulo n: {0} must be less than n = {1}; take the remainder of the number divided by n.</translation>
+    </message>
+    <message>
+        <source>Bu sayı çok büyük: görevdeki sayılarla bu kadar büyük bir {0} çıkmaz.</source>
+        <translation>This number is too large: the task&apos;s numbers cannot give a {0} this large.</translation>
+    </message>
+    <message>
+        <source>{0}, n = {1} sayısından küçük olmalı.</source>
+        <translation>{0} must be less than n = {1}.</translation>
+    </message>
+    <message>
+        <source>0, 1 ve n çarpan olarak sayılmaz; 1&apos;den ve n&apos;den farklı bir bölen arayın.</source>
+        <translation>0, 1 and n do not count as factors; look for a divisor other than 1 and n.</translation>
+    </message>
+    <message>
+        <source>Sağlama: n = {0} bu sayıya tam bölünmüyor; kalan {1}.</source>
+        <translation>Check: n = {0} is not divisible by this number; the remainder is {1}.</translation>
+    </message>
+    <message>
+        <source>Bu, n sayısının büyük çarpanı; p küçük olanıdır.</source>
+        <translation>This is the larger factor of n; p is the smaller one.</translation>
+    </message>
+    <message>
+        <source>Bu, n sayısının küçük çarpanı, yani p; q büyük olanıdır.</source>
+        <translation>This is the smaller factor of n, that is p; q is the larger one.</translation>
+    </message>
+    <message>
+        <source>n = p · q = {0} × {1}: iki asalı çarpın.</source>
+        <translation>n = p · q = {0} × {1}: multiply the two primes.</translation>
+    </message>
+    <message>
+        <source>Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1}.</source>
+        <translation>Euler&apos;s totient: φ(n) = (p − 1)(q − 1) = {0} × {1}.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × {1} + {3}, yani q = {2} ve sonraki kalan r = {3}. Kalan 0 olana kadar sürdürün; son t değerinden d = t mod φ.</source>
+        <translation>The extended Euclidean algorithm starts with φ = {0} and e = {1}. First step: {0} = {2} × {1} + {3}, so q = {2} and the next remainder is r = {3}. Go on until the remainder is 0; from the last t, d = t mod φ.</translation>
+    </message>
+    <message>
+        <source>{0} için önce {1} gerekli: önce o kutuyu doğru yanıtlayın.</source>
+        <translation>{0} needs {1} first: answer that box correctly first.</translation>
+    </message>
+    <message>
+        <source>{0} = {1}{2} mod {3}, kare al ve çarp yöntemiyle: üs ikili yazılır, {4}; x = 1 ile başlanır. {5} Sonraki bitlerle sürdürün.</source>
+        <translation>{0} = {1}{2} mod {3}, by square-and-multiply: the exponent is written in binary, {4}; start with x = 1. {5} Go on with the next bits.</translation>
+    </message>
+    <message>
+        <source>Adım {0}, bit {1}: x² = {2}, x² mod n = {3}, x · taban = {4}, yeni x = {5}.</source>
+        <translation>Step {0}, bit {1}: x² = {2}, x² mod n = {3}, x · base = {4}, new x = {5}.</translation>
+    </message>
+    <message>
+        <source>Deneme bölmesi: n = {0} sayısını 2, 3, 5, 7, … asallarına sırayla bölün; √n ≈ {1} sayısına varmadan bir bölen bulunur.</source>
+        <translation>Trial division: divide n = {0} by the primes 2, 3, 5, 7, … in turn; a divisor turns up before √n ≈ {1}.</translation>
+    </message>
+    <message>
+        <source>q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.</source>
+        <translation>q = n / p: divide n = {0} by the p you found, {1}.</translation>
+    </message>
+    <message>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Düzey:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>kolay</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>orta</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>zor</source>
+        <translation>hard</translation>
+    </message>
+    <message>
+        <source>Yeni görev</source>
+        <translation>New task</translation>
+    </message>
+    <message>
+        <source>Saldırgan ol</source>
+        <translation>Be the attacker</translation>
+    </message>
+    <message>
+        <source>Görev kodu:</source>
+        <translation>Task code:</translation>
+    </message>
+    <message>
+        <source>Aç</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öğretmen görünümü</source>
+        <translation>Teacher&apos;s view</translation>
+    </message>
+    <message>
+        <source>Görev {0} ({1})</source>
+        <translation>Task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Saldırganın görevi {0} ({1})</source>
+        <translation>Attacker&apos;s task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Anahtarı kurun, m bloğunu şifreleyin ve c′ bloğunun şifresini çözün.</source>
+        <translation>Set up the key, encrypt the block m and decrypt the block c′.</translation>
+    </message>
+    <message>
+        <source>Yalnız açık anahtar (e, n) ve üç şifreli blok belli: n sayısını çarpanlarına ayırın, özel üs d sayısını bulun ve blokların şifresini çözün.</source>
+        <translation>Only the public key (e, n) and three cipher blocks are known: factor n, find the private exponent d and decrypt the blocks.</translation>
+    </message>
+    <message>
+        <source>p (küçük çarpan)</source>
+        <translation>p (smaller factor)</translation>
+    </message>
+    <message>
+        <source>q (büyük çarpan)</source>
+        <translation>q (larger factor)</translation>
+    </message>
+    <message>
+        <source>Kontrol</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>İpucu</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>✓ Doğru</source>
+        <translation>✓ Right</translation>
+    </message>
+    <message>
+        <source>Gösterildi: {0}</source>
+        <translation>Revealed: {0}</translation>
+    </message>
+    <message>
+        <source>Çözümü göster</source>
+        <translation>Show the solution</translation>
+    </message>
+    <message>
+        <source>Çözüm: görev {0}</source>
+        <translation>Solution: task {0}</translation>
+    </message>
+    <message>
+        <source>Doğru: {0} / {1}    Deneme: {2}    Gösterilen: {3}</source>
+        <translation>Right: {0} / {1}    Tries: {2}    Revealed: {3}</translation>
+    </message>
+    <message>
+        <source>Sonuç kodu: {0}</source>
+        <translation>Result code: {0}</translation>
+    </message>
+    <message>
+        <source>Sonuç kodu (bütün cevaplar doğru olunca): {0}</source>
+        <translation>Result code (once every answer is right): {0}</translation>
+    </message>
+    <message>
+        <source>Alıştırma penceresini açar; bir görev kodu verilirse o görevi.</source>
+        <translation>Opens the exercise window; with a task code, that task.</translation>
+    </message>
+    <message>
+        <source>KOD</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Alıştırmada açılacak görevin kodu (--alistirma ile).</source>
+        <translation>The code of the task to open in the exercise window (with --alistirma).</translation>
+    </message>
+    <message>
+        <source>Yeni görevin düzeyi: kolay, orta ya da zor (verilmezse kolay).</source>
+        <translation>The level of a new task: kolay (easy), orta (medium) or zor (hard); kolay when not given.</translation>
+    </message>
+    <message>
+        <source>düzey</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>Yeni görev saldırganın görevi olur: n çarpanlarına ayrılır.</source>
+        <translation>A new task is the attacker&apos;s task: n is to be factored.</translation>
+    </message>
+    <message>
+        <source>Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).</source>
+        <translation>Shows the task with all its answers and the result code (teacher&apos;s view).</translation>
+    </message>
+    <message>
+        <source>Bilinmeyen düzey &apos;%1&apos;; düzeyler: kolay, orta, zor.</source>
+        <translation>Unknown level &apos;%1&apos;; levels: kolay, orta, zor.</translation>
+    </message>
+    <message>
         <source>1 ile 100 arasındaki asal sayılar ({0})</source>
         <translation>The primes from 1 to 100 ({0})</translation>
     </message>

@@ -1,3 +1,4 @@
+#include "exercisewindow/ExerciseWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
@@ -77,6 +78,11 @@ int main(int argc, char* argv[]) {
             std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
                       << '\n';
         }
+    }
+    // Nor of the exercise window without its options.
+    std::unique_ptr<rsa::ExerciseWindow> exercise;
+    if (options.exercise.open) {
+        exercise = rsa::openExerciseWindow(window, options.exercise);
     }
     return app.exec();
 }

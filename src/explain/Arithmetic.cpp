@@ -1,4 +1,4 @@
-#include "Arithmetic.h"
+#include "explain/Arithmetic.h"
 
 #include "Language.h"
 

@@ -1,6 +1,6 @@
 #include "explain/Explanation.h"
 
-#include "Arithmetic.h"
+#include "explain/Arithmetic.h"
 #include "Language.h"
 #include "cipher/BlockCipher.h"
 #include "numbers/NumberRoutines.h"

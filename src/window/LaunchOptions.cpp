@@ -1,5 +1,6 @@
 #include "window/LaunchOptions.h"
 
+#include "texts/ExerciseTexts.h"
 #include "texts/Texts.h"
 #include "window/Translations.h"
 
@@ -16,6 +17,11 @@ const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 const QString languageName = QStringLiteral("lang");
 const QString stepByStepName = QStringLiteral("adim-adim");
+const QString exerciseName = QStringLiteral("alistirma");
+const QString levelName = QStringLiteral("seviye");
+const QString attackerName = QStringLiteral("saldirgan");
+const QString teacherName = QStringLiteral("ogretmen");
+const QStringList levels = {QStringLiteral("kolay"), QStringLiteral("orta"), QStringLiteral("zor")};
 const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
@@ -32,6 +38,20 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
     parser.addOption({realSizeName, translated(texts::realSizeOption)});
+    parser.addOption({exerciseName, translated(texts::exercise::exerciseOption)});
+    parser.addOption({levelName, translated(texts::exercise::levelOption),
+                      translated(texts::exercise::levelValue), levels.first()});
+    parser.addOption({attackerName, translated(texts::exercise::attackerOption)});
+    parser.addOption({teacherName, translated(texts::exercise::teacherOption)});
+    const QString code = translated(texts::exercise::codeArgument);
+    parser.addPositionalArgument(code, translated(texts::exercise::codeArgumentHelp),
+                                 QLatin1Char('[') + code + QLatin1Char(']'));
+}
+
+// Whether the exercise window is asked for: a task code is taken only then.
+bool exerciseAsked(const QCommandLineParser& parser) {
+    return parser.isSet(exerciseName) || parser.isSet(levelName) || parser.isSet(attackerName) ||
+           parser.isSet(teacherName);
 }
 
 // The arguments parsed, and what is wrong with them (empty when nothing is),
@@ -51,9 +71,12 @@ void read(const QStringList& arguments, Reading& reading) {
     if (!availableLanguages().contains(asked)) {
         reading.error =
             translated(texts::unknownLanguage).arg(asked, availableLanguages().join(", "));
-    } else if (!reading.parser.positionalArguments().isEmpty()) {
+    } else if (!levels.contains(reading.parser.value(levelName))) {
         reading.error =
-            translated(texts::unexpectedArgument).arg(reading.parser.positionalArguments().first());
+            translated(texts::exercise::unknownLevel).arg(reading.parser.value(levelName));
+    } else if (const QStringList extra = reading.parser.positionalArguments();
+               extra.size() > (exerciseAsked(reading.parser) ? 1 : 0)) {
+        reading.error = translated(texts::unexpectedArgument).arg(extra.last());
     }
 }
 
@@ -68,6 +91,11 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.language =
         availableLanguages().contains(asked) ? asked : QString::fromLatin1(sourceLanguage);
     options.stepByStep = parser.isSet(stepByStepName);
+    options.exercise.open = exerciseAsked(parser);
+    options.exercise.code = parser.positionalArguments().value(0);
+    options.exercise.level = parser.value(levelName);
+    options.exercise.attacker = parser.isSet(attackerName);
+    options.exercise.teacher = parser.isSet(teacherName);
     options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;

@@ -3,8 +3,11 @@
 // options may follow the file name: --lang en for the English window,
 // --adim-adim for both windows side by side, --gercek-boyut for the real-size
 // window after a 2048-bit key, the contrast for the README's sentence and the
-// race past 200 bits.
+// race past 200 bits, --alistirma KOD for the exercise window alone, part-way
+// through its task (one answer right, one wrong, one hint).
 
+#include "exercise/Exercise.h"
+#include "exercisewindow/ExerciseWindow.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeWindow.h"
@@ -15,7 +18,9 @@
 #include "window/Translations.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -107,6 +112,28 @@ int main(int argc, char** argv) {
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.
         steps->scrollToSection(2);
+    }
+    if (options.exercise.open) {
+        const std::unique_ptr<rsa::ExerciseWindow> exercise =
+            rsa::openExerciseWindow(window, options.exercise);
+        if (!QTest::qWaitForWindowExposed(exercise.get())) {
+            return 1;
+        }
+        const rsa::exercise::Task& task = exercise->current()->task();
+        const auto answer = [&](const char* name, std::int64_t value, const char* button) {
+            exercise->findChild<QLineEdit*>(QLatin1String("answer_") + QLatin1String(name))
+                ->setText(QString::number(value));
+            QTest::mouseClick(
+                exercise->findChild<QPushButton*>(QLatin1String(button) + QLatin1String(name)),
+                Qt::LeftButton);
+        };
+        answer("n", task.n(), "check_");
+        answer("phi", task.n() - 1, "check_");
+        QTest::mouseClick(exercise->findChild<QPushButton*>(QStringLiteral("hint_d")),
+                          Qt::LeftButton);
+        QTest::qWait(300);
+        const QPixmap picture = exercise->screen()->grabWindow(0).copy(exercise->frameGeometry());
+        return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
     QTest::qWait(300);
     QRect area = window.frameGeometry();

@@ -1,6 +1,7 @@
 #pragma once
 
-// The worked arithmetic behind the explanation: the steps a learner can check
+// The worked arithmetic behind the explanation, shared with the exercises so
+// that a hint and the step window show the same rows: the steps a learner can check
 // by hand (square-and-multiply, extended Euclid, trial division) as tables,
 // and the way numbers and formulas are written (superscripts, subscripts, the
 // minus sign). Every product stays below 2^62, so all of it is exact in 64

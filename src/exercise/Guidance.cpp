@@ -1,0 +1,124 @@
+#include "exercise/Guidance.h"
+
+#include "explain/Arithmetic.h"
+#include "explain/TaskExplanation.h"
+#include "texts/ExerciseTexts.h"
+
+namespace rsa::exercise {
+
+namespace {
+
+namespace texts = rsa::texts::exercise;
+using std::int64_t;
+using std::to_string;
+
+std::string powerHint(Answer answer, int64_t base, int64_t exponent, int64_t n,
+                      explain::Translator translator) {
+    const explain::PowerSteps steps =
+        explain::powerSteps(static_cast<std::uint64_t>(base), static_cast<std::uint64_t>(exponent),
+                            static_cast<std::uint64_t>(n), {});
+    std::string rows;
+    for (std::size_t i = 0; i < steps.table.rows.size() && i < 2; ++i) {
+        const std::vector<std::string>& cells = steps.table.rows[i];
+        rows += (i == 0 ? "" : " ") +
+                explain::fillText(translator, texts::hintPowerRow,
+                                  {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]});
+    }
+    return explain::fillText(translator, texts::hintPower,
+                             {answerSymbol(answer), to_string(base),
+                              explain::superscript(static_cast<std::uint64_t>(exponent)),
+                              to_string(n), explain::binary(static_cast<std::uint64_t>(exponent)),
+                              rows});
+}
+
+std::string euclidHint(const Task& task, explain::Translator translator) {
+    const explain::EuclidSteps steps = explain::euclidSteps(task.phi(), task.e, {});
+    // Row 1 holds e and the first quotient, row 2 the next remainder.
+    return explain::fillText(
+        translator, texts::hintD,
+        {to_string(task.phi()), to_string(task.e), steps.table.rows[1][2], steps.table.rows[2][1]});
+}
+
+bool open(const Exercise& exercise, Answer answer) {
+    return exercise.state(answer) == AnswerState::Open;
+}
+
+std::string needsFirst(Answer answer, const std::string& first, explain::Translator translator) {
+    return explain::fillText(translator, texts::hintNeedsFirst, {answerSymbol(answer), first});
+}
+
+} // namespace
+
+std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator translator) {
+    const auto fill = [translator](const char* pattern,
+                                   std::initializer_list<std::string> arguments) {
+        return explain::fillText(translator, pattern, arguments);
+    };
+    const Task& task = exercise.task();
+    const bool attacker = task.code.kind == Kind::Attacker;
+    switch (answer) {
+    case Answer::N:
+        return fill(texts::hintN, {to_string(task.p), to_string(task.q)});
+    case Answer::Phi:
+        return fill(texts::hintPhi, {to_string(task.p - 1), to_string(task.q - 1)});
+    case Answer::D:
+        if (attacker && (open(exercise, Answer::P) || open(exercise, Answer::Q))) {
+            return needsFirst(answer, "p, q", translator);
+        }
+        if (!attacker && open(exercise, Answer::Phi)) {
+            return needsFirst(answer, answerSymbol(Answer::Phi), translator);
+        }
+        return euclidHint(task, translator);
+    case Answer::C:
+        return powerHint(answer, task.m, task.e, task.n(), translator);
+    case Answer::P:
+        return fill(texts::hintP,
+                    {to_string(task.n()),
+                     to_string(explain::integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
+    case Answer::Q:
+        if (open(exercise, Answer::P)) {
+            return needsFirst(answer, "p", translator);
+        }
+        return fill(texts::hintQ, {to_string(task.n()), to_string(task.p)});
+    case Answer::R:
+    case Answer::M1:
+    case Answer::M2:
+    case Answer::M3:
+        break;
+    }
+    if (open(exercise, Answer::D)) {
+        return needsFirst(answer, "d", translator);
+    }
+    if (answer == Answer::R) {
+        return powerHint(answer, task.cPrime, task.d(), task.n(), translator);
+    }
+    const int block = static_cast<int>(answer) - static_cast<int>(Answer::M1);
+    return powerHint(answer, task.blocks[static_cast<std::size_t>(block)], task.d(), task.n(),
+                     translator);
+}
+
+std::vector<explain::Section> solutionOf(const Task& task, explain::Translator translator) {
+    using explain::PowerKind;
+    const auto n = static_cast<std::uint64_t>(task.n());
+    const auto d = static_cast<std::uint64_t>(task.d());
+    std::vector<explain::Section> sections;
+    if (task.code.kind == Kind::Task) {
+        sections.push_back(explain::explainKey(task.p, task.q, task.e, translator));
+        sections.push_back(
+            explain::explainBlockPower(PowerKind::Encryption, 1, static_cast<std::uint64_t>(task.m),
+                                       static_cast<std::uint64_t>(task.e), n, translator));
+        sections.push_back(explain::explainBlockPower(
+            PowerKind::Decryption, 1, static_cast<std::uint64_t>(task.cPrime), d, n, translator));
+        return sections;
+    }
+    sections.push_back(explain::explainFactoring(n, translator));
+    sections.push_back(explain::explainKey(task.p, task.q, task.e, translator));
+    for (std::size_t k = 0; k < task.blocks.size(); ++k) {
+        sections.push_back(explain::explainBlockPower(
+            PowerKind::Decryption, static_cast<int>(k + 1),
+            static_cast<std::uint64_t>(task.blocks[k]), d, n, translator));
+    }
+    return sections;
+}
+
+} // namespace rsa::exercise

@@ -1,0 +1,167 @@
+#include "exercise/Task.h"
+
+#include "Modular.h"
+#include "numbers/NumberRoutines.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace rsa::exercise {
+
+namespace {
+
+// SplitMix64: a generator whose every output is fixed by its seed.
+class Generator {
+public:
+    explicit Generator(std::uint64_t seed) : m_state(seed) {}
+
+    std::uint64_t next() {
+        std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    // A number from low to high - 1.
+    std::int64_t between(std::int64_t low, std::int64_t high) {
+        return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low));
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
+std::vector<std::int64_t> primesOf(Level level) {
+    const LevelRange range = rangeOf(level);
+    std::vector<std::int64_t> primes;
+    for (std::int64_t n = range.lowestPrime; n < range.primesBelow; ++n) {
+        if (isPrimeNumber(static_cast<std::uint32_t>(n))) {
+            primes.push_back(n);
+        }
+    }
+    return primes;
+}
+
+// A block from 2 to n - 1 that does not encrypt to itself and is none of taken.
+std::int64_t drawBlock(Generator& random, const Task& task,
+                       const std::vector<std::int64_t>& taken) {
+    for (;;) {
+        const std::int64_t block = random.between(2, task.n());
+        const bool used = std::find(taken.begin(), taken.end(), block) != taken.end();
+        if (!used && power(block, task.e, task.n()) != block) {
+            return block;
+        }
+    }
+}
+
+} // namespace
+
+std::int64_t Task::d() const {
+    return inverse(e, phi());
+}
+
+LevelRange rangeOf(Level level) {
+    switch (level) {
+    case Level::Kolay:
+        return {3, 20, 20};
+    case Level::Orta:
+        return {11, 100, 100};
+    case Level::Zor:
+        break;
+    }
+    return {101, 1000, 1000};
+}
+
+Task taskFromCode(const TaskCode& code) {
+    const std::uint64_t seed = (static_cast<std::uint64_t>(code.serial) << 3) |
+                               (static_cast<std::uint64_t>(code.kind) << 2) |
+                               static_cast<std::uint64_t>(code.level);
+    Generator random(seed);
+    const std::vector<std::int64_t> primes = primesOf(code.level);
+    const auto count = static_cast<std::int64_t>(primes.size());
+    Task task;
+    task.code = code;
+    // Some pairs have no usable exponent (for φ = 8 every odd e is its own
+    // inverse); those are drawn again.
+    for (;;) {
+        std::int64_t p = primes[static_cast<std::size_t>(random.between(0, count))];
+        std::int64_t q = primes[static_cast<std::size_t>(random.between(0, count))];
+        if (p == q) {
+            continue;
+        }
+        task.p = std::min(p, q);
+        task.q = std::max(p, q);
+        // With e² = 1 mod λ(n) (λ the lcm of p − 1 and q − 1), raising to d
+        // is raising to e, so a learner who decrypts with e would be right;
+        // with e = 1 mod λ(n) every block would encrypt to itself.
+        const std::int64_t lambda = task.phi() / std::gcd(task.p - 1, task.q - 1);
+        std::vector<std::int64_t> exponents;
+        const std::int64_t below = std::min(rangeOf(code.level).exponentsBelow, task.phi());
+        for (std::int64_t e = 3; e < below; ++e) {
+            if (inverse(e, task.phi()) != 0 && e * e % lambda != 1) {
+                exponents.push_back(e);
+            }
+        }
+        if (!exponents.empty()) {
+            task.e = exponents[static_cast<std::size_t>(
+                random.between(0, static_cast<std::int64_t>(exponents.size())))];
+            break;
+        }
+    }
+    if (code.kind == Kind::Task) {
+        task.m = drawBlock(random, task, {});
+        task.cPrime = power(drawBlock(random, task, {task.m}), task.e, task.n());
+        return task;
+    }
+    std::vector<std::int64_t> plain;
+    for (std::int64_t& block : task.blocks) {
+        plain.push_back(drawBlock(random, task, plain));
+        block = power(plain.back(), task.e, task.n());
+    }
+    return task;
+}
+
+const std::vector<Answer>& answersOf(Kind kind) {
+    static const std::vector<Answer> task = {Answer::N, Answer::Phi, Answer::D, Answer::C,
+                                             Answer::R};
+    static const std::vector<Answer> attacker = {Answer::P,  Answer::Q,  Answer::D,
+                                                 Answer::M1, Answer::M2, Answer::M3};
+    return kind == Kind::Task ? task : attacker;
+}
+
+std::int64_t rightAnswer(const Task& task, Answer answer) {
+    switch (answer) {
+    case Answer::N:
+        return task.n();
+    case Answer::Phi:
+        return task.phi();
+    case Answer::D:
+        return task.d();
+    case Answer::C:
+        return power(task.m, task.e, task.n());
+    case Answer::R:
+        return power(task.cPrime, task.d(), task.n());
+    case Answer::P:
+        return task.p;
+    case Answer::Q:
+        return task.q;
+    case Answer::M1:
+    case Answer::M2:
+    case Answer::M3:
+        break;
+    }
+    const auto block =
+        static_cast<std::size_t>(static_cast<int>(answer) - static_cast<int>(Answer::M1));
+    return power(task.blocks[block], task.d(), task.n());
+}
+
+const char* answerName(Answer answer) {
+    static const char* const names[] = {"n", "phi", "d", "c", "r", "p", "q", "m1", "m2", "m3"};
+    return names[static_cast<int>(answer)];
+}
+
+const char* answerSymbol(Answer answer) {
+    static const char* const symbols[] = {"n", "φ", "d", "c", "r", "p", "q", "m₁", "m₂", "m₃"};
+    return symbols[static_cast<int>(answer)];
+}
+
+} // namespace rsa::exercise

@@ -1,0 +1,69 @@
+#pragma once
+
+// The code of an exercise task: eight characters a teacher can read aloud or
+// write on a board. The first names the kind (G: a task, S: the attacker's
+// task), the second the level (K: kolay, T: orta, Z: zor), five carry the
+// task's serial number and the last is a check character. The alphabet has
+// no look-alikes (no 0, O, 1, I, L); it has 31 characters, a prime, and the
+// check makes the weighted sum of all eight 0 modulo 31, so every single
+// mistyped character and every swap of two neighbours is refused rather
+// than opening another task. The code determines the task completely.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace rsa::exercise {
+
+inline constexpr std::string_view alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
+inline constexpr int codeLength = 8;
+// 31^5 serial numbers per kind and level.
+inline constexpr std::uint32_t serialCount = 31u * 31u * 31u * 31u * 31u;
+
+enum class Kind { Task, Attacker };
+enum class Level { Kolay, Orta, Zor };
+
+struct TaskCode {
+    Kind kind = Kind::Task;
+    Level level = Level::Kolay;
+    std::uint32_t serial = 0; // below serialCount
+
+    std::string text() const;
+    bool operator==(const TaskCode& other) const {
+        return kind == other.kind && level == other.level && serial == other.serial;
+    }
+};
+
+// Why a typed code was refused. position counts characters from 1;
+// character is the offending one as typed (UTF-8).
+struct CodeProblem {
+    enum Reason { Empty, WrongLength, ForeignCharacter, CheckFails, UnknownKind, UnknownLevel };
+    Reason reason;
+    int length = 0;
+    int position = 0;
+    std::string character;
+};
+
+// Reads a typed code: blanks and hyphens between characters are ignored and
+// small letters count as capitals.
+std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed);
+
+// A new code whose serial comes from randomNumber (any 32-bit value), and one
+// drawn from the operating system's random source.
+TaskCode codeFromRandom(Kind kind, Level level, std::uint32_t randomNumber);
+TaskCode newTaskCode(Kind kind, Level level);
+
+// The code a learner is shown when every answer of the task is right: six
+// characters of the same alphabet, fixed by the task code.
+std::string resultCode(const TaskCode& code);
+
+// "kolay", "orta", "zor" and "task", "attacker": the words of the command
+// line and of the scenario driver, the same in every language.
+const char* levelName(Level level);
+const char* kindName(Kind kind);
+// The level of a name levelName() gives; nothing for any other word.
+std::optional<Level> levelNamed(std::string_view name);
+
+} // namespace rsa::exercise

@@ -1,0 +1,392 @@
+#include "exercisewindow/ExerciseWindow.h"
+
+#include "exercise/Guidance.h"
+#include "explain/TaskExplanation.h"
+#include "texts/ExerciseTexts.h"
+#include "window/QtText.h"
+#include "window/Translations.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rsa {
+
+namespace {
+
+namespace words = rsa::texts::exercise;
+using exercise::Answer;
+using exercise::AnswerState;
+using exercise::Kind;
+using exercise::Level;
+
+// The exercise library and the explanation speak the window's language.
+std::string inWindowLanguage(const char* text) {
+    return fromQt(translated(text));
+}
+
+QString filled(const char* pattern, std::initializer_list<std::string> arguments) {
+    return toQt(explain::fillText(&inWindowLanguage, pattern, arguments));
+}
+
+QString objectNameOf(const char* prefix, Answer answer) {
+    return QString::fromLatin1(prefix) + QLatin1Char('_') +
+           QString::fromLatin1(exercise::answerName(answer));
+}
+
+QLabel* wrappedLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+std::string givensOf(const exercise::Task& task) {
+    using std::to_string;
+    const std::string gap = "    ";
+    if (task.code.kind == Kind::Task) {
+        return "p = " + to_string(task.p) + gap + "q = " + to_string(task.q) + gap +
+               "e = " + to_string(task.e) + gap + "m = " + to_string(task.m) + gap +
+               "c′ = " + to_string(task.cPrime);
+    }
+    return "e = " + to_string(task.e) + gap + "n = " + to_string(task.n()) + gap +
+           "c₁ = " + to_string(task.blocks[0]) + gap + "c₂ = " + to_string(task.blocks[1]) + gap +
+           "c₃ = " + to_string(task.blocks[2]);
+}
+
+QPalette markPalette(const QWidget* mark, const QColor& color) {
+    QPalette palette = mark->palette();
+    palette.setColor(QPalette::WindowText, color);
+    return palette;
+}
+
+const char* levelCaption(Level level) {
+    static const char* const captions[] = {words::levelKolay, words::levelOrta, words::levelZor};
+    return captions[static_cast<int>(level)];
+}
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Alistirma"));
+    setWindowTitle(translated(words::windowTitle));
+    // Closing the main window ends the program; this one only goes away.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // Read from the back of a classroom.
+    QFont large = font();
+    large.setPointSizeF(std::max<qreal>(large.pointSizeF() * 1.5, 15));
+    setFont(large);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(translated(words::levelLabel), this));
+    m_level = new QComboBox(this);
+    m_level->setObjectName(QStringLiteral("level"));
+    for (Level level : {Level::Kolay, Level::Orta, Level::Zor}) {
+        m_level->addItem(translated(levelCaption(level)));
+    }
+    choices->addWidget(m_level);
+    const auto button = [this](const char* caption, const char* name) {
+        auto* made = new QPushButton(translated(caption), this);
+        made->setObjectName(QString::fromLatin1(name));
+        return made;
+    };
+    QPushButton* newTask = button(words::newTaskButton, "newTask");
+    connect(newTask, &QPushButton::clicked, this, [this] { openNewTask(Kind::Task); });
+    choices->addWidget(newTask);
+    QPushButton* attacker = button(words::attackerButton, "attackerTask");
+    connect(attacker, &QPushButton::clicked, this, [this] { openNewTask(Kind::Attacker); });
+    choices->addWidget(attacker);
+    choices->addStretch();
+    choices->addWidget(new QLabel(translated(words::codeLabel), this));
+    m_codeBox = new QLineEdit(this);
+    m_codeBox->setObjectName(QStringLiteral("codeBox"));
+    m_codeBox->setAccessibleName(translated(words::codeLabel));
+    m_codeBox->setMinimumWidth(QFontMetrics(large).horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
+    choices->addWidget(m_codeBox);
+    QPushButton* openCodeButton = button(words::openCodeButton, "openCode");
+    const auto openTyped = [this] { openCode(fromQt(m_codeBox->text())); };
+    connect(openCodeButton, &QPushButton::clicked, this, openTyped);
+    connect(m_codeBox, &QLineEdit::returnPressed, this, openTyped);
+    choices->addWidget(openCodeButton);
+    m_teacherButton = button(words::teacherButton, "teacherView");
+    m_teacherButton->setCheckable(true);
+    connect(m_teacherButton, &QPushButton::toggled, this, &ExerciseWindow::setTeacherView);
+    choices->addWidget(m_teacherButton);
+
+    // Everything below the choices scrolls, so that wrapped sentences always
+    // get the lines they need, at any scale and on any screen.
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("content"));
+    m_codeProblem = wrappedLabel(content, "codeProblem");
+    m_codeProblem->hide();
+    m_title = new QLabel(content);
+    m_title->setObjectName(QStringLiteral("title"));
+    QFont titleFont = large;
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+    m_intro = wrappedLabel(content, "intro");
+    m_givens = new QLabel(content);
+    m_givens->setObjectName(QStringLiteral("givens"));
+    m_givens->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont givensFont = titleFont;
+    givensFont.setPointSizeF(large.pointSizeF() * 1.2);
+    m_givens->setFont(givensFont);
+
+    auto* solutionRow = new QHBoxLayout;
+    QPushButton* solution = button(words::solutionButton, "solutionButton");
+    connect(solution, &QPushButton::clicked, this, &ExerciseWindow::showSolution);
+    solutionRow->addWidget(solution);
+    solutionRow->addStretch();
+    m_score = new QLabel(content);
+    m_score->setObjectName(QStringLiteral("score"));
+    m_result = new QLabel(content);
+    m_result->setObjectName(QStringLiteral("resultCode"));
+    m_result->setFont(titleFont);
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_teacher = wrappedLabel(content, "teacher");
+    m_teacher->hide();
+
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(m_codeProblem);
+    layout->addWidget(m_title);
+    layout->addWidget(m_intro);
+    layout->addWidget(m_givens);
+    m_answersLayout = new QVBoxLayout;
+    layout->addLayout(m_answersLayout);
+    layout->addLayout(solutionRow);
+    layout->addWidget(m_score);
+    layout->addWidget(m_result);
+    layout->addWidget(m_teacher);
+    layout->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(choices);
+    window->addWidget(scroll, 1);
+}
+
+ExerciseWindow::~ExerciseWindow() = default;
+
+std::optional<std::string> ExerciseWindow::openCode(const std::string& typed) {
+    const auto read = exercise::readTaskCode(typed);
+    if (const auto* problem = std::get_if<exercise::CodeProblem>(&read)) {
+        const std::string sentence = exercise::sentenceOf(*problem, &inWindowLanguage);
+        m_codeProblem->setText(toQt(sentence));
+        m_codeBox->setText(toQt(typed));
+        m_codeProblem->show();
+        return sentence;
+    }
+    open(std::get<exercise::TaskCode>(read));
+    return std::nullopt;
+}
+
+void ExerciseWindow::openNewTask(Kind kind) {
+    open(exercise::newTaskCode(kind, static_cast<Level>(m_level->currentIndex())));
+}
+
+void ExerciseWindow::setLevel(Level level) {
+    m_level->setCurrentIndex(static_cast<int>(level));
+}
+
+void ExerciseWindow::setTeacherView(bool shown) {
+    if (m_teacherButton->isChecked() != shown) {
+        m_teacherButton->setChecked(shown); // comes back here through toggled
+        return;
+    }
+    refresh();
+}
+
+std::optional<exercise::TeacherView> ExerciseWindow::teacherView() const {
+    if (!m_exercise || !m_teacherButton->isChecked()) {
+        return std::nullopt;
+    }
+    return exercise::teacherView(m_exercise->task().code);
+}
+
+void ExerciseWindow::open(const exercise::TaskCode& code) {
+    m_exercise = std::make_unique<exercise::Exercise>(code);
+    m_solution.reset();
+    m_codeProblem->hide();
+    m_codeBox->setText(toQt(code.text()));
+    setLevel(code.level);
+    const std::string level = inWindowLanguage(levelCaption(code.level));
+    m_title->setText(filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
+                            {code.text(), level}));
+    m_intro->setText(translated(code.kind == Kind::Task ? words::taskIntro : words::attackerIntro));
+    m_givens->setText(toQt(givensOf(m_exercise->task())));
+    buildRows();
+    refresh();
+    // The learner starts typing the first answer at once.
+    m_rows.at(m_exercise->answers().front()).box->setFocus();
+}
+
+void ExerciseWindow::buildRows() {
+    delete m_answers;
+    m_rows.clear();
+    m_answers = new QWidget(m_givens->parentWidget());
+    m_answers->setObjectName(QStringLiteral("answers"));
+    auto* rows = new QVBoxLayout(m_answers);
+    rows->setContentsMargins(0, 0, 0, 0);
+    std::vector<std::pair<QString, Answer>> captions;
+    int captionWidth = 0;
+    for (Answer answer : m_exercise->answers()) {
+        const QString caption =
+            answer == Answer::P ? translated(words::smallerFactor)
+            : answer == Answer::Q
+                ? translated(words::largerFactor)
+                : QString::fromUtf8(words::answerFormulas[static_cast<int>(answer)]);
+        captions.emplace_back(caption, answer);
+        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(caption));
+    }
+    // One line per answer, the boxes one under the other, and the line's
+    // sentence (a mistake or a hint) under its box, wrapped to the window.
+    for (const auto& [caption, answer] : captions) {
+        auto* label = new QLabel(caption, m_answers);
+        label->setMinimumWidth(captionWidth + fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+        Row row{new QLineEdit(m_answers),
+                new QPushButton(translated(words::checkButton), m_answers),
+                new QPushButton(translated(words::hintButton), m_answers), new QLabel(m_answers),
+                wrappedLabel(m_answers, "")};
+        row.box->setObjectName(objectNameOf("answer", answer));
+        row.box->setAccessibleName(caption);
+        label->setBuddy(row.box);
+        row.check->setObjectName(objectNameOf("check", answer));
+        row.hint->setObjectName(objectNameOf("hint", answer));
+        row.mark->setObjectName(objectNameOf("mark", answer));
+        row.message->setObjectName(objectNameOf("message", answer));
+        row.message->hide();
+        QFont bold = font();
+        bold.setBold(true);
+        row.mark->setFont(bold);
+        connect(row.check, &QPushButton::clicked, this, [this, answer = answer] { check(answer); });
+        connect(row.box, &QLineEdit::returnPressed, this,
+                [this, answer = answer] { check(answer); });
+        connect(row.hint, &QPushButton::clicked, this,
+                [this, answer = answer] { showHint(answer); });
+        auto* line = new QHBoxLayout;
+        line->addWidget(label);
+        line->addWidget(row.box);
+        line->addWidget(row.check);
+        line->addWidget(row.hint);
+        line->addWidget(row.mark, 1);
+        rows->addLayout(line);
+        auto* below = new QHBoxLayout;
+        below->addSpacing(label->minimumWidth() + line->spacing());
+        below->addWidget(row.message, 1);
+        rows->addLayout(below);
+        m_rows.emplace(answer, row);
+    }
+    m_answersLayout->addWidget(m_answers);
+}
+
+void ExerciseWindow::check(Answer answer) {
+    Row& row = m_rows.at(answer);
+    const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
+    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis, &inWindowLanguage)));
+    row.message->setVisible(!diagnosis.right());
+    refresh();
+}
+
+void ExerciseWindow::showHint(Answer answer) {
+    Row& row = m_rows.at(answer);
+    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inWindowLanguage)));
+    row.message->show();
+}
+
+void ExerciseWindow::showSolution() {
+    m_exercise->reveal();
+    refresh();
+    if (!m_solution) {
+        m_solution = std::make_unique<StepWindow>(this);
+        m_solution->setWindowTitle(filled(words::solutionTitle, {m_exercise->task().code.text()}));
+        for (explain::Section& section :
+             exercise::solutionOf(m_exercise->task(), &inWindowLanguage)) {
+            m_solution->addSection(std::move(section));
+        }
+        m_solution->scrollToSection(0);
+        m_solution->resize(700, height());
+        m_solution->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_solution->show();
+    m_solution->raise();
+}
+
+void ExerciseWindow::refresh() {
+    if (!m_exercise) {
+        return;
+    }
+    for (auto& [answer, row] : m_rows) {
+        switch (m_exercise->state(answer)) {
+        case AnswerState::Open:
+            row.mark->clear();
+            break;
+        case AnswerState::Right:
+            row.mark->setText(translated(words::rightMark));
+            row.mark->setPalette(markPalette(row.mark, QColor(0x1b, 0x7a, 0x2e)));
+            break;
+        case AnswerState::Revealed:
+            row.mark->setText(
+                filled(words::revealedMark,
+                       {std::to_string(exercise::rightAnswer(m_exercise->task(), answer))}));
+            row.mark->setPalette(markPalette(row.mark, QColor(0x55, 0x55, 0x55)));
+            break;
+        }
+    }
+    const exercise::Score score = m_exercise->score();
+    m_score->setText(
+        filled(words::scoreLine, {std::to_string(score.right), std::to_string(score.of),
+                                  std::to_string(score.tries), std::to_string(score.revealed)}));
+    const std::optional<std::string> result = m_exercise->resultCode();
+    m_result->setText(result ? filled(words::resultLine, {*result}) : QString());
+    m_result->setVisible(result.has_value());
+    const std::optional<exercise::TeacherView> teacher = teacherView();
+    m_teacher->setVisible(teacher.has_value());
+    if (teacher) {
+        QStringList lines;
+        for (const auto& [answer, value] : teacher->answers) {
+            lines << QString::fromUtf8(exercise::answerSymbol(answer)) + QStringLiteral(" = ") +
+                         QString::number(value);
+        }
+        m_teacher->setText(lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
+                           filled(words::teacherResult, {teacher->resultCode}));
+    }
+}
+
+std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
+                                                   const LaunchOptions::Exercise& options) {
+    auto window = std::make_unique<ExerciseWindow>();
+    window->setWindowIcon(main.windowIcon());
+    window->setLevel(exercise::levelNamed(fromQt(options.level)).value_or(Level::Kolay));
+    const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
+    const std::string code = fromQt(options.code);
+    if (code.empty() || window->openCode(code)) {
+        window->openNewTask(kind);
+        if (!code.empty()) {
+            window->openCode(code); // shows the refusal above the new task
+        }
+    }
+    window->setTeacherView(options.teacher);
+    // Beside the main window, as far as the screen allows.
+    const QRect screen = main.screen()->availableGeometry();
+    window->resize(std::min(1100, screen.width()), std::min(760, screen.height() - 40));
+    const int left = std::min(main.frameGeometry().right() + 8, screen.right() - window->width());
+    window->move(std::max(screen.left(), left), main.frameGeometry().top());
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace rsa

@@ -1,0 +1,93 @@
+#pragma once
+
+// The exercise window ("Alıştırma"), opened beside the main window with
+// --alistirma. It renders one exercise of the exercise library: the task's
+// givens, one box per answer with its own "Kontrol" (Enter checks too), the
+// sentence that names a wrong answer's likely mistake, "İpucu", "Çözümü
+// göster" (the step window's sections for the task, in a step window of its
+// own), the score line and the result code once every answer is right; and
+// the choices of a new task (level, "Yeni görev", "Saldırgan ol", a typed
+// code) and the teacher's view. Its texts are large enough to be read from
+// the back of a classroom. All logic is in the library; nothing here is
+// modal.
+
+#include "exercise/Exercise.h"
+#include "stepwindow/StepWindow.h"
+#include "window/LaunchOptions.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace rsa {
+
+class ExerciseWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ExerciseWindow(QWidget* parent = nullptr);
+    ~ExerciseWindow() override;
+
+    // Opens the task of a typed code; when the code is refused, keeps the
+    // task it has and returns the sentence it shows.
+    std::optional<std::string> openCode(const std::string& typed);
+    // A new task of the level chosen, drawn from the system's random source.
+    void openNewTask(exercise::Kind kind);
+    void setLevel(exercise::Level level);
+    void setTeacherView(bool shown);
+
+    // What the window shows, for the scenario driver and the tests.
+    const exercise::Exercise* current() const { return m_exercise.get(); }
+    std::optional<exercise::TeacherView> teacherView() const;
+    // The worked solution's window, once "Çözümü göster" was pressed.
+    const StepWindow* solutionWindow() const { return m_solution.get(); }
+
+private:
+    struct Row {
+        QLineEdit* box;
+        QPushButton* check;
+        QPushButton* hint;
+        QLabel* mark;
+        QLabel* message;
+    };
+
+    void open(const exercise::TaskCode& code);
+    void buildRows();
+    void check(exercise::Answer answer);
+    void showHint(exercise::Answer answer);
+    void showSolution();
+    void refresh();
+
+    std::unique_ptr<exercise::Exercise> m_exercise;
+    std::map<exercise::Answer, Row> m_rows;
+    QComboBox* m_level;
+    QLineEdit* m_codeBox;
+    QLabel* m_codeProblem;
+    QPushButton* m_teacherButton;
+    QLabel* m_title;
+    QLabel* m_intro;
+    QLabel* m_givens;
+    QWidget* m_answers = nullptr;
+    QVBoxLayout* m_answersLayout = nullptr;
+    QLabel* m_score;
+    QLabel* m_result;
+    QLabel* m_teacher;
+    std::unique_ptr<StepWindow> m_solution;
+};
+
+// Opens the exercise window beside the main window as the launch options ask:
+// the task of their code, or a new one of their level and kind. A refused
+// code leaves a new task open with the refusal shown above it.
+std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
+                                                   const LaunchOptions::Exercise& options);
+
+} // namespace rsa

@@ -1,0 +1,36 @@
+#pragma once
+
+// Sections of the step window for numbers that did not come from the main
+// window: an exercise's key, one block raised to a power, and n factored by
+// trial division. They are the step window's own sections (the key section is
+// the one "private anahtarı hesapla" shows for the same p, q and e), so a
+// worked solution and the step window can never disagree. Each speaks the
+// language of the translator handed in, as explainCommand does.
+
+#include "explain/Explanation.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+namespace rsa::explain {
+
+// The key section for the primes p != q and an exponent e with an inverse
+// modulo (p - 1)(q - 1); p * q below 2^31.
+Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, Translator translator);
+
+// One block to a power modulo n, by square-and-multiply: the method and its
+// table, named as the step window names an encrypted or a decrypted block.
+enum class PowerKind { Encryption, Decryption };
+Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::uint64_t exponent,
+                          std::uint64_t modulus, Translator translator);
+
+// n factored by trial division, as the attacker's part tells it.
+Section explainFactoring(std::uint64_t n, Translator translator);
+
+// A text of the program's catalogue in the translator's language with its
+// {0}, {1}, ... slots filled, as the explanation fills its own texts.
+std::string fillText(Translator translator, const char* pattern,
+                     std::initializer_list<std::string> arguments);
+
+} // namespace rsa::explain

@@ -1,0 +1,195 @@
+#pragma once
+
+// Every text of the exercise window ("Alıştırma"): the refusals of a task
+// code, the sentence that names the likely mistake of a wrong answer, the
+// hints, and the window's captions. Turkish is the source language; each is
+// marked with RSA_TEXT for the catalogues. A text with {0}, {1}, ... is a
+// pattern: the numbers are put in after translating it, so a translation
+// keeps the slots and may reorder them. As in the step window, a number never
+// takes a suffix ("61 sayısı"), and symbols (n, φ, d, c, r, p, q, m₁) are not
+// translated.
+
+#include "texts/Texts.h"
+
+namespace rsa::texts::exercise {
+
+// Refusals of a task code. {0} of badCharacter is the character, {1} its place.
+inline constexpr const char* codeEmpty = RSA_TEXT("rsa", "Görev kodu boş: kodu yazın.");
+inline constexpr const char* codeLength =
+    RSA_TEXT("rsa", "Görev kodu 8 karakterdir; yazılan kodda {0} karakter var.");
+inline constexpr const char* codeCharacter =
+    RSA_TEXT("rsa", "Görev kodunda \"{0}\" karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 "
+                    "rakamları ve I, L, O dışındaki harfler vardır.");
+inline constexpr const char* codeCheck =
+    RSA_TEXT("rsa", "Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle "
+                    "tutmuyor. Kodu yeniden okuyun.");
+inline constexpr const char* codeKind =
+    RSA_TEXT("rsa", "Görev kodu G (görev) ya da S (saldırgan) ile başlar.");
+inline constexpr const char* codeLevel =
+    RSA_TEXT("rsa", "Görev kodunun ikinci karakteri düzeydir: K (kolay), T (orta) ya da Z (zor).");
+
+// Answers that are not numbers. {0} is what was typed, or the answer's symbol.
+inline constexpr const char* answerEmpty = RSA_TEXT("rsa", "Kutu boş: bir sayı yazın.");
+inline constexpr const char* answerNotANumber =
+    RSA_TEXT("rsa", "\"{0}\" bir tam sayı değil: yalnız rakam yazın.");
+inline constexpr const char* answerNegative =
+    RSA_TEXT("rsa", "{0} negatif olamaz: pozitif bir tam sayı yazın.");
+
+// n.
+inline constexpr const char* nIsSum =
+    RSA_TEXT("rsa", "p + q toplanmış; n, p ile q sayılarının çarpımıdır: n = p · q.");
+inline constexpr const char* nIsPhi = RSA_TEXT(
+    "rsa", "Bu (p − 1)(q − 1), yani φ; n için p ile q sayılarının kendileri çarpılır: n = p · q.");
+inline constexpr const char* nNotMultiple =
+    RSA_TEXT("rsa", "Sağlama: n, p = {0} ile tam bölünmeli; yazdığınız sayının {0} ile "
+                    "bölümünden kalan {1}.");
+inline constexpr const char* nWrongQuotient =
+    RSA_TEXT("rsa", "Sağlama: yazdığınız sayı p = {0} ile bölünüyor ama bölüm {1}, q = {2} değil.");
+
+// φ.
+inline constexpr const char* phiIsN = RSA_TEXT("rsa", "Bu n = p · q; φ(n) = (p − 1)(q − 1).");
+inline constexpr const char* phiIsNMinusOne = RSA_TEXT(
+    "rsa", "Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan "
+           "sayıları sayar; n asal olmadığından φ(n) = (p − 1)(q − 1).");
+inline constexpr const char* phiIsSum =
+    RSA_TEXT("rsa", "(p − 1) + (q − 1) toplanmış; φ(n) bir çarpımdır: (p − 1)(q − 1).");
+inline constexpr const char* phiMissingOne =
+    RSA_TEXT("rsa", "p · q − p − q hesaplanmış: (p − 1)(q − 1) = p · q − p − q + 1; sondaki + 1 "
+                    "unutulmuş.");
+inline constexpr const char* phiNotMultiple =
+    RSA_TEXT("rsa", "Sağlama: φ, p − 1 = {0} ile tam bölünmeli; yazdığınız sayının {0} ile "
+                    "bölümünden kalan {1}.");
+inline constexpr const char* phiWrongQuotient =
+    RSA_TEXT("rsa", "Sağlama: yazdığınız sayı p − 1 = {0} ile bölünüyor ama bölüm {1}, q − 1 = "
+                    "{2} değil.");
+
+// d. {0} is φ, or e for dCheckFails, whose {1} is φ and {2} the product's
+// remainder.
+inline constexpr const char* dNegative = RSA_TEXT(
+    "rsa", "Öklid tablosunun t değeri mod φ'ye göre indirgenmemiş: d, 0 ile φ = {0} arasında "
+           "olmalı; negatif t için d = t + φ.");
+inline constexpr const char* dNotReduced = RSA_TEXT(
+    "rsa", "mod φ'ye göre indirgenmemiş: d, φ = {0} sayısından küçük olmalı; d = t mod φ.");
+inline constexpr const char* dInverseModN =
+    RSA_TEXT("rsa", "Bu, e sayısının mod n'ye göre tersi; d ise e sayısının mod φ'ye göre "
+                    "tersidir: e · d mod φ = 1.");
+inline constexpr const char* dCheckFails = RSA_TEXT(
+    "rsa", "Sağlama tutmuyor: yazdığınız d için e · d mod φ = {0} · d mod {1} = {2}; 1 olmalı.");
+
+// c.
+inline constexpr const char* encryptMultiplied = RSA_TEXT(
+    "rsa", "m · e çarpılmış; şifrelemede üs alınır: c = mᵉ mod n, m sayısının e. kuvveti.");
+inline constexpr const char* encryptUsedD =
+    RSA_TEXT("rsa", "Özel üs d ile hesaplanmış; şifrelemede açık üs e kullanılır: c = mᵉ mod n.");
+inline constexpr const char* encryptCheckFails =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız c için cᵈ mod n = {0}; m = {1} olmalı.");
+
+// r and the attacker's plain blocks: {0} is the answer's symbol (r, m₁),
+// {1} the cipher block's (c′, c₁).
+inline constexpr const char* decryptUsedE =
+    RSA_TEXT("rsa", "Açık üs e ile hesaplanmış; şifre çözmede özel üs d kullanılır: {0} = {1}ᵈ "
+                    "mod n.");
+inline constexpr const char* decryptModPhi = RSA_TEXT(
+    "rsa",
+    "mod φ'ye göre indirgenmiş; şifre çözmede de mod n'ye göre indirgenir: {0} = {1}ᵈ mod n.");
+inline constexpr const char* decryptCheckFails =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {0}ᵉ mod n = {2}; {1} = {3} olmalı.");
+
+// Powers of every kind. {0} is the answer's symbol, {1} is n.
+inline constexpr const char* notReduced = RSA_TEXT(
+    "rsa", "mod n'ye göre indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile "
+           "bölümünden kalanı alın.");
+inline constexpr const char* tooLarge =
+    RSA_TEXT("rsa", "Bu sayı çok büyük: görevdeki sayılarla bu kadar büyük bir {0} çıkmaz.");
+inline constexpr const char* notBelowModulus =
+    RSA_TEXT("rsa", "{0}, n = {1} sayısından küçük olmalı.");
+
+// The attacker's factors. {0} is n.
+inline constexpr const char* factorTrivial =
+    RSA_TEXT("rsa", "0, 1 ve n çarpan olarak sayılmaz; 1'den ve n'den farklı bir bölen arayın.");
+inline constexpr const char* factorNotDividing =
+    RSA_TEXT("rsa", "Sağlama: n = {0} bu sayıya tam bölünmüyor; kalan {1}.");
+inline constexpr const char* factorLarger =
+    RSA_TEXT("rsa", "Bu, n sayısının büyük çarpanı; p küçük olanıdır.");
+inline constexpr const char* factorSmaller =
+    RSA_TEXT("rsa", "Bu, n sayısının küçük çarpanı, yani p; q büyük olanıdır.");
+
+// Hints: the next step of the method with the task's own numbers.
+inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
+inline constexpr const char* hintPhi =
+    RSA_TEXT("rsa", "Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1}.");
+inline constexpr const char* hintD = RSA_TEXT(
+    "rsa", "Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × "
+           "{1} + {3}, yani q = {2} ve sonraki kalan r = {3}. Kalan 0 olana kadar sürdürün; son t "
+           "değerinden d = t mod φ.");
+// {0} is the symbol asked for, {1} the one that must be found first.
+inline constexpr const char* hintNeedsFirst =
+    RSA_TEXT("rsa", "{0} için önce {1} gerekli: önce o kutuyu doğru yanıtlayın.");
+// {0} = {1}{2} mod {3}; {4} is the exponent in binary, {5} the first rows.
+inline constexpr const char* hintPower =
+    RSA_TEXT("rsa", "{0} = {1}{2} mod {3}, kare al ve çarp yöntemiyle: üs ikili yazılır, {4}; x = "
+                    "1 ile başlanır. {5} Sonraki bitlerle sürdürün.");
+// One row of the square-and-multiply table.
+inline constexpr const char* hintPowerRow =
+    RSA_TEXT("rsa", "Adım {0}, bit {1}: x² = {2}, x² mod n = {3}, x · taban = {4}, yeni x = {5}.");
+inline constexpr const char* hintP =
+    RSA_TEXT("rsa", "Deneme bölmesi: n = {0} sayısını 2, 3, 5, 7, … asallarına sırayla bölün; "
+                    "√n ≈ {1} sayısına varmadan bir bölen bulunur.");
+inline constexpr const char* hintQ =
+    RSA_TEXT("rsa", "q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.");
+
+// The window.
+inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
+inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
+inline constexpr const char* levelKolay = RSA_TEXT("rsa", "kolay");
+inline constexpr const char* levelOrta = RSA_TEXT("rsa", "orta");
+inline constexpr const char* levelZor = RSA_TEXT("rsa", "zor");
+inline constexpr const char* newTaskButton = RSA_TEXT("rsa", "Yeni görev");
+inline constexpr const char* attackerButton = RSA_TEXT("rsa", "Saldırgan ol");
+inline constexpr const char* codeLabel = RSA_TEXT("rsa", "Görev kodu:");
+inline constexpr const char* openCodeButton = RSA_TEXT("rsa", "Aç");
+inline constexpr const char* teacherButton = RSA_TEXT("rsa", "Öğretmen görünümü");
+// {0} is the code, {1} the level.
+inline constexpr const char* taskTitle = RSA_TEXT("rsa", "Görev {0} ({1})");
+inline constexpr const char* attackerTitle = RSA_TEXT("rsa", "Saldırganın görevi {0} ({1})");
+inline constexpr const char* taskIntro =
+    RSA_TEXT("rsa", "Anahtarı kurun, m bloğunu şifreleyin ve c′ bloğunun şifresini çözün.");
+inline constexpr const char* attackerIntro = RSA_TEXT(
+    "rsa", "Yalnız açık anahtar (e, n) ve üç şifreli blok belli: n sayısını çarpanlarına ayırın, "
+           "özel üs d sayısını bulun ve blokların şifresini çözün.");
+// Beside each answer's box: the formula (symbols, not translated), in the
+// order of exercise::Answer; p and q are named in words.
+inline constexpr const char* answerFormulas[] = {
+    "n = p · q", "φ = (p − 1)(q − 1)", "d = e⁻¹ mod φ",  "c = mᵉ mod n",  "r = c′ᵈ mod n", "",
+    "",          "m₁ = c₁ᵈ mod n",     "m₂ = c₂ᵈ mod n", "m₃ = c₃ᵈ mod n"};
+inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
+inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
+inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
+inline constexpr const char* hintButton = RSA_TEXT("rsa", "İpucu");
+inline constexpr const char* rightMark = RSA_TEXT("rsa", "✓ Doğru");
+inline constexpr const char* revealedMark = RSA_TEXT("rsa", "Gösterildi: {0}");
+inline constexpr const char* solutionButton = RSA_TEXT("rsa", "Çözümü göster");
+inline constexpr const char* solutionTitle = RSA_TEXT("rsa", "Çözüm: görev {0}");
+inline constexpr const char* scoreLine =
+    RSA_TEXT("rsa", "Doğru: {0} / {1}    Deneme: {2}    Gösterilen: {3}");
+inline constexpr const char* resultLine = RSA_TEXT("rsa", "Sonuç kodu: {0}");
+inline constexpr const char* teacherResult =
+    RSA_TEXT("rsa", "Sonuç kodu (bütün cevaplar doğru olunca): {0}");
+
+// The command line.
+inline constexpr const char* exerciseOption =
+    RSA_TEXT("rsa", "Alıştırma penceresini açar; bir görev kodu verilirse o görevi.");
+inline constexpr const char* codeArgument = RSA_TEXT("rsa", "KOD");
+inline constexpr const char* codeArgumentHelp =
+    RSA_TEXT("rsa", "Alıştırmada açılacak görevin kodu (--alistirma ile).");
+inline constexpr const char* levelOption =
+    RSA_TEXT("rsa", "Yeni görevin düzeyi: kolay, orta ya da zor (verilmezse kolay).");
+inline constexpr const char* levelValue = RSA_TEXT("rsa", "düzey");
+inline constexpr const char* attackerOption =
+    RSA_TEXT("rsa", "Yeni görev saldırganın görevi olur: n çarpanlarına ayrılır.");
+inline constexpr const char* teacherOption =
+    RSA_TEXT("rsa", "Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).");
+inline constexpr const char* unknownLevel =
+    RSA_TEXT("rsa", "Bilinmeyen düzey '%1'; düzeyler: kolay, orta, zor.");
+
+} // namespace rsa::texts::exercise

@@ -1,0 +1,176 @@
+// Over many random codes of every kind and level: each task is valid and
+// solvable, the right answers are accepted, each usual mistake made with the
+// task's own numbers is named as itself wherever its number differs from the
+// right answer and from the other mistakes', the result code appears exactly
+// when everything is right and matches the teacher's view, a code with one
+// character changed is refused, and the hints and the solution use the
+// task's numbers, the solution's tables ending in the right answers.
+
+#include "exercise/Exercise.h"
+#include "exercise/Guidance.h"
+#include "explain/Explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+namespace rsa::exercise {
+namespace {
+
+using std::int64_t;
+
+bool prime(int64_t n) {
+    for (int64_t d = 2; d * d <= n; ++d) {
+        if (n % d == 0) {
+            return false;
+        }
+    }
+    return n >= 2;
+}
+
+int64_t gcd(int64_t a, int64_t b) {
+    return b == 0 ? a : gcd(b, a % b);
+}
+
+int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
+    int64_t result = 1;
+    base %= modulus;
+    for (; exponent > 0; exponent >>= 1, base = base * base % modulus) {
+        if ((exponent & 1) != 0) {
+            result = result * base % modulus;
+        }
+    }
+    return result;
+}
+
+void expectValid(const Task& task) {
+    const auto [lowest, below, exponentsBelow] = rangeOf(task.code.level);
+    EXPECT_TRUE(prime(task.p) && prime(task.q));
+    EXPECT_LT(task.p, task.q);
+    EXPECT_GE(task.p, lowest);
+    EXPECT_LT(task.q, below);
+    EXPECT_GT(task.e, 2);
+    EXPECT_LT(task.e, std::min(exponentsBelow, task.phi()));
+    EXPECT_EQ(gcd(task.e, task.phi()), 1);
+    EXPECT_EQ(task.e * task.d() % task.phi(), 1);
+    EXPECT_NE(task.d(), task.e);
+    const int64_t n = task.n();
+    if (task.code.kind == Kind::Task) {
+        EXPECT_GE(task.m, 2);
+        EXPECT_LT(task.m, n);
+        EXPECT_NE(powerMod(task.m, task.e, n), task.m);
+        EXPECT_LT(task.cPrime, n);
+        EXPECT_NE(powerMod(task.cPrime, task.d(), n), task.cPrime);
+        return;
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_LT(task.blocks[k], n);
+        EXPECT_NE(powerMod(task.blocks[k], task.d(), n), task.blocks[k]);
+        EXPECT_NE(task.blocks[k], task.blocks[(k + 1) % 3]);
+    }
+}
+
+// The usual mistakes of each answer, as the learner would compute them.
+std::map<Mistake, int64_t> usualMistakes(const Task& task, Answer answer) {
+    const int64_t p = task.p, q = task.q, n = task.n(), phi = task.phi(), e = task.e;
+    const int64_t d = task.d();
+    int64_t inverseModN = 0;
+    for (int64_t x = 1; x < n && inverseModN == 0; ++x) {
+        inverseModN = e * x % n == 1 ? x : 0;
+    }
+    switch (answer) {
+    case Answer::N:
+        return {{Mistake::NIsSum, p + q}, {Mistake::NIsPhi, phi}};
+    case Answer::Phi:
+        return {{Mistake::PhiIsN, n},
+                {Mistake::PhiIsNMinusOne, n - 1},
+                {Mistake::PhiIsSum, p + q - 2},
+                {Mistake::PhiMissingOne, n - p - q}};
+    case Answer::D:
+        return {{Mistake::DNegative, d - phi},
+                {Mistake::DNotReduced, d + phi},
+                {Mistake::DInverseModN, inverseModN}};
+    case Answer::C:
+        return {{Mistake::EncryptMultiplied, task.m * e % n},
+                {Mistake::EncryptUsedD, powerMod(task.m, d, n)},
+                {Mistake::NotReduced, powerMod(task.m, e, n) + n}};
+    case Answer::P:
+        return {{Mistake::FactorLarger, q}, {Mistake::FactorTrivial, 1}};
+    case Answer::Q:
+        return {{Mistake::FactorSmaller, p}, {Mistake::FactorTrivial, n}};
+    default:
+        break;
+    }
+    const int64_t cipher =
+        answer == Answer::R
+            ? task.cPrime
+            : task.blocks[static_cast<std::size_t>(answer) - static_cast<std::size_t>(Answer::M1)];
+    return {{Mistake::DecryptUsedE, powerMod(cipher, e, n)},
+            {Mistake::DecryptModPhi, powerMod(cipher, d, phi)},
+            {Mistake::NotReduced, powerMod(cipher, d, n) + n}};
+}
+
+TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
+    std::mt19937 random(20261207);
+    std::map<Mistake, int> named;
+    for (int i = 0; i < 600; ++i) {
+        const TaskCode code =
+            codeFromRandom(static_cast<Kind>(i % 2), static_cast<Level>(i / 2 % 3), random());
+        Exercise exercise(code);
+        const Task& task = exercise.task();
+        SCOPED_TRACE(code.text());
+        expectValid(task);
+        EXPECT_EQ(taskFromCode(code).e, task.e); // the same code, the same task
+
+        for (Answer answer : exercise.answers()) {
+            const int64_t right = rightAnswer(task, answer);
+            EXPECT_FALSE(hintFor(exercise, answer).empty());
+            const std::map<Mistake, int64_t> usual = usualMistakes(task, answer);
+            for (const auto& [mistake, value] : usual) {
+                const bool shared = std::count_if(usual.begin(), usual.end(), [&](const auto& u) {
+                                        return u.second == value;
+                                    }) > 1;
+                if (value == right || value == 0 || shared) {
+                    continue;
+                }
+                EXPECT_EQ(exercise.check(answer, std::to_string(value)).mistake, mistake)
+                    << answerName(answer) << "=" << value;
+                ++named[mistake];
+            }
+            EXPECT_FALSE(exercise.resultCode());
+        }
+        const TeacherView teacher = teacherView(code);
+        for (const auto& [answer, value] : teacher.answers) {
+            EXPECT_TRUE(exercise.check(answer, std::to_string(value)).right());
+        }
+        // d is right exactly when the step window's check holds.
+        EXPECT_EQ(task.e * rightAnswer(task, Answer::D) % task.phi(), 1);
+        EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
+
+        std::string typo = code.text();
+        typo[static_cast<std::size_t>(i % 8)] =
+            typo[static_cast<std::size_t>(i % 8)] == 'X' ? 'Y' : 'X';
+        EXPECT_TRUE(std::holds_alternative<CodeProblem>(readTaskCode(typo))) << typo;
+
+        // The solution's last table of each power section ends in the answer.
+        const std::vector<explain::Section> solution = solutionOf(task);
+        const std::vector<Answer>& answers = exercise.answers();
+        const std::size_t powers = code.kind == Kind::Task ? 2 : 3;
+        ASSERT_EQ(solution.size(), code.kind == Kind::Task ? 3u : 5u);
+        for (std::size_t k = 0; k < powers; ++k) {
+            const explain::Section& section = solution[solution.size() - powers + k];
+            const auto& table = std::get<explain::Table>(section.groups.back().elements.back());
+            EXPECT_EQ(table.rows.back().back(),
+                      std::to_string(rightAnswer(task, answers[answers.size() - powers + k])));
+        }
+    }
+    // Every usual mistake was met and named many times.
+    EXPECT_EQ(named.size(), 17u);
+    for (const auto& [mistake, count] : named) {
+        EXPECT_GE(count, 20) << static_cast<int>(mistake);
+    }
+}
+
+} // namespace
+} // namespace rsa::exercise

@@ -1,0 +1,124 @@
+// Task codes: read back as written, every single mistyped character and every
+// swap of neighbours refused with its reason, and the result code fixed by
+// the task code.
+
+#include "exercise/TaskCode.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace rsa::exercise {
+namespace {
+
+CodeProblem::Reason refusal(std::string_view typed) {
+    const auto read = readTaskCode(typed);
+    return std::holds_alternative<CodeProblem>(read) ? std::get<CodeProblem>(read).reason
+                                                     : static_cast<CodeProblem::Reason>(-1);
+}
+
+const TaskCode samples[] = {
+    {Kind::Task, Level::Kolay, 0},
+    {Kind::Task, Level::Orta, serialCount - 1},
+    {Kind::Attacker, Level::Zor, 4711},
+    {Kind::Attacker, Level::Kolay, 28629150 / 3},
+};
+
+TEST(TaskCode, IsEightCharactersOfTheAlphabetAndReadsBack) {
+    for (const TaskCode& code : samples) {
+        const std::string text = code.text();
+        ASSERT_EQ(text.size(), 8u);
+        EXPECT_EQ(text.find_first_not_of(alphabet), std::string::npos) << text;
+        EXPECT_EQ(text[0], code.kind == Kind::Task ? 'G' : 'S');
+        EXPECT_EQ(text[1], "KTZ"[static_cast<int>(code.level)]);
+        EXPECT_EQ(std::get<TaskCode>(readTaskCode(text)), code);
+        // Read aloud and written down: small letters, blanks and hyphens.
+        std::string spoken = text.substr(0, 4) + " - " + text.substr(4);
+        for (char& c : spoken) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        EXPECT_EQ(std::get<TaskCode>(readTaskCode(spoken)), code) << spoken;
+    }
+    EXPECT_EQ(alphabet.find_first_of("01OIL"), std::string_view::npos);
+}
+
+TEST(TaskCode, EveryMistypedCharacterAndSwapIsRefused) {
+    for (const TaskCode& code : samples) {
+        const std::string text = code.text();
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            for (char other : alphabet) {
+                std::string typo = text;
+                typo[at] = other;
+                if (typo != text) {
+                    EXPECT_EQ(refusal(typo), CodeProblem::CheckFails) << typo;
+                }
+            }
+            if (at + 1 < text.size() && text[at] != text[at + 1]) {
+                std::string swapped = text;
+                std::swap(swapped[at], swapped[at + 1]);
+                EXPECT_EQ(refusal(swapped), CodeProblem::CheckFails) << swapped;
+            }
+        }
+    }
+}
+
+TEST(TaskCode, RefusalsSayWhatIsWrong) {
+    const std::string good = samples[2].text();
+    EXPECT_EQ(refusal(""), CodeProblem::Empty);
+    EXPECT_EQ(refusal(" - "), CodeProblem::Empty);
+    EXPECT_EQ(refusal(good.substr(0, 7)), CodeProblem::WrongLength);
+    EXPECT_EQ(refusal(good + "2"), CodeProblem::WrongLength);
+    const auto foreign =
+        std::get<CodeProblem>(readTaskCode(good.substr(0, 3) + "ı" + good.substr(4)));
+    EXPECT_EQ(foreign.reason, CodeProblem::ForeignCharacter);
+    EXPECT_EQ(foreign.position, 4);
+    EXPECT_EQ(foreign.character, "ı");
+    for (const char* lookAlike : {"0", "O", "1", "I", "l"}) {
+        EXPECT_EQ(refusal(lookAlike + good.substr(1)), CodeProblem::ForeignCharacter) << lookAlike;
+    }
+    // A kind or level letter that no code has, with a check that fits.
+    for (const char* made : {"AK22222", "GA22222"}) {
+        const std::string body = made;
+        int checked = 0;
+        for (char check : alphabet) {
+            const CodeProblem::Reason reason = refusal(body + check);
+            if (reason != CodeProblem::CheckFails) {
+                ++checked;
+                EXPECT_EQ(reason,
+                          body[0] == 'A' ? CodeProblem::UnknownKind : CodeProblem::UnknownLevel);
+            }
+        }
+        EXPECT_EQ(checked, 1) << made;
+    }
+}
+
+TEST(TaskCode, RandomCodesDifferAndKeepTheirKindAndLevel) {
+    std::set<std::string> codes;
+    for (int i = 0; i < 50; ++i) {
+        const TaskCode code = newTaskCode(Kind::Attacker, Level::Orta);
+        EXPECT_EQ(code.kind, Kind::Attacker);
+        EXPECT_EQ(code.level, Level::Orta);
+        codes.insert(code.text());
+    }
+    // 50 draws among 31^5 serials: a repeat has a chance below 1 in 20,000.
+    EXPECT_GE(codes.size(), 49u);
+    EXPECT_EQ(codeFromRandom(Kind::Task, Level::Zor, serialCount + 7).serial, 7u);
+}
+
+TEST(TaskCode, ResultCodeIsSixCharactersFixedByTheTaskCode) {
+    std::set<std::string> results;
+    for (std::uint32_t serial = 0; serial < 1000; ++serial) {
+        const std::string result = resultCode({Kind::Task, Level::Kolay, serial});
+        ASSERT_EQ(result.size(), 6u);
+        EXPECT_EQ(result.find_first_not_of(alphabet), std::string::npos);
+        EXPECT_EQ(result, resultCode({Kind::Task, Level::Kolay, serial}));
+        results.insert(result);
+    }
+    EXPECT_GE(results.size(), 999u);
+    EXPECT_NE(resultCode({Kind::Task, Level::Kolay, 5}),
+              resultCode({Kind::Attacker, Level::Kolay, 5}));
+    EXPECT_NE(resultCode({Kind::Task, Level::Kolay, 5}), resultCode({Kind::Task, Level::Orta, 5}));
+}
+
+} // namespace
+} // namespace rsa::exercise
