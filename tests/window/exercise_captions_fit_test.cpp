@@ -7,63 +7,17 @@
 
 #include "exercisewindow/ExerciseWindow.h"
 #include "testing/QtApplication.h"
+#include "testing/WholeCaptions.h"
 #include "window/MainWindow.h"
 #include "window/Translations.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QTest>
 
 namespace rsa {
 namespace {
 
 using exercise::Kind;
-
-void expectReadable(const QWidget& window) {
-    for (const auto* button : window.findChildren<QPushButton*>()) {
-        if (!button->isVisibleTo(&window)) {
-            continue;
-        }
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect area =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QRect text =
-            QFontMetrics(button->font()).boundingRect(area, Qt::AlignCenter, button->text());
-        EXPECT_TRUE(area.contains(text)) << button->text().toStdString() << " needs "
-                                         << text.width() << ", has " << area.width();
-    }
-    for (const auto* label : window.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&window) || label->text().isEmpty()) {
-            continue;
-        }
-        const QRect area = label->contentsRect();
-        if (label->wordWrap()) {
-            EXPECT_GE(area.height(),
-                      label->heightForWidth(label->width()) - (label->height() - area.height()))
-                << label->text().toStdString();
-            continue;
-        }
-        const QFontMetrics metrics(label->font());
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), area.width())
-            << label->text().toStdString();
-        EXPECT_LE(metrics.height(), area.height()) << label->text().toStdString();
-    }
-    for (const auto* box : window.findChildren<QComboBox*>()) {
-        QStyleOptionComboBox option;
-        option.initFrom(box);
-        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                         QStyle::SC_ComboBoxEditField, box);
-        for (int i = 0; i < box->count(); ++i) {
-            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->itemText(i)), field.width())
-                << box->itemText(i).toStdString();
-        }
-    }
-}
 
 void expectEveryLineReadableIn(const QString& language) {
     SCOPED_TRACE(language.toStdString());
@@ -87,7 +41,7 @@ void expectEveryLineReadableIn(const QString& language) {
             }
         }
         QTest::qWait(20);
-        expectReadable(*window);
+        testing::expectWholeCaptions(*window);
         // Every answer right: the result code and every mark.
         const std::optional<exercise::TeacherView> teacher = window->teacherView();
         ASSERT_TRUE(teacher);
@@ -99,7 +53,7 @@ void expectEveryLineReadableIn(const QString& language) {
         }
         QTest::qWait(20);
         EXPECT_TRUE(window->current()->resultCode());
-        expectReadable(*window);
+        testing::expectWholeCaptions(*window);
     }
 }
 

@@ -1,45 +1,69 @@
 #pragma once
 
-// For a window's captions test: every label, button, check box and frame
-// title of a widget tree shows its whole text at the size the layout gave it,
-// measured with the font it is drawn in. A shown window's layout has run.
+// For a window's captions test: every push button, check box, label, frame
+// title and list entry of a widget tree shows its whole text at the size the
+// layout gave it, measured with the font it is drawn in; a wrapped sentence
+// has the height its lines need. Measure a shown window whose layout has run.
 
-#include <QAbstractButton>
-#include <QFontMetrics>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QWidget>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
 
 namespace rsa::testing {
 
-inline void expectWholeCaptions(const QWidget& root) {
-    for (const QWidget* widget : root.findChildren<QWidget*>()) {
-        if (!widget->isVisible()) {
+inline void expectWholeCaptions(const QWidget& window) {
+    for (const auto* button : window.findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(&window)) {
             continue;
         }
-        const QFontMetrics metrics(widget->font());
-        const std::string name = widget->objectName().toStdString();
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            if (label->text().isEmpty()) {
-                continue;
-            }
-            // A wrapped label needs its height for its width, a single line its whole width.
-            const QSize needed = label->wordWrap()
-                                     ? QSize(0, label->heightForWidth(label->width()))
-                                     : metrics.boundingRect(QRect(), 0, label->text()).size();
-            EXPECT_LE(needed.width(), label->contentsRect().width()) << label->text().toStdString();
-            EXPECT_LE(needed.height(), label->contentsRect().height())
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect area =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect text =
+            QFontMetrics(button->font()).boundingRect(area, Qt::AlignCenter, button->text());
+        EXPECT_TRUE(area.contains(text)) << button->text().toStdString() << " needs "
+                                         << text.width() << ", has " << area.width();
+    }
+    for (const auto* box : window.findChildren<QCheckBox*>()) {
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    }
+    for (const auto* frame : window.findChildren<QGroupBox*>()) {
+        // The title sits between the frame's corners.
+        const QFontMetrics metrics(frame->font());
+        EXPECT_LE(metrics.horizontalAdvance(frame->title()) + 2 * metrics.height(), frame->width())
+            << frame->title().toStdString();
+    }
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty()) {
+            continue;
+        }
+        const QRect area = label->contentsRect();
+        if (label->wordWrap()) {
+            EXPECT_GE(area.height(),
+                      label->heightForWidth(label->width()) - (label->height() - area.height()))
                 << label->text().toStdString();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
-            EXPECT_LE(metrics.height(), button->height()) << button->text().toStdString();
-        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-            // The title sits between the frame's corners.
-            EXPECT_LE(metrics.horizontalAdvance(frame->title()) + 2 * metrics.height(),
-                      frame->width())
-                << frame->title().toStdString();
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), area.width())
+            << label->text().toStdString();
+        EXPECT_LE(metrics.height(), area.height()) << label->text().toStdString();
+    }
+    for (const auto* box : window.findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, box);
+        for (int i = 0; i < box->count(); ++i) {
+            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->itemText(i)), field.width())
+                << box->itemText(i).toStdString();
         }
     }
 }
