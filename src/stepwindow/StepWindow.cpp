@@ -1,27 +1,38 @@
 #include "stepwindow/StepWindow.h"
 
+#include "DocumentWriter.h"
 #include "files/FileWriting.h"
 #include "texts/StepTexts.h"
+#include "value/Conversions.h"
+#include "value/Operations.h"
 #include "window/Translations.h"
 
-#include <QBuffer>
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
-#include <QPdfWriter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -30,64 +41,43 @@ namespace rsa {
 namespace {
 
 using explain::Fold;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using stepwindow::toQt;
 
 QString foldLink(std::size_t section, std::size_t group) {
     return QStringLiteral("fold:%1:%2").arg(section).arg(group);
 }
 
-QString sectionAnchor(std::size_t section) {
-    return QStringLiteral("section-%1").arg(section);
-}
+// Longest name of a file on the file systems a classroom computer uses.
+constexpr qsizetype longestFileName = 255;
 
-QTextCharFormat emphasised(int sizeAdjustment) {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    format.setProperty(QTextFormat::FontSizeAdjustment, sizeAdjustment);
-    return format;
-}
-
-QTextBlockFormat spacedBlock(qreal above) {
-    QTextBlockFormat format;
-    format.setTopMargin(above);
-    format.setBottomMargin(2);
-    return format;
-}
-
-void insertTable(QTextCursor& cursor, const explain::Table& table) {
-    QTextTableFormat format;
-    format.setBorder(1);
-    format.setBorderCollapse(true);
-    format.setCellPadding(4);
-    format.setCellSpacing(0);
-    format.setTopMargin(4);
-    const auto columns = static_cast<int>(table.columns.size());
-    QTextTable* cells =
-        cursor.insertTable(static_cast<int>(table.rows.size()) + 1, columns, format);
-    QTextCharFormat heading;
-    heading.setFontWeight(QFont::Bold);
-    heading.setBackground(QColor(0xe8, 0xe8, 0xe8));
-    for (int column = 0; column < columns; ++column) {
-        const auto index = static_cast<std::size_t>(column);
-        QTextTableCell header = cells->cellAt(0, column);
-        header.setFormat(heading);
-        header.firstCursorPosition().insertText(qs(table.columns[index]), heading);
-        for (std::size_t row = 0; row < table.rows.size(); ++row) {
-            const std::vector<std::string>& cellsOfRow = table.rows[row];
-            if (index < cellsOfRow.size()) {
-                cells->cellAt(static_cast<int>(row) + 1, column)
-                    .firstCursorPosition()
-                    .insertText(qs(cellsOfRow[index]));
-            }
-        }
+QString filled(const char* text, const QStringList& values) {
+    QString result = translated(text);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        result.replace(QStringLiteral("{%1}").arg(i), values[i]);
     }
-    cursor.movePosition(QTextCursor::End);
+    return result;
+}
+
+// A page is as tall as its text, from the layout as it is now; the layout
+// itself tells its new height only after the next turn of the event loop.
+void fitPage(QTextBrowser* page) {
+    page->setFixedHeight(qCeil(page->document()->size().height()));
 }
 
 } // namespace
+
+std::variant<ExportTarget, QString> exportTarget(const QString& name, ExportType chosen) {
+    QString path = name;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += chosen == ExportType::Pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
+    }
+    const qsizetype bytes = QFileInfo(path).fileName().toUtf8().size();
+    if (bytes > longestFileName) {
+        return filled(texts::steps::nameTooLong, {QString::number(bytes)});
+    }
+    const bool pdf = path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    return ExportTarget{path, pdf ? ExportType::Pdf : ExportType::Html};
+}
 
 StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("StepWindow"));
@@ -95,22 +85,23 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Closing the main window ends the program; this one only goes away.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    m_view = new QTextBrowser(this);
-    m_view->setObjectName(QStringLiteral("explanation"));
-    m_view->setOpenLinks(false);
-    // Nothing here is edited; an undo history would only grow with each section.
-    m_view->document()->setUndoRedoEnabled(false);
-    m_view->setPlaceholderText(translated(texts::steps::placeholder));
-    m_baseFont = m_view->font();
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("explanation"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_stack = new QWidget;
+    m_stack->setBackgroundRole(QPalette::Base);
+    m_stack->setAutoFillBackground(true);
+    m_stackLayout = new QVBoxLayout(m_stack);
+    m_stackLayout->setContentsMargins(0, 0, 0, 0);
+    m_stackLayout->setSpacing(0);
+    m_stackLayout->addStretch();
+    m_scroll->setWidget(m_stack);
+    m_baseFont = font();
     // Read from the back of a classroom: never smaller than 11 points.
     m_baseFont.setPointSizeF(std::max<qreal>(m_baseFont.pointSizeF(), 11));
-    m_view->setFont(m_baseFont);
-    connect(m_view, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        const QStringList parts = link.toString().split(QLatin1Char(':'));
-        if (parts.size() == 3 && parts[0] == QLatin1String("fold")) {
-            toggleFold(parts[1].toULongLong(), parts[2].toULongLong());
-        }
-    });
+    addPage()->setPlaceholderText(translated(texts::steps::placeholder));
+    m_keyLine = [] { return translated(texts::steps::handoutNoKey); };
 
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](const char* caption, const char* tooltip, auto action) {
@@ -129,7 +120,7 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(new QLabel(translated(texts::steps::zoomHint), this));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_view);
+    layout->addWidget(m_scroll);
     layout->addLayout(buttons);
 
     const std::pair<QKeySequence, int> zooms[] = {
@@ -145,103 +136,208 @@ StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
             [this] { setZoom(0); });
 }
 
-void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from) const {
-    QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    // One edit: the view lays the document out once, not after every cell.
-    cursor.beginEditBlock();
-    for (std::size_t s = from; s < m_sections.size(); ++s) {
-        const explain::Section& section = m_sections[s];
-        QTextCharFormat title = emphasised(2);
-        title.setAnchor(true);
-        title.setAnchorNames({sectionAnchor(s)});
-        // The first block of a document exists already and must not be doubled.
-        if (document.isEmpty()) {
-            cursor.setBlockFormat(spacedBlock(0));
-            cursor.setCharFormat(title);
-        } else {
-            cursor.insertBlock(spacedBlock(16), title);
+QTextBrowser* StepWindow::addPage() {
+    auto* page = new QTextBrowser(m_stack);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    page->setOpenLinks(false);
+    // Nothing here is edited; an undo history would only grow with each section.
+    page->document()->setUndoRedoEnabled(false);
+    QFont font = m_baseFont;
+    font.setPointSizeF(m_baseFont.pointSizeF() + m_zoom);
+    page->setFont(font);
+    // A page is as tall as its text; the scrolling area scrolls them all.
+    const auto fit = [page](const QSizeF& size) { page->setFixedHeight(qCeil(size.height())); };
+    connect(page->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+            page, fit);
+    fit(page->document()->size());
+    connect(page, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QStringList parts = link.toString().split(QLatin1Char(':'));
+        if (parts.size() == 3 && parts[0] == QLatin1String("fold")) {
+            toggleFold(parts[1].toULongLong(), parts[2].toULongLong());
         }
-        cursor.insertText(qs(section.title), title);
-        for (std::size_t g = 0; g < section.groups.size(); ++g) {
-            const explain::Group& group = section.groups[g];
-            const bool folded = foldable && group.fold == Fold::Folded;
-            if (group.fold != Fold::Fixed) {
-                QTextCharFormat heading = emphasised(0);
-                if (foldable) {
-                    heading.setAnchor(true);
-                    heading.setAnchorHref(foldLink(s, g));
-                    heading.setForeground(m_view->palette().link());
-                }
-                const QString marker = foldable ? QString::fromUtf8(folded ? "▸ " : "▾ ") : "";
-                cursor.insertBlock(spacedBlock(8), heading);
-                cursor.insertText(marker + qs(group.title), heading);
-            }
-            if (folded) {
-                continue;
-            }
-            for (const explain::Element& element : group.elements) {
-                if (const auto* text = std::get_if<std::string>(&element)) {
-                    cursor.insertBlock(spacedBlock(4), QTextCharFormat());
-                    cursor.insertText(qs(*text), QTextCharFormat());
-                } else {
-                    cursor.insertBlock(spacedBlock(4), QTextCharFormat());
-                    insertTable(cursor, std::get<explain::Table>(element));
-                }
-            }
+    });
+    // Ctrl and the wheel zoom every page together, not the one under the mouse.
+    page->viewport()->installEventFilter(this);
+    m_stackLayout->insertWidget(m_stackLayout->count() - 1, page);
+    // Laid out at the width it will have from the start.
+    page->resize(m_scroll->viewport()->width(), page->height());
+    page->document()->setTextWidth(m_scroll->viewport()->width());
+    // Shown now: a layout leaves out a widget that is not shown yet.
+    page->show();
+    m_pages.push_back(page);
+    return page;
+}
+
+bool StepWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if ((wheel->modifiers() & Qt::ControlModifier) != 0) {
+            setZoom(m_zoom + (wheel->angleDelta().y() > 0 ? 1 : -1));
+            return true;
         }
     }
+    return QWidget::eventFilter(watched, event);
+}
+
+QTextBrowser* StepWindow::pageOf(std::size_t section) const {
+    return m_pages[section / sectionsPerPage];
+}
+
+void StepWindow::layOutPages() {
+    // The pages' new heights reach the scrolling area at once, not after the
+    // next turn of the event loop, so that a scroll that follows finds them.
+    // A page that the layout has just made wider or narrower is laid out
+    // again at its new width, and the pages are stacked once more.
+    for (int round = 0; round < 2; ++round) {
+        m_stackLayout->activate();
+        m_stack->resize(m_scroll->viewport()->width(), std::max(m_stackLayout->sizeHint().height(),
+                                                                m_scroll->viewport()->height()));
+        bool changed = false;
+        for (QTextBrowser* page : m_pages) {
+            const int height = page->height();
+            // Setting the width lays the whole page out again, even an unchanged one.
+            if (page->document()->textWidth() != page->viewport()->width()) {
+                page->document()->setTextWidth(page->viewport()->width());
+            }
+            fitPage(page);
+            changed = changed || page->height() != height;
+        }
+        if (!changed) {
+            break;
+        }
+    }
+}
+
+int StepWindow::placeOf(QTextBrowser* page, int position) const {
+    QTextDocument* document = page->document();
+    const QTextBlock block = document->findBlock(position);
+    return page->y() + qRound(document->documentLayout()->blockBoundingRect(block).top());
+}
+
+void StepWindow::writeSection(std::size_t s) {
+    if (s / sectionsPerPage >= m_pages.size()) {
+        addPage();
+    }
+    QTextBrowser* page = pageOf(s);
+    QTextCursor cursor(page->document());
+    cursor.movePosition(QTextCursor::End);
+    // One edit: the view lays the new part out once, not after every cell.
+    cursor.beginEditBlock();
+    Placed placed;
+    placed.title = stepwindow::writeSectionTitle(cursor, toQt(m_sections[s].title));
+    const stepwindow::Look look{stepwindow::Medium::Window, page->palette().link()};
+    for (std::size_t g = 0; g < m_sections[s].groups.size(); ++g) {
+        const int start = cursor.position();
+        stepwindow::writeGroup(cursor, m_sections[s].groups[g], foldLink(s, g), look);
+        placed.groups.emplace_back(start, cursor.position());
+    }
     cursor.endEditBlock();
+    fitPage(page);
+    m_placed.push_back(std::move(placed));
 }
 
 void StepWindow::addSection(explain::Section section) {
     m_sections.push_back(std::move(section));
-    render(*m_view->document(), true, m_sections.size() - 1);
+    writeSection(m_sections.size() - 1);
     scrollToSection(m_sections.size() - 1);
 }
 
 void StepWindow::scrollToSection(std::size_t section) {
-    m_view->scrollToAnchor(sectionAnchor(section));
+    if (section >= m_placed.size()) {
+        return;
+    }
+    layOutPages();
+    m_scroll->verticalScrollBar()->setValue(placeOf(pageOf(section), m_placed[section].title));
 }
 
 void StepWindow::clear() {
     m_sections.clear();
-    m_view->clear();
+    m_placed.clear();
+    for (std::size_t i = 1; i < m_pages.size(); ++i) {
+        delete m_pages[i];
+    }
+    m_pages.resize(1);
+    m_pages.front()->clear();
+    layOutPages();
 }
 
-void StepWindow::rerender() {
-    const int position = m_view->verticalScrollBar()->value();
-    m_view->clear();
-    render(*m_view->document(), true, 0);
-    m_view->verticalScrollBar()->setValue(position);
+void StepWindow::shiftFrom(std::size_t section, std::size_t group, int delta) {
+    // Only the sections after it on the same page have moved.
+    const std::size_t pageEnd =
+        std::min(m_placed.size(), (section / sectionsPerPage + 1) * sectionsPerPage);
+    for (std::size_t s = section; s < pageEnd; ++s) {
+        Placed& placed = m_placed[s];
+        if (s != section) {
+            placed.title += delta;
+        }
+        for (std::size_t g = s == section ? group : 0; g < placed.groups.size(); ++g) {
+            placed.groups[g].first += delta;
+            placed.groups[g].second += delta;
+        }
+    }
 }
 
 void StepWindow::toggleFold(std::size_t section, std::size_t group) {
     if (section >= m_sections.size() || group >= m_sections[section].groups.size()) {
         return;
     }
-    Fold& fold = m_sections[section].groups[group].fold;
-    if (fold != Fold::Fixed) {
-        fold = fold == Fold::Folded ? Fold::Open : Fold::Folded;
-        rerender();
+    explain::Group& shown = m_sections[section].groups[group];
+    if (shown.fold == Fold::Fixed) {
+        return;
     }
+    shown.fold = shown.fold == Fold::Folded ? Fold::Open : Fold::Folded;
+    QTextBrowser* page = pageOf(section);
+    auto& [start, end] = m_placed[section].groups[group];
+    QTextCursor cursor(page->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    stepwindow::writeGroup(cursor, shown, foldLink(section, group),
+                           {stepwindow::Medium::Window, page->palette().link()});
+    cursor.endEditBlock();
+    fitPage(page);
+    const int delta = cursor.position() - end;
+    end = cursor.position();
+    shiftFrom(section, group + 1, delta);
 }
 
 void StepWindow::setZoom(int steps) {
-    m_zoom = std::clamp(steps, -5, 20);
+    const int zoom = std::clamp(steps, -5, 20);
+    // The paragraph or table row at the top of the view, and how far into it the view begins.
+    const int top = m_scroll->verticalScrollBar()->value();
+    QTextBrowser* page = m_pages.front();
+    for (QTextBrowser* candidate : m_pages) {
+        page = candidate->y() <= top ? candidate : page;
+    }
+    const int position = page->cursorForPosition(QPoint(0, top - page->y())).block().position();
+    const qreal oldSize = page->font().pointSizeF();
+    const int into = top - placeOf(page, position);
+    m_zoom = zoom;
     QFont font = m_baseFont;
     font.setPointSizeF(m_baseFont.pointSizeF() + m_zoom);
-    m_view->setFont(font);
+    for (QTextBrowser* each : m_pages) {
+        each->setFont(font);
+        fitPage(each);
+    }
+    layOutPages();
+    m_scroll->verticalScrollBar()->setValue(placeOf(page, position) +
+                                            qRound(into * font.pointSizeF() / oldSize));
 }
 
 void StepWindow::copy() {
-    if (m_view->textCursor().hasSelection()) {
-        m_view->copy();
-        return;
+    for (QTextBrowser* page : m_pages) {
+        if (page->textCursor().hasSelection()) {
+            page->copy();
+            return;
+        }
     }
     QStringList lines;
     for (const std::string& line : plainTextLines()) {
-        lines << qs(line);
+        lines << toQt(line);
     }
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
@@ -256,52 +352,100 @@ std::vector<std::string> StepWindow::plainTextLines() const {
     return lines;
 }
 
-std::optional<std::string> StepWindow::exportTo(const QString& path) const {
-    QTextDocument document;
-    document.setDefaultFont(m_baseFont);
-    document.setMetaInformation(QTextDocument::DocumentTitle,
-                                translated(texts::steps::windowTitle));
-    render(document, false, 0);
+Handout StepWindow::handout() const {
+    const QLocale locale(translated(texts::steps::windowTitle) == QLatin1String("Adım adım")
+                             ? QLocale::Turkish
+                             : QLocale::English);
+    return {translated(texts::steps::handoutTitle),
+            filled(texts::steps::handoutDate,
+                   {locale.toString(QDate::currentDate(), QLocale::LongFormat)}),
+            m_keyLine(), m_sections};
+}
+
+std::optional<std::string> StepWindow::exportTo(const ExportTarget& target, bool* cancelled) {
     QByteArray bytes;
-    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        // Qt's own PDF writer, in memory: the file the user chose is replaced
-        // only by a complete copy, and no print library is loaded at start.
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(translated(texts::steps::windowTitle));
-        document.print(&writer);
-        if (bytes.isEmpty()) {
+    if (target.type == ExportType::Html) {
+        bytes = handoutHtml(handout());
+    } else {
+        // Laying out and drawing hundreds of pages takes seconds; the window
+        // stays live meanwhile and the user may give up.
+        PdfProgress progress;
+        std::optional<QByteArray> made;
+        QThread* worker = QThread::create(
+            [&made, &progress, sheet = handout()] { made = handoutPdf(sheet, progress); });
+        QProgressDialog dialog(translated(texts::steps::exportProgress),
+                               translated(texts::steps::exportCancel), 0, 0, this);
+        dialog.setWindowTitle(translated(texts::steps::exportButton));
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setMinimumDuration(300);
+        QEventLoop wait;
+        connect(worker, &QThread::finished, &wait, &QEventLoop::quit);
+        connect(&dialog, &QProgressDialog::canceled, &wait,
+                [&progress] { progress.cancel = true; });
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, &dialog, [&dialog, &progress] {
+            dialog.setMaximum(progress.total);
+            dialog.setValue(progress.pages);
+        });
+        ticks.start(50);
+        worker->start();
+        wait.exec();
+        worker->wait();
+        delete worker;
+        if (!made) {
+            if (cancelled != nullptr) {
+                *cancelled = true;
+            }
+            return std::nullopt;
+        }
+        if (made->isEmpty()) {
             return translated(texts::steps::pdfFailed).toStdString();
         }
-    } else {
-        bytes = document.toHtml().toUtf8();
+        bytes = std::move(*made);
     }
-    return replaceFileContent(path.toStdString(), bytes.toStdString());
+    std::optional<std::string> failure =
+        replaceFileContent(target.path.toStdString(), bytes.toStdString());
+    if (!failure) {
+        *m_folder = QFileInfo(target.path).absolutePath().toStdString();
+    }
+    return failure;
 }
 
 void StepWindow::exportWithDialog() {
-    QString filter;
-    QString path = QFileDialog::getSaveFileName(this, translated(texts::steps::exportButton),
-                                                translated(texts::steps::exportFileName),
-                                                translated(texts::steps::exportFilter), &filter);
-    if (path.isEmpty()) {
+    const QStringList filters = translated(texts::steps::exportFilter).split(QStringLiteral(";;"));
+    QFileDialog dialog(this, translated(texts::steps::exportButton),
+                       m_folder->empty() ? QDir::currentPath() : QString::fromStdString(*m_folder),
+                       filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the extension itself, so that its question before
+    // replacing a file is about the file really written.
+    dialog.setDefaultSuffix(QStringLiteral("html"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, &filters](const QString& chosen) {
+                dialog.setDefaultSuffix(filters.indexOf(chosen) == 1 ? QStringLiteral("pdf")
+                                                                     : QStringLiteral("html"));
+            });
+    dialog.selectFile(QFileInfo(translated(texts::steps::exportFileName)).completeBaseName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += filter.contains(QLatin1String("pdf")) ? QStringLiteral(".pdf")
-                                                      : QStringLiteral(".html");
-    }
+    const ExportType type =
+        filters.indexOf(dialog.selectedNameFilter()) == 1 ? ExportType::Pdf : ExportType::Html;
+    const std::variant<ExportTarget, QString> target =
+        exportTarget(dialog.selectedFiles().first(), type);
     std::optional<std::string> failure;
-    try {
-        failure = exportTo(path);
-    } catch (const std::exception& error) {
-        failure = error.what();
+    if (const auto* refusal = std::get_if<QString>(&target)) {
+        failure = refusal->toStdString();
+    } else {
+        try {
+            failure = exportTo(std::get<ExportTarget>(target));
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
     }
     if (failure) {
         QMessageBox box(QMessageBox::Warning, translated(texts::steps::exportButton),
-                        translated(texts::steps::exportFailed) + qs(*failure), QMessageBox::Ok,
+                        translated(texts::steps::exportFailed) + toQt(*failure), QMessageBox::Ok,
                         this);
         box.setTextFormat(Qt::PlainText);
         box.exec();
@@ -329,6 +473,22 @@ std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
                 qWarning("step window: unknown failure");
             }
         });
+    steps->setFolderMemory(&main.variables().saveFolder);
+    steps->setKeyLine([&main] {
+        const WindowVariables& vars = main.variables();
+        if (!vars.key) {
+            return translated(texts::steps::handoutNoKey);
+        }
+        QString n;
+        try {
+            n = toQt(plainText(vars.key->p * vars.key->q));
+        } catch (const std::exception&) {
+            n = QStringLiteral("p · q");
+        }
+        return filled(texts::steps::handoutKey,
+                      {toQt(plainText(vars.key->p)), toQt(plainText(vars.key->q)), n,
+                       toQt(plainText(vars.key->e)), toQt(plainText(vars.d))});
+    });
     // Beside the main window, as far as the screen allows.
     const QRect frame = main.frameGeometry();
     const QRect screen = main.screen()->availableGeometry();
