@@ -62,7 +62,8 @@ long residentKiB() {
 // A step window already holding state.range(0) sections of the lesson.
 struct LongLesson {
     std::vector<explain::Section> lesson = lessonSections();
-    StepWindow window;
+    testing::RecordingWindow answers;
+    StepWindow window{answers};
 
     explicit LongLesson(benchmark::State& state) {
         window.resize(640, 600);

@@ -524,10 +524,6 @@
         <translation>HTML file (*.html);;PDF file (*.pdf)</translation>
     </message>
     <message>
-        <source>adim-adim.html</source>
-        <translation>step-by-step.html</translation>
-    </message>
-    <message>
         <source>PDF oluşturulamadı</source>
         <translation>The PDF could not be made</translation>
     </message>

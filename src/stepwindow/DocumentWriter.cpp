@@ -1,6 +1,7 @@
 #include "DocumentWriter.h"
 
 #include "texts/StepTexts.h"
+#include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QTextTable>
@@ -81,10 +82,6 @@ QString foldedSummary(const explain::Group& group) {
     }
     return translated(texts::steps::foldedTable)
         .replace(QLatin1String("{0}"), QString::number(rows));
-}
-
-QString toQt(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int writeSectionTitle(QTextCursor& cursor, const QString& title) {

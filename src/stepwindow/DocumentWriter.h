@@ -16,8 +16,6 @@
 
 namespace rsa::stepwindow {
 
-QString toQt(const std::string& text);
-
 // The one line that stands for a folded group on paper.
 QString foldedSummary(const explain::Group& group);
 

@@ -1,6 +1,7 @@
 #include "stepwindow/Handout.h"
 
 #include "DocumentWriter.h"
+#include "window/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -14,7 +15,6 @@ namespace rsa {
 namespace {
 
 using explain::Fold;
-using stepwindow::toQt;
 
 QString escaped(const std::string& text) {
     return toQt(text).toHtmlEscaped();
@@ -59,11 +59,7 @@ void appendTable(QString& html, const explain::Table& table) {
     html += QStringLiteral("</tbody>\n</table>\n");
 }
 
-// Writes the handout into document and returns the positions of the blocks
-// that are titles, which must not end a page.
-std::vector<int> writeHandout(QTextDocument& document, const Handout& handout) {
-    QTextCursor cursor(&document);
-    std::vector<int> titles;
+void writeHeader(QTextCursor& cursor, const Handout& handout) {
     QTextCharFormat big;
     big.setFontWeight(QFont::Bold);
     big.setProperty(QTextFormat::FontSizeAdjustment, 3);
@@ -73,16 +69,22 @@ std::vector<int> writeHandout(QTextDocument& document, const Handout& handout) {
         cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         cursor.insertText(line, QTextCharFormat());
     }
-    const stepwindow::Look look{stepwindow::Medium::Print, {}};
-    for (const explain::Section& section : handout.sections) {
-        titles.push_back(stepwindow::writeSectionTitle(cursor, toQt(section.title)));
-        for (const explain::Group& group : section.groups) {
-            const int title = stepwindow::writeGroup(cursor, group, QString(), look);
-            if (title >= 0) {
-                titles.push_back(title);
-            }
+}
+
+// Writes a section at the end of the document and returns the positions of
+// the blocks that are its titles.
+std::vector<int> writeSection(QTextCursor& cursor, const explain::Section& section) {
+    // One edit: laid out once, not after every cell.
+    cursor.beginEditBlock();
+    std::vector<int> titles{stepwindow::writeSectionTitle(cursor, toQt(section.title))};
+    for (const explain::Group& group : section.groups) {
+        const int title =
+            stepwindow::writeGroup(cursor, group, QString(), {stepwindow::Medium::Print, {}});
+        if (title >= 0) {
+            titles.push_back(title);
         }
     }
+    cursor.endEditBlock();
     return titles;
 }
 
@@ -174,10 +176,23 @@ std::optional<QByteArray> handoutPdf(const Handout& handout, PdfProgress& progre
     document.rootFrame()->setFrameFormat(root);
     const QSizeF page(writer.width(), writer.height());
     document.setPageSize(page);
-    keepTitlesWithText(document, writeHandout(document, handout));
 
+    // Section by section: a title moved to the next page moves only what
+    // comes after it in its own section, the last one written so far.
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    writeHeader(cursor, handout);
+    progress.total = static_cast<int>(handout.sections.size()) + 1;
+    for (const explain::Section& section : handout.sections) {
+        if (progress.cancel) {
+            return std::nullopt;
+        }
+        keepTitlesWithText(document, writeSection(cursor, section));
+        cursor.movePosition(QTextCursor::End);
+        ++progress.done;
+    }
     const int pages = document.pageCount();
-    progress.total = pages;
+    progress.total = progress.done + pages;
     QPainter painter;
     if (!painter.begin(&writer)) {
         return QByteArray();
@@ -199,7 +214,7 @@ std::optional<QByteArray> handoutPdf(const Handout& handout, PdfProgress& progre
         painter.setClipRect(shown);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
-        progress.pages = index + 1;
+        ++progress.done;
     }
     painter.end();
     return bytes;

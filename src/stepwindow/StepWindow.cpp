@@ -5,20 +5,19 @@
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"
+#include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QDate>
-#include <QDir>
+#include <QDateTime>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -41,7 +40,6 @@ namespace rsa {
 namespace {
 
 using explain::Fold;
-using stepwindow::toQt;
 
 QString foldLink(std::size_t section, std::size_t group) {
     return QStringLiteral("fold:%1:%2").arg(section).arg(group);
@@ -66,10 +64,10 @@ void fitPage(QTextBrowser* page) {
 
 } // namespace
 
-std::variant<ExportTarget, QString> exportTarget(const QString& name, ExportType chosen) {
+std::variant<ExportTarget, QString> exportTarget(const QString& name) {
     QString path = name;
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += chosen == ExportType::Pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
+        path += QStringLiteral(".html");
     }
     const qsizetype bytes = QFileInfo(path).fileName().toUtf8().size();
     if (bytes > longestFileName) {
@@ -79,7 +77,8 @@ std::variant<ExportTarget, QString> exportTarget(const QString& name, ExportType
     return ExportTarget{path, pdf ? ExportType::Pdf : ExportType::Html};
 }
 
-StepWindow::StepWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+StepWindow::StepWindow(UserInteraction& interaction, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_interaction(interaction) {
     setObjectName(QStringLiteral("StepWindow"));
     setWindowTitle(translated(texts::steps::windowTitle));
     // Closing the main window ends the program; this one only goes away.
@@ -353,12 +352,17 @@ std::vector<std::string> StepWindow::plainTextLines() const {
 }
 
 Handout StepWindow::handout() const {
-    const QLocale locale(translated(texts::steps::windowTitle) == QLatin1String("Adım adım")
-                             ? QLocale::Turkish
-                             : QLocale::English);
+    const QLocale locale(translated(texts::steps::handoutLocale));
+    // Today, or the day SOURCE_DATE_EPOCH names, so that a handout made by a
+    // test is the same on every day.
+    QDate today = QDate::currentDate();
+    bool given = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&given);
+    if (given) {
+        today = QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
+    }
     return {translated(texts::steps::handoutTitle),
-            filled(texts::steps::handoutDate,
-                   {locale.toString(QDate::currentDate(), QLocale::LongFormat)}),
+            filled(texts::steps::handoutDate, {locale.toString(today, QLocale::LongFormat)}),
             m_keyLine(), m_sections};
 }
 
@@ -385,7 +389,7 @@ std::optional<std::string> StepWindow::exportTo(const ExportTarget& target, bool
         QTimer ticks;
         connect(&ticks, &QTimer::timeout, &dialog, [&dialog, &progress] {
             dialog.setMaximum(progress.total);
-            dialog.setValue(progress.pages);
+            dialog.setValue(progress.done);
         });
         ticks.start(50);
         worker->start();
@@ -412,50 +416,47 @@ std::optional<std::string> StepWindow::exportTo(const ExportTarget& target, bool
 }
 
 void StepWindow::exportWithDialog() {
-    const QStringList filters = translated(texts::steps::exportFilter).split(QStringLiteral(";;"));
-    QFileDialog dialog(this, translated(texts::steps::exportButton),
-                       m_folder->empty() ? QDir::currentPath() : QString::fromStdString(*m_folder),
-                       filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the extension itself, so that its question before
-    // replacing a file is about the file really written.
-    dialog.setDefaultSuffix(QStringLiteral("html"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog, &filters](const QString& chosen) {
-                dialog.setDefaultSuffix(filters.indexOf(chosen) == 1 ? QStringLiteral("pdf")
-                                                                     : QStringLiteral("html"));
-            });
-    dialog.selectFile(QFileInfo(translated(texts::steps::exportFileName)).completeBaseName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
+    // "HTML dosyası (*.html);;PDF dosyası (*.pdf)" as "shown name|pattern" pairs.
+    QStringList filter;
+    for (const QString& entry :
+         translated(texts::steps::exportFilter).split(QStringLiteral(";;"))) {
+        filter << entry << entry.section(QLatin1Char('('), -1).chopped(1);
     }
-    const ExportType type =
-        filters.indexOf(dialog.selectedNameFilter()) == 1 ? ExportType::Pdf : ExportType::Html;
-    const std::variant<ExportTarget, QString> target =
-        exportTarget(dialog.selectedFiles().first(), type);
-    std::optional<std::string> failure;
+    const std::optional<std::string> name =
+        m_interaction.chooseFileToExport(fromQt(filter.join(QLatin1Char('|'))), *m_folder);
+    if (name) {
+        exportChosen(toQt(*name));
+    }
+}
+
+std::optional<QString> StepWindow::exportChosen(const QString& name) {
+    const std::variant<ExportTarget, QString> target = exportTarget(name);
     if (const auto* refusal = std::get_if<QString>(&target)) {
-        failure = refusal->toStdString();
-    } else {
-        try {
-            failure = exportTo(std::get<ExportTarget>(target));
-        } catch (const std::exception& error) {
-            failure = error.what();
-        }
+        m_interaction.showMessage(fromQt(*refusal), fromQt(translated(texts::steps::exportButton)));
+        return std::nullopt;
+    }
+    const ExportTarget& chosen = std::get<ExportTarget>(target);
+    std::optional<std::string> failure;
+    bool cancelled = false;
+    try {
+        failure = exportTo(chosen, &cancelled);
+    } catch (const std::exception& error) {
+        failure = error.what();
     }
     if (failure) {
-        QMessageBox box(QMessageBox::Warning, translated(texts::steps::exportButton),
-                        translated(texts::steps::exportFailed) + toQt(*failure), QMessageBox::Ok,
-                        this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        m_interaction.showMessage(fromQt(translated(texts::steps::exportFailed)) + *failure,
+                                  fromQt(translated(texts::steps::exportButton)));
     }
+    if (failure || cancelled) {
+        return std::nullopt;
+    }
+    return chosen.path;
 }
 
 std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
     // The explanation speaks the language of the window.
     explain::setTranslator([](const char* text) { return translated(text).toStdString(); });
-    auto steps = std::make_unique<StepWindow>();
+    auto steps = std::make_unique<StepWindow>(main.interaction());
     steps->setWindowIcon(main.windowIcon());
     StepWindow* window = steps.get();
     QObject::connect(

@@ -28,10 +28,12 @@ struct Handout {
 
 QByteArray handoutHtml(const Handout& handout);
 
-// Shared between the thread that makes the PDF and the one that shows how far it got.
+// Shared between the thread that makes the PDF and the one that shows how
+// far it got. Each section laid out and each page drawn is one step; the
+// number of pages, and so the total, is known once every section is laid out.
 struct PdfProgress {
-    std::atomic<int> pages{0}; // pages drawn so far
-    std::atomic<int> total{0}; // known once the document is laid out
+    std::atomic<int> done{0};
+    std::atomic<int> total{0};
     std::atomic<bool> cancel{false};
 };
 

@@ -16,6 +16,7 @@
 // fold, writes that one group again.
 
 #include "explain/Explanation.h"
+#include "operations/UserInteraction.h"
 #include "stepwindow/Handout.h"
 #include "window/MainWindow.h"
 
@@ -43,18 +44,20 @@ struct ExportTarget {
     ExportType type;
 };
 
-// The file an export writes for the name confirmed in its dialog under the
-// chosen filter: the filter's extension is added to a name without one, as
-// the dialog's default suffix does, and ".pdf" or ".html" at the end of the
-// name decides the type. A name longer than a file system allows (255 bytes)
-// is refused with the sentence that says so.
-std::variant<ExportTarget, QString> exportTarget(const QString& name, ExportType chosen);
+// The file an export writes for the name confirmed in its dialog: ".pdf" at
+// the end of the name makes it a PDF, anything else HTML, and a name without
+// an extension gets ".html" (Qt's dialog has already added the chosen
+// filter's). A name longer than a file system allows (255 bytes) is refused
+// with the sentence that says so.
+std::variant<ExportTarget, QString> exportTarget(const QString& name);
 
 class StepWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit StepWindow(QWidget* parent = nullptr);
+    // The export's dialog and messages go through interaction, which must
+    // outlive the window.
+    explicit StepWindow(UserInteraction& interaction, QWidget* parent = nullptr);
 
     // Adds the section at the bottom and brings it into view.
     void addSection(explain::Section section);
@@ -89,6 +92,10 @@ public:
     // made on another thread while a progress dialog with "İptal" shows; after
     // a cancel nothing is written and cancelled is set.
     std::optional<std::string> exportTo(const ExportTarget& target, bool* cancelled = nullptr);
+    // What "Dışa aktar" does once its dialog confirmed name: the file really
+    // written, or nothing after a refusal or failure (each shown as a
+    // message) or a cancel.
+    std::optional<QString> exportChosen(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +115,7 @@ private:
         std::vector<std::pair<int, int>> groups; // document range of each group
     };
 
+    UserInteraction& m_interaction;
     QScrollArea* m_scroll;
     QWidget* m_stack;
     QVBoxLayout* m_stackLayout;

@@ -196,13 +196,14 @@ inline constexpr const char* exportTooltip =
 inline constexpr const char* zoomHint = RSA_TEXT("rsa", "Yazı boyu: Ctrl++ / Ctrl+- / Ctrl+0");
 inline constexpr const char* exportFilter =
     RSA_TEXT("rsa", "HTML dosyası (*.html);;PDF dosyası (*.pdf)");
-inline constexpr const char* exportFileName = RSA_TEXT("rsa", "adim-adim.html");
 inline constexpr const char* exportFailed = RSA_TEXT("rsa", "Dosya kaydedilemedi: ");
 inline constexpr const char* pdfFailed = RSA_TEXT("rsa", "PDF oluşturulamadı");
 
 // The handout and the export dialog.
 inline constexpr const char* handoutTitle = RSA_TEXT("rsa", "RSA adım adım: ders notu");
 inline constexpr const char* handoutDate = RSA_TEXT("rsa", "Tarih: {0}");
+// The locale whose month names and order the date takes; a translation names its own.
+inline constexpr const char* handoutLocale = RSA_TEXT("rsa", "tr_TR");
 inline constexpr const char* handoutKey =
     RSA_TEXT("rsa", "Anahtar: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}");
 inline constexpr const char* handoutNoKey = RSA_TEXT("rsa", "Anahtar: henüz hesaplanmadı.");
