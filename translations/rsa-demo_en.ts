@@ -527,5 +527,45 @@
         <source>PDF oluşturulamadı</source>
         <translation>The PDF could not be made</translation>
     </message>
+    <message>
+        <source>RSA adım adım: ders notu</source>
+        <translation>RSA step by step: handout</translation>
+    </message>
+    <message>
+        <source>Tarih: {0}</source>
+        <translation>Date: {0}</translation>
+    </message>
+    <message>
+        <source>tr_TR</source>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Anahtar: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}</source>
+        <translation>Key: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}</translation>
+    </message>
+    <message>
+        <source>Anahtar: henüz hesaplanmadı.</source>
+        <translation>Key: not computed yet.</translation>
+    </message>
+    <message>
+        <source>Kapalı tablo ({0} satır): pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
+        <translation>Folded table ({0} rows): click its title in the window to open it, and it is printed open.</translation>
+    </message>
+    <message>
+        <source>Kapalı bölüm: pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
+        <translation>Folded part: click its title in the window to open it, and it is printed open.</translation>
+    </message>
+    <message>
+        <source>PDF hazırlanıyor…</source>
+        <translation>Preparing the PDF…</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dosya adı çok uzun: uzantısıyla birlikte en çok 255 bayt olabilir, bu ad {0} bayt.</source>
+        <translation>The file name is too long: with its extension it may have at most 255 bytes, and this one has {0}.</translation>
+    </message>
 </context>
 </TS>

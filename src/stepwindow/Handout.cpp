@@ -118,7 +118,8 @@ void keepTitlesWithText(QTextDocument& document, const std::vector<int>& titles)
 } // namespace
 
 QByteArray handoutHtml(const Handout& handout) {
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n");
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"") + handout.language +
+                   QStringLiteral("\">\n<head>\n<meta charset=\"utf-8\">\n");
     html +=
         QStringLiteral("<title>") + handout.title.toHtmlEscaped() + QStringLiteral("</title>\n");
     html +=

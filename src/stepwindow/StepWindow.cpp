@@ -361,7 +361,7 @@ Handout StepWindow::handout() const {
     if (given) {
         today = QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
     }
-    return {translated(texts::steps::handoutTitle),
+    return {locale.bcp47Name(), translated(texts::steps::handoutTitle),
             filled(texts::steps::handoutDate, {locale.toString(today, QLocale::LongFormat)}),
             m_keyLine(), m_sections};
 }

@@ -20,6 +20,7 @@
 namespace rsa {
 
 struct Handout {
+    QString language; // BCP 47, "tr" or "en"
     QString title;
     QString date;
     QString key; // the line that names p, q, n, e and d, or says there is no key
