@@ -5,6 +5,7 @@
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"
+#include "window/Placement.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -116,7 +116,10 @@ StepWindow::StepWindow(UserInteraction& interaction, QWidget* parent)
     addButton(texts::steps::exportButton, texts::steps::exportTooltip,
               [this] { exportWithDialog(); });
     buttons->addStretch();
-    buttons->addWidget(new QLabel(translated(texts::steps::zoomHint), this));
+    // The hint gives way first when the window is narrow.
+    auto* hint = new QLabel(translated(texts::steps::zoomHint), this);
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    buttons->addWidget(hint);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_scroll);
@@ -490,12 +493,8 @@ std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
                       {toQt(plainText(vars.key->p)), toQt(plainText(vars.key->q)), n,
                        toQt(plainText(vars.key->e)), toQt(plainText(vars.d))});
     });
-    // Beside the main window, as far as the screen allows.
-    const QRect frame = main.frameGeometry();
-    const QRect screen = main.screen()->availableGeometry();
-    steps->resize(640, main.height());
-    const int left = std::max(screen.left(), std::min(frame.right() + 8, screen.right() - 660));
-    steps->move(left, frame.top());
+    // Beside the main window, never over it.
+    placeBeside(main, *steps);
     steps->show();
     main.raise();
     main.activateWindow();
