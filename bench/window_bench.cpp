@@ -6,6 +6,7 @@
 #include "cipher/CipherCommands.h"
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
+#include "stepwindow/Handout.h"
 #include "stepwindow/StepWindow.h"
 #include "testing/RecordingWindow.h"
 #include "window/MainWindow.h"
@@ -141,6 +142,23 @@ BENCHMARK(stepWindowScroll)
     ->Arg(10000)
     ->Iterations(100)
     ->Unit(benchmark::kMicrosecond);
+
+// The PDF handout of a long lesson: 100 sections, folded as the window shows
+// them, laid out on A4 and drawn (on its own thread in the window).
+void handoutPdf100(benchmark::State& state) {
+    const std::vector<explain::Section> lesson = lessonSections();
+    Handout handout{"tr", "RSA", "Tarih", "Anahtar", {}};
+    for (std::size_t i = 0; i < 100; ++i) {
+        handout.sections.push_back(lesson[i % lesson.size()]);
+    }
+    for (auto _ : state) {
+        PdfProgress progress;
+        const std::optional<QByteArray> pdf = handoutPdf(handout, progress);
+        state.counters["pages"] = progress.total - 100 - 1;
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+BENCHMARK(handoutPdf100)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace rsa

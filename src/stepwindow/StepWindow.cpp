@@ -56,12 +56,6 @@ QString filled(const char* text, const QStringList& values) {
     return result;
 }
 
-// A page is as tall as its text, from the layout as it is now; the layout
-// itself tells its new height only after the next turn of the event loop.
-void fitPage(QTextBrowser* page) {
-    page->setFixedHeight(qCeil(page->document()->size().height()));
-}
-
 } // namespace
 
 std::variant<ExportTarget, QString> exportTarget(const QString& name) {
@@ -86,16 +80,13 @@ StepWindow::StepWindow(UserInteraction& interaction, QWidget* parent)
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("explanation"));
-    m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_stack = new QWidget;
     m_stack->setBackgroundRole(QPalette::Base);
     m_stack->setAutoFillBackground(true);
-    m_stackLayout = new QVBoxLayout(m_stack);
-    m_stackLayout->setContentsMargins(0, 0, 0, 0);
-    m_stackLayout->setSpacing(0);
-    m_stackLayout->addStretch();
     m_scroll->setWidget(m_stack);
+    // The pages follow the width of the view.
+    m_scroll->viewport()->installEventFilter(this);
     m_baseFont = font();
     // Read from the back of a classroom: never smaller than 11 points.
     m_baseFont.setPointSizeF(std::max<qreal>(m_baseFont.pointSizeF(), 11));
@@ -151,10 +142,12 @@ QTextBrowser* StepWindow::addPage() {
     font.setPointSizeF(m_baseFont.pointSizeF() + m_zoom);
     page->setFont(font);
     // A page is as tall as its text; the scrolling area scrolls them all.
-    const auto fit = [page](const QSizeF& size) { page->setFixedHeight(qCeil(size.height())); };
+    // The layout tells a new height late, after a change of width.
     connect(page->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
-            page, fit);
-    fit(page->document()->size());
+            page, [this, page] {
+                fitPage(page);
+                arrangePages();
+            });
     connect(page, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         const QStringList parts = link.toString().split(QLatin1Char(':'));
         if (parts.size() == 3 && parts[0] == QLatin1String("fold")) {
@@ -163,17 +156,31 @@ QTextBrowser* StepWindow::addPage() {
     });
     // Ctrl and the wheel zoom every page together, not the one under the mouse.
     page->viewport()->installEventFilter(this);
-    m_stackLayout->insertWidget(m_stackLayout->count() - 1, page);
     // Laid out at the width it will have from the start.
-    page->resize(m_scroll->viewport()->width(), page->height());
+    page->resize(m_scroll->viewport()->width(), 0);
     page->document()->setTextWidth(m_scroll->viewport()->width());
-    // Shown now: a layout leaves out a widget that is not shown yet.
     page->show();
     m_pages.push_back(page);
+    m_arrangeFrom = std::min(m_arrangeFrom, m_pages.size() - 1);
+    fitPage(page);
+    arrangePages();
     return page;
 }
 
 bool StepWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize) {
+        const int width = m_scroll->viewport()->width();
+        for (QTextBrowser* page : m_pages) {
+            page->resize(width, page->height());
+            // Setting the width lays the whole page out again, even an unchanged one.
+            if (page->document()->textWidth() != width) {
+                page->document()->setTextWidth(width);
+            }
+            fitPage(page);
+        }
+        m_arrangeFrom = 0;
+        arrangePages();
+    }
     if (event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if ((wheel->modifiers() & Qt::ControlModifier) != 0) {
@@ -188,29 +195,33 @@ QTextBrowser* StepWindow::pageOf(std::size_t section) const {
     return m_pages[section / sectionsPerPage];
 }
 
-void StepWindow::layOutPages() {
-    // The pages' new heights reach the scrolling area at once, not after the
-    // next turn of the event loop, so that a scroll that follows finds them.
-    // A page that the layout has just made wider or narrower is laid out
-    // again at its new width, and the pages are stacked once more.
-    for (int round = 0; round < 2; ++round) {
-        m_stackLayout->activate();
-        m_stack->resize(m_scroll->viewport()->width(), std::max(m_stackLayout->sizeHint().height(),
-                                                                m_scroll->viewport()->height()));
-        bool changed = false;
-        for (QTextBrowser* page : m_pages) {
-            const int height = page->height();
-            // Setting the width lays the whole page out again, even an unchanged one.
-            if (page->document()->textWidth() != page->viewport()->width()) {
-                page->document()->setTextWidth(page->viewport()->width());
-            }
-            fitPage(page);
-            changed = changed || page->height() != height;
-        }
-        if (!changed) {
-            break;
-        }
+void StepWindow::fitPage(QTextBrowser* page) {
+    // The height from the layout as it is now.
+    const int height = qCeil(page->document()->size().height());
+    if (page->height() != height) {
+        page->resize(page->width(), height);
+        const auto index = static_cast<std::size_t>(
+            std::find(m_pages.begin(), m_pages.end(), page) - m_pages.begin());
+        m_arrangeFrom = std::min(m_arrangeFrom, index);
     }
+}
+
+void StepWindow::arrangePages() {
+    // Only the pages from the first that changed height onwards move: after
+    // a click, the last page alone.
+    int top = m_arrangeFrom == 0 || m_arrangeFrom > m_pages.size()
+                  ? 0
+                  : m_pages[m_arrangeFrom - 1]->geometry().bottom() + 1;
+    for (std::size_t i = m_arrangeFrom; i < m_pages.size(); ++i) {
+        if (m_pages[i]->y() != top) {
+            m_pages[i]->move(0, top);
+        }
+        top += m_pages[i]->height();
+    }
+    if (m_arrangeFrom < m_pages.size()) {
+        m_stack->resize(m_scroll->viewport()->width(), m_pages.back()->geometry().bottom() + 1);
+    }
+    m_arrangeFrom = m_pages.size();
 }
 
 int StepWindow::placeOf(QTextBrowser* page, int position) const {
@@ -238,6 +249,7 @@ void StepWindow::writeSection(std::size_t s) {
     }
     cursor.endEditBlock();
     fitPage(page);
+    arrangePages();
     m_placed.push_back(std::move(placed));
 }
 
@@ -251,7 +263,6 @@ void StepWindow::scrollToSection(std::size_t section) {
     if (section >= m_placed.size()) {
         return;
     }
-    layOutPages();
     m_scroll->verticalScrollBar()->setValue(placeOf(pageOf(section), m_placed[section].title));
 }
 
@@ -263,7 +274,8 @@ void StepWindow::clear() {
     }
     m_pages.resize(1);
     m_pages.front()->clear();
-    layOutPages();
+    fitPage(m_pages.front());
+    arrangePages();
 }
 
 void StepWindow::shiftFrom(std::size_t section, std::size_t group, int delta) {
@@ -302,6 +314,7 @@ void StepWindow::toggleFold(std::size_t section, std::size_t group) {
                            {stepwindow::Medium::Window, page->palette().link()});
     cursor.endEditBlock();
     fitPage(page);
+    arrangePages();
     const int delta = cursor.position() - end;
     end = cursor.position();
     shiftFrom(section, group + 1, delta);
@@ -325,7 +338,7 @@ void StepWindow::setZoom(int steps) {
         each->setFont(font);
         fitPage(each);
     }
-    layOutPages();
+    arrangePages();
     m_scroll->verticalScrollBar()->setValue(placeOf(page, position) +
                                             qRound(into * font.pointSizeF() / oldSize));
 }

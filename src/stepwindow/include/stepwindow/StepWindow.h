@@ -11,7 +11,8 @@
 // A click, a fold and the scroll cost the same after ten thousand sections as
 // after one. Qt's text document rescans all of its tables on every edit, so
 // the sections are shown on pages of a few sections each, one text view per
-// page, stacked in one scrolling area; the window keeps where each section
+// page, stacked in one scrolling area (only the pages below a page whose
+// height changed move); the window keeps where each section
 // and group begins in its page, scrolls to that place directly and, on a
 // fold, writes that one group again.
 
@@ -33,7 +34,6 @@
 
 class QScrollArea;
 class QTextBrowser;
-class QVBoxLayout;
 
 namespace rsa {
 
@@ -73,7 +73,7 @@ public:
     // The selection, or everything when nothing is selected, to the clipboard.
     void copy();
     // The text views of the pages, first to last; a page shows sectionsPerPage sections.
-    static constexpr std::size_t sectionsPerPage = 16;
+    static constexpr std::size_t sectionsPerPage = 32;
     std::vector<QTextBrowser*> pages() const { return m_pages; }
     QScrollArea* scrollArea() const { return m_scroll; }
 
@@ -105,7 +105,8 @@ private:
     QTextBrowser* pageOf(std::size_t section) const;
     // The vertical place of a position of a page in the scrolling area.
     int placeOf(QTextBrowser* page, int position) const;
-    void layOutPages();
+    void fitPage(QTextBrowser* page);
+    void arrangePages();
     void writeSection(std::size_t section);
     void shiftFrom(std::size_t section, std::size_t group, int delta);
     void exportWithDialog();
@@ -118,8 +119,8 @@ private:
     UserInteraction& m_interaction;
     QScrollArea* m_scroll;
     QWidget* m_stack;
-    QVBoxLayout* m_stackLayout;
     std::vector<QTextBrowser*> m_pages;
+    std::size_t m_arrangeFrom = 0; // the first page that may have to move
     std::vector<explain::Section> m_sections;
     std::vector<Placed> m_placed;
     QFont m_baseFont;
