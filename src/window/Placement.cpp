@@ -25,7 +25,7 @@ QMargins frameMargins(QWidget& window) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     waited.restart();
-    while (window.frameGeometry() == window.geometry() && waited.elapsed() < 300 &&
+    while (window.frameGeometry() == window.geometry() && waited.elapsed() < 100 &&
            QGuiApplication::platformName() == QLatin1String("xcb")) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
