@@ -39,9 +39,9 @@ std::vector<explain::Section> lessonSections() {
     window.typeKey("61", "53", "17");
     window.typeCard("1234", "5678", "9012", "3456");
     std::vector<explain::Section> sections;
-    for (Command command : {&listPrimes, &computeKey, &encryptCard, &decryptCard}) {
-        command(vars, window);
-        sections.push_back(*explain::explainCommand(command, vars, true));
+    for (const Command& command : {commands::listPrimes, commands::computeKey,
+                                   commands::encryptCard, commands::decryptCard}) {
+        sections.push_back(*explain::explainCommand(runCommand(command, vars, window), vars));
     }
     return sections;
 }

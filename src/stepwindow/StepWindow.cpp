@@ -469,19 +469,26 @@ std::optional<QString> StepWindow::exportChosen(const QString& name) {
     return chosen.path;
 }
 
+namespace {
+
+// The explanation speaks the language of the window.
+std::string inWindowLanguage(const char* text) {
+    return translated(text).toStdString();
+}
+
+} // namespace
+
 std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
-    // The explanation speaks the language of the window.
-    explain::setTranslator([](const char* text) { return translated(text).toStdString(); });
     auto steps = std::make_unique<StepWindow>(main.interaction());
     steps->setWindowIcon(main.windowIcon());
     StepWindow* window = steps.get();
     QObject::connect(
-        &main, &MainWindow::commandRan, window, [&main, window](Command command, bool completed) {
+        &main, &MainWindow::commandRan, window, [&main, window](const CommandRecord& record) {
             // Nothing may leave a Qt slot by an exception; a
             // section that cannot be built is only missing.
             try {
                 if (std::optional<explain::Section> section =
-                        explain::explainCommand(command, main.variables(), completed)) {
+                        explain::explainCommand(record, main.variables(), &inWindowLanguage)) {
                     window->addSection(std::move(*section));
                 }
             } catch (const std::exception& error) {
