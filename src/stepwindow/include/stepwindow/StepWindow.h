@@ -73,7 +73,7 @@ public:
     // The selection, or everything when nothing is selected, to the clipboard.
     void copy();
     // The text views of the pages, first to last; a page shows sectionsPerPage sections.
-    static constexpr std::size_t sectionsPerPage = 32;
+    static constexpr std::size_t sectionsPerPage = 16;
     std::vector<QTextBrowser*> pages() const { return m_pages; }
     QScrollArea* scrollArea() const { return m_scroll; }
 
