@@ -96,7 +96,7 @@ TEST_F(StepWindowTest, TheNewestSectionIsInViewAndAClickOnATitleFoldsIt) {
         workedExample();
     }
     ASSERT_GT(steps->pages().size(), 1u) << "the test needs more than one page";
-    const std::optional<QRect> newest = lineOnScreen(QStringLiteral("şifreyi kır"));
+    const std::optional<QRect> newest = lineOnScreen(QStringLiteral("Şifreli blokların çözülmesi"));
     ASSERT_TRUE(newest);
     EXPECT_TRUE(viewport()->rect().contains(newest->center()));
 
@@ -203,7 +203,8 @@ TEST_F(StepWindowTest, ZoomsCopiesAndClears) {
 
     click(steps.get(), QStringLiteral("Kopyala"));
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith(QStringLiteral("=== private anahtarı hesapla ===\n")));
+    EXPECT_TRUE(copied.startsWith(
+        QStringLiteral("=== Özel anahtarın hesaplanması (private anahtarı hesapla) ===\n")));
     EXPECT_TRUE(copied.contains(QStringLiteral("\n5 | 1 | 5736025 | 683 | 8196 | 1730\n")));
 
     click(steps.get(), QStringLiteral("Temizle"));
@@ -211,7 +212,8 @@ TEST_F(StepWindowTest, ZoomsCopiesAndClears) {
     EXPECT_EQ(steps->pages().size(), 1u);
     EXPECT_TRUE(steps->pages().front()->document()->isEmpty());
     click(&main, QStringLiteral("cmdPrime"));
-    EXPECT_EQ(steps->plainTextLines().front(), "=== asal sayıları listele ===");
+    EXPECT_EQ(steps->plainTextLines().front(),
+              "=== 1 ile 100 arasındaki asal sayılar (asal sayıları listele) ===");
 }
 
 } // namespace
