@@ -15,7 +15,8 @@ build_targets=()
 # need libqt6opengl6-dev without depending on it) for the race's chart.
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream valgrind
-    libgmp-dev libssl-dev libflint-dev qt6-charts-dev libqt6opengl6-dev)
+    libgmp-dev libssl-dev libflint-dev qt6-charts-dev libqt6opengl6-dev
+    poppler-utils openbox x11-utils xdotool)
 
 ensure_packages() {
     local missing=() package

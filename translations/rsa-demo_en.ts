@@ -392,10 +392,6 @@
         <translation>HTML file (*.html);;PDF file (*.pdf)</translation>
     </message>
     <message>
-        <source>adim-adim.html</source>
-        <translation>step-by-step.html</translation>
-    </message>
-    <message>
         <source>PDF oluşturulamadı</source>
         <translation>The PDF could not be made</translation>
     </message>
@@ -1174,6 +1170,38 @@
     <message>
         <source>Ölçülen: {0} nokta, {1} ile {2} bit arası. Her noktada iki eşit boylu rastgele asal sayının çarpımı n, FLINT&apos;in kuadratik elek yöntemiyle çarpanlarına ayrıldı; süre yalnızca bu ayırmanın süresidir.</source>
         <translation>Measured: {0} points, from {1} to {2} bits. At each point n, the product of two random primes of equal size, was factored with FLINT&apos;s quadratic sieve; the time is that of the factoring alone.</translation>
+    </message>
+    <message>
+        <source>RSA adım adım: ders notu</source>
+        <translation>RSA step by step: handout</translation>
+    </message>
+    <message>
+        <source>Tarih: {0}</source>
+        <translation>Date: {0}</translation>
+    </message>
+    <message>
+        <source>Anahtar: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}</source>
+        <translation>Key: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}</translation>
+    </message>
+    <message>
+        <source>Anahtar: henüz hesaplanmadı.</source>
+        <translation>Key: not computed yet.</translation>
+    </message>
+    <message>
+        <source>Kapalı tablo ({0} satır): pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
+        <translation>Folded table ({0} rows): click its title in the window to open it, and it is printed open.</translation>
+    </message>
+    <message>
+        <source>Kapalı bölüm: pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
+        <translation>Folded part: click its title in the window to open it, and it is printed open.</translation>
+    </message>
+    <message>
+        <source>PDF hazırlanıyor…</source>
+        <translation>Preparing the PDF…</translation>
+    </message>
+    <message>
+        <source>Dosya adı çok uzun: uzantısıyla birlikte en çok 255 bayt olabilir, bu ad {0} bayt.</source>
+        <translation>The file name is too long: with its extension it may have at most 255 bytes, and this one has {0}.</translation>
     </message>
 </context>
 </TS>

@@ -11,19 +11,40 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
 
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+std::string missingDisplay;
 
 // Qt ends the program with an abort when it cannot reach the display; a
 // learner is better served by a sentence that says what to do.
 void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::cerr << rsa::texts::needsGraphicalSession << '\n';
+        std::cerr << missingDisplay << '\n';
         std::_Exit(1);
     }
     qtHandler(type, context, text);
+}
+
+// The language of --lang, found before Qt starts: Qt looks for the display
+// while it starts, before the options can be read in full. A language the
+// program lacks is reported later, with the usage.
+QString askedLanguage(int argc, char* argv[]) {
+    QString language = QString::fromLatin1(rsa::sourceLanguage);
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (argument == QLatin1String("--lang") && i + 1 < argc) {
+            language = QString::fromLocal8Bit(argv[++i]);
+        } else if (argument.startsWith(QLatin1String("--lang="))) {
+            language = argument.mid(7);
+        }
+    }
+    return language;
 }
 
 bool hasGraphicalSession() {
@@ -47,6 +68,9 @@ int main(int argc, char* argv[]) {
         std::cerr << rsa::translated(rsa::texts::needsGraphicalSession).toStdString() << '\n';
         return 1;
     }
+    missingDisplay =
+        rsa::translatedInto(askedLanguage(argc, argv), rsa::texts::needsGraphicalSession)
+            .toStdString();
     qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);

@@ -56,6 +56,28 @@ std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& f
     return fromQt(name);
 }
 
+std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& filter,
+                                                             const std::string& startFolder) {
+    // The extension of each filter's first pattern ("*.html" gives "html").
+    QStringList suffixes;
+    const QStringList parts = toQt(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        suffixes << parts[i].section(QLatin1Char(';'), 0, 0).section(QLatin1Char('.'), -1);
+    }
+    const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
+    QFileDialog dialog(&m_parent, QString(), toQt(startFolder), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters, &suffixes](const QString& chosen) {
+                         dialog.setDefaultSuffix(suffixes.value(filters.indexOf(chosen)));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQt(dialog.selectedFiles().constFirst());
+}
+
 std::optional<std::string> QtInteraction::openWebPage(const std::string& address) {
     // The desktop's opener hands the page to the browser. It may return at
     // once or live as long as the browser, so it is not waited for: when it

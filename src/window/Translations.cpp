@@ -58,6 +58,18 @@ void useLanguage(const QString& language) {
     }
 }
 
+QString translatedInto(const QString& language, const char* text) {
+    QTranslator catalogue;
+    if (language != QLatin1String(sourceLanguage) &&
+        catalogue.load(cataloguePrefix + language, catalogueFolder)) {
+        const QString shown = catalogue.translate(texts::context, text);
+        if (!shown.isEmpty()) {
+            return shown;
+        }
+    }
+    return QString::fromUtf8(text);
+}
+
 QString translated(const char* text) {
     return QCoreApplication::translate(texts::context, text);
 }

@@ -238,10 +238,13 @@ void dump(ScriptRunner& runner) {
         }
         const QWidget* container = widget->parentWidget();
         const QRect box = widget->geometry();
+        // The window's client area holds the frames, whether it fills the
+        // window or scrolls inside it on a small screen.
+        const QWidget* client =
+            runner.window().findChild<QWidget*>(QStringLiteral("frm1"))->parentWidget();
         runner.out() << " kind=" << kindOf(widget) << " in="
-                     << (container == runner.window().centralWidget()
-                             ? std::string("Form1")
-                             : container->objectName().toStdString())
+                     << (container == client ? std::string("Form1")
+                                             : container->objectName().toStdString())
                      << " at=" << box.x() * twipsPerPixel << ',' << box.y() * twipsPerPixel
                      << " size=" << box.width() * twipsPerPixel << ','
                      << box.height() * twipsPerPixel << " tab=" << control.tabIndex << " caption=\""

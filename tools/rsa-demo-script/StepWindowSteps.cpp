@@ -1,9 +1,11 @@
-// The step window's steps: "explain" prints its content. The window opens with
-// the main window when the launch asks for it (--adim-adim).
+// The step window's steps: "explain" prints its content and "export PATH"
+// exports it as "Dışa aktar" does with PATH confirmed in its dialog. The
+// window opens with the main window when the launch asks for it (--adim-adim).
 
 #include "ScriptRunner.h"
 
 #include "stepwindow/StepWindow.h"
+#include "window/QtText.h"
 
 namespace rsa::script {
 
@@ -35,6 +37,15 @@ public:
         }
     }
 
+    void exportTo(const std::string& path) {
+        if (m_window == nullptr) {
+            return;
+        }
+        if (const std::optional<QString> written = m_window->exportChosen(toQt(path))) {
+            m_runner.out() << "exported " << fromQt(*written) << '\n';
+        }
+    }
+
 private:
     ScriptRunner& m_runner;
     std::unique_ptr<StepWindow> m_window;
@@ -47,6 +58,7 @@ void addStepWindowSteps(ScriptRunner& runner) {
     StepWindowCompanion& steps = *companion;
     runner.addCompanion(std::move(companion));
     runner.addStep("explain", {[&steps](const std::string&) { steps.explain(); }});
+    runner.addStep("export", {[&steps](const std::string& path) { steps.exportTo(path); }});
 }
 
 } // namespace rsa::script

@@ -26,6 +26,16 @@ public:
     virtual std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                          const std::string& startFolder) = 0;
 
+    // The save dialog of an export, which writes one of several types: the
+    // chosen filter's extension is added to a name typed without one while
+    // the dialog is open, so that its question before replacing a file is
+    // about the file really written. Without a dialog of its own, the plain
+    // save dialog.
+    virtual std::optional<std::string> chooseFileToExport(const std::string& filter,
+                                                          const std::string& startFolder) {
+        return chooseFileToWrite(filter, startFolder);
+    }
+
     // Opens the address in the desktop's web browser. Returns nothing on
     // success, else a short description of the failure.
     virtual std::optional<std::string> openWebPage(const std::string& address) = 0;

@@ -258,8 +258,24 @@ inline constexpr const char* exportTooltip =
 inline constexpr const char* zoomHint = RSA_TEXT("rsa", "Yazı boyu: Ctrl++ / Ctrl+- / Ctrl+0");
 inline constexpr const char* exportFilter =
     RSA_TEXT("rsa", "HTML dosyası (*.html);;PDF dosyası (*.pdf)");
-inline constexpr const char* exportFileName = RSA_TEXT("rsa", "adim-adim.html");
 inline constexpr const char* exportFailed = RSA_TEXT("rsa", "Dosya kaydedilemedi: ");
 inline constexpr const char* pdfFailed = RSA_TEXT("rsa", "PDF oluşturulamadı");
+
+// The handout and the export dialog.
+inline constexpr const char* handoutTitle = RSA_TEXT("rsa", "RSA adım adım: ders notu");
+inline constexpr const char* handoutDate = RSA_TEXT("rsa", "Tarih: {0}");
+// The locale whose month names and order the date takes; a translation names its own.
+inline constexpr const char* handoutLocale = RSA_TEXT("rsa", "tr_TR");
+inline constexpr const char* handoutKey =
+    RSA_TEXT("rsa", "Anahtar: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}");
+inline constexpr const char* handoutNoKey = RSA_TEXT("rsa", "Anahtar: henüz hesaplanmadı.");
+inline constexpr const char* foldedTable = RSA_TEXT(
+    "rsa", "Kapalı tablo ({0} satır): pencerede başlığına tıklanınca açılır ve öyle yazdırılır.");
+inline constexpr const char* foldedGroup =
+    RSA_TEXT("rsa", "Kapalı bölüm: pencerede başlığına tıklanınca açılır ve öyle yazdırılır.");
+inline constexpr const char* exportProgress = RSA_TEXT("rsa", "PDF hazırlanıyor…");
+inline constexpr const char* exportCancel = RSA_TEXT("rsa", "İptal");
+inline constexpr const char* nameTooLong = RSA_TEXT(
+    "rsa", "Dosya adı çok uzun: uzantısıyla birlikte en çok 255 bayt olabilir, bu ad {0} bayt.");
 
 } // namespace rsa::texts::steps

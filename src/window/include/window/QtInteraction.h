@@ -30,6 +30,8 @@ public:
                      const std::optional<std::string>& title = std::nullopt) override;
     std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                  const std::string& startFolder) override;
+    std::optional<std::string> chooseFileToExport(const std::string& filter,
+                                                  const std::string& startFolder) override;
     std::optional<std::string> openWebPage(const std::string& address) override;
     void endProgram() override;
 

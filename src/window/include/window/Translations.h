@@ -23,6 +23,10 @@ QStringList availableLanguages();
 // language. Windows made afterwards speak it. Needs a QCoreApplication.
 void useLanguage(const QString& language);
 
+// A text of Texts.h or StepTexts.h in language, from its catalogue alone:
+// needs no application, for what is said before Qt has started.
+QString translatedInto(const QString& language, const char* text);
+
 // A text of Texts.h or StepTexts.h in the language in use.
 QString translated(const char* text);
 
