@@ -25,13 +25,17 @@ std::string withCrLf(const std::string& text) {
 
 } // namespace
 
+std::string cipherFileBytes(const std::string& boxText) {
+    return toWindows1254(withCrLf(boxText)) + "\r\n";
+}
+
 void saveCipherText(WindowVariables& vars, WindowOperations& window) {
     const std::optional<std::string> path =
         window.chooseFileToWrite(texts::saveFilter, vars.saveFolder);
     if (!path || path->empty()) {
         return;
     }
-    const std::string bytes = toWindows1254(withCrLf(window.readText(TextBox::txtdecmsj))) + "\r\n";
+    const std::string bytes = cipherFileBytes(window.readText(TextBox::txtdecmsj));
     if (const std::optional<std::string> failure = replaceFileContent(*path, bytes)) {
         window.showMessage(texts::saveFailedPrefix + *failure);
         return;
