@@ -103,7 +103,8 @@ Outcome<Blocks> parseCard(std::string_view text) {
     }
     Blocks card{};
     for (std::size_t k = 0; k < blockCount; ++k) {
-        card[k] = static_cast<std::uint32_t>((digits[2 * k] - '0') * 10 + (digits[2 * k + 1] - '0'));
+        card[k] =
+            static_cast<std::uint32_t>((digits[2 * k] - '0') * 10 + (digits[2 * k + 1] - '0'));
     }
     return card;
 }

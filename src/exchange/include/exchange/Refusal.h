@@ -32,8 +32,8 @@ enum class RefusalKind {
 };
 
 struct Refusal {
-    Refusal(RefusalKind kind, std::size_t index = 0, std::int64_t value = 0,
-            std::int64_t limit = 0, std::string text = {})
+    Refusal(RefusalKind kind, std::size_t index = 0, std::int64_t value = 0, std::int64_t limit = 0,
+            std::string text = {})
         : kind(kind), index(index), value(value), limit(limit), text(std::move(text)) {}
 
     RefusalKind kind;
@@ -51,6 +51,7 @@ public:
 
     explicit operator bool() const { return m_value.has_value(); }
     const T& value() const { return *m_value; }
+    const T& operator*() const { return *m_value; }
     const T* operator->() const { return &*m_value; }
     const Refusal& refusal() const { return *m_refusal; }
 

@@ -37,11 +37,12 @@ inline constexpr const char* range1000 = RSA_TEXT("rsa", "1.000");
 inline constexpr const char* range46340 = RSA_TEXT("rsa", "46.340 (n < 2³¹)");
 inline constexpr const char* exponentLabel = RSA_TEXT("rsa", "e (isteğe bağlı):");
 inline constexpr const char* useKey = RSA_TEXT("rsa", "Ana pencereye aktar");
-inline constexpr const char* useKeyTip = RSA_TEXT(
-    "rsa", "p, q ve e sayılarını ana pencereye yazar ve orada private anahtarı hesaplar");
+inline constexpr const char* useKeyTip =
+    RSA_TEXT("rsa", "p, q ve e sayılarını ana pencereye yazar ve orada private anahtarı hesaplar");
 
 // The four acts.
-inline constexpr const char* sendTitle = RSA_TEXT("rsa", "Gönder: arkadaşının açık anahtarıyla şifrele");
+inline constexpr const char* sendTitle =
+    RSA_TEXT("rsa", "Gönder: arkadaşının açık anahtarıyla şifrele");
 inline constexpr const char* receiveTitle = RSA_TEXT("rsa", "Al: özel anahtarımla şifreyi çöz");
 inline constexpr const char* signTitle = RSA_TEXT("rsa", "İmzala: özel anahtarımla");
 inline constexpr const char* verifyTitle =
@@ -81,9 +82,9 @@ inline constexpr const char* modulusNotWhole =
     RSA_TEXT("rsa", "n, en çok %1 olan bir tam sayı olmalıdır.");
 inline constexpr const char* exponentNotWhole =
     RSA_TEXT("rsa", "e, en çok %1 olan bir tam sayı olmalıdır.");
-inline constexpr const char* modulusBelow100 = RSA_TEXT(
-    "rsa", "n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük "
-           "olmalıdır.");
+inline constexpr const char* modulusBelow100 =
+    RSA_TEXT("rsa", "n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük "
+                    "olmalıdır.");
 inline constexpr const char* exponentBelowTwo =
     RSA_TEXT("rsa", "e = %1 kullanılamaz: açık üs e en az 2 olmalıdır.");
 inline constexpr const char* exponentEven = RSA_TEXT(
@@ -102,8 +103,8 @@ inline constexpr const char* tooFewBlocks = RSA_TEXT("rsa", "Sekiz blok gerekir,
 inline constexpr const char* blockNotTwoDigits = RSA_TEXT(
     "rsa", "%1. blok çözülünce %2 verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar "
            "başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.");
-inline constexpr const char* cardNotSixteenDigits = RSA_TEXT(
-    "rsa", "Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): \"%1\".");
+inline constexpr const char* cardNotSixteenDigits =
+    RSA_TEXT("rsa", "Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): \"%1\".");
 inline constexpr const char* noKey = RSA_TEXT(
     "rsa", "Önce bir anahtar çifti edinin: ana pencerede private anahtarı hesaplayın ya da "
            "\"Bana özel anahtar üret\" düğmesine basın.");

@@ -1,0 +1,157 @@
+// The forms a message takes between learners: blocks pasted from the main
+// window or a classmate, card numbers, and the .ENC and .SIG files, written
+// and read back.
+
+#include "exchange/ExchangeFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
+
+namespace rsa::exchange {
+namespace {
+
+const Blocks worked{1730, 180, 1794, 3165, 1668, 1730, 180, 1794};
+
+std::string tempPath(const std::string& name) {
+    return ::testing::TempDir() + name;
+}
+
+std::string fileWith(const std::string& name, const std::string& bytes) {
+    const std::string path = tempPath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ExchangeBlocks, SeparatorsOfEveryKind) {
+    struct Case {
+        const char* text;
+        std::size_t found;
+    };
+    const Case cases[] = {
+        {" 1730 180 1794 3165 1668 1730 180 1794", 8},          // the main window's row
+        {"1730,180,1794,3165,1668,1730,180,1794", 8},           // commas alone
+        {"1730, 180 ,1794\t3165\n1668  1730,,180 1794\r\n", 8}, // mixed, runs of them
+        {"0001730 0180 1794 3165 1668 1730 180 1794", 8},       // leading zeros
+        // Two encryptions appended in the main window's box: the newest is last.
+        {" 1 2 3 4 5 6 7 8 1730 180 1794 3165 1668 1730 180 1794", 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Outcome<ReceivedBlocks> parsed = parseBlocks(c.text);
+        ASSERT_TRUE(parsed);
+        EXPECT_EQ(parsed->blocks, worked);
+        EXPECT_EQ(parsed->found, c.found);
+        EXPECT_EQ(parsed->tookLastEight(), c.found > 8);
+    }
+}
+
+TEST(ExchangeBlocks, TextIsTheMainWindowsRow) {
+    EXPECT_EQ(blocksText(worked), " 1730 180 1794 3165 1668 1730 180 1794");
+    EXPECT_EQ(blocksText({0, 0, 0, 0, 0, 0, 0, 2147483647}), " 0 0 0 0 0 0 0 2147483647");
+}
+
+TEST(ExchangeCard, GroupsOrDigitsAndLeadingZeros) {
+    const Blocks expected{12, 34, 56, 78, 90, 12, 34, 56};
+    EXPECT_EQ(parseCard("1234 5678 9012 3456").value(), expected);
+    EXPECT_EQ(parseCard("1234567890123456").value(), expected);
+    EXPECT_EQ(parseCard("  1234  5678 9012\t3456 ").value(), expected);
+    const Blocks zeros{0, 12, 34, 0, 0, 0, 0, 99};
+    EXPECT_EQ(parseCard("0012 3400 0000 0099").value(), zeros);
+    EXPECT_EQ(cardText(zeros), "0012 3400 0000 0099");
+    for (const char* wrong :
+         {"", "1234 5678 9012 34567", "1234 5678 9012 345a", "1234-5678-9012-3456",
+          "12 3456 7890 123456", "1234 5678 9012 3456 0000"}) {
+        EXPECT_FALSE(parseCard(wrong)) << wrong;
+    }
+}
+
+// Bytes as the main window's Save writes the same row (its golden scenario
+// cipher_and_save keeps them).
+TEST(ExchangeFiles, EncIsTheMainWindowsSave) {
+    EXPECT_EQ(encFileBytes(worked), " 1730 180 1794 3165 1668 1730 180 1794\r\n");
+    const std::string path = tempPath("written.ENC");
+    ASSERT_EQ(writeExchangeFile(path, encFileBytes(worked)), std::nullopt);
+    const Outcome<ReceivedBlocks> read = readEncFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->blocks, worked);
+}
+
+TEST(ExchangeFiles, EncLineEndings) {
+    const char* accepted[] = {
+        " 1730 180 1794 3165 1668 1730 180 1794\r\n",
+        " 1730 180 1794 3165 1668 1730 180 1794\n",
+        " 1730 180 1794 3165 1668 1730 180 1794",
+        " 9 9 9 9 9 9 9 9 1730 180 1794 3165 1668 1730 180 1794\r\n",
+    };
+    for (const char* bytes : accepted) {
+        SCOPED_TRACE(bytes);
+        const Outcome<ReceivedBlocks> read = readEncFile(fileWith("endings.ENC", bytes));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->blocks, worked);
+    }
+    // A blank line after the blocks is a second line.
+    EXPECT_FALSE(readEncFile(fileWith("blank.ENC", " 1 2 3 4 5 6 7 8\r\n\r\n")));
+    // The blocks of a .ENC go through the same parse as pasted ones.
+    const Outcome<ReceivedBlocks> letters = readEncFile(fileWith("letters.ENC", "\xf0\xfc\r\n"));
+    ASSERT_FALSE(letters);
+    EXPECT_EQ(letters.refusal().kind, RefusalKind::TooFewBlocks);
+}
+
+TEST(ExchangeFiles, SigRoundTripAndForm) {
+    const Blocks card{0, 12, 34, 0, 0, 0, 0, 99};
+    EXPECT_EQ(sigFileBytes(card, worked),
+              "0012 3400 0000 0099\r\n 1730 180 1794 3165 1668 1730 180 1794\r\n");
+    const std::string path = tempPath("card.SIG");
+    ASSERT_EQ(writeExchangeFile(path, sigFileBytes(card, worked)), std::nullopt);
+    EXPECT_EQ(bytesOf(path), sigFileBytes(card, worked));
+    const Outcome<SignedCard> read = readSigFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->card, card);
+    EXPECT_EQ(read->signature.blocks, worked);
+
+    const Outcome<SignedCard> badCard =
+        readSigFile(fileWith("bad.SIG", "0012 3400 0000\n 1 2 3 4 5 6 7 8\n"));
+    ASSERT_FALSE(badCard);
+    EXPECT_EQ(badCard.refusal().kind, RefusalKind::CardNotSixteenDigits);
+    const Outcome<SignedCard> badBlocks =
+        readSigFile(fileWith("short.SIG", "0012 3400 0000 0099\n 1 2 3\n"));
+    ASSERT_FALSE(badBlocks);
+    EXPECT_EQ(badBlocks.refusal().kind, RefusalKind::TooFewBlocks);
+}
+
+// Writing goes through the safe writer: its reasons reach the window, and a
+// file that could not be written keeps its bytes.
+TEST(ExchangeFiles, FailuresKeepTheOldFile) {
+    EXPECT_EQ(writeExchangeFile(tempPath("yok/kart.ENC"), "x"),
+              std::optional<std::string>("No such file or directory"));
+    const std::string locked = fileWith("locked.SIG", "old\r\n");
+    chmod(locked.c_str(), 0444);
+    EXPECT_EQ(writeExchangeFile(locked, encFileBytes(worked)),
+              std::optional<std::string>("Permission denied"));
+    EXPECT_EQ(bytesOf(locked), "old\r\n");
+    chmod(locked.c_str(), 0644);
+}
+
+// A FIFO is refused without waiting for a writer that never comes.
+TEST(ExchangeFiles, FifoIsNotRead) {
+    const std::string fifo = tempPath("pipe.ENC");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const Outcome<ReceivedBlocks> read = readEncFile(fifo);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.refusal().kind, RefusalKind::FileUnreadable);
+    EXPECT_EQ(read.refusal().text, "Not a regular file");
+    std::remove(fifo.c_str());
+}
+
+} // namespace
+} // namespace rsa::exchange
