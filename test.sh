@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs all tests; then builds
-# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests
-# once more, under a Turkish locale. "./test.sh --fast" skips the sanitizer pass; "./test.sh --fuzz
+# Builds everything with warnings as errors and runs all tests and the
+# fuzzers over their corpus; then builds again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the tests once more, under a Turkish
+# locale. "./test.sh --fast" skips the sanitizer pass; "./test.sh --fuzz
 # [SECONDS]" runs each fuzzer for SECONDS (60 by default) instead.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,6 +27,9 @@ ensure_locales
 build_targets=()
 build_tree build -DRSA_WERROR=ON
 ctest --test-dir build --output-on-failure -j2
+# The fuzzers are built with clang and run over their checked-in corpus, so a
+# change that breaks them shows here and not only in a long fuzzing run.
+bash fuzz/run-fuzzers.sh --corpus
 
 if [[ $fast -eq 1 ]]; then
     exit 0

@@ -36,9 +36,11 @@ int main(int argc, char* argv[]) {
     if (!hasGraphicalSession()) {
         // --help and --version need no display.
         QCoreApplication app(argc, argv);
-        const rsa::LaunchOptions options = rsa::readLaunchOptions(QCoreApplication::arguments());
+        const QStringList arguments = QCoreApplication::arguments();
+        const rsa::LaunchOptions options = rsa::readLaunchOptions(arguments);
+        rsa::useLanguage(options.language);
         if (options.exitCode) {
-            return rsa::printEnding(options);
+            return rsa::printEnding(options, arguments);
         }
         std::cerr << rsa::translated(rsa::texts::needsGraphicalSession).toStdString() << '\n';
         return 1;
@@ -47,9 +49,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     // Read after QApplication has taken Qt's own options (-platform, -style, ...).
-    const rsa::LaunchOptions options = rsa::readLaunchOptions(QCoreApplication::arguments());
+    const QStringList arguments = QCoreApplication::arguments();
+    const rsa::LaunchOptions options = rsa::readLaunchOptions(arguments);
+    rsa::useLanguage(options.language);
     if (options.exitCode) {
-        return rsa::printEnding(options);
+        return rsa::printEnding(options, arguments);
     }
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));

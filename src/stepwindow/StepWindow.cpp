@@ -2,6 +2,7 @@
 
 #include "files/FileWriting.h"
 #include "texts/StepTexts.h"
+#include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QBuffer>
@@ -30,10 +31,6 @@ namespace rsa {
 namespace {
 
 using explain::Fold;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString foldLink(std::size_t section, std::size_t group) {
     return QStringLiteral("fold:%1:%2").arg(section).arg(group);
@@ -74,13 +71,13 @@ void insertTable(QTextCursor& cursor, const explain::Table& table) {
         const auto index = static_cast<std::size_t>(column);
         QTextTableCell header = cells->cellAt(0, column);
         header.setFormat(heading);
-        header.firstCursorPosition().insertText(qs(table.columns[index]), heading);
+        header.firstCursorPosition().insertText(toQt(table.columns[index]), heading);
         for (std::size_t row = 0; row < table.rows.size(); ++row) {
             const std::vector<std::string>& cellsOfRow = table.rows[row];
             if (index < cellsOfRow.size()) {
                 cells->cellAt(static_cast<int>(row) + 1, column)
                     .firstCursorPosition()
-                    .insertText(qs(cellsOfRow[index]));
+                    .insertText(toQt(cellsOfRow[index]));
             }
         }
     }
@@ -162,7 +159,7 @@ void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from
         } else {
             cursor.insertBlock(spacedBlock(16), title);
         }
-        cursor.insertText(qs(section.title), title);
+        cursor.insertText(toQt(section.title), title);
         for (std::size_t g = 0; g < section.groups.size(); ++g) {
             const explain::Group& group = section.groups[g];
             const bool folded = foldable && group.fold == Fold::Folded;
@@ -175,7 +172,7 @@ void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from
                 }
                 const QString marker = foldable ? QString::fromUtf8(folded ? "▸ " : "▾ ") : "";
                 cursor.insertBlock(spacedBlock(8), heading);
-                cursor.insertText(marker + qs(group.title), heading);
+                cursor.insertText(marker + toQt(group.title), heading);
             }
             if (folded) {
                 continue;
@@ -183,7 +180,7 @@ void StepWindow::render(QTextDocument& document, bool foldable, std::size_t from
             for (const explain::Element& element : group.elements) {
                 if (const auto* text = std::get_if<std::string>(&element)) {
                     cursor.insertBlock(spacedBlock(4), QTextCharFormat());
-                    cursor.insertText(qs(*text), QTextCharFormat());
+                    cursor.insertText(toQt(*text), QTextCharFormat());
                 } else {
                     cursor.insertBlock(spacedBlock(4), QTextCharFormat());
                     insertTable(cursor, std::get<explain::Table>(element));
@@ -241,7 +238,7 @@ void StepWindow::copy() {
     }
     QStringList lines;
     for (const std::string& line : plainTextLines()) {
-        lines << qs(line);
+        lines << toQt(line);
     }
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
@@ -301,7 +298,7 @@ void StepWindow::exportWithDialog() {
     }
     if (failure) {
         QMessageBox box(QMessageBox::Warning, translated(texts::steps::exportButton),
-                        translated(texts::steps::exportFailed) + qs(*failure), QMessageBox::Ok,
+                        translated(texts::steps::exportFailed) + toQt(*failure), QMessageBox::Ok,
                         this);
         box.setTextFormat(Qt::PlainText);
         box.exec();

@@ -13,6 +13,7 @@ namespace rsa {
 namespace {
 
 const QString helpName = QStringLiteral("help");
+const QString versionName = QStringLiteral("version");
 const QString languageName = QStringLiteral("lang");
 const QString stepByStepName = QStringLiteral("adim-adim");
 
@@ -31,47 +32,64 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
 }
 
+// The arguments parsed, and what is wrong with them (empty when nothing is),
+// in the language in use.
+struct Reading {
+    QCommandLineParser parser;
+    QString error;
+};
+
+void read(const QStringList& arguments, Reading& reading) {
+    describeOptions(reading.parser);
+    if (!reading.parser.parse(arguments)) {
+        reading.error = reading.parser.errorText();
+        return;
+    }
+    const QString asked = reading.parser.value(languageName);
+    if (!availableLanguages().contains(asked)) {
+        reading.error =
+            translated(texts::unknownLanguage).arg(asked, availableLanguages().join(", "));
+    } else if (!reading.parser.positionalArguments().isEmpty()) {
+        reading.error =
+            translated(texts::unexpectedArgument).arg(reading.parser.positionalArguments().first());
+    }
+}
+
 } // namespace
 
 LaunchOptions readLaunchOptions(const QStringList& arguments) {
+    Reading reading;
+    read(arguments, reading);
+    const QCommandLineParser& parser = reading.parser;
     LaunchOptions options;
-    QCommandLineParser parser;
-    describeOptions(parser);
-    // A first reading finds the language; the usage and the errors are made
-    // by a second one, in that language.
-    parser.parse(arguments);
     const QString asked = parser.value(languageName);
-    const bool known = availableLanguages().contains(asked);
-    options.language = known ? asked : QString::fromLatin1(sourceLanguage);
-    useLanguage(options.language);
-
-    QCommandLineParser shown;
-    describeOptions(shown);
-    QString error;
-    if (!shown.parse(arguments)) {
-        error = shown.errorText();
-    } else if (!known) {
-        error = translated(texts::unknownLanguage).arg(asked, availableLanguages().join(", "));
-    } else if (!shown.positionalArguments().isEmpty()) {
-        error = translated(texts::unexpectedArgument).arg(shown.positionalArguments().first());
-    }
-    if (!error.isEmpty()) {
+    options.language =
+        availableLanguages().contains(asked) ? asked : QString::fromLatin1(sourceLanguage);
+    options.stepByStep = parser.isSet(stepByStepName);
+    if (!reading.error.isEmpty()) {
         options.exitCode = 2;
-        options.output =
-            QStringLiteral("rsa-demo: ") + error + QStringLiteral("\n\n") + shown.helpText();
-    } else if (shown.isSet(helpName)) {
+    } else if (parser.isSet(helpName) || parser.isSet(versionName)) {
         options.exitCode = 0;
-        options.output = shown.helpText();
-    } else if (shown.isSet(QStringLiteral("version"))) {
-        options.exitCode = 0;
-        options.output = QStringLiteral("rsa-demo " RSA_VERSION "\n");
     }
-    options.stepByStep = shown.isSet(stepByStepName);
     return options;
 }
 
-int printEnding(const LaunchOptions& options) {
-    (options.exitCode == 0 ? std::cout : std::cerr) << options.output.toStdString() << std::flush;
+QString endingText(const QStringList& arguments) {
+    Reading reading;
+    read(arguments, reading);
+    if (!reading.error.isEmpty()) {
+        return QStringLiteral("rsa-demo: ") + reading.error + QStringLiteral("\n\n") +
+               reading.parser.helpText();
+    }
+    if (reading.parser.isSet(helpName)) {
+        return reading.parser.helpText();
+    }
+    return QStringLiteral("rsa-demo " RSA_VERSION "\n");
+}
+
+int printEnding(const LaunchOptions& options, const QStringList& arguments) {
+    (options.exitCode == 0 ? std::cout : std::cerr)
+        << endingText(arguments).toStdString() << std::flush;
     return options.exitCode.value_or(0);
 }
 

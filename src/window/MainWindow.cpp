@@ -4,21 +4,18 @@
 #include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
 #include "texts/Texts.h"
+#include "window/QtInteraction.h"
+#include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -29,10 +26,6 @@
 namespace rsa {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect pixels(const ControlSpec& control) {
     return {control.left / twipsPerPixel, control.top / twipsPerPixel,
@@ -113,22 +106,18 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
 
 } // namespace
 
-QString qtFileFilter(const std::string& filter) {
-    const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
-    QStringList entries;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        const QString& name = parts[i];
-        if (i + 1 >= parts.size()) {
-            entries << name;
-            continue;
-        }
-        const QString pattern = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
-        entries << (name.endsWith(pattern) ? name : name + QLatin1Char(' ') + pattern);
-    }
-    return entries.join(QStringLiteral(";;"));
+MainWindow::MainWindow()
+    : m_ownInteraction(std::make_unique<QtInteraction>(*this)), m_interaction(*m_ownInteraction) {
+    build();
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(UserInteraction& interaction) : m_interaction(interaction) {
+    build();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(translated(texts::windowTitle));
     setWindowIcon(applicationIcon());
@@ -137,14 +126,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createControls();
     resize(clientWidth / twipsPerPixel,
            clientHeight / twipsPerPixel + menuBar()->sizeHint().height());
-}
-
-MainWindow::~MainWindow() {
-    // A page opener still running outlives the window quietly: nothing is
-    // left to report its end to.
-    for (QProcess* opener : findChildren<QProcess*>()) {
-        opener->disconnect(this);
-    }
 }
 
 void MainWindow::createControls() {
@@ -159,7 +140,7 @@ void MainWindow::createControls() {
             continue;
         }
         QWidget* widget = createControl(control, containers.at(control.container));
-        widget->setObjectName(qs(control.name));
+        widget->setObjectName(toQt(control.name));
         widget->setGeometry(pixels(control));
         if (*control.tooltip != '\0') {
             widget->setToolTip(translated(control.tooltip));
@@ -195,12 +176,12 @@ void MainWindow::createMenus() {
     for (const MenuSpec& entry : menuTree) {
         if (entry.parent.empty()) {
             QMenu* menu = menuBar()->addMenu(translated(entry.caption));
-            menu->setObjectName(qs(entry.name));
+            menu->setObjectName(toQt(entry.name));
             menus[entry.name] = menu;
             continue;
         }
         QAction* action = menus.at(entry.parent)->addAction(translated(entry.caption));
-        action->setObjectName(qs(entry.name));
+        action->setObjectName(toQt(entry.name));
         const Command command = entry.command;
         connect(action, &QAction::triggered, this, [this, command] { run(command); });
     }
@@ -232,40 +213,33 @@ QWidget* MainWindow::boxWidget(TextBox box) const {
 std::string MainWindow::readText(TextBox box) {
     QWidget* widget = boxWidget(box);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        return edit->text().toStdString();
+        return fromQt(edit->text());
     }
     // The raw text keeps every character as typed (toPlainText() would turn a
     // no-break space into a blank); only the breaks between paragraphs become
     // line feeds.
-    return static_cast<QPlainTextEdit*>(widget)
-        ->document()
-        ->toRawText()
-        .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
-        .toStdString();
+    return fromQt(static_cast<QPlainTextEdit*>(widget)->document()->toRawText().replace(
+        QChar::ParagraphSeparator, QLatin1Char('\n')));
 }
 
 void MainWindow::writeText(TextBox box, const std::string& text) {
     QWidget* widget = boxWidget(box);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(QString::fromUtf8(text));
+        edit->setText(toQt(text));
     } else {
-        static_cast<QPlainTextEdit*>(widget)->setPlainText(QString::fromUtf8(text));
+        static_cast<QPlainTextEdit*>(widget)->setPlainText(toQt(text));
     }
 }
 
 void MainWindow::showMessage(const std::string& text, const std::optional<std::string>& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.value_or(texts::applicationTitle)),
-                    QString::fromUtf8(text), QMessageBox::Ok, this);
-    // A reason taken from the system is shown as it stands, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    m_interaction.showMessage(text, title);
 }
 
 void MainWindow::appendText(TextBox box, const std::string& text) {
     // Appending at the end keeps the newest row in view, and inserting costs
     // only the new text, however long the box has grown.
     QWidget* widget = boxWidget(box);
-    const QString added = QString::fromUtf8(text);
+    const QString added = toQt(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(edit->text() + added);
         edit->setCursorPosition(static_cast<int>(edit->text().size()));
@@ -279,36 +253,15 @@ void MainWindow::appendText(TextBox box, const std::string& text) {
 
 std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter,
                                                          const std::string& startFolder) {
-    const QString name = QFileDialog::getSaveFileName(
-        this, QString(), QString::fromUtf8(startFolder), qtFileFilter(filter));
-    if (name.isEmpty()) {
-        return std::nullopt;
-    }
-    return name.toStdString();
+    return m_interaction.chooseFileToWrite(filter, startFolder);
 }
 
 std::optional<std::string> MainWindow::openWebPage(const std::string& address) {
-    // The desktop's opener hands the page to the browser. It may return at
-    // once or live as long as the browser, so it is not waited for: when it
-    // ends with an error, that is reported then.
-    auto* opener = new QProcess(this);
-    connect(opener, &QProcess::finished, this, [this, opener](int code, QProcess::ExitStatus how) {
-        opener->deleteLater();
-        if (how != QProcess::NormalExit || code != 0) {
-            TranslatedOperations(*this).showMessage(texts::aboutFailed, texts::browserFailed);
-        }
-    });
-    opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(address)});
-    if (!opener->waitForStarted()) {
-        opener->deleteLater();
-        return std::string(texts::browserFailed);
-    }
-    return std::nullopt;
+    return m_interaction.openWebPage(address);
 }
 
 void MainWindow::endProgram() {
-    close();
-    QCoreApplication::quit();
+    m_interaction.endProgram();
 }
 
 } // namespace rsa

@@ -32,24 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The real window, with what waits for the user answered as the recording window answers.
-class AnsweredWindow : public MainWindow {
-public:
-    testing::RecordingWindow answers;
-
-    void showMessage(const std::string& text, const std::optional<std::string>& title) override {
-        answers.showMessage(text, title);
-    }
-    std::optional<std::string> chooseFileToWrite(const std::string& filter,
-                                                 const std::string& startFolder) override {
-        return answers.chooseFileToWrite(filter, startFolder);
-    }
-    std::optional<std::string> openWebPage(const std::string& address) override {
-        return answers.openWebPage(address);
-    }
-    void endProgram() override { answers.endProgram(); }
-};
-
 long fromEnvironment(const char* name, long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::strtol(text, nullptr, 10) : fallback;
@@ -85,7 +67,9 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
 
     WindowVariables vars;
     testing::RecordingWindow fake;
-    AnsweredWindow real;
+    // The real window, with what waits for the user answered as the recording window answers.
+    testing::RecordingWindow answers;
+    MainWindow real(answers);
     const auto type = [&](TextBox box, const std::string& text) {
         fake.writeText(box, text);
         real.writeText(box, text);
@@ -118,10 +102,10 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
         }
         const auto [control, command] = controls[below(std::size(controls))];
         SCOPED_TRACE(std::to_string(step) + " steps before the end: " + std::string(control));
-        real.answers.fileAnswers = fake.fileAnswers = {fileAnswers[below(std::size(fileAnswers))]};
-        real.answers.browserAnswers =
+        answers.fileAnswers = fake.fileAnswers = {fileAnswers[below(std::size(fileAnswers))]};
+        answers.browserAnswers =
             fake.browserAnswers = {below(2) ? std::optional("yok") : std::nullopt};
-        real.answers.messages = fake.messages = {};
+        answers.messages = fake.messages = {};
         const bool completed = runCommand(command, vars, fake);
         // The step window explains whatever the command left behind.
         ASSERT_NO_THROW(explain::explainCommand(command, vars, completed));
@@ -139,7 +123,7 @@ TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
         for (auto& message : fake.messages) {
             message.title = message.title.value_or(texts::applicationTitle);
         }
-        ASSERT_EQ(real.answers.messages, fake.messages);
+        ASSERT_EQ(answers.messages, fake.messages);
         const bool refused = !fake.messages.empty();
         ASSERT_EQ(vars.Explorer.empty(), fake.openedPages.empty());
         const Key current = {vars.p, vars.q, vars.eAccepted, vars.d};

@@ -5,6 +5,7 @@
 #include "controls/ControlTable.h"
 #include "testing/QtApplication.h"
 #include "window/MainWindow.h"
+#include "window/QtInteraction.h"
 #include "window/Translations.h"
 
 #include <QAbstractButton>

@@ -1,19 +1,44 @@
 #pragma once
 
-// Carries out a scenario, one step a line, through the real widgets of a
-// scripted window and prints what happens, one event a line. A step that
-// cannot be carried out prints an error line and the scenario goes on.
+// Carries out a scenario, one step a line, through the real widgets and
+// prints what happens, one event a line. Steps are rows of one table (verb ->
+// handler): the main window's in MainWindowSteps.cpp, each window beside it in
+// a file of its own, added by an add...Steps() function below. A step that
+// cannot be carried out throws a StepError; an error line is printed and the
+// scenario goes on, with every window as it was.
 
-#include "ScriptedWindow.h"
-#include "stepwindow/StepWindow.h"
+#include "ScriptedInteraction.h"
 #include "window/LaunchOptions.h"
+#include "window/MainWindow.h"
 
+#include <functional>
 #include <istream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace rsa::script {
+
+// A step that cannot be carried out; the text says why.
+struct StepError {
+    std::string why;
+};
+
+struct Step {
+    std::function<void(const std::string& rest)> run;
+    bool standsAlone = false; // nothing may follow the verb ("focus", "dump")
+};
+
+// A window beside the main one: opened by the launch options (or by its
+// first step), closed whenever the main window closes.
+class Companion {
+public:
+    virtual ~Companion() = default;
+    virtual void opened(const LaunchOptions& options) = 0;
+    virtual void closing() = 0;
+};
 
 class ScriptRunner {
 public:
@@ -24,28 +49,31 @@ public:
     // window could not be opened.
     int run(std::istream& in);
 
+    // What the steps reach.
+    std::ostream& out() { return m_out; }
+    ScriptedInteraction& interaction() { return m_interaction; }
+    MainWindow& window() { return *m_window; }
+    const LaunchOptions& launched() const { return m_launched; }
+    void addStep(const std::string& verb, Step step) { m_steps[verb] = std::move(step); }
+    void addCompanion(std::unique_ptr<Companion> companion);
+
+    // Lets queued events run, as between two actions of a user.
+    static void settle();
+
 private:
     // Options as typed after "launch"; false when the window could not be opened.
     bool launch(const std::string& options);
-    void step(const std::string& verb, const std::string& rest);
-    void type(const std::string& rest);
-    void click(const std::string& name);
-    void menu(const std::string& name);
-    void file(const std::string& rest);
-    void browser(const std::string& rest);
-    void show(const std::string& name);
-    void var(const std::string& name);
-    void key(const std::string& name);
-    void focus();
-    void dump();
-    void explain();
-    void settle();
+    void closeWindows();
 
     std::ostream& m_out;
-    Answers m_answers;
-    std::unique_ptr<ScriptedWindow> m_window;
-    LaunchOptions m_launched;            // those of the window open now
-    std::unique_ptr<StepWindow> m_steps; // only when launched with --adim-adim
+    ScriptedInteraction m_interaction;
+    std::map<std::string, Step, std::less<>> m_steps;
+    std::vector<std::unique_ptr<Companion>> m_companions;
+    std::unique_ptr<MainWindow> m_window;
+    LaunchOptions m_launched; // those of the window open now
 };
+
+void addMainWindowSteps(ScriptRunner& runner);
+void addStepWindowSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

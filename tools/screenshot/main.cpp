@@ -6,6 +6,7 @@
 #include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeAt(1);
     const rsa::LaunchOptions options = rsa::readLaunchOptions(arguments);
+    rsa::useLanguage(options.language);
     if (options.exitCode) {
-        return rsa::printEnding(options);
+        return rsa::printEnding(options, arguments);
     }
     rsa::MainWindow window;
     window.show();

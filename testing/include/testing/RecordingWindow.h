@@ -5,6 +5,7 @@
 // browser scripted in advance (with none left: a cancel, a page opened).
 
 #include "operations/WindowOperations.h"
+#include "testing/AnswerQueue.h"
 
 #include <deque>
 #include <map>
@@ -64,16 +65,6 @@ public:
         boxes[TextBox::txt2] = g2;
         boxes[TextBox::txt3] = g3;
         boxes[TextBox::txt4] = g4;
-    }
-
-private:
-    static std::optional<std::string> takeFirst(std::deque<std::optional<std::string>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::string> first = answers.front();
-        answers.pop_front();
-        return first;
     }
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
-// The program's command line, read in one place for the program itself and
-// for the scenario driver's "launch" step. --lang chooses the interface's
-// language; --help and --version answer and end the program; an option it
-// does not know, or a value it cannot use, ends it with the usage. A new
-// option is a field here and a line in each of describeOptions() and
-// readLaunchOptions().
+// The program's command line, read in one place for the program itself, the
+// scenario driver's "launch" step and the screenshot tool. --lang chooses the
+// interface's language; --help and --version answer and end the program; an
+// option it does not know, or a value it cannot use, ends it with the usage.
+// Reading changes nothing: the caller installs the language chosen
+// (useLanguage) and then, when the program ends at once, prints the ending in
+// it. A new option is a field here and a line in each of describeOptions()
+// and readLaunchOptions().
 
 #include <QString>
 #include <QStringList>
@@ -15,21 +17,24 @@
 namespace rsa {
 
 struct LaunchOptions {
+    // A language the program has: Turkish when none was asked for, or one it
+    // does not know (the usage then says so, in Turkish).
     QString language;
     bool stepByStep = false; // --adim-adim: the step window beside the main one
     // Set when the program ends at once instead of opening its window: 0
-    // after --help or --version, 2 after a wrong option. output is what it
-    // prints then, on standard output after 0 and on standard error otherwise.
+    // after --help or --version, 2 after a wrong option.
     std::optional<int> exitCode;
-    QString output;
 };
 
-// Reads arguments (the program's name first) and switches the application to
-// the language chosen, Turkish when none is or the one given is unknown, so
-// that the usage and the errors speak it too. Needs a QCoreApplication.
+// Reads arguments, the program's name first. Needs a QCoreApplication.
 LaunchOptions readLaunchOptions(const QStringList& arguments);
 
-// Prints the output of options that end the program; returns the exit status.
-int printEnding(const LaunchOptions& options);
+// What a program that ends at once prints, in the language in use: the usage,
+// the version, or what was wrong followed by the usage.
+QString endingText(const QStringList& arguments);
+
+// Prints the ending of arguments, on standard output after --help or
+// --version and on standard error otherwise; returns the exit status.
+int printEnding(const LaunchOptions& options, const QStringList& arguments);
 
 } // namespace rsa

@@ -1,38 +1,40 @@
 #pragma once
 
-// The program's one window. It builds its controls and menu from the control
+// The program's main window. It builds its controls and menu from the control
 // table in the language in use, runs the wired command when a button or menu
-// entry is clicked, and offers the commands the window operations through its
-// widgets: text boxes, message boxes, the save dialog, the web browser. The
-// four operations that wait for the user are virtual so that a scripted
-// window can answer them; what the commands hand them is translated first.
+// entry is clicked, and offers the commands the window operations: its text
+// boxes, and what waits for the user through the UserInteraction it was
+// handed (Qt's own unless told otherwise). What the commands hand the user is
+// translated first.
 
 #include "operations/CommandRunner.h"
+#include "operations/UserInteraction.h"
 #include "operations/WindowOperations.h"
 #include "state/WindowVariables.h"
 
 #include <QMainWindow>
-#include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace rsa {
 
-// Qt's form of a file dialog filter given as "shown name|pattern" pairs, all
-// separated by "|": each shown name followed by its pattern in parentheses
-// (kept as it is when the name already ends with them), joined by ";;".
-QString qtFileFilter(const std::string& filter);
-
-class MainWindow : public QMainWindow, public WindowOperations {
+class MainWindow final : public QMainWindow, public WindowOperations {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Message boxes, the save dialog, the browser and the end through Qt.
+    MainWindow();
+    // Everything that waits for the user through interaction, which must
+    // outlive the window.
+    explicit MainWindow(UserInteraction& interaction);
     ~MainWindow() override;
 
     WindowVariables& variables() { return m_vars; }
+    // What this window hands the user; windows beside it share it.
+    UserInteraction& interaction() { return m_interaction; }
 
     std::string readText(TextBox box) override;
     void writeText(TextBox box, const std::string& text) override;
@@ -52,11 +54,14 @@ signals:
     void commandRan(rsa::Command command, bool completed);
 
 private:
+    void build();
     void createControls();
     void createMenus();
     void run(Command command);
     QWidget* boxWidget(TextBox box) const;
 
+    std::unique_ptr<UserInteraction> m_ownInteraction; // Qt's, unless one was handed in
+    UserInteraction& m_interaction;
     WindowVariables m_vars;
     std::array<QWidget*, textBoxCount> m_boxes{};
 };

@@ -1,11 +1,12 @@
 #pragma once
 
-// The real window with its waiting operations answered by the scenario:
-// message boxes are confirmed at once, the save dialog and the web browser
-// take the answers queued by "file" and "browser" steps, and the end of the
-// program is only noted. Each of them prints one event line.
+// What waits for the user, answered by the scenario: message boxes are
+// confirmed at once, the save dialog and the web browser take the answers
+// queued by "file" and "browser" steps, and the end of the program is only
+// noted. Each prints one event line. The answers belong to the scenario, not
+// to a window, so they survive a "launch".
 
-#include "window/MainWindow.h"
+#include "operations/UserInteraction.h"
 
 #include <deque>
 #include <optional>
@@ -14,16 +15,12 @@
 
 namespace rsa::script {
 
-// Answers queued by the scenario. They belong to the scenario, not to a
-// window, so they survive a "launch".
-struct Answers {
+class ScriptedInteraction final : public UserInteraction {
+public:
+    explicit ScriptedInteraction(std::ostream& out) : m_out(out) {}
+
     std::deque<std::optional<std::string>> files;    // nothing: cancel
     std::deque<std::optional<std::string>> browsers; // a text: the failure
-};
-
-class ScriptedWindow : public MainWindow {
-public:
-    ScriptedWindow(std::ostream& out, Answers& answers);
 
     bool ended() const { return m_ended; }
 
@@ -36,7 +33,6 @@ public:
 
 private:
     std::ostream& m_out;
-    Answers& m_answers;
     bool m_ended = false;
 };
 

@@ -1,0 +1,37 @@
+#pragma once
+
+// What waits for the user: a message box, the save dialog, the web browser
+// and the end of the program. A window is handed one of these instead of
+// opening them itself, so that the scenario driver and the tests answer them
+// with a scripted implementation while the program uses Qt's (in
+// src/window). Nothing here depends on Qt.
+
+#include <optional>
+#include <string>
+
+namespace rsa {
+
+class UserInteraction {
+public:
+    virtual ~UserInteraction() = default;
+
+    // A modal message box with an OK button and no icon, captioned with the
+    // title or, without one, with the application's title. Texts are UTF-8.
+    virtual void showMessage(const std::string& text,
+                             const std::optional<std::string>& title = std::nullopt) = 0;
+
+    // The save dialog, opened in startFolder (the current folder when empty).
+    // The filter is "shown name|pattern". Returns the full name of the file
+    // the user confirmed, or nothing on a cancel.
+    virtual std::optional<std::string> chooseFileToWrite(const std::string& filter,
+                                                         const std::string& startFolder) = 0;
+
+    // Opens the address in the desktop's web browser. Returns nothing on
+    // success, else a short description of the failure.
+    virtual std::optional<std::string> openWebPage(const std::string& address) = 0;
+
+    // Closes the windows and ends the program.
+    virtual void endProgram() = 0;
+};
+
+} // namespace rsa

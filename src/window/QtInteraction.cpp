@@ -1,0 +1,85 @@
+#include "window/QtInteraction.h"
+
+#include "texts/Texts.h"
+#include "window/QtText.h"
+#include "window/Translations.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStringList>
+#include <QWidget>
+
+namespace rsa {
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = toQt(filter).split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString& name = parts[i];
+        if (i + 1 >= parts.size()) {
+            entries << name;
+            continue;
+        }
+        const QString pattern = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        entries << (name.endsWith(pattern) ? name : name + QLatin1Char(' ') + pattern);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QtInteraction::QtInteraction(QWidget& parent) : m_parent(parent) {}
+
+QtInteraction::~QtInteraction() {
+    // An opener still running ends quietly with the window: nothing is left
+    // to report its end to.
+    for (QProcess* opener : m_openers.findChildren<QProcess*>()) {
+        opener->disconnect();
+    }
+}
+
+void QtInteraction::showMessage(const std::string& text, const std::optional<std::string>& title) {
+    QMessageBox box(QMessageBox::NoIcon, toQt(title.value_or(texts::applicationTitle)), toQt(text),
+                    QMessageBox::Ok, &m_parent);
+    // A reason taken from the system is shown as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& filter,
+                                                            const std::string& startFolder) {
+    const QString name =
+        QFileDialog::getSaveFileName(&m_parent, QString(), toQt(startFolder), qtFileFilter(filter));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQt(name);
+}
+
+std::optional<std::string> QtInteraction::openWebPage(const std::string& address) {
+    // The desktop's opener hands the page to the browser. It may return at
+    // once or live as long as the browser, so it is not waited for: when it
+    // ends with an error, that is reported then.
+    auto* opener = new QProcess(&m_openers);
+    QObject::connect(opener, &QProcess::finished, &m_openers,
+                     [this, opener](int code, QProcess::ExitStatus how) {
+                         opener->deleteLater();
+                         if (how != QProcess::NormalExit || code != 0) {
+                             showMessage(translatedMessage(texts::aboutFailed),
+                                         translatedMessage(texts::browserFailed));
+                         }
+                     });
+    opener->start(QStringLiteral("xdg-open"), {toQt(address)});
+    if (!opener->waitForStarted()) {
+        opener->deleteLater();
+        return std::string(texts::browserFailed);
+    }
+    return std::nullopt;
+}
+
+void QtInteraction::endProgram() {
+    m_parent.close();
+    QCoreApplication::quit();
+}
+
+} // namespace rsa
