@@ -25,8 +25,10 @@ prefix=$scratch/prefix/share
 entry=$prefix/applications/$id.desktop
 grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" &&
     grep -qx "Icon=$id" "$entry" || fail "desktop entry lacks Exec, Categories or Icon"
-# The actions open the program in English and with the step window beside it.
-grep -qx 'Actions=english;adim-adim;' "$entry" && grep -qx 'Exec=rsa-demo --adim-adim' "$entry" ||
+# The actions open the program in English, with the step window and with the
+# exchange window beside it.
+grep -qx 'Actions=english;adim-adim;mesajlasma;' "$entry" && grep -qx 'Exec=rsa-demo --adim-adim' "$entry" &&
+    grep -qx 'Exec=rsa-demo --mesajlasma' "$entry" ||
     fail "desktop entry lacks its actions"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"

@@ -1,3 +1,4 @@
+#include "exchangewindow/ExchangeWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
@@ -63,6 +64,10 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::StepWindow> steps;
     if (options.stepByStep) {
         steps = rsa::openStepWindow(window);
+    }
+    std::unique_ptr<rsa::ExchangeWindow> exchange;
+    if (options.exchange) {
+        exchange = rsa::openExchangeWindow(window);
     }
     return app.exec();
 }

@@ -75,5 +75,6 @@ private:
 
 void addMainWindowSteps(ScriptRunner& runner);
 void addStepWindowSteps(ScriptRunner& runner);
+void addExchangeSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

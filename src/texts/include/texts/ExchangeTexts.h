@@ -73,9 +73,10 @@ inline constexpr const char* whySignatureProves = RSA_TEXT(
            "ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.");
 
 // Files.
-inline constexpr const char* encFilter = RSA_TEXT("rsa", "şifrelenmiş metin (*.ENC)|*.ENC");
 inline constexpr const char* sigFilter = RSA_TEXT("rsa", "imza (*.SIG)|*.SIG");
 inline constexpr const char* saved = RSA_TEXT("rsa", "Kaydedildi: %1");
+inline constexpr const char* nothingToSave =
+    RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.");
 
 // Refusals, one sentence each.
 inline constexpr const char* modulusNotWhole =
