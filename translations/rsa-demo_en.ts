@@ -531,5 +531,221 @@
         <source>PDF oluşturulamadı</source>
         <translation>The PDF could not be made</translation>
     </message>
+    <message>
+        <source>Mesajlaşma</source>
+        <translation>Messaging</translation>
+    </message>
+    <message>
+        <source>Anahtarım</source>
+        <translation>My key</translation>
+    </message>
+    <message>
+        <source>Henüz bir anahtarınız yok. Ana pencerede &quot;private anahtarı hesapla&quot; düğmesine basın ya da aşağıda kendinize bir anahtar çifti üretin.</source>
+        <translation>You have no key yet. Press &quot;Compute private key&quot; in the main window, or make a key pair of your own below.</translation>
+    </message>
+    <message>
+        <source>Ana pencerenin son hesapladığı anahtar:</source>
+        <translation>The key the main window computed last:</translation>
+    </message>
+    <message>
+        <source>Sistemin rastgele kaynağından üretilen anahtar:</source>
+        <translation>A key made from the system&apos;s random source:</translation>
+    </message>
+    <message>
+        <source>Açık anahtarım (e, n)</source>
+        <translation>My public key (e, n)</translation>
+    </message>
+    <message>
+        <source>Açık anahtarı (e, n) arkadaşlarınıza göndermek için panoya kopyalar</source>
+        <translation>Copies the public key (e, n) to the clipboard, to send to your classmates</translation>
+    </message>
+    <message>
+        <source>Bana özel anahtar üret</source>
+        <translation>Make a key pair of my own</translation>
+    </message>
+    <message>
+        <source>İşletim sisteminin rastgele kaynağından iki farklı asal seçer, e ve d sayılarını hesaplar</source>
+        <translation>Picks two different primes from the operating system&apos;s random source and computes e and d</translation>
+    </message>
+    <message>
+        <source>Asallar en çok:</source>
+        <translation>Primes up to:</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>1.000</source>
+        <translation>1,000</translation>
+    </message>
+    <message>
+        <source>46.340 (n &lt; 2³¹)</source>
+        <translation>46,340 (n &lt; 2³¹)</translation>
+    </message>
+    <message>
+        <source>e (isteğe bağlı):</source>
+        <translation>e (optional):</translation>
+    </message>
+    <message>
+        <source>Ana pencereye aktar</source>
+        <translation>Use in the main window</translation>
+    </message>
+    <message>
+        <source>p, q ve e sayılarını ana pencereye yazar ve orada private anahtarı hesaplar</source>
+        <translation>Writes p, q and e into the main window and computes the private key there</translation>
+    </message>
+    <message>
+        <source>Gönder: arkadaşının açık anahtarıyla şifrele</source>
+        <translation>Send: encrypt with a classmate&apos;s public key</translation>
+    </message>
+    <message>
+        <source>Al: özel anahtarımla şifreyi çöz</source>
+        <translation>Receive: decrypt with my private key</translation>
+    </message>
+    <message>
+        <source>İmzala: özel anahtarımla</source>
+        <translation>Sign: with my private key</translation>
+    </message>
+    <message>
+        <source>İmzayı doğrula: imzalayanın açık anahtarıyla</source>
+        <translation>Verify a signature: with the signer&apos;s public key</translation>
+    </message>
+    <message>
+        <source>Kart numarası:</source>
+        <translation>Card number:</translation>
+    </message>
+    <message>
+        <source>1234 5678 9012 3456</source>
+        <translation>1234 5678 9012 3456</translation>
+    </message>
+    <message>
+        <source>Şifrele</source>
+        <translation>Encrypt</translation>
+    </message>
+    <message>
+        <source>Şifreli bloklar:</source>
+        <translation>Cipher blocks:</translation>
+    </message>
+    <message>
+        <source>Şifreyi çöz</source>
+        <translation>Decrypt</translation>
+    </message>
+    <message>
+        <source>Dosya aç…</source>
+        <translation>Open file…</translation>
+    </message>
+    <message>
+        <source>Kaydet…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Çözülen kart numarası: %1</source>
+        <translation>Decrypted card number: %1</translation>
+    </message>
+    <message>
+        <source>İmzala</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>İmza blokları:</source>
+        <translation>Signature blocks:</translation>
+    </message>
+    <message>
+        <source>Doğrula</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Metinde %1 blok var; son sekizi, yani en yeni mesaj okundu.</source>
+        <translation>The text holds %1 blocks; the last eight, the newest message, were read.</translation>
+    </message>
+    <message>
+        <source>İmza geçerli</source>
+        <translation>The signature is valid</translation>
+    </message>
+    <message>
+        <source>İmza geçersiz: şu bloklar uymuyor: %1. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
+        <translation>The signature is not valid: these blocks do not match: %1. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
+    </message>
+    <message>
+        <source>Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.</source>
+        <translation>Each signature block is computed with the private exponent d as s = mᵈ mod n; anyone who knows the public key can check that sᵉ mod n = m. Someone who does not know d cannot find numbers that give exactly these blocks back under e: for that they would have to factor n. So a valid signature comes from the owner of the public key.</translation>
+    </message>
+    <message>
+        <source>imza (*.SIG)|*.SIG</source>
+        <translation>signature (*.SIG)|*.SIG</translation>
+    </message>
+    <message>
+        <source>Kaydedildi: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.</source>
+        <translation>There are no blocks to save: encrypt or sign a card number first.</translation>
+    </message>
+    <message>
+        <source>n, en çok %1 olan bir tam sayı olmalıdır.</source>
+        <translation>n must be a whole number no greater than %1.</translation>
+    </message>
+    <message>
+        <source>e, en çok %1 olan bir tam sayı olmalıdır.</source>
+        <translation>e must be a whole number no greater than %1.</translation>
+    </message>
+    <message>
+        <source>n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük olmalıdır.</source>
+        <translation>n = %1 is below 100; every two-digit block must be smaller than n.</translation>
+    </message>
+    <message>
+        <source>e = %1 kullanılamaz: açık üs e en az 2 olmalıdır.</source>
+        <translation>e = %1 cannot be used: the public exponent e must be at least 2.</translation>
+    </message>
+    <message>
+        <source>e = %1 çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile aralarında asal olamaz.</source>
+        <translation>e = %1 is even: φ = (p − 1)(q − 1) is always even, so an even e is never coprime with φ.</translation>
+    </message>
+    <message>
+        <source>%2 sayısına kadar olan asallardan φ sayısı e = %1 ile aralarında asal olan bir çift bulunamadı; başka bir e deneyin.</source>
+        <translation>No pair of primes up to %2 was found whose φ is coprime with e = %1; try another e.</translation>
+    </message>
+    <message>
+        <source>%1. blok (%2), n = %3 sayısından küçük değil; böyle bir blok bu anahtarla geri getirilemez.</source>
+        <translation>Block %1 (%2) is not smaller than n = %3; such a block cannot come back with this key.</translation>
+    </message>
+    <message>
+        <source>%1. blok (%2) çok büyük; n en çok %3 olabilir.</source>
+        <translation>Block %1 (%2) is too large; n is at most %3.</translation>
+    </message>
+    <message>
+        <source>%1. blok bir sayı değil: &quot;%2&quot;.</source>
+        <translation>Block %1 is not a number: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Sekiz blok gerekir, %1 blok bulundu.</source>
+        <translation>Eight blocks are needed; %1 were found.</translation>
+    </message>
+    <message>
+        <source>%1. blok çözülünce %2 verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.</source>
+        <translation>Block %1 decrypted to %2, but the blocks of a card number have two digits: the blocks were encrypted with another public key, or with an e that does not suit n.</translation>
+    </message>
+    <message>
+        <source>Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): &quot;%1&quot;.</source>
+        <translation>The card number must have 16 digits (four groups of four): &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Önce bir anahtar çifti edinin: ana pencerede private anahtarı hesaplayın ya da &quot;Bana özel anahtar üret&quot; düğmesine basın.</source>
+        <translation>Get a key pair first: compute the private key in the main window, or press &quot;Make a key pair of my own&quot;.</translation>
+    </message>
+    <message>
+        <source>Dosya okunamadı: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Dosyada %1 satır var; bu türden bir dosya %2 satırdır.</source>
+        <translation>The file has %1 lines; a file of this kind has %2.</translation>
+    </message>
+    <message>
+        <source>Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve imza doğrulama.</source>
+        <translation>Opens the public-key messaging window: encryption, decryption, signing and signature verification.</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "files/FileWriting.h"
 #include "menu/MenuCommands.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace rsa::exchange {
@@ -36,7 +37,13 @@ Outcome<std::vector<std::string>> readLines(const std::string& path, std::size_t
     if (const auto* failure = std::get_if<ReadFailure>(&read)) {
         return Refusal{RefusalKind::FileUnreadable, 0, 0, 0, failure->reason};
     }
-    std::vector<std::string> lines = linesOf(std::get<FileContent>(read).bytes);
+    std::string bytes = std::get<FileContent>(read).bytes;
+    // Blocks are ASCII digits; any other byte of the code page is only ever
+    // quoted back in a refusal, where "?" keeps the sentence valid UTF-8.
+    std::replace_if(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; },
+        '?');
+    std::vector<std::string> lines = linesOf(bytes);
     if (lines.size() != count) {
         return Refusal{RefusalKind::FileLineCount, 0, static_cast<std::int64_t>(lines.size()),
                        static_cast<std::int64_t>(count)};

@@ -209,8 +209,14 @@ public:
     // "Kaydet…" does; any other the cipher blocks.
     void saveBlocks(const std::string& rest) {
         const bool signature = rest.size() >= 4 && rest.compare(rest.size() - 4, 4, ".SIG") == 0;
-        m_runner.interaction().files.push_back(rest);
+        auto& answers = m_runner.interaction().files;
+        answers.push_back(rest);
         click(signature ? "exchangeSaveSignature" : "exchangeSaveCipher");
+        // With nothing to save the dialog never opened; its answer must not
+        // wait for a later one.
+        if (!answers.empty() && answers.back() == rest) {
+            answers.pop_back();
+        }
         if (!printRefusal("save-blocks",
                           signature ? "exchangeSignMessage" : "exchangeSendMessage") &&
             !window().lastSaved().isEmpty()) {
