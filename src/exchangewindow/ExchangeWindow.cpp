@@ -461,6 +461,7 @@ void ExchangeWindow::saveCipher() {
         m_sendMessage->setProperty("refused", true);
         return;
     }
+    say(m_sendMessage, {});
     if (save(texts::saveFilter, *m_cipherBytes)) {
         say(m_sendMessage, translated(text::saved).arg(m_lastSaved));
     }
@@ -472,6 +473,7 @@ void ExchangeWindow::saveSignature() {
         m_signMessage->setProperty("refused", true);
         return;
     }
+    say(m_signMessage, {});
     if (save(text::sigFilter, *m_signatureBytes)) {
         say(m_signMessage, translated(text::saved).arg(m_lastSaved));
     }
