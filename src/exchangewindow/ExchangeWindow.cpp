@@ -21,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,7 +91,10 @@ QString publicKeyText(const PublicKey& key) {
 ExchangeWindow::ExchangeWindow(MainWindow& main) : m_main(main), m_random(systemRandom()) {
     setObjectName(QStringLiteral("exchangeWindow"));
     setWindowTitle(translated(text::windowTitle));
-    auto* layout = new QGridLayout(this);
+    // Sentences appear and wrap below the parts as the learner works; the
+    // window scrolls rather than cut them off.
+    auto* content = new QWidget;
+    auto* layout = new QGridLayout(content);
     buildKeyPart(layout);
     layout->addWidget(buildSendPart(), 1, 0);
     layout->addWidget(buildReceivePart(), 1, 1);
@@ -97,6 +102,14 @@ ExchangeWindow::ExchangeWindow(MainWindow& main) : m_main(main), m_random(system
     layout->addWidget(buildVerifyPart(), 2, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
+    layout->setRowStretch(3, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     m_myKey = keyFromWindow(m_main.variables());
     showKey(translated(text::keyFromMainWindow));
@@ -343,6 +356,7 @@ void ExchangeWindow::send() {
         return;
     }
     m_cipher->setText(toQt(blocksText(*cipher)));
+    m_cipher->setCursorPosition(0);
     m_cipherBytes = encFileBytes(*cipher);
     say(m_sendMessage, {});
 }
@@ -388,6 +402,7 @@ void ExchangeWindow::sign() {
         return;
     }
     m_signature->setText(toQt(blocksText(*signature)));
+    m_signature->setCursorPosition(0);
     m_signatureBytes = sigFileBytes(*card, *signature);
     say(m_signMessage, {});
 }
@@ -500,7 +515,14 @@ std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main) {
     window->setWindowIcon(main.windowIcon());
     const QRect frame = main.frameGeometry();
     const QRect screen = main.screen()->availableGeometry();
-    window->adjustSize();
+    // Wide enough for every part without a horizontal scroll bar, and tall
+    // enough for the sentences the parts add, as far as the screen allows.
+    QWidget* content = window->findChild<QScrollArea*>()->widget();
+    const QSize wanted =
+        content->sizeHint() + QSize(window->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                                    8 * window->fontMetrics().lineSpacing());
+    window->resize(std::min(wanted.width(), screen.width() - 16),
+                   std::min(wanted.height(), screen.height() - 48));
     const int left =
         std::max(screen.left(), std::min(frame.right() + 8, screen.right() - window->width()));
     window->move(left, frame.top());

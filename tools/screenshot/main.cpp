@@ -1,15 +1,20 @@
 // Makes the README's pictures: the worked example carried out through the
 // window's own buttons, then the window as the screen shows it. The program's
 // options may follow the file name: --lang en for the English window,
-// --adim-adim for both windows side by side.
+// --adim-adim for both windows side by side, --mesajlasma for the exchange
+// window beside the main one after a card was sent, received, signed and
+// verified with the worked example's key.
 
+#include "exchangewindow/ExchangeWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 #include "window/Translations.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -59,6 +64,35 @@ int main(int argc, char** argv) {
     if (focused != nullptr) {
         focused->setFocus();
     }
+    std::unique_ptr<rsa::ExchangeWindow> exchange;
+    if (options.exchange) {
+        exchange = rsa::openExchangeWindow(window);
+        if (!QTest::qWaitForWindowExposed(exchange.get())) {
+            return 1;
+        }
+        const auto type = [&exchange](const char* box, const char* text) {
+            exchange->findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromUtf8(text));
+        };
+        const auto click = [&exchange](const char* button) {
+            QTest::mouseClick(exchange->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        };
+        // A classmate's public key and card, then what came back to this
+        // learner, and a signature checked with this learner's public key.
+        type("exchangeSendE", "17");
+        type("exchangeSendN", "3233");
+        type("exchangeSendCard", "0042 1000 2024 0007");
+        click("exchangeSend");
+        exchange->findChild<QPlainTextEdit*>(QStringLiteral("exchangeReceived"))
+            ->setPlainText(QStringLiteral("1730 180 1794 3165 1668 1730 180 1794"));
+        click("exchangeReceive");
+        type("exchangeSignCard", "1234 5678 9012 3456");
+        click("exchangeSign");
+        type("exchangeVerifyE", "17");
+        type("exchangeVerifyN", "3233");
+        type("exchangeVerifyCard", "1234 5678 9012 3456");
+        type("exchangeVerifySignature", "2761 3192 2970 2316 2339 2761 3192 2970");
+        click("exchangeVerify");
+    }
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.
         steps->scrollToSection(2);
@@ -67,6 +101,9 @@ int main(int argc, char** argv) {
     QRect area = window.frameGeometry();
     if (steps) {
         area = area.united(steps->frameGeometry());
+    }
+    if (exchange) {
+        area = area.united(exchange->frameGeometry());
     }
     const QPixmap picture = window.screen()->grabWindow(0).copy(area);
     return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
