@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -41,7 +40,7 @@ void answerModal(const std::function<void()>& action, const std::function<void(Q
     EXPECT_NE(seen, nullptr) << "no modal window was shown";
 }
 
-TEST(MainWindow, OpensLaidOutWithItsTabRingAndHowEachKindOfBoxAndLabelShowsText) {
+TEST(MainWindow, OpensLaidOutWithItsTabRingAndANameForEveryBox) {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -57,27 +56,6 @@ TEST(MainWindow, OpensLaidOutWithItsTabRingAndHowEachKindOfBoxAndLabelShowsText)
                                  "txtpublic txt1 txt2 txt3 txt4 txtP");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "txt4");
-    for (const char* name : {"txtprime", "txtcarpan", "txtdecmsj"}) {
-        const auto* box = window.findChild<QPlainTextEdit*>(name);
-        ASSERT_NE(box, nullptr) << name;
-        // Lists scroll both ways and never wrap; the cipher text wraps at blanks, unscrolled.
-        const bool list = name != std::string("txtdecmsj");
-        EXPECT_EQ(box->lineWrapMode(), list ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-        EXPECT_EQ(box->horizontalScrollBarPolicy(),
-                  list ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        EXPECT_EQ(box->verticalScrollBarPolicy(), box->horizontalScrollBarPolicy());
-    }
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtdecmsj")->wordWrapMode(),
-              QTextOption::WordWrap);
-    EXPECT_EQ(window.findChild<QLineEdit*>("decrypttxt")->alignment(),
-              Qt::AlignLeft | Qt::AlignTop);
-    const auto labels = window.findChildren<QLabel*>();
-    EXPECT_EQ(labels.size(), 5);
-    for (const QLabel* label : labels) {
-        EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        EXPECT_EQ(label->textFormat(), Qt::PlainText);
-        EXPECT_TRUE(label->wordWrap());
-    }
     // A screen reader tells every box by its own name, in every language.
     for (const QString& language : availableLanguages()) {
         useLanguage(language);
