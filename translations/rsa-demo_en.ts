@@ -747,5 +747,73 @@
         <source>Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve imza doğrulama.</source>
         <translation>Opens the public-key messaging window: encryption, decryption, signing and signature verification.</translation>
     </message>
+    <message>
+        <source>Mesajlaşma – gönder: ({0}, {1}) açık anahtarıyla şifreleme</source>
+        <translation>Messaging – send: encryption with the public key ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa bölünür ve her blok c = m{0} mod {1} ile şifrelenir; geri çevirmek için alıcının özel üssü d gerekir.</source>
+        <translation>The sender knows only the receiver&apos;s public key (e, n). The card number is cut into eight blocks and every block is encrypted as c = m{0} mod {1}; turning it back takes the receiver&apos;s private exponent d.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – al: özel anahtarım (d, n) = ({0}, {1}) ile şifre çözme</source>
+        <translation>Messaging – receive: decryption with my private key (d, n) = ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her şifreli blok m = c{0} mod {1} ile çözülür. e · d mod φ = 1 olduğundan (mᵉ)ᵈ mod n = m olur; d yalnız anahtarın sahibinde olduğundan bu blokları yalnız o çözebilir.</source>
+        <translation>Every cipher block is decrypted as m = c{0} mod {1}. Since e · d mod φ = 1, (mᵉ)ᵈ mod n = m; only the key&apos;s owner has d, so only they can decrypt these blocks.</translation>
+    </message>
+    <message>
+        <source>Bloklar birleşince kart numarası: {0}.</source>
+        <translation>The blocks joined give the card number {0}.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – imzala: özel anahtarım (d, n) = ({0}, {1}) ile</source>
+        <translation>Messaging – sign: with my private key (d, n) = ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her blok s = m{0} mod {1} ile imzalanır. İmza şifrelemenin aynasıdır: şifrelemede herkes e ile kilitler, yalnız d sahibi açar; imzada yalnız d sahibi kilitler, herkes e ile açar. İkisi de aynı eşitliğe dayanır: e · d mod φ = 1 olduğundan (mᵈ)ᵉ mod n = (mᵉ)ᵈ mod n = m.</source>
+        <translation>Every block is signed as s = m{0} mod {1}. A signature is the mirror of encryption: in encryption anyone locks with e and only the holder of d unlocks; in a signature only the holder of d locks and anyone unlocks with e. Both rest on the same equation: since e · d mod φ = 1, (mᵈ)ᵉ mod n = (mᵉ)ᵈ mod n = m.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – imzayı doğrula: ({0}, {1}) açık anahtarıyla</source>
+        <translation>Messaging – verify the signature: with the public key ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her imza bloğu için s{0} mod {1} hesaplanır ve kart numarasının aynı sıradaki bloğuyla karşılaştırılır.</source>
+        <translation>For every signature block, s{0} mod {1} is computed and compared with the card number&apos;s block in the same place.</translation>
+    </message>
+    <message>
+        <source>Sekiz bloğun hepsi geri geldi: imza geçerli. e ile açılınca tam bu blokları veren sayıları yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz. Bu yüzden imza bu açık anahtarın sahibinden gelir.</source>
+        <translation>All eight blocks came back: the signature is valid. Only someone who knows d can compute numbers that give exactly these blocks under e, and d cannot be found without the factors of n. So the signature comes from the owner of this public key.</translation>
+    </message>
+    <message>
+        <source>Şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza başka bir özel anahtarla yapılmış.</source>
+        <translation>These blocks do not match: {0}. The card number or the signature was changed, or the signature was made with another private key.</translation>
+    </message>
+    <message>
+        <source>Blok {0}: {1}{2} mod {3} = {4}</source>
+        <translation>Block {0}: {1}{2} mod {3} = {4}</translation>
+    </message>
+    <message>
+        <source>kart bloğu</source>
+        <translation>card block</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – bana özel anahtar</source>
+        <translation>Messaging – a key pair of my own</translation>
+    </message>
+    <message>
+        <source>p = {0} ve q = {1}, işletim sisteminin rastgele kaynağından {2} sayısına kadar olan asallar arasından seçildi; ana pencerenin sabit rastgele dizisi kullanılmadı. n = {3}, φ = (p − 1)(q − 1) = {4}.</source>
+        <translation>p = {0} and q = {1} were picked from the primes up to {2} by the operating system&apos;s random source; the main window&apos;s fixed random sequence was not used. n = {3}, φ = (p − 1)(q − 1) = {4}.</translation>
+    </message>
+    <message>
+        <source>e = {0}: φ ile aralarında asal. Genişletilmiş Öklid algoritması d = {1} verir; sağlama: e · d mod φ = 1.</source>
+        <translation>e = {0} is coprime with φ. The extended Euclidean algorithm gives d = {1}; check: e · d mod φ = 1.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – {0}</source>
+        <translation>Messaging – {0}</translation>
+    </message>
 </context>
 </TS>

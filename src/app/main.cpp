@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
     }
     std::unique_ptr<rsa::ExchangeWindow> exchange;
     if (options.exchange) {
-        exchange = rsa::openExchangeWindow(window);
+        exchange = rsa::openExchangeWindow(window, steps.get());
     }
     return app.exec();
 }

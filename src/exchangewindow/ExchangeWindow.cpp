@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeFiles.h"
 #include "exchange/Messages.h"
+#include "explain/ExchangeExplanation.h"
 #include "keys/KeyCommands.h"
 #include "texts/ExchangeTexts.h"
 #include "window/QtText.h"
@@ -88,7 +89,8 @@ QString publicKeyText(const PublicKey& key) {
 
 } // namespace
 
-ExchangeWindow::ExchangeWindow(MainWindow& main) : m_main(main), m_random(systemRandom()) {
+ExchangeWindow::ExchangeWindow(MainWindow& main, StepWindow* steps)
+    : m_main(main), m_steps(steps), m_random(systemRandom()) {
     setObjectName(QStringLiteral("exchangeWindow"));
     setWindowTitle(translated(text::windowTitle));
     // Sentences appear and wrap below the parts as the learner works; the
@@ -295,7 +297,7 @@ void ExchangeWindow::drawKey() {
     if (!m_exponent->text().trimmed().isEmpty()) {
         const Outcome<std::uint32_t> typed = parseExponent(utf8(m_exponent));
         if (!typed) {
-            refuse(m_keyMessage, typed.refusal());
+            refuse(m_keyMessage, typed.refusal(), text::newKey);
             return;
         }
         exponent = *typed;
@@ -303,9 +305,10 @@ void ExchangeWindow::drawKey() {
     const std::uint32_t range = keyRanges.at(static_cast<std::size_t>(m_range->currentIndex()));
     const Outcome<KeyPair> drawn = drawKeyPair(range, exponent, m_random);
     if (!drawn) {
-        refuse(m_keyMessage, drawn.refusal());
+        refuse(m_keyMessage, drawn.refusal(), text::newKey);
         return;
     }
+    explain(explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range));
     m_drawnKey = *drawn;
     m_myKey = *drawn;
     m_useKey->setEnabled(true);
@@ -334,27 +337,36 @@ void ExchangeWindow::copyPublicKey() {
     }
 }
 
-void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal) {
+void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* act) {
     where->setText(refusalSentence(refusal));
     where->setProperty("refused", true);
+    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text())));
+}
+
+void ExchangeWindow::explain(explain::Section section) {
+    if (m_steps) {
+        m_steps->addSection(std::move(section));
+    }
 }
 
 void ExchangeWindow::send() {
     const Outcome<PublicKey> key = parsePublicKey(utf8(m_sendE), utf8(m_sendN));
     if (!key) {
-        refuse(m_sendMessage, key.refusal());
+        refuse(m_sendMessage, key.refusal(), text::encrypt);
         return;
     }
     const Outcome<Blocks> card = parseCard(utf8(m_sendCard));
     if (!card) {
-        refuse(m_sendMessage, card.refusal());
+        refuse(m_sendMessage, card.refusal(), text::encrypt);
         return;
     }
     const Outcome<Blocks> cipher = encryptCard(*key, *card);
     if (!cipher) {
-        refuse(m_sendMessage, cipher.refusal());
+        refuse(m_sendMessage, cipher.refusal(), text::encrypt);
         return;
     }
+    explain(explain::explainExchange(
+        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}));
     m_cipher->setText(toQt(blocksText(*cipher)));
     m_cipher->setCursorPosition(0);
     m_cipherBytes = encFileBytes(*cipher);
@@ -367,14 +379,21 @@ void ExchangeWindow::receive() {
 
 void ExchangeWindow::receiveBlocks(const Outcome<ReceivedBlocks>& blocks) {
     if (!blocks) {
-        refuse(m_receiveMessage, blocks.refusal());
+        refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
     }
     const Outcome<Blocks> card = decryptBlocks(m_myKey, blocks->blocks);
     if (!card) {
-        refuse(m_receiveMessage, card.refusal());
+        refuse(m_receiveMessage, card.refusal(), text::decrypt);
         return;
     }
+    explain(explain::explainExchange({explain::ExchangeAct::Receive,
+                                      m_myKey->d,
+                                      m_myKey->n,
+                                      blocks->blocks,
+                                      *card,
+                                      {},
+                                      cardText(*card)}));
     m_receivedCard->setText(toQt(cardText(*card)));
     say(m_receiveMessage,
         blocks->tookLastEight() ? translated(text::lastEightRead).arg(blocks->found) : QString());
@@ -383,7 +402,7 @@ void ExchangeWindow::receiveBlocks(const Outcome<ReceivedBlocks>& blocks) {
 void ExchangeWindow::receiveFile(const QString& path) {
     const Outcome<ReceivedBlocks> blocks = readEncFile(fromQt(path));
     if (!blocks) {
-        refuse(m_receiveMessage, blocks.refusal());
+        refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
     }
     m_received->setPlainText(toQt(blocksText(blocks->blocks)));
@@ -393,14 +412,16 @@ void ExchangeWindow::receiveFile(const QString& path) {
 void ExchangeWindow::sign() {
     const Outcome<Blocks> card = parseCard(utf8(m_signCard));
     if (!card) {
-        refuse(m_signMessage, card.refusal());
+        refuse(m_signMessage, card.refusal(), text::sign);
         return;
     }
     const Outcome<Blocks> signature = signCard(m_myKey, *card);
     if (!signature) {
-        refuse(m_signMessage, signature.refusal());
+        refuse(m_signMessage, signature.refusal(), text::sign);
         return;
     }
+    explain(explain::explainExchange(
+        {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}}));
     m_signature->setText(toQt(blocksText(*signature)));
     m_signature->setCursorPosition(0);
     m_signatureBytes = sigFileBytes(*card, *signature);
@@ -411,24 +432,31 @@ void ExchangeWindow::verify() {
     m_verifyWhy->clear();
     const Outcome<PublicKey> key = parsePublicKey(utf8(m_verifyE), utf8(m_verifyN));
     if (!key) {
-        refuse(m_verifyMessage, key.refusal());
+        refuse(m_verifyMessage, key.refusal(), text::verify);
         return;
     }
     const Outcome<Blocks> card = parseCard(utf8(m_verifyCard));
     if (!card) {
-        refuse(m_verifyMessage, card.refusal());
+        refuse(m_verifyMessage, card.refusal(), text::verify);
         return;
     }
     const Outcome<ReceivedBlocks> signature = parseBlocks(utf8(m_verifySignature));
     if (!signature) {
-        refuse(m_verifyMessage, signature.refusal());
+        refuse(m_verifyMessage, signature.refusal(), text::verify);
         return;
     }
     const Outcome<Verification> verified = verifySignature(*key, *card, signature->blocks);
     if (!verified) {
-        refuse(m_verifyMessage, verified.refusal());
+        refuse(m_verifyMessage, verified.refusal(), text::verify);
         return;
     }
+    explain(explain::explainExchange({explain::ExchangeAct::Verify,
+                                      key->e,
+                                      key->n,
+                                      signature->blocks,
+                                      verified->recovered,
+                                      *card,
+                                      {}}));
     if (verified->valid()) {
         say(m_verifyMessage, translated(text::signatureValid));
     } else {
@@ -445,7 +473,7 @@ void ExchangeWindow::verify() {
 void ExchangeWindow::openSignatureFile(const QString& path) {
     const Outcome<SignedCard> read = readSigFile(fromQt(path));
     if (!read) {
-        refuse(m_verifyMessage, read.refusal());
+        refuse(m_verifyMessage, read.refusal(), text::verify);
         return;
     }
     m_verifyCard->setText(toQt(cardText(read->card)));
@@ -510,8 +538,8 @@ void ExchangeWindow::openSignatureDialog() {
     }
 }
 
-std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main) {
-    auto window = std::make_unique<ExchangeWindow>(main);
+std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main, StepWindow* steps) {
+    auto window = std::make_unique<ExchangeWindow>(main, steps);
     window->setWindowIcon(main.windowIcon());
     const QRect frame = main.frameGeometry();
     const QRect screen = main.screen()->availableGeometry();

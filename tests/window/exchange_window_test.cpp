@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -169,6 +170,28 @@ TEST(ExchangeWindow, SignatureFileFillsTheVerification) {
               QStringLiteral("0012 3400 0000 0099"));
     EXPECT_TRUE(windows.find<QLabel>("exchangeVerifyMessage")->property("refused").toBool());
     std::filesystem::remove(path);
+}
+
+// A fresh pair is explained with its Euclid table, which ends in the d the
+// window shows; the golden scenarios never print a drawn pair.
+TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
+    AnsweringInteraction interaction;
+    MainWindow main(interaction);
+    StepWindow steps;
+    ExchangeWindow exchange(main, &steps);
+    QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeNewKey")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(exchange.myKey());
+    const exchange::KeyPair key = *exchange.myKey();
+    const std::vector<std::string> lines = steps.plainTextLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "=== Mesajlaşma – bana özel anahtar ===");
+    const std::string drawn = "p = " + std::to_string(key.p) + " ve q = " + std::to_string(key.q);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.rfind(drawn, 0) == 0;
+    })) << drawn;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "d |  |  |  | " + std::to_string(key.d)),
+              lines.end());
 }
 
 TEST(ExchangeWindow, OnlyTheOptionOpensIt) {

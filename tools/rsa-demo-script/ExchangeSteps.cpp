@@ -11,6 +11,7 @@
 #include "window/QtText.h"
 #include "window/Translations.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,20 +35,31 @@ std::vector<std::string> words(const std::string& text) {
     return found;
 }
 
+// The step window the launch opened beside the main one, if any: the
+// exchange window explains its acts there, as the program does.
+StepWindow* openStepWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* steps = qobject_cast<StepWindow*>(widget)) {
+            return steps;
+        }
+    }
+    return nullptr;
+}
+
 class ExchangeCompanion final : public Companion {
 public:
     explicit ExchangeCompanion(ScriptRunner& runner) : m_runner(runner) {}
 
     void opened(const LaunchOptions& options) override {
         if (options.exchange) {
-            m_window = openExchangeWindow(m_runner.window());
+            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
         }
     }
     void closing() override { m_window.reset(); }
 
     ExchangeWindow& window() {
         if (m_window == nullptr) {
-            m_window = openExchangeWindow(m_runner.window());
+            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
             ScriptRunner::settle();
         }
         return *m_window;

@@ -8,12 +8,16 @@
 // exchange library computes and wires the clicks; a refusal is one sentence
 // inside the window, never a message box. The save dialog and failed saves go
 // through the main window's UserInteraction, so the driver answers them.
+// With a step window beside it (--adim-adim), each act adds a section there:
+// the square-and-multiply table of every block, or the refusal.
 
 #include "exchange/Blocks.h"
 #include "exchange/ExchangeKey.h"
 #include "exchange/Refusal.h"
+#include "stepwindow/StepWindow.h"
 #include "window/MainWindow.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -37,7 +41,7 @@ class ExchangeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ExchangeWindow(MainWindow& main);
+    explicit ExchangeWindow(MainWindow& main, StepWindow* steps = nullptr);
 
     const std::optional<exchange::KeyPair>& myKey() const { return m_myKey; }
 
@@ -73,9 +77,11 @@ private:
     void openReceiveDialog();
     void openSignatureDialog();
     bool save(const char* filter, const std::string& bytes);
-    void refuse(QLabel* where, const exchange::Refusal& refusal);
+    void refuse(QLabel* where, const exchange::Refusal& refusal, const char* act);
+    void explain(explain::Section section);
 
     MainWindow& m_main;
+    QPointer<StepWindow> m_steps;
     std::optional<exchange::KeyPair> m_myKey;
     std::optional<exchange::KeyPair> m_drawnKey;
     exchange::RandomSource m_random;
@@ -109,8 +115,8 @@ private:
     QLabel* m_verifyWhy;
 };
 
-// Opens the exchange window beside the main window; the main window keeps the
-// keyboard.
-std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main);
+// Opens the exchange window beside the main window, explaining its acts in
+// steps when given; the main window keeps the keyboard.
+std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main, StepWindow* steps = nullptr);
 
 } // namespace rsa
