@@ -5,6 +5,7 @@
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
 #include "menu/MenuCommands.h"
+#include "operations/CommandRunner.h"
 #include "testing/RecordingWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -94,9 +95,9 @@ BENCHMARK(decryption);
 // attacker's 100 blocks and the factoring of n by trial division.
 void encryptionExplained(benchmark::State& state) {
     Setup setup = cipherSetup();
-    encryptCard(setup.vars, setup.window);
+    const CommandRecord record = runCommand(commands::encryptCard, setup.vars, setup.window);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(explain::explainCommand(&encryptCard, setup.vars, true));
+        benchmark::DoNotOptimize(explain::explainCommand(record, setup.vars));
     }
 }
 BENCHMARK(encryptionExplained)->Unit(benchmark::kMicrosecond);

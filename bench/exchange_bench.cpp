@@ -28,7 +28,7 @@ BENCHMARK(exchangeSend);
 void exchangeReceive(benchmark::State& state) {
     const std::string text = blocksText(*encryptCard(largest.publicKey(), card));
     for (auto _ : state) {
-        const Outcome<ReceivedBlocks> blocks = parseBlocks(text);
+        const Result<ReceivedBlocks> blocks = parseBlocks(text);
         benchmark::DoNotOptimize(decryptBlocks(largest, blocks->blocks));
     }
 }

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace rsa {
 
@@ -29,64 +32,69 @@ void splitGroups(WindowVariables& vars, WindowOperations& window) {
     }
 }
 
-// A block of the modulus or more would come back from the decryption as its
-// remainder, not as itself.
-bool everyBlockBelow(const BlockRow& blocks, std::int32_t modulus) {
-    return std::all_of(blocks.begin(), blocks.end(), [modulus](const Variant& block) {
-        return std::llabs(block.toLongRounded()) < modulus;
-    });
-}
-
-// Values compare across types: a Single 61 from the random pair is the Double 61 typed.
-bool samePrimes(const Variant& p, const Variant& q, const KeyOrigin& key) {
-    return isTrue(isEqual(p, key.p)) && isTrue(isEqual(q, key.q));
-}
-
-bool sameKey(const KeyOrigin& a, const KeyOrigin& b) {
-    return samePrimes(a.p, a.q, b) && isTrue(isEqual(a.e, b.e));
+// A key made for other primes would encrypt blocks its own d cannot undo;
+// nothing when the key fits.
+std::optional<CommandRecord> keyRefusal(const WindowVariables& vars, WindowOperations& window) {
+    if (vars.key && vars.key->madeFor(vars.p, vars.q)) {
+        return std::nullopt;
+    }
+    window.showMessage(texts::computeKeyFirst);
+    if (!vars.key) {
+        return CommandRecord::refused(Rule::noKey);
+    }
+    return CommandRecord::refused(Rule::keyForOtherPrimes,
+                                  {vars.key->p, vars.key->q, vars.p, vars.q});
 }
 
 } // namespace
 
-void encryptCard(WindowVariables& vars, WindowOperations& window) {
-    // A key made for other primes would encrypt blocks its own d cannot undo.
-    if (!vars.key || !samePrimes(vars.p, vars.q, *vars.key)) {
-        window.showMessage(texts::computeKeyFirst);
-        return;
+CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window) {
+    if (std::optional<CommandRecord> refusal = keyRefusal(vars, window)) {
+        return *refusal;
     }
     vars.nEnc = vars.p * vars.q;
     splitGroups(vars, window);
-    if (!everyBlockBelow(vars.m, vars.nEnc.toLongRounded())) {
+    // A block of the modulus or more would come back from the decryption as
+    // its remainder, not as itself.
+    const std::int32_t modulus = vars.nEnc.toLongRounded();
+    std::vector<Variant> tooLarge = {vars.nEnc};
+    for (const Variant& block : vars.m) {
+        if (std::llabs(block.toLongRounded()) >= modulus) {
+            tooLarge.push_back(block);
+        }
+    }
+    if (tooLarge.size() > 1) {
         window.showMessage(texts::blockNotBelowModulus);
-        return;
+        return CommandRecord::refused(Rule::blockNotBelowModulus, std::move(tooLarge));
     }
+    const Variant& exponent = vars.eAccepted();
     for (std::size_t k = 0; k < 8; ++k) {
-        vars.c[k] = blockPower(vars.m[k], vars.eAccepted, vars.nEnc);
+        vars.c[k] = blockPower(vars.m[k], exponent, vars.nEnc);
     }
-    vars.encAcc = vars.c[7];
-    vars.encCounter = unitLoopCounterAfter(vars.eAccepted);
+    vars.encCounter = unitLoopCounterAfter(exponent);
     vars.cipherKey = vars.key;
     window.appendText(TextBox::txtdecmsj, blockListText(vars.c));
+    return CommandRecord::completed();
 }
 
-void decryptCard(WindowVariables& vars, WindowOperations& window) {
+CommandRecord decryptCard(WindowVariables& vars, WindowOperations& window) {
     if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
         window.showMessage(texts::encryptFirst);
-        return;
+        return CommandRecord::refused(Rule::noCipherBlocks);
     }
-    if (!vars.key || !samePrimes(vars.p, vars.q, *vars.key)) {
-        window.showMessage(texts::computeKeyFirst);
-        return;
+    if (std::optional<CommandRecord> refusal = keyRefusal(vars, window)) {
+        return *refusal;
     }
-    if (!vars.cipherKey || !sameKey(*vars.cipherKey, *vars.key)) {
+    if (!vars.cipherKey || !vars.cipherKey->sameAs(*vars.key)) {
         window.showMessage(texts::encryptFirst);
-        return;
+        return CommandRecord::refused(Rule::cipherBlocksOfOtherKey);
     }
     vars.nDec = vars.p * vars.q;
     for (std::size_t k = 0; k < 8; ++k) {
         vars.r[k] = blockPower(vars.c[k], vars.d, vars.nDec);
     }
     window.appendText(TextBox::decrypttxt, blockListText(vars.r));
+    return CommandRecord::completed();
 }
 
 } // namespace rsa

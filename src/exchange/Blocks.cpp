@@ -58,7 +58,7 @@ bool isBlank(char c) {
 
 } // namespace
 
-Outcome<ReceivedBlocks> parseBlocks(std::string_view text) {
+Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     const std::vector<std::string_view> found = pieces(text, isSeparator);
     if (found.size() < blockCount) {
         return Refusal{RefusalKind::TooFewBlocks, 0, static_cast<std::int64_t>(found.size())};
@@ -90,7 +90,7 @@ std::string blocksText(const Blocks& blocks) {
     return text;
 }
 
-Outcome<Blocks> parseCard(std::string_view text) {
+Result<Blocks> parseCard(std::string_view text) {
     const std::vector<std::string_view> groups = pieces(text, isBlank);
     std::string digits;
     for (std::string_view group : groups) {

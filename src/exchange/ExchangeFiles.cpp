@@ -32,7 +32,7 @@ std::vector<std::string> linesOf(const std::string& bytes) {
 }
 
 // The lines of the file, exactly `count` of them, or the refusal.
-Outcome<std::vector<std::string>> readLines(const std::string& path, std::size_t count) {
+Result<std::vector<std::string>> readLines(const std::string& path, std::size_t count) {
     const std::variant<FileContent, ReadFailure> read = readFileContent(path);
     if (const auto* failure = std::get_if<ReadFailure>(&read)) {
         return Refusal{RefusalKind::FileUnreadable, 0, 0, 0, failure->reason};
@@ -61,24 +61,24 @@ std::string sigFileBytes(const Blocks& card, const Blocks& signature) {
     return cardText(card) + "\r\n" + blocksText(signature) + "\r\n";
 }
 
-Outcome<ReceivedBlocks> readEncFile(const std::string& path) {
-    const Outcome<std::vector<std::string>> lines = readLines(path, 1);
+Result<ReceivedBlocks> readEncFile(const std::string& path) {
+    const Result<std::vector<std::string>> lines = readLines(path, 1);
     if (!lines) {
         return lines.refusal();
     }
     return parseBlocks(lines.value()[0]);
 }
 
-Outcome<SignedCard> readSigFile(const std::string& path) {
-    const Outcome<std::vector<std::string>> lines = readLines(path, 2);
+Result<SignedCard> readSigFile(const std::string& path) {
+    const Result<std::vector<std::string>> lines = readLines(path, 2);
     if (!lines) {
         return lines.refusal();
     }
-    const Outcome<Blocks> card = parseCard(lines.value()[0]);
+    const Result<Blocks> card = parseCard(lines.value()[0]);
     if (!card) {
         return card.refusal();
     }
-    const Outcome<ReceivedBlocks> signature = parseBlocks(lines.value()[1]);
+    const Result<ReceivedBlocks> signature = parseBlocks(lines.value()[1]);
     if (!signature) {
         return signature.refusal();
     }

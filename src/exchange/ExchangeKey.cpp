@@ -55,7 +55,7 @@ std::optional<std::uint32_t> wholeUpToLargest(std::string_view text) {
     return static_cast<std::uint32_t>(*value < 0 ? 0 : *value);
 }
 
-Outcome<std::uint32_t> exponentFrom(std::string_view text) {
+Result<std::uint32_t> exponentFrom(std::string_view text) {
     const std::optional<std::int64_t> value = wholeNumber(text);
     if (!value || *value > largest) {
         return Refusal{RefusalKind::ExponentNotWhole, 0, 0, largest, std::string(text)};
@@ -97,7 +97,7 @@ constexpr int maximumDraws = 20000;
 
 } // namespace
 
-Outcome<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText) {
+Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText) {
     const std::optional<std::uint32_t> n = wholeUpToLargest(nText);
     if (!n) {
         return Refusal{RefusalKind::ModulusNotWhole, 0, 0, largest, std::string(nText)};
@@ -105,14 +105,14 @@ Outcome<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText
     if (*n < 100) {
         return Refusal{RefusalKind::ModulusBelow100, 0, *wholeNumber(nText)};
     }
-    const Outcome<std::uint32_t> e = exponentFrom(eText);
+    const Result<std::uint32_t> e = exponentFrom(eText);
     if (!e) {
         return e.refusal();
     }
     return PublicKey{e.value(), *n};
 }
 
-Outcome<std::uint32_t> parseExponent(std::string_view text) {
+Result<std::uint32_t> parseExponent(std::string_view text) {
     return exponentFrom(text);
 }
 
@@ -143,8 +143,8 @@ RandomSource systemRandom() {
     return [device] { return static_cast<std::uint32_t>((*device)()); };
 }
 
-Outcome<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
-                             const RandomSource& random) {
+Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
+                            const RandomSource& random) {
     if (exponent && *exponent % 2 == 0) {
         return Refusal{RefusalKind::ExponentEven, 0, *exponent};
     }

@@ -26,14 +26,14 @@ std::optional<Refusal> firstNotBelow(const Blocks& blocks, std::uint32_t n) {
 
 } // namespace
 
-Outcome<Blocks> encryptCard(const PublicKey& key, const Blocks& card) {
+Result<Blocks> encryptCard(const PublicKey& key, const Blocks& card) {
     if (std::optional<Refusal> refusal = firstNotBelow(card, key.n)) {
         return *refusal;
     }
     return power(card, key.e, key.n);
 }
 
-Outcome<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& cipher) {
+Result<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& cipher) {
     if (!key) {
         return Refusal{RefusalKind::NoKey};
     }
@@ -49,7 +49,7 @@ Outcome<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& c
     return card;
 }
 
-Outcome<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card) {
+Result<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card) {
     if (!key) {
         return Refusal{RefusalKind::NoKey};
     }
@@ -59,8 +59,8 @@ Outcome<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card) 
     return power(card, key->d, key->n);
 }
 
-Outcome<Verification> verifySignature(const PublicKey& key, const Blocks& card,
-                                      const Blocks& signature) {
+Result<Verification> verifySignature(const PublicKey& key, const Blocks& card,
+                                     const Blocks& signature) {
     if (std::optional<Refusal> refusal = firstNotBelow(signature, key.n)) {
         return *refusal;
     }

@@ -3,7 +3,6 @@
 #include "exchange/ExchangeFiles.h"
 #include "exchange/Messages.h"
 #include "explain/ExchangeExplanation.h"
-#include "keys/KeyCommands.h"
 #include "texts/ExchangeTexts.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
@@ -81,6 +80,11 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.e)
         .arg(key.d)
         .arg(key.n);
+}
+
+// The step window's sections speak the language in use.
+std::string inWindowLanguage(const char* text) {
+    return fromQt(translated(text));
 }
 
 QString publicKeyText(const PublicKey& key) {
@@ -268,10 +272,11 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     return box;
 }
 
-void ExchangeWindow::followMainWindow(Command command, bool completed) {
+void ExchangeWindow::followMainWindow(const CommandRecord& record) {
     // "My key" is the one the main window last accepted, after each key
-    // computation; other commands leave it, and a pair drawn here, alone.
-    if (command != &computeKey || !completed) {
+    // computation it accepts; other commands and refused exponents leave it,
+    // and a pair drawn here, alone.
+    if (record.command != CommandId::computeKey || record.outcome != Outcome::completed) {
         return;
     }
     if (std::optional<KeyPair> key = keyFromWindow(m_main.variables())) {
@@ -295,7 +300,7 @@ void ExchangeWindow::showKey(const QString& origin) {
 void ExchangeWindow::drawKey() {
     std::optional<std::uint32_t> exponent;
     if (!m_exponent->text().trimmed().isEmpty()) {
-        const Outcome<std::uint32_t> typed = parseExponent(utf8(m_exponent));
+        const Result<std::uint32_t> typed = parseExponent(utf8(m_exponent));
         if (!typed) {
             refuse(m_keyMessage, typed.refusal(), text::newKey);
             return;
@@ -303,12 +308,13 @@ void ExchangeWindow::drawKey() {
         exponent = *typed;
     }
     const std::uint32_t range = keyRanges.at(static_cast<std::size_t>(m_range->currentIndex()));
-    const Outcome<KeyPair> drawn = drawKeyPair(range, exponent, m_random);
+    const Result<KeyPair> drawn = drawKeyPair(range, exponent, m_random);
     if (!drawn) {
         refuse(m_keyMessage, drawn.refusal(), text::newKey);
         return;
     }
-    explain(explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range));
+    explain(
+        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inWindowLanguage));
     m_drawnKey = *drawn;
     m_myKey = *drawn;
     m_useKey->setEnabled(true);
@@ -340,7 +346,8 @@ void ExchangeWindow::copyPublicKey() {
 void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* act) {
     where->setText(refusalSentence(refusal));
     where->setProperty("refused", true);
-    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text())));
+    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text()),
+                                            &inWindowLanguage));
 }
 
 void ExchangeWindow::explain(explain::Section section) {
@@ -350,23 +357,23 @@ void ExchangeWindow::explain(explain::Section section) {
 }
 
 void ExchangeWindow::send() {
-    const Outcome<PublicKey> key = parsePublicKey(utf8(m_sendE), utf8(m_sendN));
+    const Result<PublicKey> key = parsePublicKey(utf8(m_sendE), utf8(m_sendN));
     if (!key) {
         refuse(m_sendMessage, key.refusal(), text::encrypt);
         return;
     }
-    const Outcome<Blocks> card = parseCard(utf8(m_sendCard));
+    const Result<Blocks> card = parseCard(utf8(m_sendCard));
     if (!card) {
         refuse(m_sendMessage, card.refusal(), text::encrypt);
         return;
     }
-    const Outcome<Blocks> cipher = encryptCard(*key, *card);
+    const Result<Blocks> cipher = encryptCard(*key, *card);
     if (!cipher) {
         refuse(m_sendMessage, cipher.refusal(), text::encrypt);
         return;
     }
     explain(explain::explainExchange(
-        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}));
+        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inWindowLanguage));
     m_cipher->setText(toQt(blocksText(*cipher)));
     m_cipher->setCursorPosition(0);
     m_cipherBytes = encFileBytes(*cipher);
@@ -377,12 +384,12 @@ void ExchangeWindow::receive() {
     receiveBlocks(parseBlocks(fromQt(m_received->toPlainText())));
 }
 
-void ExchangeWindow::receiveBlocks(const Outcome<ReceivedBlocks>& blocks) {
+void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
     if (!blocks) {
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
     }
-    const Outcome<Blocks> card = decryptBlocks(m_myKey, blocks->blocks);
+    const Result<Blocks> card = decryptBlocks(m_myKey, blocks->blocks);
     if (!card) {
         refuse(m_receiveMessage, card.refusal(), text::decrypt);
         return;
@@ -393,14 +400,15 @@ void ExchangeWindow::receiveBlocks(const Outcome<ReceivedBlocks>& blocks) {
                                       blocks->blocks,
                                       *card,
                                       {},
-                                      cardText(*card)}));
+                                      cardText(*card)},
+                                     &inWindowLanguage));
     m_receivedCard->setText(toQt(cardText(*card)));
     say(m_receiveMessage,
         blocks->tookLastEight() ? translated(text::lastEightRead).arg(blocks->found) : QString());
 }
 
 void ExchangeWindow::receiveFile(const QString& path) {
-    const Outcome<ReceivedBlocks> blocks = readEncFile(fromQt(path));
+    const Result<ReceivedBlocks> blocks = readEncFile(fromQt(path));
     if (!blocks) {
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
@@ -410,18 +418,19 @@ void ExchangeWindow::receiveFile(const QString& path) {
 }
 
 void ExchangeWindow::sign() {
-    const Outcome<Blocks> card = parseCard(utf8(m_signCard));
+    const Result<Blocks> card = parseCard(utf8(m_signCard));
     if (!card) {
         refuse(m_signMessage, card.refusal(), text::sign);
         return;
     }
-    const Outcome<Blocks> signature = signCard(m_myKey, *card);
+    const Result<Blocks> signature = signCard(m_myKey, *card);
     if (!signature) {
         refuse(m_signMessage, signature.refusal(), text::sign);
         return;
     }
     explain(explain::explainExchange(
-        {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}}));
+        {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}},
+        &inWindowLanguage));
     m_signature->setText(toQt(blocksText(*signature)));
     m_signature->setCursorPosition(0);
     m_signatureBytes = sigFileBytes(*card, *signature);
@@ -430,22 +439,22 @@ void ExchangeWindow::sign() {
 
 void ExchangeWindow::verify() {
     m_verifyWhy->clear();
-    const Outcome<PublicKey> key = parsePublicKey(utf8(m_verifyE), utf8(m_verifyN));
+    const Result<PublicKey> key = parsePublicKey(utf8(m_verifyE), utf8(m_verifyN));
     if (!key) {
         refuse(m_verifyMessage, key.refusal(), text::verify);
         return;
     }
-    const Outcome<Blocks> card = parseCard(utf8(m_verifyCard));
+    const Result<Blocks> card = parseCard(utf8(m_verifyCard));
     if (!card) {
         refuse(m_verifyMessage, card.refusal(), text::verify);
         return;
     }
-    const Outcome<ReceivedBlocks> signature = parseBlocks(utf8(m_verifySignature));
+    const Result<ReceivedBlocks> signature = parseBlocks(utf8(m_verifySignature));
     if (!signature) {
         refuse(m_verifyMessage, signature.refusal(), text::verify);
         return;
     }
-    const Outcome<Verification> verified = verifySignature(*key, *card, signature->blocks);
+    const Result<Verification> verified = verifySignature(*key, *card, signature->blocks);
     if (!verified) {
         refuse(m_verifyMessage, verified.refusal(), text::verify);
         return;
@@ -456,7 +465,8 @@ void ExchangeWindow::verify() {
                                       signature->blocks,
                                       verified->recovered,
                                       *card,
-                                      {}}));
+                                      {}},
+                                     &inWindowLanguage));
     if (verified->valid()) {
         say(m_verifyMessage, translated(text::signatureValid));
     } else {
@@ -471,7 +481,7 @@ void ExchangeWindow::verify() {
 }
 
 void ExchangeWindow::openSignatureFile(const QString& path) {
-    const Outcome<SignedCard> read = readSigFile(fromQt(path));
+    const Result<SignedCard> read = readSigFile(fromQt(path));
     if (!read) {
         refuse(m_verifyMessage, read.refusal(), text::verify);
         return;

@@ -3,6 +3,7 @@
 #include "Language.h"
 
 #include <cmath>
+#include <utility>
 
 namespace rsa::explain {
 
@@ -17,23 +18,6 @@ std::string digitsIn(std::uint64_t value, const char* const (&glyphs)[10]) {
 }
 
 } // namespace
-
-std::string fill(const char* source, std::initializer_list<std::string> arguments) {
-    const std::string pattern = inLanguage(source);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool slot = pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
-                          pattern[i + 1] >= '0' && pattern[i + 1] <= '9' &&
-                          static_cast<std::size_t>(pattern[i + 1] - '0') < arguments.size();
-        if (slot) {
-            text += arguments.begin()[pattern[i + 1] - '0'];
-            i += 2;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
 
 std::string number(std::int64_t value) {
     // The typographic minus: a hyphen in a formula reads as a dash.
@@ -115,9 +99,9 @@ std::string factorisationText(std::uint64_t n) {
     return text;
 }
 
-EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e) {
+EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e, std::vector<std::string> columns) {
     using std::to_string;
-    EuclidSteps steps{{inLanguage(texts::euclidColumns), {}}, phi, 0, 0};
+    EuclidSteps steps{{std::move(columns), {}}, phi, 0, 0};
     // Each row keeps r = s * phi + t * e; the next remainder is the one before
     // minus q times this one.
     std::int64_t r[2] = {phi, e};
@@ -141,8 +125,9 @@ EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e) {
     return steps;
 }
 
-PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
-    PowerSteps steps{{inLanguage(texts::powerColumns), {}}, 1 % modulus};
+PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus,
+                      std::vector<std::string> columns) {
+    PowerSteps steps{{std::move(columns), {}}, 1 % modulus};
     base %= modulus;
     int row = 1;
     for (int bit = bitLength(exponent) - 1; bit >= 0; --bit, ++row) {

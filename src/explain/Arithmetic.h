@@ -9,16 +9,11 @@
 #include "explain/Explanation.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace rsa::explain {
-
-// The pattern, in the language of the explanation, with {0}, {1}, ...
-// replaced by the arguments.
-std::string fill(const char* pattern, std::initializer_list<std::string> arguments);
 
 std::string number(std::int64_t value); // a real minus sign, no leading blank
 std::string superscript(std::uint64_t value);
@@ -48,7 +43,7 @@ struct EuclidSteps {
     std::int64_t lastT;   // the coefficient of e in the gcd row
     std::int64_t inverse; // (lastT mod phi), meaningful when gcd is 1
 };
-EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e);
+EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e, std::vector<std::string> columns);
 
 // base^exponent mod modulus from left to right, one row per bit of the
 // exponent; the last row's last cell is the result.
@@ -56,6 +51,7 @@ struct PowerSteps {
     Table table;
     std::uint64_t result;
 };
-PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus);
+PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus,
+                      std::vector<std::string> columns);
 
 } // namespace rsa::explain

@@ -3,8 +3,6 @@
 #include "Arithmetic.h"
 #include "Language.h"
 #include "cipher/BlockCipher.h"
-#include "cipher/CipherCommands.h"
-#include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"
@@ -27,7 +25,11 @@ using std::uint64_t;
 
 class Builder {
 public:
-    explicit Builder(std::string title) { m_section.title = std::move(title); }
+    Builder(const Language& language, std::string title) : language(language) {
+        m_section.title = std::move(title);
+    }
+
+    const Language& language;
 
     void paragraph(std::string text) { current().elements.emplace_back(std::move(text)); }
     void table(Table table) { current().elements.emplace_back(std::move(table)); }
@@ -92,50 +94,55 @@ std::string cardText(const BlockRow& row) {
 }
 
 // Whether value is prime, and why, with the same test the window asked.
-std::string primeVerdict(const std::string& label, const Variant& value) {
+std::string primeVerdict(const Language& say, const std::string& label, const Variant& value) {
     const std::string text = shown(value);
     const std::string subject = label.empty() ? text : label + " = " + text;
     if (!isWhole(value)) {
-        return fill(texts::notWhole, {subject});
+        return say.fill(texts::notWhole, {subject});
     }
     const int64_t n = value.toLongRounded();
     if (n == 1) {
-        return fill(texts::one, {subject});
+        return say.fill(texts::one, {subject});
     }
     if (n < 2) {
-        return fill(texts::belowTwo, {subject});
+        return say.fill(texts::belowTwo, {subject});
     }
     if (!isTrue(isPrime(value))) {
         const uint64_t divisor = smallestDivisor(static_cast<uint64_t>(n)).divisor;
-        return fill(texts::composite, {subject, text, to_string(divisor),
-                                       to_string(static_cast<uint64_t>(n) / divisor)});
+        return say.fill(texts::composite, {subject, text, to_string(divisor),
+                                           to_string(static_cast<uint64_t>(n) / divisor)});
     }
     const uint64_t limit = integerSquareRoot(static_cast<uint64_t>(n));
     const uint64_t next = limit + 1;
     if (limit < 2) {
-        return fill(texts::primeNoTrial, {subject, text, to_string(next), to_string(next * next)});
+        return say.fill(texts::primeNoTrial,
+                        {subject, text, to_string(next), to_string(next * next)});
     }
     const std::string range = limit == 2 ? "2" : "2 … " + to_string(limit);
-    return fill(texts::primeTrial, {subject, text, range, to_string(next), to_string(next * next)});
+    return say.fill(texts::primeTrial,
+                    {subject, text, range, to_string(next), to_string(next * next)});
 }
 
-void primeListing(const WindowVariables&, Builder& out) {
-    out.paragraph(inLanguage(texts::primeDefinition));
-    out.paragraph(inLanguage(texts::primeMethod));
+void primeListing(const CommandRecord&, const WindowVariables&, Builder& out) {
+    const Language& say = out.language;
+    out.paragraph(say(texts::primeDefinition));
+    out.paragraph(say(texts::primeMethod));
     int count = 0;
     for (std::int16_t n = 1; n <= 100; ++n) {
         count += isTrue(isPrime(Variant::integer(n))) ? 1 : 0;
     }
-    out.paragraph(fill(texts::primeCount, {to_string(count)}));
+    out.paragraph(say.fill(texts::primeCount, {to_string(count)}));
     for (std::int16_t example : {91, 97}) {
-        out.paragraph(primeVerdict("", Variant::integer(example)));
+        out.paragraph(primeVerdict(say, "", Variant::integer(example)));
     }
 }
 
-void randomPair(const WindowVariables& vars, Builder& out) {
-    out.paragraph(fill(texts::randomPair, {shown(vars.p), shown(vars.q), shown(vars.p * vars.q)}));
-    out.paragraph(primeVerdict("p", vars.p));
-    out.paragraph(primeVerdict("q", vars.q));
+void randomPair(const CommandRecord&, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
+    out.paragraph(
+        say.fill(texts::randomPair, {shown(vars.p), shown(vars.q), shown(vars.p * vars.q)}));
+    out.paragraph(primeVerdict(say, "p", vars.p));
+    out.paragraph(primeVerdict(say, "q", vars.q));
 }
 
 std::string primeFactorList(uint64_t n) {
@@ -146,10 +153,11 @@ std::string primeFactorList(uint64_t n) {
     return joined(primes, ", ");
 }
 
-void phiDivisors(const WindowVariables& vars, Builder& out) {
+void phiDivisors(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
     const Variant one = Variant::integer(1);
     const Variant m = (vars.p - one) * (vars.q - one);
-    out.paragraph(fill(texts::phiValue, {shown(vars.p - one), shown(vars.q - one), shown(m)}));
+    out.paragraph(say.fill(texts::phiValue, {shown(vars.p - one), shown(vars.q - one), shown(m)}));
     // The listing asks no primality test, so p and q may lie beyond the range
     // the test accepts; no prime does.
     const auto prime = [](const Variant& value) {
@@ -157,42 +165,41 @@ void phiDivisors(const WindowVariables& vars, Builder& out) {
         return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
     };
     if (!prime(vars.p) || !prime(vars.q)) {
-        out.paragraph(inLanguage(texts::phiNotForComposites));
+        out.paragraph(say(texts::phiNotForComposites));
     }
-    // The same rounding and limit as the listing in the window.
+    // The same rounding as the listing in the window.
     const int64_t whole = m.toLongRounded();
     if (whole <= 1) {
-        out.paragraph(fill(texts::phiOnlyOne, {shown(m)}));
+        out.paragraph(say.fill(texts::phiOnlyOne, {shown(m)}));
         return;
     }
     const auto n = static_cast<uint64_t>(whole);
-    out.paragraph(fill(texts::factorisation, {factorisationText(n)}));
-    const std::vector<std::int32_t> divisors = divisorsOf(static_cast<std::int32_t>(whole));
-    const auto listed = std::count_if(divisors.begin(), divisors.end(),
-                                      [&](std::int32_t d) { return d == 1 || d <= m.toNumber(); });
-    out.paragraph(fill(texts::divisorCount, {to_string(whole), to_string(listed)}));
-    out.paragraph(fill(texts::exponentRule, {primeFactorList(n)}));
+    out.paragraph(say.fill(texts::factorisation, {factorisationText(n)}));
+    out.paragraph(
+        say.fill(texts::divisorCount, {to_string(whole), to_string(record.numbers.size())}));
+    out.paragraph(say.fill(texts::exponentRule, {primeFactorList(n)}));
     std::vector<std::string> examples;
     for (uint64_t e = 2; e < n && examples.size() < 6; ++e) {
-        if (euclidSteps(whole, static_cast<int64_t>(e)).gcd == 1) {
+        if (euclidSteps(whole, static_cast<int64_t>(e), {}).gcd == 1) {
             examples.push_back(to_string(e));
         }
     }
     if (!examples.empty()) {
-        out.paragraph(fill(texts::exponentExamples, {joined(examples, ", ")}));
+        out.paragraph(say.fill(texts::exponentExamples, {joined(examples, ", ")}));
     }
 }
 
-void keyComputation(const WindowVariables& vars, Builder& out) {
-    out.paragraph(primeVerdict("p", vars.p));
-    out.paragraph(primeVerdict("q", vars.q));
-    if (!isTrue(isPrime(vars.p)) || !isTrue(isPrime(vars.q))) {
-        out.paragraph(inLanguage(texts::keyNotComputed));
+void keyComputation(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
+    out.paragraph(primeVerdict(say, "p", vars.p));
+    out.paragraph(primeVerdict(say, "q", vars.q));
+    if (record.rule == Rule::notPrime) {
+        out.paragraph(say(texts::keyNotComputed));
         return;
     }
-    if (isTrue(isEqual(vars.p, vars.q))) {
-        out.paragraph(fill(texts::equalPrimes, {shown(vars.p)}));
-        out.paragraph(inLanguage(texts::keyNotComputed));
+    if (record.rule == Rule::equalPrimes) {
+        out.paragraph(say.fill(texts::equalPrimes, {shown(vars.p)}));
+        out.paragraph(say(texts::keyNotComputed));
         return;
     }
     const int64_t p = vars.p.toLongRounded();
@@ -202,55 +209,54 @@ void keyComputation(const WindowVariables& vars, Builder& out) {
         return to_string(bitLength(static_cast<uint64_t>(value)));
     };
     out.paragraph(
-        fill(texts::modulus, {to_string(p), to_string(q), to_string(p * q), bits(p * q)}));
+        say.fill(texts::modulus, {to_string(p), to_string(q), to_string(p * q), bits(p * q)}));
     out.paragraph(
-        fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
-    out.paragraph(inLanguage(texts::phiMeaning));
-    // The window accepts exactly a whole e above 1 with an inverse mod phi.
-    const double exponent = vars.e.toNumber();
-    if (!isWhole(vars.e) || exponent <= 1) {
-        out.paragraph(fill(texts::exponentNotWhole, {shown(vars.e)}));
-        out.paragraph(inLanguage(texts::keyNotComputed));
+        say.fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
+    out.paragraph(say(texts::phiMeaning));
+    if (record.rule == Rule::exponentNotAboveOne) {
+        out.paragraph(say.fill(texts::exponentNotWhole, {shown(vars.e)}));
+        out.paragraph(say(texts::keyNotComputed));
         return;
     }
     const int64_t e = vars.e.toLongRounded();
     if (e >= phi) {
-        out.paragraph(fill(texts::exponentAbovePhi, {to_string(e), to_string(e % phi)}));
+        out.paragraph(say.fill(texts::exponentAbovePhi, {to_string(e), to_string(e % phi)}));
     }
-    out.paragraph(inLanguage(texts::euclidIntro));
-    const EuclidSteps steps = euclidSteps(phi, e % phi);
-    out.group(fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
+    out.paragraph(say(texts::euclidIntro));
+    const EuclidSteps steps = euclidSteps(phi, e % phi, say.columns(texts::euclidColumns));
+    out.group(say.fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
     out.table(steps.table);
     out.group("", Fold::Fixed);
-    if (steps.gcd != 1) {
-        out.paragraph(
-            fill(texts::sharedFactor, {to_string(e), to_string(phi), to_string(steps.gcd),
-                                       primeFactorList(static_cast<uint64_t>(steps.gcd))}));
-        out.paragraph(inLanguage(texts::keyNotComputed));
+    if (record.rule == Rule::exponentSharesFactor) {
+        const Variant& shared = record.numbers.at(2);
+        out.paragraph(say.fill(texts::sharedFactor,
+                               {to_string(e), to_string(phi), shown(shared),
+                                primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
+        out.paragraph(say(texts::keyNotComputed));
         return;
     }
     const int64_t d = steps.inverse;
-    out.paragraph(fill(texts::coprime, {to_string(e), to_string(phi)}));
+    out.paragraph(say.fill(texts::coprime, {to_string(e), to_string(phi)}));
     out.paragraph(
-        fill(texts::privateExponent, {number(steps.lastT), to_string(phi), to_string(d)}));
-    out.paragraph(
-        fill(texts::inverseCheck, {to_string(e), to_string(d), to_string(phi), to_string(e * d)}));
-    out.paragraph(fill(texts::keyPair, {to_string(e), to_string(p * q), shown(vars.d)}));
+        say.fill(texts::privateExponent, {number(steps.lastT), to_string(phi), to_string(d)}));
+    out.paragraph(say.fill(texts::inverseCheck,
+                           {to_string(e), to_string(d), to_string(phi), to_string(e * d)}));
+    out.paragraph(say.fill(texts::keyPair, {to_string(e), to_string(p * q), shown(vars.d)}));
 }
 
-bool samePrimes(const WindowVariables& vars, const KeyOrigin& key) {
-    return isTrue(isEqual(vars.p, key.p)) && isTrue(isEqual(vars.q, key.q));
-}
-
-// The refusal of a key that is missing or belongs to other primes.
-bool keyRefused(const WindowVariables& vars, Builder& out) {
-    if (!vars.key) {
-        out.paragraph(inLanguage(texts::noKey));
+// The refusal of a key that is missing or belongs to other primes; false for
+// any other record.
+bool keyRefused(const CommandRecord& record, Builder& out) {
+    const Language& say = out.language;
+    if (record.rule == Rule::noKey) {
+        out.paragraph(say(texts::noKey));
         return true;
     }
-    if (!samePrimes(vars, *vars.key)) {
-        out.paragraph(fill(texts::keyForOtherPrimes,
-                           {shown(vars.key->p), shown(vars.key->q), shown(vars.p), shown(vars.q)}));
+    if (record.rule == Rule::keyForOtherPrimes) {
+        const std::vector<Variant>& primes = record.numbers;
+        out.paragraph(
+            say.fill(texts::keyForOtherPrimes, {shown(primes.at(0)), shown(primes.at(1)),
+                                                shown(primes.at(2)), shown(primes.at(3))}));
         return true;
     }
     return false;
@@ -269,52 +275,49 @@ struct BlockPowers {
 };
 
 void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
+    const Language& say = out.language;
     const uint64_t exponent = unitLoopPasses(run.exponent);
-    out.paragraph(fill(run.formula, {superscript(exponent), to_string(n)}));
-    Table summary{{inLanguage(texts::blockColumn), run.inName, run.outName}, {}};
+    out.paragraph(say.fill(run.formula, {superscript(exponent), to_string(n)}));
+    Table summary{{say(texts::blockColumn), run.inName, run.outName}, {}};
     for (std::size_t k = 0; k < 8; ++k) {
         summary.rows.push_back({to_string(k + 1), shown(run.in[k]), shown(run.out[k])});
     }
     out.table(std::move(summary));
-    out.paragraph(fill(texts::powerMethod, {binary(exponent)}));
+    out.paragraph(say.fill(texts::powerMethod, {binary(exponent)}));
     for (std::size_t k = 0; k < 8; ++k) {
         const int64_t base = run.in[k].toLongRounded();
         const auto magnitude = static_cast<uint64_t>(std::llabs(base));
-        PowerSteps steps = powerSteps(magnitude, exponent, static_cast<uint64_t>(n));
+        PowerSteps steps = powerSteps(magnitude, exponent, static_cast<uint64_t>(n),
+                                      say.columns(texts::powerColumns));
         const bool odd = (exponent & 1) != 0;
         const auto result = static_cast<int64_t>(steps.result);
         const std::string baseText = base < 0 ? "(" + number(base) + ")" : number(base);
-        out.group(fill(run.blockTitle,
-                       {to_string(k + 1), subscript(k + 1), baseText, superscript(exponent),
-                        to_string(n), number(base < 0 && odd ? -result : result)}),
+        out.group(say.fill(run.blockTitle,
+                           {to_string(k + 1), subscript(k + 1), baseText, superscript(exponent),
+                            to_string(n), number(base < 0 && odd ? -result : result)}),
                   k == 0 ? Fold::Open : Fold::Folded);
         if (!isWhole(run.in[k])) {
-            out.paragraph(fill(texts::roundedBlock, {shown(run.in[k]), number(base)}));
+            out.paragraph(say.fill(texts::roundedBlock, {shown(run.in[k]), number(base)}));
         }
         if (base < 0) {
-            out.paragraph(fill(odd ? texts::negativeOddPower : texts::negativeEvenPower,
-                               {to_string(magnitude)}));
+            out.paragraph(say.fill(odd ? texts::negativeOddPower : texts::negativeEvenPower,
+                                   {to_string(magnitude)}));
         }
         out.table(std::move(steps.table));
     }
 }
 
-void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
-    const uint64_t e = unitLoopPasses(vars.eAccepted);
-    const auto modulus = static_cast<uint64_t>(n);
-    out.group(inLanguage(texts::attackerTitle), Fold::Folded);
-    out.paragraph(inLanguage(texts::attackerTable));
+// The attacker encrypts the 100 possible blocks with the public key and reads
+// each cipher block's plain block from that table.
+void precomputedBlocks(const WindowVariables& vars, uint64_t e, uint64_t modulus, Builder& out) {
+    const Language& say = out.language;
+    out.paragraph(say(texts::attackerTable));
     std::map<int64_t, int64_t> plainOf;
-    std::vector<std::string> fixedPoints;
     for (uint64_t m = 0; m < 100 && m < modulus; ++m) {
-        const auto c = static_cast<int64_t>(modularPower(m, e, modulus));
-        plainOf.emplace(c, static_cast<int64_t>(m));
-        if (c == static_cast<int64_t>(m)) {
-            fixedPoints.push_back(to_string(m));
-        }
+        plainOf.emplace(static_cast<int64_t>(modularPower(m, e, modulus)), static_cast<int64_t>(m));
     }
-    Table table{inLanguage(texts::attackerColumns), {}};
-    const std::string notInTable = inLanguage(texts::notInTable);
+    Table table{say.columns(texts::attackerColumns), {}};
+    const std::string notInTable = say(texts::notInTable);
     std::vector<std::string> recovered;
     for (std::size_t k = 0; k < 8; ++k) {
         const auto found = plainOf.find(vars.c[k].toLongRounded());
@@ -327,9 +330,13 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
     out.table(std::move(table));
     const bool all = std::none_of(recovered.begin(), recovered.end(),
                                   [&](const std::string& block) { return block == notInTable; });
-    out.paragraph(all ? fill(texts::cardRecovered, {cardText(recovered)})
-                      : inLanguage(texts::cardPartlyRecovered));
+    out.paragraph(all ? say.fill(texts::cardRecovered, {cardText(recovered)})
+                      : say(texts::cardPartlyRecovered));
+}
 
+// Equal plain blocks show as equal cipher blocks.
+void equalBlocks(const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
     std::map<std::string, std::vector<std::string>> positions; // block -> block numbers
     std::map<std::string, std::string> cipherOf;
     for (std::size_t k = 0; k < 8; ++k) {
@@ -340,61 +347,86 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
     for (const auto& [block, where] : positions) {
         if (where.size() > 1) {
             repeats.push_back(
-                fill(texts::equalBlocksEntry, {block, cipherOf[block], joined(where, ", ")}));
+                say.fill(texts::equalBlocksEntry, {block, cipherOf[block], joined(where, ", ")}));
         }
     }
-    out.paragraph(repeats.empty() ? inLanguage(texts::noEqualBlocks)
-                                  : fill(texts::equalBlocks, {joined(repeats, "; ")}));
-    out.paragraph(fill(texts::fixedPoints, {joined(fixedPoints, ", ")}));
+    out.paragraph(repeats.empty() ? say(texts::noEqualBlocks)
+                                  : say.fill(texts::equalBlocks, {joined(repeats, "; ")}));
+}
 
+// The blocks the key leaves as they are.
+void fixedPoints(uint64_t e, uint64_t modulus, Builder& out) {
+    std::vector<std::string> fixed;
+    for (uint64_t m = 0; m < 100 && m < modulus; ++m) {
+        if (modularPower(m, e, modulus) == m) {
+            fixed.push_back(to_string(m));
+        }
+    }
+    out.paragraph(out.language.fill(texts::fixedPoints, {joined(fixed, ", ")}));
+}
+
+// n factored by trial division gives phi and with it d; real RSA's answer.
+void factoring(uint64_t e, int64_t n, Builder& out) {
+    const Language& say = out.language;
+    const auto modulus = static_cast<uint64_t>(n);
     const TrialDivision found = smallestDivisor(modulus);
     const uint64_t other = modulus / found.divisor;
-    out.paragraph(fill(texts::factoring, {to_string(n), to_string(found.divisions),
-                                          to_string(found.divisor), to_string(other)}));
+    out.paragraph(say.fill(texts::factoring, {to_string(n), to_string(found.divisions),
+                                              to_string(found.divisor), to_string(other)}));
     const auto phi = static_cast<int64_t>((found.divisor - 1) * (other - 1));
     if (phi > 1) {
         const EuclidSteps steps =
-            euclidSteps(phi, static_cast<int64_t>(e % static_cast<uint64_t>(phi)));
-        out.paragraph(fill(texts::privateFromFactors, {to_string(phi), to_string(steps.inverse)}));
+            euclidSteps(phi, static_cast<int64_t>(e % static_cast<uint64_t>(phi)), {});
+        out.paragraph(
+            say.fill(texts::privateFromFactors, {to_string(phi), to_string(steps.inverse)}));
     }
-    out.paragraph(inLanguage(texts::realRsa));
+    out.paragraph(say(texts::realRsa));
 }
 
-void encryption(const WindowVariables& vars, Builder& out) {
-    if (keyRefused(vars, out)) {
+void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
+    const uint64_t e = unitLoopPasses(vars.eAccepted());
+    const auto modulus = static_cast<uint64_t>(n);
+    out.group(out.language(texts::attackerTitle), Fold::Folded);
+    precomputedBlocks(vars, e, modulus, out);
+    equalBlocks(vars, out);
+    fixedPoints(e, modulus, out);
+    factoring(e, n, out);
+}
+
+void encryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
+    if (keyRefused(record, out)) {
         return;
     }
-    out.paragraph(fill(texts::blocksCut, {cardText(vars.m)}));
-    const int64_t n = std::llabs(static_cast<int64_t>(vars.nEnc.toLongRounded()));
-    std::vector<std::string> tooLarge;
-    for (const Variant& block : vars.m) {
-        if (std::llabs(static_cast<int64_t>(block.toLongRounded())) >= n) {
-            tooLarge.push_back(shown(block));
+    out.paragraph(say.fill(texts::blocksCut, {cardText(vars.m)}));
+    if (record.rule == Rule::blockNotBelowModulus) {
+        const int64_t n = std::llabs(static_cast<int64_t>(record.numbers.at(0).toLongRounded()));
+        std::vector<std::string> tooLarge;
+        for (std::size_t i = 1; i < record.numbers.size(); ++i) {
+            tooLarge.push_back(shown(record.numbers[i]));
         }
-    }
-    if (!tooLarge.empty()) {
-        out.paragraph(fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
+        out.paragraph(
+            say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
         return;
     }
-    blockPowers({vars.m, vars.c, vars.eAccepted, "m", "c", texts::encryptionFormula,
+    const int64_t n = std::llabs(static_cast<int64_t>(vars.nEnc.toLongRounded()));
+    blockPowers({vars.m, vars.c, vars.eAccepted(), "m", "c", texts::encryptionFormula,
                  texts::encryptedBlockTitle},
                 n, out);
     attackerView(vars, n, out);
 }
 
-void decryption(const WindowVariables& vars, Builder& out) {
-    if (std::all_of(vars.c.begin(), vars.c.end(), [](const Variant& c) { return c.isEmpty(); })) {
-        out.paragraph(inLanguage(texts::noCipherBlocks));
+void decryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
+    if (record.rule == Rule::noCipherBlocks) {
+        out.paragraph(say(texts::noCipherBlocks));
         return;
     }
-    if (keyRefused(vars, out)) {
+    if (keyRefused(record, out)) {
         return;
     }
-    const KeyOrigin& key = *vars.key;
-    const KeyOrigin* made = vars.cipherKey ? &*vars.cipherKey : nullptr;
-    if (made == nullptr || !isTrue(isEqual(made->p, key.p)) || !isTrue(isEqual(made->q, key.q)) ||
-        !isTrue(isEqual(made->e, key.e))) {
-        out.paragraph(inLanguage(texts::keyChanged));
+    if (record.rule == Rule::cipherBlocksOfOtherKey) {
+        out.paragraph(say(texts::keyChanged));
         return;
     }
     const int64_t n = std::llabs(static_cast<int64_t>(vars.nDec.toLongRounded()));
@@ -405,39 +437,40 @@ void decryption(const WindowVariables& vars, Builder& out) {
     const bool same =
         std::equal(vars.r.begin(), vars.r.end(), vars.m.begin(),
                    [](const Variant& r, const Variant& m) { return isTrue(isEqual(r, m)); });
-    out.paragraph(same ? fill(texts::roundTripSame, {cardText(vars.r)})
-                       : fill(texts::roundTripDifferent, {cardText(vars.r), cardText(vars.m)}));
-    out.paragraph(inLanguage(texts::whyDecryptionWorks));
+    out.paragraph(same ? say.fill(texts::roundTripSame, {cardText(vars.r)})
+                       : say.fill(texts::roundTripDifferent, {cardText(vars.r), cardText(vars.m)}));
+    out.paragraph(say(texts::whyDecryptionWorks));
 }
 
 struct Explainer {
-    Command command;
+    CommandId command;
     const char* title;
-    void (*build)(const WindowVariables&, Builder&);
+    void (*build)(const CommandRecord&, const WindowVariables&, Builder&);
 };
 
 // Sections are titled with the caption of the button that ran the command.
 const Explainer explainers[] = {
-    {&listPrimes, rsa::texts::primeListButton, &primeListing},
-    {&drawPrimePair, rsa::texts::randomPairButton, &randomPair},
-    {&listPhiDivisors, rsa::texts::factorsButton, &phiDivisors},
-    {&computeKey, rsa::texts::computeKeyButton, &keyComputation},
-    {&encryptCard, rsa::texts::encryptButton, &encryption},
-    {&decryptCard, rsa::texts::decryptButton, &decryption},
+    {CommandId::listPrimes, rsa::texts::primeListButton, &primeListing},
+    {CommandId::drawPrimePair, rsa::texts::randomPairButton, &randomPair},
+    {CommandId::listPhiDivisors, rsa::texts::factorsButton, &phiDivisors},
+    {CommandId::computeKey, rsa::texts::computeKeyButton, &keyComputation},
+    {CommandId::encryptCard, rsa::texts::encryptButton, &encryption},
+    {CommandId::decryptCard, rsa::texts::decryptButton, &decryption},
 };
 
 } // namespace
 
-std::optional<Section> explainCommand(Command command, const WindowVariables& vars,
-                                      bool completed) {
+std::optional<Section> explainCommand(const CommandRecord& record, const WindowVariables& vars,
+                                      Translator translator) {
+    const Language say(translator);
     for (const Explainer& explainer : explainers) {
-        if (explainer.command != command) {
+        if (explainer.command != record.command) {
             continue;
         }
-        Builder out(inLanguage(explainer.title));
         try {
-            if (completed) {
-                explainer.build(vars, out);
+            if (record.outcome != Outcome::stopped) {
+                Builder out(say, say(explainer.title));
+                explainer.build(record, vars, out);
                 return out.take();
             }
         } catch (const RuntimeError&) {
@@ -445,8 +478,8 @@ std::optional<Section> explainCommand(Command command, const WindowVariables& va
             // none is expected; should one come, a section that says so is
             // better than half an explanation.
         }
-        Builder stopped(inLanguage(explainer.title));
-        stopped.paragraph(inLanguage(texts::stoppedByError));
+        Builder stopped(say, say(explainer.title));
+        stopped.paragraph(say(texts::stoppedByError));
         return stopped.take();
     }
     return std::nullopt;

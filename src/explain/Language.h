@@ -1,12 +1,14 @@
 #pragma once
 
 // The language of the explanation inside the library: every text of
-// StepTexts.h (texts:: here) passes through inLanguage() on its way into a
-// section.
+// StepTexts.h (texts:: here) passes through the translator a window handed
+// in, then gets its numbers in the {0}, {1}, ... slots.
 
+#include "explain/Explanation.h"
 #include "texts/StepTexts.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,16 +16,30 @@ namespace rsa::explain {
 
 namespace texts = rsa::texts::steps;
 
-// The text in the language set by setTranslator(), or as written.
-std::string inLanguage(const char* text);
+class Language {
+public:
+    explicit Language(Translator translator) : m_translator(translator) {}
 
-// The column titles of a table, each in the language of the explanation.
-template <std::size_t N> std::vector<std::string> inLanguage(const char* const (&titles)[N]) {
-    std::vector<std::string> translated;
-    for (const char* title : titles) {
-        translated.push_back(inLanguage(title));
+    // The text in this language, or as written without a translator.
+    std::string operator()(const char* text) const;
+
+    // The pattern in this language with {0}, {1}, ... replaced by the
+    // arguments. A slot with no argument is a fault of the text or of its
+    // translation, and throws std::logic_error rather than print "{3}" to a class.
+    std::string fill(const char* pattern, std::initializer_list<std::string> arguments) const;
+
+    // The column titles of a table, each in this language.
+    template <std::size_t N>
+    std::vector<std::string> columns(const char* const (&titles)[N]) const {
+        std::vector<std::string> translated;
+        for (const char* title : titles) {
+            translated.push_back((*this)(title));
+        }
+        return translated;
     }
-    return translated;
-}
+
+private:
+    Translator m_translator;
+};
 
 } // namespace rsa::explain

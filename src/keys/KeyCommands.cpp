@@ -6,7 +6,11 @@
 #include "value/CountedLoop.h"
 #include "value/Operations.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 namespace rsa {
 
@@ -33,7 +37,7 @@ Variant drawPrime(RandomSequence& random) {
 
 } // namespace
 
-void listPrimes(WindowVariables&, WindowOperations& window) {
+CommandRecord listPrimes(WindowVariables&, WindowOperations& window) {
     std::string list = "2,3,5,7";
     Variant counter;
     countedLoop(counter, Variant::integer(8), Variant::integer(100), one, [&] {
@@ -43,9 +47,10 @@ void listPrimes(WindowVariables&, WindowOperations& window) {
         return true;
     });
     window.writeText(TextBox::txtprime, list);
+    return CommandRecord::completed();
 }
 
-void drawPrimePair(WindowVariables& vars, WindowOperations& window) {
+CommandRecord drawPrimePair(WindowVariables& vars, WindowOperations& window) {
     // Both are drawn again until they differ and their product holds a block
     // of two digits.
     do {
@@ -58,9 +63,10 @@ void drawPrimePair(WindowVariables& vars, WindowOperations& window) {
     }
     window.writeText(TextBox::txtP, Str(vars.p));
     window.writeText(TextBox::txtQ, Str(vars.q));
+    return CommandRecord::completed();
 }
 
-void listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
+CommandRecord listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
     vars.p = readNumber(window, TextBox::txtP);
     vars.q = readNumber(window, TextBox::txtQ);
     const Variant m = (vars.p - one) * (vars.q - one);
@@ -69,20 +75,33 @@ void listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
     // m itself.
     const std::int32_t whole = m.toLongRounded();
     const double limit = m.toNumber();
-    std::string list = Str(one);
+    std::vector<Variant> listed = {one};
     if (whole > 1) {
         for (std::int32_t divisor : divisorsOf(whole)) {
             if (divisor > 1 && divisor <= limit) {
-                list += Str(Variant::longInt(divisor));
+                listed.push_back(Variant::longInt(divisor));
             }
         }
     }
+    std::string list;
+    for (const Variant& divisor : listed) {
+        list += Str(divisor);
+    }
     window.appendText(TextBox::txtcarpan, list);
+    return CommandRecord::completed(std::move(listed));
 }
 
-void computeKey(WindowVariables& vars, WindowOperations& window) {
+CommandRecord computeKey(WindowVariables& vars, WindowOperations& window) {
     vars.p = readNumber(window, TextBox::txtP);
     vars.q = readNumber(window, TextBox::txtQ);
+    // A refusal keeps the earlier key, which the cipher takes only with its own primes.
+    const auto refused = [&](Rule rule, std::vector<Variant> numbers) {
+        CommandRecord record = CommandRecord::refused(rule, std::move(numbers));
+        record.keptKey = !vars.key                           ? KeptKey::none
+                         : vars.key->madeFor(vars.p, vars.q) ? KeptKey::fitsPrimes
+                                                             : KeptKey::forOtherPrimes;
+        return record;
+    };
     const bool pIsPrime = isTrue(isPrime(vars.p));
     const bool qIsPrime = isTrue(isPrime(vars.q));
     if (!pIsPrime) {
@@ -92,12 +111,12 @@ void computeKey(WindowVariables& vars, WindowOperations& window) {
         window.showMessage(texts::qNotPrime);
     }
     if (!pIsPrime || !qIsPrime) {
-        return;
+        return refused(Rule::notPrime, {vars.p, vars.q});
     }
     // With p = q the decryption does not give the blocks back.
     if (isTrue(isEqual(vars.p, vars.q))) {
         window.showMessage(texts::primesMustDiffer);
-        return;
+        return refused(Rule::equalPrimes, {vars.p});
     }
     vars.phi = (vars.p - one) * (vars.q - one);
     vars.e = readNumber(window, TextBox::txtpublic);
@@ -107,12 +126,19 @@ void computeKey(WindowVariables& vars, WindowOperations& window) {
     // An exponent is usable exactly when it has a private counterpart.
     if (exponent <= 1 || inverse.isEmpty()) {
         window.showMessage(texts::badExponent);
-        return;
+        const double typed = vars.e.toNumber();
+        if (exponent <= 1 || typed != std::floor(typed)) {
+            return refused(Rule::exponentNotAboveOne, {vars.e});
+        }
+        const std::int64_t modulus = std::llabs(std::int64_t{vars.phi.toLongRounded()});
+        const std::int64_t shared = std::gcd(std::int64_t{exponent} % modulus, modulus);
+        return refused(Rule::exponentSharesFactor,
+                       {vars.e, vars.phi, Variant::longInt(static_cast<std::int32_t>(shared))});
     }
-    vars.eAccepted = vars.e;
     vars.d = std::move(inverse);
-    vars.key = KeyOrigin{vars.p, vars.q, vars.eAccepted};
+    vars.key = KeyOrigin{vars.p, vars.q, vars.e};
     window.writeText(TextBox::txtPrivate, Str(vars.d));
+    return CommandRecord::completed();
 }
 
 } // namespace rsa

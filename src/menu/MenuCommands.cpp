@@ -29,30 +29,35 @@ std::string cipherFileBytes(const std::string& boxText) {
     return toWindows1254(withCrLf(boxText)) + "\r\n";
 }
 
-void saveCipherText(WindowVariables& vars, WindowOperations& window) {
+CommandRecord saveCipherText(WindowVariables& vars, WindowOperations& window) {
     const std::optional<std::string> path =
         window.chooseFileToWrite(texts::saveFilter, vars.saveFolder);
+    // A cancel is no refusal: the user chose to write nothing.
     if (!path || path->empty()) {
-        return;
+        return CommandRecord::completed();
     }
     const std::string bytes = cipherFileBytes(window.readText(TextBox::txtdecmsj));
     if (const std::optional<std::string> failure = replaceFileContent(*path, bytes)) {
+        // The reason is shown; nothing the step window explains follows from it.
         window.showMessage(texts::saveFailedPrefix + *failure);
-        return;
+        return CommandRecord::completed();
     }
     vars.saveFolder = std::filesystem::absolute(*path).parent_path().string();
+    return CommandRecord::completed();
 }
 
-void exitProgram(WindowVariables&, WindowOperations& window) {
+CommandRecord exitProgram(WindowVariables&, WindowOperations& window) {
     window.endProgram();
+    return CommandRecord::completed();
 }
 
-void openAboutPage(WindowVariables& vars, WindowOperations& window) {
+CommandRecord openAboutPage(WindowVariables& vars, WindowOperations& window) {
     if (const std::optional<std::string> failure = window.openWebPage(texts::aboutAddress)) {
         window.showMessage(texts::aboutFailed, *failure);
-        return;
+        return CommandRecord::completed();
     }
     vars.Explorer = texts::aboutAddress;
+    return CommandRecord::completed();
 }
 
 } // namespace rsa

@@ -9,14 +9,19 @@ std::string runtimeErrorMessage(int number, const std::string& name) {
     return texts::runtimeErrorPrefix + std::to_string(number) + ": " + name;
 }
 
-bool runCommand(Command command, WindowVariables& vars, WindowOperations& window) {
+CommandRecord runCommand(const Command& command, WindowVariables& vars, WindowOperations& window) {
+    CommandRecord record;
     try {
-        command(vars, window);
-        return true;
+        record = command.run(vars, window);
     } catch (const RuntimeError& failure) {
         window.showMessage(runtimeErrorMessage(failure.number(), failure.name()));
-        return false;
+        record = CommandRecord{};
+        record.outcome = Outcome::stopped;
+        record.failureNumber = failure.number();
+        record.failureName = failure.name();
     }
+    record.command = command.id;
+    return record;
 }
 
 } // namespace rsa

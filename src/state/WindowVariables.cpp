@@ -1,5 +1,7 @@
 #include "state/WindowVariables.h"
 
+#include "value/Operations.h"
+
 namespace rsa {
 
 namespace {
@@ -12,9 +14,23 @@ int blockIndex(std::string_view name, char prefix) {
     return name[1] - '1';
 }
 
+const Variant empty;
+
 } // namespace
 
-Variant* WindowVariables::find(std::string_view name) {
+bool KeyOrigin::madeFor(const Variant& otherP, const Variant& otherQ) const {
+    return isTrue(isEqual(p, otherP)) && isTrue(isEqual(q, otherQ));
+}
+
+bool KeyOrigin::sameAs(const KeyOrigin& other) const {
+    return madeFor(other.p, other.q) && isTrue(isEqual(e, other.e));
+}
+
+const Variant& WindowVariables::eAccepted() const {
+    return key ? key->e : empty;
+}
+
+const Variant* WindowVariables::find(std::string_view name) const {
     struct Named {
         std::string_view name;
         Variant WindowVariables::*member;
@@ -24,10 +40,8 @@ Variant* WindowVariables::find(std::string_view name) {
         {"q", &WindowVariables::q},
         {"phi", &WindowVariables::phi},
         {"e", &WindowVariables::e},
-        {"eAccepted", &WindowVariables::eAccepted},
         {"d", &WindowVariables::d},
         {"nEnc", &WindowVariables::nEnc},
-        {"encAcc", &WindowVariables::encAcc},
         {"encCounter", &WindowVariables::encCounter},
         {"nDec", &WindowVariables::nDec},
     };
@@ -35,6 +49,12 @@ Variant* WindowVariables::find(std::string_view name) {
         if (entry.name == name) {
             return &(this->*entry.member);
         }
+    }
+    if (name == "eAccepted") {
+        return &eAccepted();
+    }
+    if (name == "encAcc") {
+        return &c[7];
     }
     for (auto [prefix, blocks] : {std::pair{'c', &c}, std::pair{'m', &m}, std::pair{'r', &r}}) {
         if (const int index = blockIndex(name, prefix); index >= 0) {

@@ -305,19 +305,26 @@ void StepWindow::exportWithDialog() {
     }
 }
 
+namespace {
+
+// The explanation speaks the language of the window.
+std::string inWindowLanguage(const char* text) {
+    return translated(text).toStdString();
+}
+
+} // namespace
+
 std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
-    // The explanation speaks the language of the window.
-    explain::setTranslator([](const char* text) { return translated(text).toStdString(); });
     auto steps = std::make_unique<StepWindow>();
     steps->setWindowIcon(main.windowIcon());
     StepWindow* window = steps.get();
     QObject::connect(
-        &main, &MainWindow::commandRan, window, [&main, window](Command command, bool completed) {
+        &main, &MainWindow::commandRan, window, [&main, window](const CommandRecord& record) {
             // Nothing may leave a Qt slot by an exception; a
             // section that cannot be built is only missing.
             try {
                 if (std::optional<explain::Section> section =
-                        explain::explainCommand(command, main.variables(), completed)) {
+                        explain::explainCommand(record, main.variables(), &inWindowLanguage)) {
                     window->addSection(std::move(*section));
                 }
             } catch (const std::exception& error) {

@@ -152,10 +152,9 @@ void MainWindow::createControls() {
             widget->setAccessibleName(translated(control.accessibleName));
             m_boxes[static_cast<std::size_t>(*control.box)] = widget;
         }
-        if (control.command != nullptr) {
-            const Command command = control.command;
+        if (const Command* command = control.command) {
             connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-                    [this, command] { run(command); });
+                    [this, command] { run(*command); });
         }
         if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
             tabOrder.emplace_back(control.tabIndex, widget);
@@ -182,18 +181,18 @@ void MainWindow::createMenus() {
         }
         QAction* action = menus.at(entry.parent)->addAction(translated(entry.caption));
         action->setObjectName(toQt(entry.name));
-        const Command command = entry.command;
-        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        const Command* command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { run(*command); });
     }
 }
 
-void MainWindow::run(Command command) {
+void MainWindow::run(const Command& command) {
     // Nothing may leave a Qt slot by an exception; the command runner reports
     // the run-time failures of the commands, this catches anything else.
     std::string failure;
     TranslatedOperations shown(*this);
     try {
-        emit commandRan(command, runCommand(command, m_vars, shown));
+        emit commandRan(runCommand(command, m_vars, shown));
         return;
     } catch (const std::exception& error) {
         failure = error.what();

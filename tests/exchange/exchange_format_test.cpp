@@ -41,7 +41,7 @@ TEST(ExchangeBlocks, SeparatorsOfEveryKind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        const Outcome<ReceivedBlocks> parsed = parseBlocks(c.text);
+        const Result<ReceivedBlocks> parsed = parseBlocks(c.text);
         ASSERT_TRUE(parsed);
         EXPECT_EQ(parsed->blocks, worked);
         EXPECT_EQ(parsed->found, c.found);
@@ -73,14 +73,14 @@ TEST(ExchangeFiles, EncLineEndings) {
     };
     for (const char* bytes : accepted) {
         SCOPED_TRACE(bytes);
-        const Outcome<ReceivedBlocks> read = readEncFile(fileWith("endings.ENC", bytes));
+        const Result<ReceivedBlocks> read = readEncFile(fileWith("endings.ENC", bytes));
         ASSERT_TRUE(read);
         EXPECT_EQ(read->blocks, worked);
     }
     // A blank line after the blocks is a second line.
     EXPECT_FALSE(readEncFile(fileWith("blank.ENC", " 1 2 3 4 5 6 7 8\r\n\r\n")));
     // The blocks of a .ENC go through the same parse as pasted ones.
-    const Outcome<ReceivedBlocks> letters = readEncFile(fileWith("letters.ENC", "\xf0\xfc\r\n"));
+    const Result<ReceivedBlocks> letters = readEncFile(fileWith("letters.ENC", "\xf0\xfc\r\n"));
     ASSERT_FALSE(letters);
     EXPECT_EQ(letters.refusal().kind, RefusalKind::TooFewBlocks);
 }
@@ -91,16 +91,16 @@ TEST(ExchangeFiles, SigRoundTrip) {
     const Blocks card{0, 12, 34, 0, 0, 0, 0, 99};
     const std::string path = tempPath("card.SIG");
     ASSERT_EQ(writeExchangeFile(path, sigFileBytes(card, worked)), std::nullopt);
-    const Outcome<SignedCard> read = readSigFile(path);
+    const Result<SignedCard> read = readSigFile(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->card, card);
     EXPECT_EQ(read->signature.blocks, worked);
 
-    const Outcome<SignedCard> badCard =
+    const Result<SignedCard> badCard =
         readSigFile(fileWith("bad.SIG", "0012 3400 0000\n 1 2 3 4 5 6 7 8\n"));
     ASSERT_FALSE(badCard);
     EXPECT_EQ(badCard.refusal().kind, RefusalKind::CardNotSixteenDigits);
-    const Outcome<SignedCard> badBlocks =
+    const Result<SignedCard> badBlocks =
         readSigFile(fileWith("short.SIG", "0012 3400 0000 0099\n 1 2 3\n"));
     ASSERT_FALSE(badBlocks);
     EXPECT_EQ(badBlocks.refusal().kind, RefusalKind::TooFewBlocks);
@@ -111,7 +111,7 @@ TEST(ExchangeFiles, FifoIsNotRead) {
     const std::string fifo = tempPath("pipe.ENC");
     std::remove(fifo.c_str());
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const Outcome<ReceivedBlocks> read = readEncFile(fifo);
+    const Result<ReceivedBlocks> read = readEncFile(fifo);
     ASSERT_FALSE(read);
     EXPECT_EQ(read.refusal().kind, RefusalKind::FileUnreadable);
     EXPECT_EQ(read.refusal().text, "Not a regular file");

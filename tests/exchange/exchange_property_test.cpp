@@ -59,22 +59,22 @@ TEST_P(ExchangeRoundTrip, SendReceiveSignVerifyAndTamper) {
     std::mt19937 random(range);
     std::set<std::uint32_t> primesSeen;
     for (int round = 0; round < keysPerRange; ++round) {
-        const Outcome<KeyPair> drawn = drawKeyPair(range, std::nullopt, source);
+        const Result<KeyPair> drawn = drawKeyPair(range, std::nullopt, source);
         ASSERT_TRUE(drawn);
         const KeyPair& key = drawn.value();
         expectValidPair(key, range);
         primesSeen.insert({key.p, key.q});
 
         const Blocks card = randomCard(random);
-        const Outcome<Blocks> cipher = encryptCard(key.publicKey(), card);
+        const Result<Blocks> cipher = encryptCard(key.publicKey(), card);
         ASSERT_TRUE(cipher);
-        const Outcome<Blocks> back = decryptBlocks(key, cipher.value());
+        const Result<Blocks> back = decryptBlocks(key, cipher.value());
         ASSERT_TRUE(back) << static_cast<int>(back.refusal().kind);
         EXPECT_EQ(back.value(), card);
 
-        const Outcome<Blocks> signature = signCard(key, card);
+        const Result<Blocks> signature = signCard(key, card);
         ASSERT_TRUE(signature);
-        const Outcome<Verification> verified =
+        const Result<Verification> verified =
             verifySignature(key.publicKey(), card, signature.value());
         ASSERT_TRUE(verified);
         EXPECT_TRUE(verified->valid());
@@ -83,14 +83,14 @@ TEST_P(ExchangeRoundTrip, SendReceiveSignVerifyAndTamper) {
         const std::size_t changed = random() % blockCount;
         Blocks forged = signature.value();
         forged[changed] = (forged[changed] + 1 + random() % (key.n - 1)) % key.n;
-        const Outcome<Verification> forgedCheck = verifySignature(key.publicKey(), card, forged);
+        const Result<Verification> forgedCheck = verifySignature(key.publicKey(), card, forged);
         ASSERT_TRUE(forgedCheck);
         EXPECT_EQ(forgedCheck->mismatch, std::vector<std::size_t>{changed + 1});
 
         // One digit of the card changed: its block no longer matches.
         Blocks otherCard = card;
         otherCard[changed] = (otherCard[changed] + 10 * (1 + random() % 9)) % 100;
-        const Outcome<Verification> otherCheck =
+        const Result<Verification> otherCheck =
             verifySignature(key.publicKey(), otherCard, signature.value());
         ASSERT_TRUE(otherCheck);
         EXPECT_EQ(otherCheck->mismatch, std::vector<std::size_t>{changed + 1});
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(EveryRange, ExchangeRoundTrip, ::testing::ValuesIn(keyR
 TEST(ExchangeKeyDraw, GivenExponentIsKept) {
     const RandomSource source = systemRandom();
     for (std::uint32_t range : keyRanges) {
-        const Outcome<KeyPair> drawn = drawKeyPair(range, 65537, source);
+        const Result<KeyPair> drawn = drawKeyPair(range, 65537, source);
         ASSERT_TRUE(drawn);
         EXPECT_EQ(drawn->e, 65537u);
         const std::uint64_t phi = std::uint64_t{drawn->p - 1} * (drawn->q - 1);
@@ -119,7 +119,7 @@ TEST(ExchangeKeyDraw, EqualPrimesAndSmallProductsAreDrawnAgain) {
     const std::vector<std::uint32_t> values = {13, 13, 2, 3, 97, 89};
     std::size_t next = 0;
     const RandomSource scripted = [&] { return values.at(next++); };
-    const Outcome<KeyPair> drawn = drawKeyPair(100, std::nullopt, scripted);
+    const Result<KeyPair> drawn = drawKeyPair(100, std::nullopt, scripted);
     ASSERT_TRUE(drawn);
     EXPECT_EQ(drawn->p, 89u);
     EXPECT_EQ(drawn->q, 97u);
@@ -131,7 +131,7 @@ TEST(ExchangeKeyDraw, EqualPrimesAndSmallProductsAreDrawnAgain) {
 // The worked example of the main window: p = 61, q = 53, e = 17, d = 2753
 // encrypts 1234 5678 9012 3456 to the blocks the main window shows.
 TEST(ExchangeMessages, EncryptsAsTheMainWindow) {
-    const Outcome<Blocks> cipher = encryptCard({17, 3233}, {12, 34, 56, 78, 90, 12, 34, 56});
+    const Result<Blocks> cipher = encryptCard({17, 3233}, {12, 34, 56, 78, 90, 12, 34, 56});
     ASSERT_TRUE(cipher);
     EXPECT_EQ(cipher.value(), (Blocks{1730, 180, 1794, 3165, 1668, 1730, 180, 1794}));
     const KeyPair key{61, 53, 17, 2753, 3233};

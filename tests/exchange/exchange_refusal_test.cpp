@@ -16,7 +16,7 @@ namespace {
 const KeyPair worked{61, 53, 17, 2753, 3233};
 const Blocks card{12, 34, 56, 78, 90, 12, 34, 56};
 
-template <typename T> std::optional<Refusal> refusalOf(const Outcome<T>& outcome) {
+template <typename T> std::optional<Refusal> refusalOf(const Result<T>& outcome) {
     if (outcome) {
         return std::nullopt;
     }
@@ -121,16 +121,16 @@ TEST(ExchangeRefusals, EachWithItsNumbers) {
 
 // The value just inside each limit is taken.
 TEST(ExchangeRefusals, LimitsThemselvesAreAccepted) {
-    const Outcome<PublicKey> smallest = parsePublicKey(" +2 ", "100");
+    const Result<PublicKey> smallest = parsePublicKey(" +2 ", "100");
     ASSERT_TRUE(smallest);
     EXPECT_EQ(smallest->e, 2u);
     EXPECT_EQ(smallest->n, 100u);
-    const Outcome<PublicKey> largest = parsePublicKey("2147483647", "2147483647");
+    const Result<PublicKey> largest = parsePublicKey("2147483647", "2147483647");
     ASSERT_TRUE(largest);
     EXPECT_EQ(largest->n, 2147483647u);
     EXPECT_TRUE(parseBlocks("1 2 3 4 5 6 7 2147483647"));
     // 3232 = -1 mod 3233 is below n; with d odd it decrypts to 3232 itself.
-    const Outcome<Blocks> largestBlock = decryptBlocks(worked, {3232, 0, 0, 0, 0, 0, 0, 0});
+    const Result<Blocks> largestBlock = decryptBlocks(worked, {3232, 0, 0, 0, 0, 0, 0, 0});
     ASSERT_FALSE(largestBlock);
     EXPECT_EQ(largestBlock.refusal().kind, RefusalKind::BlockNotTwoDigits);
     EXPECT_EQ(largestBlock.refusal().value, 3232);

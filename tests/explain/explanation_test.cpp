@@ -5,6 +5,7 @@
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
+#include "operations/CommandRunner.h"
 #include "testing/RecordingWindow.h"
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <stdexcept>
 
 namespace rsa::explain {
 namespace {
@@ -35,8 +37,8 @@ std::vector<const Table*> tablesWith(const Section& section, const char* const (
     return found;
 }
 
-Section explained(Command command, const WindowVariables& vars) {
-    std::optional<Section> section = explainCommand(command, vars, true);
+Section explained(const CommandRecord& record, const WindowVariables& vars) {
+    std::optional<Section> section = explainCommand(record, vars);
     return section ? *section : Section{};
 }
 
@@ -73,19 +75,18 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
             group = std::to_string(draw(10000, 19999)).substr(1); // leading zeros kept
         }
         window.typeCard(groups[0], groups[1], groups[2], groups[3]);
-        for (Command command : {&computeKey, &encryptCard, &decryptCard}) {
-            runCommand(command, vars, window);
-        }
+        const CommandRecord keyRecord = runCommand(commands::computeKey, vars, window);
+        const CommandRecord encryptionRecord = runCommand(commands::encryptCard, vars, window);
+        const CommandRecord decryptionRecord = runCommand(commands::decryptCard, vars, window);
         SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
 
-        const Section key = explained(&computeKey, vars);
-        const auto euclid = tablesWith(key, texts::euclidColumns);
+        const auto euclid = tablesWith(explained(keyRecord, vars), texts::euclidColumns);
         ASSERT_EQ(euclid.size(), 1u);
         EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
 
-        const Section encryption = explained(&encryptCard, vars);
-        const Section decryption = explained(&decryptCard, vars);
+        const Section encryption = explained(encryptionRecord, vars);
+        const Section decryption = explained(decryptionRecord, vars);
         const auto encrypted = tablesWith(encryption, texts::powerColumns);
         const auto decrypted = tablesWith(decryption, texts::powerColumns);
         const auto attacker = tablesWith(encryption, texts::attackerColumns);
@@ -99,6 +100,20 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
             EXPECT_EQ(attacker[0]->rows[k].back(), groups[k / 2].substr(k % 2 * 2, 2));
         }
     }
+}
+
+// Gives phiValue a slot its three numbers do not fill.
+std::string slotWithoutArgument(const char* text) {
+    return std::string(text) == texts::phiValue ? "φ = {0} × {1} = {3}." : text;
+}
+
+TEST(Explanation, ATranslationWithASlotWithoutArgumentFailsLoudly) {
+    WindowVariables vars;
+    testing::RecordingWindow window;
+    window.typeKey("7", "11", "");
+    const CommandRecord record = runCommand(commands::listPhiDivisors, vars, window);
+    EXPECT_NO_THROW(explainCommand(record, vars));
+    EXPECT_THROW(explainCommand(record, vars, &slotWithoutArgument), std::logic_error);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST(PhiDivisors, AreWhatASearchOneByOneFinds) {
     }
     // (50000-1)^2 is beyond the Long range; p and q are read before the failure.
     window.typeKey("50000", "50000", "");
-    runCommand(&listPhiDivisors, vars, window);
+    runCommand(commands::listPhiDivisors, vars, window);
     EXPECT_EQ(window.messages.at(0).text, runtimeErrorMessage(6, "Overflow"));
     EXPECT_EQ(vars.q, Variant::doubleValue(50000));
 }

@@ -23,7 +23,7 @@ TEST(SaveCommand, OpensTheDialogInTheFolderOfTheLastSuccessfulSave) {
     window.fileAnswers = {(folder / "a.ENC").string(), (folder / "missing/b.ENC").string(),
                           std::nullopt, std::nullopt};
     for (int save = 0; save < 4; ++save) {
-        runCommand(&saveCipherText, vars, window);
+        runCommand(commands::saveCipherText, vars, window);
     }
     EXPECT_EQ(window.dialogFolders,
               (std::vector<std::string>{"", folder.string(), folder.string(), folder.string()}));

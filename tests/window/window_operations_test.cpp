@@ -4,6 +4,7 @@
 
 #include "controls/ControlTable.h"
 #include "testing/QtApplication.h"
+#include "texts/Texts.h"
 #include "window/MainWindow.h"
 #include "window/QtInteraction.h"
 #include "window/Translations.h"

@@ -5,12 +5,18 @@
 // as c = m^e mod p*q and decrypted as r = c^d mod p*q. Each click appends one
 // row of eight values (the block list text) to its output box.
 
+#include "operations/CommandRecord.h"
 #include "operations/WindowOperations.h"
 #include "state/WindowVariables.h"
 
 namespace rsa {
 
-void encryptCard(WindowVariables& vars, WindowOperations& window);
-void decryptCard(WindowVariables& vars, WindowOperations& window);
+CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window);
+CommandRecord decryptCard(WindowVariables& vars, WindowOperations& window);
+
+namespace commands {
+inline constexpr Command encryptCard{CommandId::encryptCard, &rsa::encryptCard};
+inline constexpr Command decryptCard{CommandId::decryptCard, &rsa::decryptCard};
+} // namespace commands
 
 } // namespace rsa

@@ -35,14 +35,14 @@ struct ReceivedBlocks {
 // (any run of them counts as one separator). Refused: fewer than eight
 // blocks, a piece that is not a whole number of digits (a sign or a point
 // included), a block beyond largestModulus.
-Outcome<ReceivedBlocks> parseBlocks(std::string_view text);
+Result<ReceivedBlocks> parseBlocks(std::string_view text);
 
 // The row as the main window shows it: " 1730 180 1794 ...".
 std::string blocksText(const Blocks& blocks);
 
 // A card number as sixteen digits, or four groups of four separated by
 // blanks; its blocks are the digits two by two, "1234 ..." gives 12, 34, ...
-Outcome<Blocks> parseCard(std::string_view text);
+Result<Blocks> parseCard(std::string_view text);
 
 // The card of eight blocks below 100, in four groups with leading zeros:
 // "0012 3400 0000 0099".

@@ -29,8 +29,8 @@ std::string sigFileBytes(const Blocks& card, const Blocks& signature);
 
 // A file that cannot be read, that is not one line (.ENC) or two lines
 // (.SIG), or whose lines do not parse, is refused with the reason.
-Outcome<ReceivedBlocks> readEncFile(const std::string& path);
-Outcome<SignedCard> readSigFile(const std::string& path);
+Result<ReceivedBlocks> readEncFile(const std::string& path);
+Result<SignedCard> readSigFile(const std::string& path);
 
 // Writes bytes as the whole file; nothing on success, else the reason.
 std::optional<std::string> writeExchangeFile(const std::string& path, const std::string& bytes);

@@ -33,10 +33,10 @@ struct KeyPair {
 // A classmate's key as typed: n and e whole numbers up to 2^31 - 1, n of at
 // least 100 (every two-digit block must fit) and e of at least 2. Whether e
 // suits n is not checked: the sender cannot know φ.
-Outcome<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText);
+Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText);
 
 // An exponent as typed for a fresh pair: a whole number from 2 up to 2^31 - 1.
-Outcome<std::uint32_t> parseExponent(std::string_view text);
+Result<std::uint32_t> parseExponent(std::string_view text);
 
 // The key the main window last accepted, with the primes it was made from,
 // or nothing when it has none (or one whose n is 2^31 or more).
@@ -57,7 +57,7 @@ RandomSource systemRandom();
 // the given exponent, or else the smallest from 3 up that suits φ; d is its
 // inverse modulo φ. Refused: an even e (φ is always even), and an e that no
 // pair drawn in many tries suits.
-Outcome<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
-                             const RandomSource& random);
+Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
+                            const RandomSource& random);
 
 } // namespace rsa::exchange

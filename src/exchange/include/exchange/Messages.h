@@ -15,14 +15,14 @@
 
 namespace rsa::exchange {
 
-Outcome<Blocks> encryptCard(const PublicKey& key, const Blocks& card);
+Result<Blocks> encryptCard(const PublicKey& key, const Blocks& card);
 
 // Refused: no key, a block not below n, and a block that decrypts to 100 or
 // more (the blocks were made for another key, so this is not a card).
-Outcome<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& cipher);
+Result<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& cipher);
 
 // Refused: no key, a card block not below n (a key with n below 100).
-Outcome<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card);
+Result<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card);
 
 struct Verification {
     Blocks recovered{};                // s^e mod n for each signature block
@@ -31,7 +31,7 @@ struct Verification {
 };
 
 // Refused: a signature block not below n.
-Outcome<Verification> verifySignature(const PublicKey& key, const Blocks& card,
-                                      const Blocks& signature);
+Result<Verification> verifySignature(const PublicKey& key, const Blocks& card,
+                                     const Blocks& signature);
 
 } // namespace rsa::exchange

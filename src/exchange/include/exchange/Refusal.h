@@ -44,10 +44,10 @@ struct Refusal {
 };
 
 // What an action gives: its result, or the refusal instead.
-template <typename T> class Outcome {
+template <typename T> class Result {
 public:
-    Outcome(T value) : m_value(std::move(value)) {}
-    Outcome(Refusal refusal) : m_refusal(std::move(refusal)) {}
+    Result(T value) : m_value(std::move(value)) {}
+    Result(Refusal refusal) : m_refusal(std::move(refusal)) {}
 
     explicit operator bool() const { return m_value.has_value(); }
     const T& value() const { return *m_value; }

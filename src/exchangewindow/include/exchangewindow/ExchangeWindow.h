@@ -62,14 +62,14 @@ private:
     QWidget* buildSignPart();
     QWidget* buildVerifyPart();
 
-    void followMainWindow(Command command, bool completed);
+    void followMainWindow(const CommandRecord& record);
     void showKey(const QString& origin);
     void drawKey();
     void useKeyInMainWindow();
     void copyPublicKey();
     void send();
     void receive();
-    void receiveBlocks(const exchange::Outcome<exchange::ReceivedBlocks>& blocks);
+    void receiveBlocks(const exchange::Result<exchange::ReceivedBlocks>& blocks);
     void sign();
     void verify();
     void saveCipher();

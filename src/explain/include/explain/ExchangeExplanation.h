@@ -4,7 +4,7 @@
 // receiving, signing and verifying are each eight modular powers, shown with
 // the same square-and-multiply tables as the main window's encryption, and a
 // fresh key with its Euclid table. Plain data and plain numbers, no Qt; the
-// texts pass through the translator set with setTranslator().
+// texts pass through the translator handed in (Turkish without one).
 
 #include "explain/Explanation.h"
 
@@ -29,14 +29,15 @@ struct ExchangePowers {
     std::string cardText; // for Receive: the card the blocks make
 };
 
-Section explainExchange(const ExchangePowers& powers);
+Section explainExchange(const ExchangePowers& powers, Translator translator = nullptr);
 
 // A fresh pair drawn from the system's random source.
 Section explainFreshKey(std::uint64_t p, std::uint64_t q, std::uint64_t e, std::uint64_t d,
-                        std::uint64_t range);
+                        std::uint64_t range, Translator translator = nullptr);
 
 // An act the exchange window refused, titled with the act's name; sentence is
 // the window's own, already in the language in use.
-Section explainExchangeRefusal(const std::string& act, const std::string& sentence);
+Section explainExchangeRefusal(const std::string& act, const std::string& sentence,
+                               Translator translator = nullptr);
 
 } // namespace rsa::explain

@@ -2,13 +2,15 @@
 
 // The step-by-step explanation of a command, as plain data: a section of
 // groups, each a run of paragraphs and tables, some of them foldable. It is
-// built from the window variables after the command and from the command
-// itself, with the same routines the command used, so every number it shows
-// is one the main window used; the square-and-multiply and Euclid tables are
-// exact in 64 bits and end in the block or d the window shows. A window only
-// renders it; the scenario driver prints it as plain text.
+// built from the record the command left (completed, refused by which rule,
+// stopped by which failure) and the window variables after it, with the same
+// routines the command used, so every number it shows is one the main window
+// used; the square-and-multiply and Euclid tables are exact in 64 bits and end
+// in the block or d the window shows. Which rule refused a command is the
+// command's word alone. A window only renders it; the scenario driver prints
+// it as plain text.
 
-#include "operations/CommandRunner.h"
+#include "operations/CommandRecord.h"
 #include "state/WindowVariables.h"
 
 #include <optional>
@@ -43,21 +45,20 @@ struct Section {
     std::vector<Group> groups;
 };
 
-// The section for a command that has just run; nothing for a command that
-// has nothing to explain (the menu entries). completed is false when a
-// run-time failure ended the command.
-std::optional<Section> explainCommand(Command command, const WindowVariables& vars, bool completed);
+// The texts of an explanation are Turkish as written; a program that speaks
+// another language hands in the function that gives a text in that language,
+// and every text passes through it before its numbers are filled in.
+// nullptr keeps Turkish.
+using Translator = std::string (*)(const char* text);
+
+// The section for a command that has just run, from the record it left;
+// nothing for a command that has nothing to explain (the menu entries).
+std::optional<Section> explainCommand(const CommandRecord& record, const WindowVariables& vars,
+                                      Translator translator = nullptr);
 
 // One line per title, paragraph and table row, folded groups included; a
 // group's title starts with ▸ when folded and ▾ when open, cells are joined
 // with " | ".
 std::vector<std::string> plainTextLines(const Section& section);
-
-// The texts of an explanation are Turkish as written; a program that speaks
-// another language sets the function that gives a text in that language, and
-// every text passes through it before its numbers are filled in. Set it
-// before explaining, from the thread that explains; nullptr restores Turkish.
-using Translator = std::string (*)(const char* text);
-void setTranslator(Translator translator);
 
 } // namespace rsa::explain

@@ -20,6 +20,11 @@ struct KeyOrigin {
     Variant p;
     Variant q;
     Variant e;
+
+    // Whether the key was made for these primes. Values compare across types:
+    // a Single 61 from the random pair is the Double 61 typed.
+    bool madeFor(const Variant& otherP, const Variant& otherQ) const;
+    bool sameAs(const KeyOrigin& other) const;
 };
 
 struct WindowVariables {
@@ -28,7 +33,6 @@ struct WindowVariables {
     Variant q;
     Variant phi;
     Variant e;
-    Variant eAccepted; // the exponent the encryption uses; set only when accepted
     Variant d;
     std::array<Variant, 8> c; // c1..c8, the cipher blocks of the last encryption
 
@@ -37,12 +41,14 @@ struct WindowVariables {
     std::optional<KeyOrigin> key;       // set when the key computation accepts an exponent
     std::optional<KeyOrigin> cipherKey; // the key of the last successful encryption
 
-    // Working values of the encryption and the decryption.
+    // Working values of the encryption and the decryption. nEnc and nDec stay
+    // stored: each is p * q as the command found them, with the type of that
+    // product, and p and q may change (or change type, typed after drawn)
+    // before anyone reads it. The loop counter after the last block
+    // (var encCounter) stays stored for the same reason: it follows from the
+    // exponent of that encryption, which a later key replaces.
     Variant nEnc;
     std::array<Variant, 8> m; // m1..m8, the plain blocks
-    // The last block's running power and the loop counter after it, kept only
-    // so that a learner can inspect them (var encAcc, var encCounter).
-    Variant encAcc;
     Variant encCounter;
     Variant nDec;
     std::array<Variant, 8> r; // r1..r8, the decrypted blocks
@@ -58,9 +64,15 @@ struct WindowVariables {
     // The random sequence of this run; it restarts only with a new window.
     RandomSequence random;
 
+    // The exponent the encryption uses, the one the last accepted key was
+    // made with; Empty until a key is accepted. Not stored: it is the key's e.
+    const Variant& eAccepted() const;
+
     // A variable by its name ("p", "c1", "encCounter"), or nullptr for an
-    // unknown name.
-    Variant* find(std::string_view name);
+    // unknown name. The derived ones are read where they live: eAccepted is
+    // the key's e, and encAcc, the last block's running power, is c8, which
+    // the encryption assigns together with it and from it.
+    const Variant* find(std::string_view name) const;
 };
 
 } // namespace rsa

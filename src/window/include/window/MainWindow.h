@@ -48,16 +48,16 @@ public:
     void endProgram() override;
 
 signals:
-    // After each command a click ran, with the variables as it left them;
-    // completed is false when a failure ended it. Whatever explains the
-    // commands listens here and never reaches into the widgets.
-    void commandRan(rsa::Command command, bool completed);
+    // After each command a click ran, with the record it left and the
+    // variables as it left them. Whatever explains the commands listens here
+    // and never reaches into the widgets.
+    void commandRan(const rsa::CommandRecord& record);
 
 private:
     void build();
     void createControls();
     void createMenus();
-    void run(Command command);
+    void run(const Command& command);
     QWidget* boxWidget(TextBox box) const;
 
     std::unique_ptr<UserInteraction> m_ownInteraction; // Qt's, unless one was handed in

@@ -1,0 +1,90 @@
+#pragma once
+
+// What a command did, as the command itself tells it: it completed, a rule of
+// its own refused it (which rule, and the numbers the rule was checked on), or
+// a run-time failure stopped it. Whatever explains a command reads this record
+// and the window variables, and never works a rule out a second time.
+
+#include "state/WindowVariables.h"
+#include "value/Variant.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rsa {
+
+// The nine commands a click can run.
+enum class CommandId {
+    listPrimes,
+    drawPrimePair,
+    listPhiDivisors,
+    computeKey,
+    encryptCard,
+    decryptCard,
+    saveCipherText,
+    exitProgram,
+    openAboutPage,
+};
+
+enum class Outcome {
+    completed,
+    refused, // a rule of the command stopped it and a message said why
+    stopped, // a run-time failure ended it ("Hata N: NAME")
+};
+
+// The rules a command refuses by; numbers lists what each rule was checked on.
+enum class Rule {
+    none,
+    notPrime,               // key: p or q is not prime; numbers: p, q
+    equalPrimes,            // key: numbers: p
+    exponentNotAboveOne,    // key: e is not a whole number above 1; numbers: e
+    exponentSharesFactor,   // key: numbers: e, phi, gcd(e mod phi, phi)
+    noKey,                  // encryption and decryption: no key was ever accepted
+    keyForOtherPrimes,      // numbers: the key's p and q, then the current p and q
+    blockNotBelowModulus,   // encryption: numbers: n, then every block of n or more
+    noCipherBlocks,         // decryption: nothing was ever encrypted
+    cipherBlocksOfOtherKey, // decryption: the blocks were made with another key
+};
+
+// The key a refused key computation leaves in place.
+enum class KeptKey {
+    none,           // no key was ever accepted
+    fitsPrimes,     // the earlier key, made for the current p and q
+    forOtherPrimes, // the earlier key, made for other primes: the cipher refuses it
+};
+
+struct CommandRecord {
+    CommandId command = CommandId::listPrimes;
+    Outcome outcome = Outcome::completed;
+    Rule rule = Rule::none;
+    // For a refusal, as its rule lists; for a completed factor listing, the
+    // divisors it listed.
+    std::vector<Variant> numbers;
+    KeptKey keptKey = KeptKey::none; // refused key computations only
+    int failureNumber = 0;           // stopped only: "Hata 6: Overflow"
+    std::string failureName;
+
+    static CommandRecord completed(std::vector<Variant> numbers = {}) {
+        CommandRecord record;
+        record.numbers = std::move(numbers);
+        return record;
+    }
+    static CommandRecord refused(Rule rule, std::vector<Variant> numbers = {}) {
+        CommandRecord record;
+        record.outcome = Outcome::refused;
+        record.rule = rule;
+        record.numbers = std::move(numbers);
+        return record;
+    }
+};
+
+class WindowOperations;
+
+// A command with its name; commands are told apart by the name, never by address.
+struct Command {
+    CommandId id;
+    CommandRecord (*run)(WindowVariables& vars, WindowOperations& window);
+};
+
+} // namespace rsa
