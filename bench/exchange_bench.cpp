@@ -69,5 +69,24 @@ void exchangeFreshPair(benchmark::State& state) {
 }
 BENCHMARK(exchangeFreshPair)->Arg(100)->Arg(1000)->Arg(46340);
 
+// With a given e the draw is made among the primes that suit it.
+void exchangeFreshPairGivenExponent(benchmark::State& state) {
+    const RandomSource source = systemRandom();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(drawKeyPair(46340, 65537, source));
+    }
+}
+BENCHMARK(exchangeFreshPairGivenExponent);
+
+// The e no pair of primes up to 100 suits (exchange_refusals): refused once
+// the primes are listed, without drawing.
+void exchangeFreshPairRefused(benchmark::State& state) {
+    const RandomSource source = systemRandom();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(drawKeyPair(100, 410615205, source));
+    }
+}
+BENCHMARK(exchangeFreshPairRefused);
+
 } // namespace
 } // namespace rsa::exchange

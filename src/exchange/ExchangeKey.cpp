@@ -8,6 +8,7 @@
 #include <memory>
 #include <numeric>
 #include <random>
+#include <vector>
 
 namespace rsa::exchange {
 
@@ -91,9 +92,32 @@ std::uint32_t inverse(std::uint32_t e, std::uint64_t phi) {
     return static_cast<std::uint32_t>(d.toLongRounded());
 }
 
-// Enough draws that a given e which suits a tenth of the pairs is found
-// with certainty for any practical purpose.
-constexpr int maximumDraws = 20000;
+// Every prime up to range whose p - 1 shares no factor with e: exactly the
+// primes a pair with φ = (p - 1)(q - 1) coprime with e is made of.
+std::vector<std::uint32_t> primesSuiting(std::uint32_t e, std::uint32_t range) {
+    std::vector<bool> composite(std::size_t{range} + 1, false);
+    std::vector<std::uint32_t> suiting;
+    for (std::uint32_t k = 2; k <= range; ++k) {
+        if (composite[k]) {
+            continue;
+        }
+        for (std::uint64_t multiple = std::uint64_t{k} * k; multiple <= range; multiple += k) {
+            composite[multiple] = true;
+        }
+        if (std::gcd(e, k - 1) == 1) {
+            suiting.push_back(k);
+        }
+    }
+    return suiting;
+}
+
+KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
+    if (p > q) {
+        std::swap(p, q);
+    }
+    const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
+    return KeyPair{p, q, e, inverse(e, phi), p * q};
+}
 
 } // namespace
 
@@ -145,31 +169,40 @@ RandomSource systemRandom() {
 
 Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
                             const RandomSource& random) {
-    if (exponent && *exponent % 2 == 0) {
-        return Refusal{RefusalKind::ExponentEven, 0, *exponent};
-    }
-    for (int draw = 0; draw < maximumDraws; ++draw) {
-        std::uint32_t p = drawPrime(range, random);
-        std::uint32_t q = drawPrime(range, random);
-        const std::uint64_t n = std::uint64_t{p} * q;
-        if (p == q || n < 100) {
-            continue;
-        }
-        if (p > q) {
-            std::swap(p, q);
-        }
-        const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
-        std::uint32_t e = exponent.value_or(3);
-        if (!exponent) {
+    if (!exponent) {
+        for (;;) {
+            const std::uint32_t p = drawPrime(range, random);
+            const std::uint32_t q = drawPrime(range, random);
+            if (p == q || std::uint64_t{p} * q < 100) {
+                continue;
+            }
+            const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
+            std::uint32_t e = 3;
             while (std::gcd(std::uint64_t{e}, phi) != 1) {
                 e += 2;
             }
-        } else if (std::gcd(std::uint64_t{e}, phi) != 1) {
-            continue;
+            return pairOf(p, q, e);
         }
-        return KeyPair{p, q, e, inverse(e, phi), static_cast<std::uint32_t>(n)};
     }
-    return Refusal{RefusalKind::NoPairForExponent, 0, *exponent, range};
+    if (*exponent % 2 == 0) {
+        return Refusal{RefusalKind::ExponentEven, 0, *exponent};
+    }
+    // Drawing pairs until one suits could take long for an e that few suit;
+    // drawing from the primes that suit is the same choice, made at once, and
+    // tells for certain when there is none.
+    const std::vector<std::uint32_t> suiting = primesSuiting(*exponent, range);
+    const std::size_t count = suiting.size();
+    if (count < 2 || std::uint64_t{suiting[count - 1]} * suiting[count - 2] < 100) {
+        return Refusal{RefusalKind::NoPairForExponent, 0, *exponent, range};
+    }
+    const auto last = static_cast<std::uint32_t>(count - 1);
+    for (;;) {
+        const std::uint32_t p = suiting[uniformUpTo(last, random)];
+        const std::uint32_t q = suiting[uniformUpTo(last, random)];
+        if (p != q && std::uint64_t{p} * q >= 100) {
+            return pairOf(p, q, *exponent);
+        }
+    }
 }
 
 } // namespace rsa::exchange

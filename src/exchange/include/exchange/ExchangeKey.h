@@ -53,10 +53,10 @@ using RandomSource = std::function<std::uint32_t()>;
 RandomSource systemRandom();
 
 // Two different primes up to range (one of keyRanges), the smaller first,
-// with n = p * q of at least 100, drawn until their φ is coprime with e; e is
-// the given exponent, or else the smallest from 3 up that suits φ; d is its
-// inverse modulo φ. Refused: an even e (φ is always even), and an e that no
-// pair drawn in many tries suits.
+// with n = p * q of at least 100 and φ coprime with e, every such pair equally
+// likely; e is the given exponent, or else the smallest from 3 up that suits
+// φ; d is its inverse modulo φ. Refused: an even e (φ is always even), and an
+// e that no pair of primes in the range suits.
 Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
                             const RandomSource& random);
 
