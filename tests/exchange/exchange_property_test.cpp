@@ -128,16 +128,6 @@ TEST(ExchangeKeyDraw, EqualPrimesAndSmallProductsAreDrawnAgain) {
     EXPECT_EQ(drawn->d * 5u % 8448u, 1u);
 }
 
-// The worked example of the main window: p = 61, q = 53, e = 17, d = 2753
-// encrypts 1234 5678 9012 3456 to the blocks the main window shows.
-TEST(ExchangeMessages, EncryptsAsTheMainWindow) {
-    const Result<Blocks> cipher = encryptCard({17, 3233}, {12, 34, 56, 78, 90, 12, 34, 56});
-    ASSERT_TRUE(cipher);
-    EXPECT_EQ(cipher.value(), (Blocks{1730, 180, 1794, 3165, 1668, 1730, 180, 1794}));
-    const KeyPair key{61, 53, 17, 2753, 3233};
-    EXPECT_EQ(decryptBlocks(key, cipher.value()).value(), (Blocks{12, 34, 56, 78, 90, 12, 34, 56}));
-}
-
 TEST(ExchangeKeyFromWindow, ReadsTheAcceptedKey) {
     WindowVariables vars;
     EXPECT_FALSE(keyFromWindow(vars));
