@@ -11,7 +11,7 @@ build_targets=()
 # check the desktop entry and the metainfo; clang and its runtimes
 # (libclang-rt) build the fuzzers.
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream)
+    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream valgrind)
 
 ensure_packages() {
     local missing=() package

@@ -224,20 +224,8 @@
         <translation>The command stopped with a run-time error (the &quot;Error&quot; message in the main window). This step has no result to explain.</translation>
     </message>
     <message>
-        <source>Bir sayı, 1 ve kendisinden başka böleni yoksa asaldır.</source>
-        <translation>A number is prime when it has no divisor other than 1 and itself.</translation>
-    </message>
-    <message>
         <source>Bir n sayısını sınamak için 2&apos;den √n sayısına kadar bölmek yeter: n = a × b ise a ile b sayılarının küçüğü √n sayısını geçmez.</source>
         <translation>To test a number n it is enough to divide by 2 up to √n: if n = a × b, the smaller of a and b is at most √n.</translation>
-    </message>
-    <message>
-        <source>1 ile 100 arasında {0} asal sayı var. Örnekler:</source>
-        <translation>There are {0} primes from 1 to 100. Examples:</translation>
-    </message>
-    <message>
-        <source>{0}: tam sayı değil, asal olamaz.</source>
-        <translation>{0}: not a whole number, so it cannot be prime.</translation>
     </message>
     <message>
         <source>{0}: 1 asal değildir; asal bir sayının tam iki böleni vardır, 1 ve kendisi.</source>
@@ -268,60 +256,12 @@
         <translation>p = q = {0}: RSA needs two different primes. When n = p², φ(n) = p · (p − 1), not (p − 1)²; a d found with (p − 1)² does not bring the blocks back.</translation>
     </message>
     <message>
-        <source>Anahtar hesaplanmadı; önce hesaplanan anahtar geçerli kalır.</source>
-        <translation>No key was computed; the key computed before stays in use.</translation>
-    </message>
-    <message>
-        <source>φ = (p − 1)(q − 1) = {0} × {1} = {2}.</source>
-        <translation>φ = (p − 1)(q − 1) = {0} × {1} = {2}.</translation>
-    </message>
-    <message>
-        <source>{0}: listelenecek bölen yalnız 1.</source>
-        <translation>{0}: the only divisor to list is 1.</translation>
-    </message>
-    <message>
         <source>Not: p ve q asal değilse (p − 1)(q − 1) sayısı φ(n) değildir; formül yalnız asallar için doğrudur.</source>
         <translation>Note: when p and q are not prime, (p − 1)(q − 1) is not φ(n); the formula holds for primes only.</translation>
     </message>
     <message>
-        <source>Asal çarpanlara ayrılışı: {0}.</source>
-        <translation>Prime factorisation: {0}.</translation>
-    </message>
-    <message>
-        <source>{0} sayısının {1} böleni var; pencere hepsini listeler.</source>
-        <translation>{0} has {1} divisors; the window lists all of them.</translation>
-    </message>
-    <message>
-        <source>Açık üs e, bu asal çarpanların hiçbirine bölünmemeli: {0}. O zaman ebob(e, φ) = 1 olur ve gizli üs d vardır.</source>
-        <translation>The public exponent e must not be divisible by any of these prime factors: {0}. Then gcd(e, φ) = 1 and the private exponent d exists.</translation>
-    </message>
-    <message>
-        <source>Uygun küçük e değerleri: {0}.</source>
-        <translation>Suitable small values of e: {0}.</translation>
-    </message>
-    <message>
         <source>n = p × q = {0} × {1} = {2} ({3} bit).</source>
         <translation>n = p × q = {0} × {1} = {2} ({3} bits).</translation>
-    </message>
-    <message>
-        <source>φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).</source>
-        <translation>φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bits).</translation>
-    </message>
-    <message>
-        <source>φ, 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.</source>
-        <translation>φ is how many numbers from 1 to n are coprime to n.</translation>
-    </message>
-    <message>
-        <source>e = {0}: açık üs 1&apos;den büyük bir tam sayı olmalı.</source>
-        <translation>e = {0}: the public exponent must be a whole number greater than 1.</translation>
-    </message>
-    <message>
-        <source>e = {0} ≥ φ: hesapta e mod φ = {1} gibi davranır.</source>
-        <translation>e = {0} ≥ φ: in the computation it acts as e mod φ = {1}.</translation>
-    </message>
-    <message>
-        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına tam bölümüdür. Sonraki satırın r, s ve t değerleri &quot;önceki − q × bu&quot; ile bulunur. Kalan 0 olunca durulur; son r, ebob sayısıdır.</source>
-        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps r = s · φ + t · e. The q of a row is the whole quotient of the previous r by this r. The r, s and t of the next row are &quot;previous − q × this&quot;. It stops when the remainder is 0; the last r is the gcd.</translation>
     </message>
     <message>
         <source>Öklid tablosu: ebob({0}, {1})</source>
@@ -332,28 +272,8 @@
         <translation>step</translation>
     </message>
     <message>
-        <source>ebob({0}, {1}) = 1: e ile φ aralarında asal.</source>
-        <translation>gcd({0}, {1}) = 1: e and φ are coprime.</translation>
-    </message>
-    <message>
-        <source>Gizli üs: d = t mod φ = {0} mod {1} = {2}.</source>
-        <translation>Private exponent: d = t mod φ = {0} mod {1} = {2}.</translation>
-    </message>
-    <message>
-        <source>Sınama: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</source>
-        <translation>Check: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</translation>
-    </message>
-    <message>
-        <source>Açık anahtar (e, n) = ({0}, {1}); gizli anahtar (d, n) = ({2}, {1}).</source>
-        <translation>Public key (e, n) = ({0}, {1}); private key (d, n) = ({2}, {1}).</translation>
-    </message>
-    <message>
         <source>ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak asal çarpanı var: {3}. e · d mod φ = 1 olan bir d yoktur; pencere &quot;hatalı giriş&quot; der.</source>
         <translation>gcd({0}, {1}) = {2} ≠ 1: e and φ share a prime factor: {3}. There is no d with e · d mod φ = 1; the window says &quot;Invalid input&quot;.</translation>
-    </message>
-    <message>
-        <source>Önce anahtar hesaplanmalı: şifreleme açık anahtarı (e, n) kullanır.</source>
-        <translation>The key must be computed first: encryption uses the public key (e, n).</translation>
     </message>
     <message>
         <source>Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların anahtarı bu n ile çalışmaz: anahtarı yeniden hesaplayın.</source>
@@ -364,20 +284,8 @@
         <translation>The card number {0} is cut into eight blocks: every four-digit group gives two two-digit blocks.</translation>
     </message>
     <message>
-        <source>Şu bloklar n = {0} sayısından küçük değil: {1}. Şifre çözme böyle bir bloğu değil, n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.</source>
-        <translation>These blocks are not below n = {0}: {1}. Decryption would give back not such a block but its remainder modulo n, so nothing was encrypted. Choose larger primes.</translation>
-    </message>
-    <message>
-        <source>Her blok m için c = m{0} mod {1}.</source>
-        <translation>For every block m, c = m{0} mod {1}.</translation>
-    </message>
-    <message>
         <source>blok</source>
         <translation>block</translation>
-    </message>
-    <message>
-        <source>Modüler üs alma, kare al ve çarp yöntemiyle: üs ikili yazılır ({0}) ve bitleri soldan okunur. x = 1 ile başlanır; her bitte x&apos;in karesi alınıp mod n ile indirgenir, bit 1 ise sonuç bir de taban ile çarpılıp indirgenir.</source>
-        <translation>Modular exponentiation by square-and-multiply: the exponent is written in binary ({0}) and its bits are read from the left. Start with x = 1; at every bit x is squared and reduced mod n, and when the bit is 1 the result is also multiplied by the base and reduced.</translation>
     </message>
     <message>
         <source>x · taban</source>
@@ -394,30 +302,6 @@
     <message>
         <source>Blok {0}: r{1} = {2}{3} mod {4} = {5}</source>
         <translation>Block {0}: r{1} = {2}{3} mod {4} = {5}</translation>
-    </message>
-    <message>
-        <source>Blok {0} tam sayı değil; {1} olarak yuvarlanır.</source>
-        <translation>Block {0} is not a whole number; it is rounded to {1}.</translation>
-    </message>
-    <message>
-        <source>Taban negatif: tablo {0} ile çalışır, üs tek olduğundan sonuç eksi işaret alır.</source>
-        <translation>The base is negative: the table works with {0}, and since the exponent is odd the result takes a minus sign.</translation>
-    </message>
-    <message>
-        <source>Taban negatif: tablo {0} ile çalışır, üs çift olduğundan sonuç pozitiftir.</source>
-        <translation>The base is negative: the table works with {0}, and since the exponent is even the result is positive.</translation>
-    </message>
-    <message>
-        <source>Önce kart numarası şifrelenmeli: çözülecek şifreli blok yok.</source>
-        <translation>The card number must be encrypted first: there is no cipher block to decrypt.</translation>
-    </message>
-    <message>
-        <source>Şifreli bloklar başka bir anahtarla yapıldı; bu gizli anahtar onları çözemez. Kartı yeniden şifreleyin.</source>
-        <translation>The cipher blocks were made with another key; this private key cannot decrypt them. Encrypt the card again.</translation>
-    </message>
-    <message>
-        <source>Her şifreli blok c için r = c{0} mod {1}.</source>
-        <translation>For every cipher block c, r = c{0} mod {1}.</translation>
     </message>
     <message>
         <source>e · d mod φ = 1 olduğundan her m &lt; n için (mᵉ)ᵈ mod n = m olur: şifre çözme bloğu geri getirir.</source>
@@ -437,7 +321,7 @@
     </message>
     <message>
         <source>Bloklar 00 ile 99 arasındadır. Açık anahtarı bilen herkes 100 olası bloğun hepsini önceden şifreleyebilir; sonra her şifreli blok tablodan kendi açık bloğunu ele verir.</source>
-        <translation>Blocks lie between 00 and 99. Anyone who knows the public key can encrypt all 100 possible blocks in advance; then every cipher block gives its plain block away from the table.</translation>
+        <translation>Blocks lie between 00 and 99. Anyone who knows the public key can encrypt all 100 possible blocks in advance; then for every cipher block the table reveals its plain block.</translation>
     </message>
     <message>
         <source>görülen c</source>
@@ -466,22 +350,6 @@
     <message>
         <source>{0} → {1} (blok {2})</source>
         <translation>{0} → {1} (blocks {2})</translation>
-    </message>
-    <message>
-        <source>Bu kartta eşit blok yok; olsaydı şifreli metinde de eşit görünürlerdi.</source>
-        <translation>This card has no equal blocks; if it had, they would look equal in the cipher text too.</translation>
-    </message>
-    <message>
-        <source>Kendine şifrelenen bloklar (mᵉ mod n = m): {0}. 0 ve 1 her anahtarda kendine gider; ötekiler anahtara bağlıdır.</source>
-        <translation>Blocks that encrypt to themselves (mᵉ mod n = m): {0}. 0 and 1 do so under every key; the others depend on the key.</translation>
-    </message>
-    <message>
-        <source>n = {0} sayısını deneme bölmesiyle çarpanlarına ayırmak {1} bölme sürdü: {0} = {2} × {3}.</source>
-        <translation>Factoring n = {0} by trial division took {1} divisions: {0} = {2} × {3}.</translation>
-    </message>
-    <message>
-        <source>Çarpanlardan φ = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: gizli üssün ta kendisi.</source>
-        <translation>From the factors, φ = {0}, and the same Euclid steps give d = {1}: the private exponent itself.</translation>
     </message>
     <message>
         <source>Gerçek RSA&apos;da p ve q yüzlerce basamaklıdır; n sayısını çarpanlarına ayırmak bugünkü bilgisayarlarla pratikte imkânsızdır. Ayrıca her blok şifrelenmeden önce rastgele dolgu (padding, örneğin OAEP) ile genişletilir: aynı blok her seferinde başka bir şifreli blok verir ve önceden hazırlanmış bir tablo işe yaramaz.</source>
@@ -530,6 +398,198 @@
     <message>
         <source>PDF oluşturulamadı</source>
         <translation>The PDF could not be made</translation>
+    </message>
+    <message>
+        <source>1 ile 100 arasındaki asal sayılar ({0})</source>
+        <translation>The primes from 1 to 100 ({0})</translation>
+    </message>
+    <message>
+        <source>Rastgele iki asal sayının seçilmesi ({0})</source>
+        <translation>Choosing two primes at random ({0})</translation>
+    </message>
+    <message>
+        <source>φ(n) sayısının bölenleri ({0})</source>
+        <translation>The divisors of φ(n) ({0})</translation>
+    </message>
+    <message>
+        <source>Özel anahtarın hesaplanması ({0})</source>
+        <translation>Computing the private key ({0})</translation>
+    </message>
+    <message>
+        <source>Kart numarasının şifrelenmesi ({0})</source>
+        <translation>Encrypting the card number ({0})</translation>
+    </message>
+    <message>
+        <source>Şifreli blokların çözülmesi ({0})</source>
+        <translation>Decrypting the cipher blocks ({0})</translation>
+    </message>
+    <message>
+        <source>Asal sayı, 1&apos;den büyük olan ve 1 ile kendisinden başka pozitif böleni bulunmayan doğal sayıdır.</source>
+        <translation>A prime is a natural number greater than 1 whose only positive divisors are 1 and itself.</translation>
+    </message>
+    <message>
+        <source>1 ile 100 arasında {0} asal sayı vardır. İki örnek:</source>
+        <translation>There are {0} primes from 1 to 100. Two examples:</translation>
+    </message>
+    <message>
+        <source>{0}: tam sayı değildir, bu yüzden asal olamaz.</source>
+        <translation>{0}: not a whole number, so it cannot be prime.</translation>
+    </message>
+    <message>
+        <source>Anahtar hesaplanmadı. Pencerede henüz bir anahtar yok; anahtar hesaplanmadan şifreleme yapılmaz.</source>
+        <translation>No key was computed. The window holds no key yet; nothing is encrypted until a key is computed.</translation>
+    </message>
+    <message>
+        <source>Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), özel anahtar (d, n) = ({2}, {1}). Bu anahtar p = {3}, q = {4} için hesaplanmıştır; şifreleme onu kullanır.</source>
+        <translation>No key was computed. The window keeps the earlier key: public key (e, n) = ({0}, {1}), private key (d, n) = ({2}, {1}). It was computed for p = {3}, q = {4}; encryption uses it.</translation>
+    </message>
+    <message>
+        <source>Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), p = {3}, q = {4} için hesaplanmıştır. Bu anahtar şimdiki p ve q ile uyuşmaz; anahtar yeniden hesaplanana kadar şifreleme yapılmaz.</source>
+        <translation>No key was computed. The window keeps the earlier key: public key (e, n) = ({0}, {1}), computed for p = {3}, q = {4}. It does not match the present p and q; nothing is encrypted until the key is computed again.</translation>
+    </message>
+    <message>
+        <source>Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2}.</source>
+        <translation>Euler&apos;s totient: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2}.</translation>
+    </message>
+    <message>
+        <source>{0}: listelenecek tek bölen 1&apos;dir.</source>
+        <translation>{0}: the only divisor to list is 1.</translation>
+    </message>
+    <message>
+        <source>Asal çarpanlarına ayrılır: {0}.</source>
+        <translation>Its prime factorisation is {0}.</translation>
+    </message>
+    <message>
+        <source>{0} sayısının {1} böleni vardır; pencere hepsini listeler.</source>
+        <translation>{0} has {1} divisors; the window lists all of them.</translation>
+    </message>
+    <message>
+        <source>{0} sayısının {1} böleni vardır, pencere {2} tanesini listeler. (p − 1)(q − 1) = {4} tam sayı değildir: pencere {4} sayısını aşmayan her i sayısını dener ve {4} sayısını bölerken {0} sayısına yuvarlar. Bu yüzden {0} sayısının bölenlerini bulur, ama {4} sayısından büyük olanları ({3}) listelemez.</source>
+        <translation>{0} has {1} divisors, and the window lists {2} of them. (p − 1)(q − 1) = {4} is not a whole number: the window tries every i up to {4} and rounds {4} to {0} when it divides. So it finds the divisors of {0} but does not list those above {4} ({3}).</translation>
+    </message>
+    <message>
+        <source>Açık üs e, bu asal çarpanların hiçbirine bölünmemelidir: {0}. O zaman ebob(e, φ) = 1 olur, yani e ile φ aralarında asaldır, ve özel üs d vardır.</source>
+        <translation>The public exponent e must not be divisible by any of these prime factors: {0}. Then gcd(e, φ) = 1, that is, e and φ are coprime, and the private exponent d exists.</translation>
+    </message>
+    <message>
+        <source>Uygun küçük e değerleri şunlardır: {0}.</source>
+        <translation>Suitable small values of e are {0}.</translation>
+    </message>
+    <message>
+        <source>Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).</source>
+        <translation>Euler&apos;s totient: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bits).</translation>
+    </message>
+    <message>
+        <source>φ(n), 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.</source>
+        <translation>φ(n) is the number of numbers from 1 to n that are coprime to n.</translation>
+    </message>
+    <message>
+        <source>e = {0}: açık üs 1&apos;den büyük bir tam sayı olmalıdır.</source>
+        <translation>e = {0}: the public exponent must be a whole number greater than 1.</translation>
+    </message>
+    <message>
+        <source>e = {0} ≥ φ = {1}: tablo e ile başlar. İlk bölme e sayısını mod φ&apos;ye göre indirger: {0} = {2} · {1} + {3}; sonraki satırlar {3} ile sürer.</source>
+        <translation>e = {0} ≥ φ = {1}: the table starts with e. The first division reduces e modulo φ: {0} = {2} · {1} + {3}; the rows go on with {3}.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına bölümünün tam kısmıdır. Sonraki satırın r, s ve t değerleri &quot;önceki − q × bu&quot; ile bulunur. Kalan 0 olunca durulur; son r, ebob sayısıdır.</source>
+        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps r = s · φ + t · e. The q of a row is the integer quotient of the previous r by this r. The r, s and t of the next row are &quot;previous − q × this&quot;. It stops when the remainder is 0; the last r is the gcd.</translation>
+    </message>
+    <message>
+        <source>ebob({0}, {1}) = 1: e ile φ aralarında asaldır.</source>
+        <translation>gcd({0}, {1}) = 1: e and φ are coprime.</translation>
+    </message>
+    <message>
+        <source>Özel üs, e sayısının mod φ&apos;ye göre tersidir: d = t mod φ = {0} mod {1} = {2}.</source>
+        <translation>The private exponent is the inverse of e modulo φ: d = t mod φ = {0} mod {1} = {2}.</translation>
+    </message>
+    <message>
+        <source>Sağlama: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</source>
+        <translation>Check: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</translation>
+    </message>
+    <message>
+        <source>Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (penceredeki adıyla private key): (d, n) = ({2}, {1}).</source>
+        <translation>Public key: (e, n) = ({0}, {1}). Private key (called &quot;private key&quot; in the window): (d, n) = ({2}, {1}).</translation>
+    </message>
+    <message>
+        <source>Pencerede henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı (e, n), şifre çözme özel anahtarı (d, n) kullanır.</source>
+        <translation>The window holds no key yet. A key must be computed first: encryption uses the public key (e, n), decryption the private key (d, n).</translation>
+    </message>
+    <message>
+        <source>Dikkat: {0}. grup boş; pencere onu 0000 olarak okur.</source>
+        <translation>Note: group {0} is empty; the window reads it as 0000.</translation>
+    </message>
+    <message>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; rakam olmayan işaretler içerir; pencere onu {4} olarak okur.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, contains signs that are not digits; the window reads it as {4}.</translation>
+    </message>
+    <message>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; dört basamaktan uzundur; {2} ve {3} bloklarını verir, bunlar iki basamaklı bloklar değildir.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, is longer than four digits; it gives the blocks {2} and {3}, which are not two-digit blocks.</translation>
+    </message>
+    <message>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; negatiftir; {2} ve {3} blokları negatif olur, RSA negatif blokları tanımlamaz.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, is negative; its blocks {2} and {3} are negative, and RSA does not define negative blocks.</translation>
+    </message>
+    <message>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; tam sayı değildir; pencere {2} ve {3} bloklarını yapar, bunlar kart numarasının basamakları değildir.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, is not a whole number; the window makes the blocks {2} and {3}, which are not digits of a card number.</translation>
+    </message>
+    <message>
+        <source>Şu bloklar n = {0} sayısından küçük değildir: {1}. Şifre çözme böyle bir bloğu değil, n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.</source>
+        <translation>These blocks are not below n = {0}: {1}. Decryption would give back not such a block but its remainder modulo n, so nothing was encrypted. Choose larger primes.</translation>
+    </message>
+    <message>
+        <source>Her blok m, c = m{0} mod {1} ile şifrelenir.</source>
+        <translation>Every block m is encrypted as c = m{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>n = p × q = {0} sayısı pencerenin 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 (2³¹ − 1) sayısıdır. Bu yüzden bu anahtarla hiçbir blok şifrelenemez (&quot;Hata 6: Overflow&quot;). p × q en çok 2147483647 olan iki asal seçin; örneğin 46327 × 46337 = 2146654199 çalışır.</source>
+        <translation>n = p × q = {0} does not fit the window&apos;s 32-bit numbers, whose largest is 2147483647 (2³¹ − 1). So no block can be encrypted with this key (&quot;Error 6: Overflow&quot;). Choose two primes with p × q at most 2147483647; 46327 × 46337 = 2146654199, for example, works.</translation>
+    </message>
+    <message>
+        <source>Modüler üs alma, &quot;kare al ve çarp&quot; yöntemiyle yapılır: üs ikili yazılır ({0}) ve bitleri soldan okunur. x = 1 ile başlanır; her bitte x&apos;in karesi alınır ve mod n&apos;ye göre indirgenir. Bit 1 ise sonuç bir de taban ile çarpılır ve yeniden indirgenir.</source>
+        <translation>Modular exponentiation is done by square-and-multiply: the exponent is written in binary ({0}) and its bits are read from the left. Start with x = 1; for every bit, square x and reduce it modulo n; if the bit is 1, also multiply by the base and reduce again.</translation>
+    </message>
+    <message>
+        <source>Blok {0} tam sayı değildir; {1} olarak yuvarlanır.</source>
+        <translation>Block {0} is not a whole number; it is rounded to {1}.</translation>
+    </message>
+    <message>
+        <source>Taban negatiftir: tablo {0} ile çalışır, üs tek olduğundan sonuç eksi işaret alır.</source>
+        <translation>The base is negative: the table works with {0}, and since the exponent is odd the result takes a minus sign.</translation>
+    </message>
+    <message>
+        <source>Taban negatiftir: tablo {0} ile çalışır, üs çift olduğundan sonuç pozitiftir.</source>
+        <translation>The base is negative: the table works with {0}, and since the exponent is even the result is positive.</translation>
+    </message>
+    <message>
+        <source>Önce kart numarası şifrelenmelidir: çözülecek şifreli blok yoktur.</source>
+        <translation>The card number must be encrypted first: there is no cipher block to decrypt.</translation>
+    </message>
+    <message>
+        <source>Şifreli bloklar başka bir anahtarla yapıldı; bu özel anahtar onları çözemez. Kartı yeniden şifreleyin.</source>
+        <translation>The cipher blocks were made with another key; this private key cannot decrypt them. Encrypt the card again.</translation>
+    </message>
+    <message>
+        <source>Her şifreli blok c, r = c{0} mod {1} ile çözülür.</source>
+        <translation>Every cipher block c is decrypted as r = c{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>Bu kartta eşit blok yoktur; olsaydı şifreli metinde de eşit görünürlerdi.</source>
+        <translation>This card has no equal blocks; if it had, they would look equal in the cipher text too.</translation>
+    </message>
+    <message>
+        <source>Kendisine şifrelenen bloklar (mᵉ mod n = m) şunlardır: {0}. 0 ve 1 her anahtarda kendisine şifrelenir; ötekiler anahtara bağlıdır.</source>
+        <translation>The blocks that encrypt to themselves (mᵉ mod n = m) are {0}. 0 and 1 do so under every key; the others depend on the key.</translation>
+    </message>
+    <message>
+        <source>n = {0} sayısını deneme bölmesiyle çarpanlarına ayırmak {1} bölme gerektirdi: {0} = {2} × {3}.</source>
+        <translation>Factoring n = {0} by trial division took {1} divisions: {0} = {2} × {3}.</translation>
+    </message>
+    <message>
+        <source>Çarpanlardan φ(n) = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: bu, özel üssün ta kendisidir.</source>
+        <translation>From the factors, φ(n) = {0}, and the same Euclid steps give d = {1}: the private exponent itself.</translation>
     </message>
     <message>
         <source>Mesajlaşma</source>

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,17 +20,21 @@ namespace {
 constexpr TextBox groupBoxes[] = {TextBox::txt1, TextBox::txt2, TextBox::txt3, TextBox::txt4};
 
 // Cuts each group into its high block (the digits before the last two) and
-// its low block (the last two digits); the low block is stored first.
-void splitGroups(WindowVariables& vars, WindowOperations& window) {
+// its low block (the last two digits); the low block is stored first. Returns
+// the groups as typed.
+std::vector<std::string> splitGroups(WindowVariables& vars, WindowOperations& window) {
     const Variant hundred = Variant::integer(100);
+    std::vector<std::string> typed;
     for (std::size_t group = 0; group < 4; ++group) {
-        Variant x = Val(window.readText(groupBoxes[group]));
+        typed.push_back(window.readText(groupBoxes[group]));
+        Variant x = Val(typed.back());
         Variant& high = vars.m[2 * group];
         Variant& low = vars.m[2 * group + 1];
         low = Mod(x, hundred);
         x = x - low;
         high = x / hundred;
     }
+    return typed;
 }
 
 // A key made for other primes would encrypt blocks its own d cannot undo;
@@ -53,7 +58,7 @@ CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window) {
         return *refusal;
     }
     vars.nEnc = vars.p * vars.q;
-    splitGroups(vars, window);
+    std::vector<std::string> typed = splitGroups(vars, window);
     // A block of the modulus or more would come back from the decryption as
     // its remainder, not as itself.
     const std::int32_t modulus = vars.nEnc.toLongRounded();
@@ -65,7 +70,10 @@ CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window) {
     }
     if (tooLarge.size() > 1) {
         window.showMessage(texts::blockNotBelowModulus);
-        return CommandRecord::refused(Rule::blockNotBelowModulus, std::move(tooLarge));
+        CommandRecord record =
+            CommandRecord::refused(Rule::blockNotBelowModulus, std::move(tooLarge));
+        record.typed = std::move(typed);
+        return record;
     }
     const Variant& exponent = vars.eAccepted();
     for (std::size_t k = 0; k < 8; ++k) {
@@ -74,7 +82,9 @@ CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window) {
     vars.encCounter = unitLoopCounterAfter(exponent);
     vars.cipherKey = vars.key;
     window.appendText(TextBox::txtdecmsj, blockListText(vars.c));
-    return CommandRecord::completed();
+    CommandRecord record = CommandRecord::completed();
+    record.typed = std::move(typed);
+    return record;
 }
 
 CommandRecord decryptCard(WindowVariables& vars, WindowOperations& window) {

@@ -103,11 +103,18 @@ EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e, std::vector<std::strin
     using std::to_string;
     EuclidSteps steps{{std::move(columns), {}}, phi, 0, 0};
     // Each row keeps r = s * phi + t * e; the next remainder is the one before
-    // minus q times this one.
+    // minus q times this one. The larger of the two starts, so that with
+    // e >= phi the first division is the reduction e = q * phi + r.
+    const bool eFirst = e >= phi;
     std::int64_t r[2] = {phi, e};
     std::int64_t s[2] = {1, 0};
     std::int64_t t[2] = {0, 1};
-    steps.table.rows.push_back({"0", number(phi), "", "1", "0"});
+    if (eFirst) {
+        std::swap(r[0], r[1]);
+        std::swap(s[0], s[1]);
+        std::swap(t[0], t[1]);
+    }
+    steps.table.rows.push_back({"0", number(r[0]), "", number(s[0]), number(t[0])});
     for (int row = 1; r[1] != 0; ++row) {
         const std::int64_t q = r[0] / r[1];
         steps.table.rows.push_back(

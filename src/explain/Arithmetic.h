@@ -34,9 +34,9 @@ TrialDivision smallestDivisor(std::uint64_t n);
 std::vector<std::pair<std::uint64_t, int>> primeFactors(std::uint64_t n);
 std::string factorisationText(std::uint64_t n); // "3120 = 2⁴ · 3 · 5 · 13"
 
-// The extended Euclidean algorithm on (phi, e) for 0 <= e < phi: one row per
-// remainder down to the gcd, and when the gcd is 1 a last row with the
-// inverse of e mod phi.
+// The extended Euclidean algorithm on phi and e >= 0: one row per remainder
+// down to the gcd, each with r = s * phi + t * e, and when the gcd is 1 a last
+// row with the inverse of e mod phi. The larger of phi and e is the first row.
 struct EuclidSteps {
     Table table;
     std::int64_t gcd;

@@ -175,8 +175,23 @@ void phiDivisors(const CommandRecord& record, const WindowVariables& vars, Build
     }
     const auto n = static_cast<uint64_t>(whole);
     out.paragraph(say.fill(texts::factorisation, {factorisationText(n)}));
-    out.paragraph(
-        say.fill(texts::divisorCount, {to_string(whole), to_string(record.numbers.size())}));
+    // The window lists what it found; a divisor it leaves out is one above a
+    // fractional m that rounds up.
+    const std::vector<std::int32_t> divisors = divisorsOf(static_cast<std::int32_t>(whole));
+    const std::size_t listed = record.numbers.size();
+    if (listed == divisors.size()) {
+        out.paragraph(
+            say.fill(texts::divisorCount, {to_string(whole), to_string(divisors.size())}));
+    } else {
+        std::vector<std::string> leftOut;
+        for (auto divisor = divisors.begin() + static_cast<std::ptrdiff_t>(listed);
+             divisor != divisors.end(); ++divisor) {
+            leftOut.push_back(to_string(*divisor));
+        }
+        out.paragraph(
+            say.fill(texts::divisorsLeftOut, {to_string(whole), to_string(divisors.size()),
+                                              to_string(listed), joined(leftOut, ", "), shown(m)}));
+    }
     out.paragraph(say.fill(texts::exponentRule, {primeFactorList(n)}));
     std::vector<std::string> examples;
     for (uint64_t e = 2; e < n && examples.size() < 6; ++e) {
@@ -189,17 +204,32 @@ void phiDivisors(const CommandRecord& record, const WindowVariables& vars, Build
     }
 }
 
+// Which key the window still holds after a refusal, and whether the cipher
+// can use it, as the key computation found.
+void keptKey(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const Language& say = out.language;
+    if (record.keptKey == KeptKey::none || !vars.key) {
+        out.paragraph(say(texts::keyNotComputed));
+        return;
+    }
+    const KeyOrigin& key = *vars.key;
+    out.paragraph(
+        say.fill(record.keptKey == KeptKey::fitsPrimes ? texts::earlierKeyFits
+                                                       : texts::earlierKeyForOtherPrimes,
+                 {shown(key.e), shown(key.p * key.q), shown(vars.d), shown(key.p), shown(key.q)}));
+}
+
 void keyComputation(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
     out.paragraph(primeVerdict(say, "p", vars.p));
     out.paragraph(primeVerdict(say, "q", vars.q));
     if (record.rule == Rule::notPrime) {
-        out.paragraph(say(texts::keyNotComputed));
+        keptKey(record, vars, out);
         return;
     }
     if (record.rule == Rule::equalPrimes) {
         out.paragraph(say.fill(texts::equalPrimes, {shown(vars.p)}));
-        out.paragraph(say(texts::keyNotComputed));
+        keptKey(record, vars, out);
         return;
     }
     const int64_t p = vars.p.toLongRounded();
@@ -215,15 +245,16 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
     out.paragraph(say(texts::phiMeaning));
     if (record.rule == Rule::exponentNotAboveOne) {
         out.paragraph(say.fill(texts::exponentNotWhole, {shown(vars.e)}));
-        out.paragraph(say(texts::keyNotComputed));
+        keptKey(record, vars, out);
         return;
     }
     const int64_t e = vars.e.toLongRounded();
-    if (e >= phi) {
-        out.paragraph(say.fill(texts::exponentAbovePhi, {to_string(e), to_string(e % phi)}));
-    }
     out.paragraph(say(texts::euclidIntro));
-    const EuclidSteps steps = euclidSteps(phi, e % phi, say.columns(texts::euclidColumns));
+    if (e >= phi) {
+        out.paragraph(say.fill(texts::exponentAbovePhi, {to_string(e), to_string(phi),
+                                                         to_string(e / phi), to_string(e % phi)}));
+    }
+    const EuclidSteps steps = euclidSteps(phi, e, say.columns(texts::euclidColumns));
     out.group(say.fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
     out.table(steps.table);
     out.group("", Fold::Fixed);
@@ -232,7 +263,7 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
         out.paragraph(say.fill(texts::sharedFactor,
                                {to_string(e), to_string(phi), shown(shared),
                                 primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
-        out.paragraph(say(texts::keyNotComputed));
+        keptKey(record, vars, out);
         return;
     }
     const int64_t d = steps.inverse;
@@ -393,12 +424,41 @@ void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
     factoring(e, n, out);
 }
 
+// A "Dikkat" for each group that is not four digits of a card number, read as
+// the window read it.
+void groupWarnings(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    for (std::size_t group = 0; group < record.typed.size() && group < 4; ++group) {
+        const std::string& typed = record.typed[group];
+        const Variant& high = vars.m[2 * group];
+        const Variant& low = vars.m[2 * group + 1];
+        const double value = Val(typed).toNumber();
+        const char* warning = nullptr;
+        if (typed.find_first_not_of(" \t") == std::string::npos) {
+            warning = texts::emptyGroup;
+        } else if (value < 0) {
+            warning = texts::negativeGroup;
+        } else if (value != std::floor(value)) {
+            warning = texts::fractionGroup;
+        } else if (value > 9999) {
+            warning = texts::groupTooLong;
+        } else if (typed.find_first_not_of("0123456789 \t") != std::string::npos) {
+            warning = texts::groupWithLetters;
+        }
+        if (warning != nullptr) {
+            out.paragraph(
+                out.language.fill(warning, {to_string(group + 1), typed, shown(high), shown(low),
+                                            blockDigits(high) + blockDigits(low)}));
+        }
+    }
+}
+
 void encryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
     if (keyRefused(record, out)) {
         return;
     }
     out.paragraph(say.fill(texts::blocksCut, {cardText(vars.m)}));
+    groupWarnings(record, vars, out);
     if (record.rule == Rule::blockNotBelowModulus) {
         const int64_t n = std::llabs(static_cast<int64_t>(record.numbers.at(0).toLongRounded()));
         std::vector<std::string> tooLarge;
@@ -442,20 +502,33 @@ void decryption(const CommandRecord& record, const WindowVariables& vars, Builde
     out.paragraph(say(texts::whyDecryptionWorks));
 }
 
+// Why a command stopped, where the variables it left tell: an encryption
+// whose n = p * q lies beyond the Long range fails on it with Overflow,
+// whatever the card.
+std::string whyStopped(const CommandRecord& record, const WindowVariables& vars,
+                       const Language& say) {
+    const double n = vars.nEnc.toNumber();
+    if (record.command == CommandId::encryptCard &&
+        record.failureNumber == RuntimeError::overflow().number() && std::fabs(n) > 2147483647.5) {
+        return say.fill(texts::modulusTooLarge, {shown(vars.nEnc)});
+    }
+    return say(texts::stoppedByError);
+}
+
 struct Explainer {
     CommandId command;
-    const char* title;
+    const char* title;  // what the command did, with {0} for the caption
+    const char* button; // the caption of the button that runs it
     void (*build)(const CommandRecord&, const WindowVariables&, Builder&);
 };
 
-// Sections are titled with the caption of the button that ran the command.
 const Explainer explainers[] = {
-    {CommandId::listPrimes, rsa::texts::primeListButton, &primeListing},
-    {CommandId::drawPrimePair, rsa::texts::randomPairButton, &randomPair},
-    {CommandId::listPhiDivisors, rsa::texts::factorsButton, &phiDivisors},
-    {CommandId::computeKey, rsa::texts::computeKeyButton, &keyComputation},
-    {CommandId::encryptCard, rsa::texts::encryptButton, &encryption},
-    {CommandId::decryptCard, rsa::texts::decryptButton, &decryption},
+    {CommandId::listPrimes, texts::primeListTitle, rsa::texts::primeListButton, &primeListing},
+    {CommandId::drawPrimePair, texts::randomPairTitle, rsa::texts::randomPairButton, &randomPair},
+    {CommandId::listPhiDivisors, texts::factorsTitle, rsa::texts::factorsButton, &phiDivisors},
+    {CommandId::computeKey, texts::computeKeyTitle, rsa::texts::computeKeyButton, &keyComputation},
+    {CommandId::encryptCard, texts::encryptTitle, rsa::texts::encryptButton, &encryption},
+    {CommandId::decryptCard, texts::decryptTitle, rsa::texts::decryptButton, &decryption},
 };
 
 } // namespace
@@ -467,9 +540,10 @@ std::optional<Section> explainCommand(const CommandRecord& record, const WindowV
         if (explainer.command != record.command) {
             continue;
         }
+        const std::string title = say.fill(explainer.title, {say(explainer.button)});
         try {
             if (record.outcome != Outcome::stopped) {
-                Builder out(say, say(explainer.title));
+                Builder out(say, title);
                 explainer.build(record, vars, out);
                 return out.take();
             }
@@ -478,8 +552,9 @@ std::optional<Section> explainCommand(const CommandRecord& record, const WindowV
             // none is expected; should one come, a section that says so is
             // better than half an explanation.
         }
-        Builder stopped(say, say(explainer.title));
-        stopped.paragraph(say(texts::stoppedByError));
+        Builder stopped(say, title);
+        stopped.paragraph(record.outcome == Outcome::stopped ? whyStopped(record, vars, say)
+                                                             : say(texts::stoppedByError));
         return stopped.take();
     }
     return std::nullopt;

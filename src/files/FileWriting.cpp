@@ -55,23 +55,57 @@ int followLinks(std::string& path, struct stat& info, bool& exists) {
 }
 
 // The name is short and never built from the target's name: a target name near
-// the 255-byte limit leaves no room for a suffix. Mode 0666 lets the umask and a
-// default ACL of the folder apply, as for any newly created file.
-int createTemporary(const std::string& folder, std::string& name) {
+// the 255-byte limit leaves no room for a suffix.
+std::string temporaryName(const std::string& folder) {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string name = folder + ".rsa";
+    for (int i = 0; i < 6; ++i) {
+        name += letters[pick(random)];
+    }
+    return name;
+}
+
+// Mode 0666 lets the umask and a default ACL of the folder apply, as for any
+// newly created file.
+int createNamed(const std::string& folder, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + ".rsa";
-        for (int i = 0; i < 6; ++i) {
-            name += letters[pick(random)];
-        }
+        name = temporaryName(folder);
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
+    name.clear();
     return -1;
+}
+
+// A file without a name vanishes with the last descriptor, so a writer killed
+// mid-way leaves nothing in the user's folder.
+int createUnnamed(const std::string& folder) {
+    return open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Only a complete file gets a name. linkat cannot replace a file, so the name
+// is a temporary one, renamed over the target at once. Through /proc anyone
+// may link a file they hold open; without /proc, AT_EMPTY_PATH does it for
+// those allowed to (root). Returns 0 or an errno value.
+int nameUnnamed(int fd, const std::string& folder, std::string& name) {
+    const std::string held = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = temporaryName(folder);
+        if (linkat(AT_FDCWD, held.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            (errno == ENOENT && linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)) {
+            return 0;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    const int error = errno;
+    name.clear();
+    return error;
 }
 
 // A write may take only part of the bytes or be interrupted by a signal; only a
@@ -107,6 +141,47 @@ void syncFolder(const std::string& folder) {
     }
 }
 
+// Fills a new file in `folder` with `bytes` (with the owner and permissions of
+// the file it replaces, if any), flushes it to disk and names it `name`.
+// Returns 0 or an errno value; on failure nothing is left in the folder.
+int prepareReplacement(bool unnamed, const std::string& folder, const std::string& bytes,
+                       const struct stat* existing, std::string& name) {
+    name.clear();
+    const int fd = unnamed ? createUnnamed(folder) : createNamed(folder, name);
+    if (fd < 0) {
+        return errno;
+    }
+    int error = 0;
+    if (existing != nullptr) {
+        // Root saving over someone's file should not take it over; anyone else
+        // may not give a file away, and then keeping the owner is not possible.
+        [[maybe_unused]] const int ownerKept = fchown(fd, existing->st_uid, existing->st_gid);
+        if (fchmod(fd, existing->st_mode & 07777) != 0) {
+            error = errno;
+        }
+    }
+    if (error == 0) {
+        error = writeAll(fd, bytes);
+    }
+    // Without fsync a full disk or an I/O error may only show after the rename,
+    // when the old content is already gone.
+    if (error == 0 && fsync(fd) != 0) {
+        error = errno;
+    }
+    if (error == 0 && unnamed) {
+        error = nameUnnamed(fd, folder, name);
+    }
+    // Linux releases the descriptor even when close is interrupted, and the
+    // data is on disk already.
+    if (close(fd) != 0 && errno != EINTR && error == 0) {
+        error = errno;
+    }
+    if (error != 0 && !name.empty()) {
+        unlink(name.c_str());
+    }
+    return error;
+}
+
 } // namespace
 
 std::optional<std::string> replaceFileContent(const std::string& path, const std::string& bytes) {
@@ -130,41 +205,24 @@ std::optional<std::string> replaceFileContent(const std::string& path, const std
         return reasonOf(EACCES);
     }
 
+    const std::string folder = folderOf(target);
+    const struct stat* replaced = exists ? &existing : nullptr;
     std::string temporary;
-    const int fd = createTemporary(folderOf(target), temporary);
-    if (fd < 0) {
-        return reasonOf(errno);
-    }
-    int error = 0;
-    if (exists) {
-        // Root saving over someone's file should not take it over; anyone else
-        // may not give a file away, and then keeping the owner is not possible.
-        [[maybe_unused]] const int ownerKept = fchown(fd, existing.st_uid, existing.st_gid);
-        if (fchmod(fd, existing.st_mode & 07777) != 0) {
-            error = errno;
-        }
-    }
-    if (error == 0) {
-        error = writeAll(fd, bytes);
-    }
-    // Without fsync a full disk or an I/O error may only show after the rename,
-    // when the old content is already gone.
-    if (error == 0 && fsync(fd) != 0) {
-        error = errno;
-    }
-    // Linux releases the descriptor even when close is interrupted, and the
-    // data is on disk already.
-    if (close(fd) != 0 && errno != EINTR && error == 0) {
-        error = errno;
+    int error = prepareReplacement(true, folder, bytes, replaced, temporary);
+    // The file system has no unnamed files (EOPNOTSUPP; EISDIR from kernels
+    // before 3.11), or there is no /proc to name one through (ENOENT; a missing
+    // folder gives the same reason again below).
+    if (error == EOPNOTSUPP || error == EISDIR || error == ENOENT) {
+        error = prepareReplacement(false, folder, bytes, replaced, temporary);
     }
     if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
+        unlink(temporary.c_str());
     }
     if (error != 0) {
-        unlink(temporary.c_str());
         return reasonOf(error);
     }
-    syncFolder(folderOf(target));
+    syncFolder(folder);
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "menu/MenuCommands.h"
 
-#include "CodePage.h"
+#include "menu/CodePage.h"
 #include "files/FileWriting.h"
 #include "texts/Texts.h"
 

@@ -1,14 +1,17 @@
 #include "window/MainWindow.h"
 
 #include "CommandButton.h"
+#include "GroupBoxStyle.h"
 #include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
 #include "texts/Texts.h"
+#include "window/FileIconEngine.h"
 #include "window/QtInteraction.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -60,13 +63,14 @@ QWidget* createTextBox(BoxStyle style, QWidget* parent) {
 }
 
 // The program's icon in every size it was drawn for; the two smallest are a
-// simpler drawing, as "RSA" cannot be read there.
+// simpler drawing, as "RSA" cannot be read there. Each file is read when its
+// size is first needed, not at start-up.
 QIcon applicationIcon() {
-    QIcon icon;
+    std::map<int, QString> files;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/rsa-demo-%1.png").arg(size), QSize(size, size));
+        files.emplace(size, QStringLiteral(":/icons/rsa-demo-%1.png").arg(size));
     }
-    return icon;
+    return QIcon(new FileIconEngine(std::move(files)));
 }
 
 // The fixed layout was drawn for captions of Arial's width at 11 pixels;
@@ -122,8 +126,14 @@ void MainWindow::build() {
     setWindowTitle(translated(texts::windowTitle));
     setWindowIcon(applicationIcon());
     setFont(layoutFont());
+    // Qt lays out each new line edit once in the application's font before it
+    // takes the window's: with the window's font as the application's while
+    // the boxes are made, no second font is loaded for that throwaway layout.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(layoutFont());
     createMenus();
     createControls();
+    QApplication::setFont(applicationFont);
     resize(clientWidth / twipsPerPixel,
            clientHeight / twipsPerPixel + menuBar()->sizeHint().height());
 }
@@ -134,6 +144,7 @@ void MainWindow::createControls() {
 
     std::map<std::string_view, QWidget*> containers{{"Form1", client}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    GroupBoxStyle* const frameStyle = GroupBoxStyle::forApplicationStyle(this);
     for (const ControlSpec& control : controlTable) {
         // The save dialog is made afresh at each use; the component has no widget.
         if (control.kind == ControlKind::FileDialog) {
@@ -147,6 +158,9 @@ void MainWindow::createControls() {
         }
         if (control.kind == ControlKind::Frame) {
             containers[control.name] = widget;
+            if (frameStyle != nullptr) {
+                widget->setStyle(frameStyle);
+            }
         }
         if (control.box) {
             widget->setAccessibleName(translated(control.accessibleName));

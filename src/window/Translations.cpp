@@ -29,12 +29,18 @@ void install(const QString& catalogue, const QString& folder) {
 } // namespace
 
 QStringList availableLanguages() {
-    QStringList languages{QString::fromLatin1(sourceLanguage)};
-    const QStringList catalogues =
-        QDir(catalogueFolder).entryList({cataloguePrefix + QStringLiteral("*.qm")}, QDir::Files);
-    for (const QString& catalogue : catalogues) {
-        languages << catalogue.mid(cataloguePrefix.size()).chopped(3);
-    }
+    // The catalogues are built in, so the list is the same for the whole run.
+    // Listing the folder without a name filter spares compiling one into a
+    // regular expression at every start.
+    static const QStringList languages = [] {
+        QStringList found{QString::fromLatin1(sourceLanguage)};
+        for (const QString& file : QDir(catalogueFolder).entryList(QDir::Files)) {
+            if (file.startsWith(cataloguePrefix) && file.endsWith(QLatin1String(".qm"))) {
+                found << file.mid(cataloguePrefix.size()).chopped(3);
+            }
+        }
+        return found;
+    }();
     return languages;
 }
 

@@ -54,7 +54,6 @@ struct Step {
 };
 
 const Step key6153{"61", "53", "17", "1234", commands::computeKey};
-const Step encrypt{"61", "53", "17", "1234", commands::encryptCard};
 
 struct Case {
     const char* name;
@@ -62,51 +61,23 @@ struct Case {
     const char* last; // the record of the last step
 };
 
-TEST(CommandRecords, EachRefusalNamesItsRuleAndTheNumbersItChecked) {
+TEST(CommandRecords, ARefusalNamesItsRuleAndTheNumbersItChecked) {
+    // The golden scenarios of the step window show the rest of each record;
+    // these are the numbers and choices no sentence of it prints.
     const Case cases[] = {
-        {"no key yet", {encrypt}, "refused noKey:"},
-        {"the key", {key6153}, "completed :"},
         {"p not prime after a key",
          {key6153, {"4", "53", "17", "", commands::computeKey}},
          "refused notPrime: 4 53 kept other"},
-        {"a shared factor keeps the key of these primes",
-         {key6153, {"61", "53", "9", "", commands::computeKey}},
-         "refused exponentSharesFactor: 9 3120 3 kept fits"},
         {"e above phi shares its factor through e mod phi",
          {{"7", "11", "63", "", commands::computeKey}},
          "refused exponentSharesFactor: 63 60 3 kept none"},
-        {"equal primes",
-         {{"61", "61", "17", "", commands::computeKey}},
-         "refused equalPrimes: 61 kept none"},
-        {"an exponent of 1",
-         {{"61", "53", "1", "", commands::computeKey}},
-         "refused exponentNotAboveOne: 1 kept none"},
-        {"a fraction as exponent",
+        {"a fraction is no exponent, whatever it rounds to",
          {{"61", "53", "7.5", "", commands::computeKey}},
          "refused exponentNotAboveOne: 7.5 kept none"},
-        {"a key for other primes",
-         {key6153,
-          {"4", "53", "17", "", commands::computeKey},
-          {"4", "53", "17", "1234", commands::encryptCard}},
-         "refused keyForOtherPrimes: 61 53 4 53"},
-        {"blocks of n or more",
-         {{"7", "11", "7", "", commands::computeKey},
-          {"7", "11", "7", "9978", commands::encryptCard}},
-         "refused blockNotBelowModulus: 77 99 78 99 78 99 78 99 78"},
-        {"nothing encrypted",
-         {key6153, {"61", "53", "17", "", commands::decryptCard}},
-         "refused noCipherBlocks:"},
-        {"blocks of another key",
-         {key6153,
-          encrypt,
-          {"61", "53", "7", "", commands::computeKey},
-          {"61", "53", "7", "", commands::decryptCard}},
-         "refused cipherBlocksOfOtherKey:"},
-        {"n beyond 32 bits",
+        {"a failure is recorded with its number and name",
          {{"2147483647", "2", "5", "", commands::computeKey},
           {"2147483647", "2", "5", "1234", commands::encryptCard}},
          "stopped : Hata 6: Overflow"},
-        {"divisors listed", {{"2.15", "5", "", "", commands::listPhiDivisors}}, "completed : 1"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);

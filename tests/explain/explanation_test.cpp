@@ -37,6 +37,14 @@ std::vector<const Table*> tablesWith(const Section& section, const char* const (
     return found;
 }
 
+// A table cell's number, written with a real minus sign.
+std::int64_t signedNumber(const std::string& cell) {
+    const std::string minus = "−";
+    const bool negative = cell.compare(0, minus.size(), minus) == 0;
+    const std::int64_t magnitude = std::stoll(cell.substr(negative ? minus.size() : 0));
+    return negative ? -magnitude : magnitude;
+}
+
 Section explained(const CommandRecord& record, const WindowVariables& vars) {
     std::optional<Section> section = explainCommand(record, vars);
     return section ? *section : Section{};
@@ -81,9 +89,18 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
 
-        const auto euclid = tablesWith(explained(keyRecord, vars), texts::euclidColumns);
+        const Section key = explained(keyRecord, vars);
+        const auto euclid = tablesWith(key, texts::euclidColumns);
         ASSERT_EQ(euclid.size(), 1u);
         EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
+        // Every row keeps the rule printed above the table for the e in its
+        // title, the first rows included, also for an e above phi.
+        for (std::size_t row = 0; row + 1 < euclid[0]->rows.size(); ++row) {
+            const std::vector<std::string>& cells = euclid[0]->rows[row];
+            EXPECT_EQ(signedNumber(cells[1]), signedNumber(cells[3]) * std::int64_t(phi) +
+                                                  signedNumber(cells[4]) * std::int64_t(e))
+                << "row " << row;
+        }
 
         const Section encryption = explained(encryptionRecord, vars);
         const Section decryption = explained(decryptionRecord, vars);

@@ -15,9 +15,17 @@
 #include <regex>
 #include <sstream>
 
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
+#include <signal.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace rsa {
@@ -66,6 +74,23 @@ std::string privateMounts() {
         return "";
     }();
     return failure;
+}
+
+// From here on the kernel tells this process that no file system has unnamed
+// files, as an old kernel or a file system without O_TMPFILE would.
+bool refuseUnnamedFiles() {
+    constexpr unsigned tmpfileBit = O_TMPFILE & ~O_DIRECTORY;
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, tmpfileBit, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
 struct Row {
@@ -125,6 +150,9 @@ struct FileWriting : ::testing::TestWithParam<const char*> {
                     expected[row.written] = describe(row.owner, S_IFREG | row.mode, text);
                 }
                 const std::string target = row.target[0] == '/' ? row.target : folder + row.target;
+                // A stale errno from before must not pass for the reason of a
+                // call that did not fail (a name taken, say).
+                errno = EEXIST;
                 EXPECT_EQ(replaceFileContent(target, text), row.reason);
                 EXPECT_EQ(snapshot(folder), expected);
             }
@@ -133,7 +161,7 @@ struct FileWriting : ::testing::TestWithParam<const char*> {
     }
 };
 
-TEST_P(FileWriting, ReplacesOnlyRegularFilesAndKeepsThemOnFailure) {
+std::vector<Row> regularFileRows() {
     const std::string longName(255, 'n');
     std::vector<Row> rows = {
         {"file keeps its mode", "printf old > f && chmod 640 f", "f", {}, "f", 0640},
@@ -153,7 +181,30 @@ TEST_P(FileWriting, ReplacesOnlyRegularFilesAndKeepsThemOnFailure) {
     if (geteuid() != 0) {
         rows.push_back({"read-only folder", "chmod 555 .", "f", "Permission denied"});
     }
-    check(rows);
+    return rows;
+}
+
+TEST_P(FileWriting, ReplacesOnlyRegularFilesAndKeepsThemOnFailure) {
+    check(regularFileRows());
+}
+
+// Where unnamed files are missing, the named temporary file does the same.
+TEST_P(FileWriting, NamedTemporaryFileWithoutUnnamedFiles) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!refuseUnnamedFiles()) {
+            _exit(2);
+        }
+        check(regularFileRows());
+        _exit(HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "cannot install a seccomp filter";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failures are printed above";
 }
 
 TEST_P(FileWriting, KeepsOwnersDevicesAndFullOrReadOnlyTmpfs) {
@@ -180,6 +231,50 @@ TEST_P(FileWriting, Ext4ImageFullOrReadOnly) {
         GTEST_SKIP() << "cannot make and mount an ext4 image (mkfs.ext4 or a loop device missing)";
     }
     check(fullOrReadOnly(ext4));
+}
+
+// Saves `bytes` over `target` in a child that is killed with SIGKILL once a
+// mebibyte of them is on disk: the file size limit stops the write there
+// (SIGXFSZ), whatever else the machine is doing, and the kill follows at once.
+bool killedMidway(const std::string& target, const std::string& bytes) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{1 << 20, 1 << 20};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, [](int) { kill(getpid(), SIGKILL); });
+        replaceFileContent(target, bytes);
+        _exit(0);
+    }
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGKILL;
+}
+
+TEST(KilledSave, LeavesOnlyTheOldFileOnTmpfsAndExt4) {
+    if (const std::string failure = privateMounts(); !failure.empty()) {
+        GTEST_SKIP() << failure;
+    }
+    char name[] = "/tmp/rsa-killed-save-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    const std::string dir = std::string(name) + "/";
+    const std::pair<const char*, const char*> systems[] = {
+        {"tmpfs", "mount -t tmpfs -o size=8m rsa ."},
+        {"ext4", "truncate -s 8M ../img && mkfs.ext4 -q -F ../img >/dev/null 2>&1 && "
+                 "mount -o loop ../img ."},
+    };
+    for (const auto& [label, mountHere] : systems) {
+        SCOPED_TRACE(label);
+        const std::string folder = dir + label + "/";
+        ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+        const std::string setup =
+            "cd " + folder + " && " + mountHere + " && cd \"$PWD\" && printf old > f";
+        ASSERT_EQ(std::system(setup.c_str()), 0) << "mkfs.ext4 or a loop device missing?";
+        const std::map<std::string, std::string> before = snapshot(folder);
+        EXPECT_TRUE(killedMidway(folder + "f", std::string(4 << 20, 'x')));
+        EXPECT_EQ(snapshot(folder), before);
+        umount2(folder.c_str(), MNT_DETACH);
+    }
+    fs::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FileWriting,

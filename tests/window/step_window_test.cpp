@@ -77,7 +77,7 @@ TEST_F(StepWindowTest, TheNewestSectionIsInViewAndAClickOnATitleFoldsIt) {
     workedExample();
     workedExample();
     ASSERT_GT(view->verticalScrollBar()->maximum(), 0) << "the test needs a scrolling view";
-    const std::optional<QRect> newest = lineOnScreen(QStringLiteral("şifreyi kır"));
+    const std::optional<QRect> newest = lineOnScreen(QStringLiteral("Şifreli blokların çözülmesi"));
     ASSERT_TRUE(newest);
     EXPECT_TRUE(view->viewport()->rect().contains(newest->center()));
 
@@ -106,7 +106,8 @@ TEST_F(StepWindowTest, ZoomsCopiesClearsAndExportsEverythingUnfolded) {
 
     click(steps.get(), QStringLiteral("Kopyala"));
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith(QStringLiteral("=== private anahtarı hesapla ===\n")));
+    EXPECT_TRUE(copied.startsWith(
+        QStringLiteral("=== Özel anahtarın hesaplanması (private anahtarı hesapla) ===\n")));
     EXPECT_TRUE(copied.contains(QStringLiteral("\n5 | 1 | 5736025 | 683 | 8196 | 1730\n")));
 
     QTemporaryDir folder;
@@ -130,7 +131,8 @@ TEST_F(StepWindowTest, ZoomsCopiesClearsAndExportsEverythingUnfolded) {
     EXPECT_TRUE(steps->plainTextLines().empty());
     EXPECT_TRUE(view->document()->isEmpty());
     click(&main, QStringLiteral("cmdPrime"));
-    EXPECT_EQ(steps->plainTextLines().front(), "=== asal sayıları listele ===");
+    EXPECT_EQ(steps->plainTextLines().front(),
+              "=== 1 ile 100 arasındaki asal sayılar (asal sayıları listele) ===");
 }
 
 } // namespace

@@ -61,6 +61,9 @@ struct CommandRecord {
     // For a refusal, as its rule lists; for a completed factor listing, the
     // divisors it listed.
     std::vector<Variant> numbers;
+    // The texts the command read and took as numbers, where the step window
+    // says how it read them: the encryption's four card groups.
+    std::vector<std::string> typed;
     KeptKey keptKey = KeptKey::none; // refused key computations only
     int failureNumber = 0;           // stopped only: "Hata 6: Overflow"
     std::string failureName;

@@ -44,9 +44,11 @@ struct WindowVariables {
     // Working values of the encryption and the decryption. nEnc and nDec stay
     // stored: each is p * q as the command found them, with the type of that
     // product, and p and q may change (or change type, typed after drawn)
-    // before anyone reads it. The loop counter after the last block
-    // (var encCounter) stays stored for the same reason: it follows from the
-    // exponent of that encryption, which a later key replaces.
+    // before anyone reads it; nEnc is also set by an encryption that then
+    // refuses its blocks, which leaves no other trace. The loop counter after
+    // the last block (var encCounter) stays stored: it could be worked out
+    // from cipherKey's e, but find() hands out the place a value lives, and a
+    // counter computed on each reading would need one of its own.
     Variant nEnc;
     std::array<Variant, 8> m; // m1..m8, the plain blocks
     Variant encCounter;

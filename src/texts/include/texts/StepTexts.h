@@ -14,21 +14,33 @@
 
 namespace rsa::texts::steps {
 
-// A section is titled with the caption of the button that ran its command.
+// A section's title says what the command did, with the caption of the button
+// that ran it in {0}.
+inline constexpr const char* primeListTitle =
+    RSA_TEXT("rsa", "1 ile 100 arasındaki asal sayılar ({0})");
+inline constexpr const char* randomPairTitle =
+    RSA_TEXT("rsa", "Rastgele iki asal sayının seçilmesi ({0})");
+inline constexpr const char* factorsTitle = RSA_TEXT("rsa", "φ(n) sayısının bölenleri ({0})");
+inline constexpr const char* computeKeyTitle = RSA_TEXT("rsa", "Özel anahtarın hesaplanması ({0})");
+inline constexpr const char* encryptTitle = RSA_TEXT("rsa", "Kart numarasının şifrelenmesi ({0})");
+inline constexpr const char* decryptTitle = RSA_TEXT("rsa", "Şifreli blokların çözülmesi ({0})");
+
 inline constexpr const char* stoppedByError =
     RSA_TEXT("rsa", "Komut bir çalışma hatasıyla durdu (ana penceredeki \"Hata\" iletisi). "
                     "Bu adımın açıklanacak bir sonucu yok.");
 
 // Primes.
 inline constexpr const char* primeDefinition =
-    RSA_TEXT("rsa", "Bir sayı, 1 ve kendisinden başka böleni yoksa asaldır.");
+    RSA_TEXT("rsa", "Asal sayı, 1'den büyük olan ve 1 ile kendisinden başka pozitif böleni "
+                    "bulunmayan doğal sayıdır.");
 inline constexpr const char* primeMethod = RSA_TEXT(
     "rsa", "Bir n sayısını sınamak için 2'den √n sayısına kadar bölmek yeter: n = a × b ise a ile "
            "b sayılarının küçüğü √n sayısını geçmez.");
 inline constexpr const char* primeCount =
-    RSA_TEXT("rsa", "1 ile 100 arasında {0} asal sayı var. Örnekler:");
+    RSA_TEXT("rsa", "1 ile 100 arasında {0} asal sayı vardır. İki örnek:");
 // {0} names the number ("p = 61" or "61"), {1} is the number itself.
-inline constexpr const char* notWhole = RSA_TEXT("rsa", "{0}: tam sayı değil, asal olamaz.");
+inline constexpr const char* notWhole =
+    RSA_TEXT("rsa", "{0}: tam sayı değildir, bu yüzden asal olamaz.");
 inline constexpr const char* one =
     RSA_TEXT("rsa", "{0}: 1 asal değildir; asal bir sayının tam iki böleni vardır, 1 ve kendisi.");
 inline constexpr const char* belowTwo =
@@ -47,77 +59,126 @@ inline constexpr const char* randomPair = RSA_TEXT(
 inline constexpr const char* equalPrimes = RSA_TEXT(
     "rsa", "p = q = {0}: RSA iki farklı asal ister. n = p² olunca φ(n) = p · (p − 1) olur, "
            "(p − 1)² değil; (p − 1)² ile bulunan d blokları geri getirmez.");
+// What a refused key computation leaves: no key; the earlier key, still made
+// for these primes ({0} e, {1} n, {2} d, {3} p, {4} q); the earlier key, made
+// for other primes.
 inline constexpr const char* keyNotComputed =
-    RSA_TEXT("rsa", "Anahtar hesaplanmadı; önce hesaplanan anahtar geçerli kalır.");
+    RSA_TEXT("rsa", "Anahtar hesaplanmadı. Pencerede henüz bir anahtar yok; anahtar hesaplanmadan "
+                    "şifreleme yapılmaz.");
+inline constexpr const char* earlierKeyFits = RSA_TEXT(
+    "rsa", "Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
+           "özel anahtar (d, n) = ({2}, {1}). Bu anahtar p = {3}, q = {4} için hesaplanmıştır; "
+           "şifreleme onu kullanır.");
+inline constexpr const char* earlierKeyForOtherPrimes = RSA_TEXT(
+    "rsa", "Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
+           "p = {3}, q = {4} için hesaplanmıştır. Bu anahtar şimdiki p ve q ile uyuşmaz; anahtar "
+           "yeniden hesaplanana kadar şifreleme yapılmaz.");
 
 // Divisors of phi.
-inline constexpr const char* phiValue = RSA_TEXT("rsa", "φ = (p − 1)(q − 1) = {0} × {1} = {2}.");
-inline constexpr const char* phiOnlyOne = RSA_TEXT("rsa", "{0}: listelenecek bölen yalnız 1.");
+inline constexpr const char* phiValue =
+    RSA_TEXT("rsa", "Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2}.");
+inline constexpr const char* phiOnlyOne = RSA_TEXT("rsa", "{0}: listelenecek tek bölen 1'dir.");
 inline constexpr const char* phiNotForComposites = RSA_TEXT(
     "rsa", "Not: p ve q asal değilse (p − 1)(q − 1) sayısı φ(n) değildir; formül yalnız asallar "
            "için doğrudur.");
-inline constexpr const char* factorisation = RSA_TEXT("rsa", "Asal çarpanlara ayrılışı: {0}.");
+inline constexpr const char* factorisation = RSA_TEXT("rsa", "Asal çarpanlarına ayrılır: {0}.");
 inline constexpr const char* divisorCount =
-    RSA_TEXT("rsa", "{0} sayısının {1} böleni var; pencere hepsini "
+    RSA_TEXT("rsa", "{0} sayısının {1} böleni vardır; pencere hepsini "
                     "listeler.");
+// (p-1)(q-1) = {4} is not whole: the window tries each i up to {4} on its
+// rounding {0}, so it leaves out the divisors {3} of {0} above {4}; {1} is
+// how many {0} has, {2} how many the window lists.
+inline constexpr const char* divisorsLeftOut = RSA_TEXT(
+    "rsa", "{0} sayısının {1} böleni vardır, pencere {2} tanesini listeler. (p − 1)(q − 1) = {4} "
+           "tam sayı değildir: pencere {4} sayısını aşmayan her i sayısını dener ve {4} sayısını "
+           "bölerken {0} sayısına yuvarlar. Bu yüzden {0} sayısının bölenlerini bulur, ama {4} "
+           "sayısından büyük olanları ({3}) listelemez.");
 inline constexpr const char* exponentRule = RSA_TEXT(
-    "rsa", "Açık üs e, bu asal çarpanların hiçbirine bölünmemeli: {0}. O zaman ebob(e, φ) = 1 olur "
-           "ve gizli üs d vardır.");
-inline constexpr const char* exponentExamples = RSA_TEXT("rsa", "Uygun küçük e değerleri: {0}.");
+    "rsa", "Açık üs e, bu asal çarpanların hiçbirine bölünmemelidir: {0}. O zaman ebob(e, φ) = 1 "
+           "olur, yani e ile φ aralarında asaldır, ve özel üs d vardır.");
+inline constexpr const char* exponentExamples =
+    RSA_TEXT("rsa", "Uygun küçük e değerleri şunlardır: {0}.");
 
 // The key.
 inline constexpr const char* modulus = RSA_TEXT("rsa", "n = p × q = {0} × {1} = {2} ({3} bit).");
 inline constexpr const char* phi =
-    RSA_TEXT("rsa", "φ = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).");
+    RSA_TEXT("rsa", "Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2} ({3} bit).");
 inline constexpr const char* phiMeaning =
-    RSA_TEXT("rsa", "φ, 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.");
+    RSA_TEXT("rsa", "φ(n), 1 ile n arasında n ile aralarında asal olan sayıların sayısıdır.");
 inline constexpr const char* exponentNotWhole =
-    RSA_TEXT("rsa", "e = {0}: açık üs 1'den büyük bir tam sayı olmalı.");
-inline constexpr const char* exponentAbovePhi =
-    RSA_TEXT("rsa", "e = {0} ≥ φ: hesapta e mod φ = {1} gibi davranır.");
+    RSA_TEXT("rsa", "e = {0}: açık üs 1'den büyük bir tam sayı olmalıdır.");
+// {2} is the integer quotient of e by phi, {3} the remainder.
+inline constexpr const char* exponentAbovePhi = RSA_TEXT(
+    "rsa", "e = {0} ≥ φ = {1}: tablo e ile başlar. İlk bölme e sayısını mod φ'ye göre indirger: "
+           "{0} = {2} · {1} + {3}; sonraki satırlar {3} ile sürer.");
 inline constexpr const char* euclidIntro = RSA_TEXT(
     "rsa",
     "Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e "
-    "eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına tam bölümüdür. "
-    "Sonraki satırın r, s ve t değerleri \"önceki − q × bu\" ile bulunur. Kalan 0 olunca "
-    "durulur; son r, ebob sayısıdır.");
+    "eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına bölümünün tam "
+    "kısmıdır. Sonraki satırın r, s ve t değerleri \"önceki − q × bu\" ile bulunur. Kalan 0 "
+    "olunca durulur; son r, ebob sayısıdır.");
 inline constexpr const char* euclidTitle = RSA_TEXT("rsa", "Öklid tablosu: ebob({0}, {1})");
 inline constexpr const char* euclidColumns[] = {RSA_TEXT("rsa", "adım"), "r", "q", "s", "t"};
 inline constexpr const char* euclidResultRow = "d";
 inline constexpr const char* coprime =
-    RSA_TEXT("rsa", "ebob({0}, {1}) = 1: e ile φ aralarında asal.");
-inline constexpr const char* privateExponent =
-    RSA_TEXT("rsa", "Gizli üs: d = t mod φ = {0} mod {1} = {2}.");
+    RSA_TEXT("rsa", "ebob({0}, {1}) = 1: e ile φ aralarında asaldır.");
+inline constexpr const char* privateExponent = RSA_TEXT(
+    "rsa", "Özel üs, e sayısının mod φ'ye göre tersidir: d = t mod φ = {0} mod {1} = {2}.");
 inline constexpr const char* inverseCheck =
-    RSA_TEXT("rsa", "Sınama: e · d mod φ = {0} · {1} mod {2} = {3} mod "
+    RSA_TEXT("rsa", "Sağlama: e · d mod φ = {0} · {1} mod {2} = {3} mod "
                     "{2} = 1.");
 inline constexpr const char* keyPair =
-    RSA_TEXT("rsa", "Açık anahtar (e, n) = ({0}, {1}); gizli anahtar (d, n) = ({2}, {1}).");
+    RSA_TEXT("rsa", "Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (penceredeki adıyla "
+                    "private key): (d, n) = ({2}, {1}).");
 inline constexpr const char* sharedFactor =
     RSA_TEXT("rsa", "ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak "
                     "asal çarpanı var: {3}. e · d mod φ = 1 olan "
                     "bir d yoktur; pencere \"hatalı giriş\" der.");
 
 // Encryption and decryption.
-inline constexpr const char* noKey =
-    RSA_TEXT("rsa", "Önce anahtar hesaplanmalı: şifreleme açık anahtarı (e, n) kullanır.");
+inline constexpr const char* noKey = RSA_TEXT(
+    "rsa", "Pencerede henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı "
+           "(e, n), şifre çözme özel anahtarı (d, n) kullanır.");
 inline constexpr const char* keyForOtherPrimes = RSA_TEXT(
     "rsa", "Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların "
            "anahtarı bu n ile çalışmaz: anahtarı yeniden hesaplayın.");
 inline constexpr const char* blocksCut = RSA_TEXT(
     "rsa", "Kart numarası {0} sekiz bloğa bölünür: her dört basamaklı grup iki basamaklı iki blok "
            "verir.");
+// One warning for each group that is not four digits of a card number. {0} is
+// the group's number (1 to 4), {1} the group as typed, {2} and {3} its two
+// blocks, {4} its four digits as the card shows them.
+inline constexpr const char* emptyGroup =
+    RSA_TEXT("rsa", "Dikkat: {0}. grup boş; pencere onu 0000 olarak okur.");
+inline constexpr const char* groupWithLetters = RSA_TEXT(
+    "rsa",
+    "Dikkat: {0}. grup \"{1}\" rakam olmayan işaretler içerir; pencere onu {4} olarak okur.");
+inline constexpr const char* groupTooLong = RSA_TEXT(
+    "rsa", "Dikkat: {0}. grup \"{1}\" dört basamaktan uzundur; {2} ve {3} bloklarını verir, "
+           "bunlar iki basamaklı bloklar değildir.");
+inline constexpr const char* negativeGroup = RSA_TEXT(
+    "rsa", "Dikkat: {0}. grup \"{1}\" negatiftir; {2} ve {3} blokları negatif olur, RSA negatif "
+           "blokları tanımlamaz.");
+inline constexpr const char* fractionGroup = RSA_TEXT(
+    "rsa", "Dikkat: {0}. grup \"{1}\" tam sayı değildir; pencere {2} ve {3} bloklarını yapar, "
+           "bunlar kart numarasının basamakları değildir.");
 inline constexpr const char* blocksNotBelowModulus = RSA_TEXT(
-    "rsa", "Şu bloklar n = {0} sayısından küçük değil: {1}. Şifre çözme böyle bir bloğu değil, "
+    "rsa", "Şu bloklar n = {0} sayısından küçük değildir: {1}. Şifre çözme böyle bir bloğu değil, "
            "n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.");
 inline constexpr const char* encryptionFormula =
-    RSA_TEXT("rsa", "Her blok m için c = m{0} mod {1}.");
+    RSA_TEXT("rsa", "Her blok m, c = m{0} mod {1} ile şifrelenir.");
+// {0} is n, which does not fit the window's 32-bit numbers.
+inline constexpr const char* modulusTooLarge = RSA_TEXT(
+    "rsa", "n = p × q = {0} sayısı pencerenin 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 "
+           "(2³¹ − 1) sayısıdır. Bu yüzden bu anahtarla hiçbir blok şifrelenemez (\"Hata 6: "
+           "Overflow\"). p × q en çok 2147483647 olan iki asal seçin; örneğin 46327 × 46337 = "
+           "2146654199 çalışır.");
 inline constexpr const char* blockColumn = RSA_TEXT("rsa", "blok");
 inline constexpr const char* powerMethod = RSA_TEXT(
     "rsa",
-    "Modüler üs alma, kare al ve çarp yöntemiyle: üs ikili yazılır ({0}) ve bitleri soldan "
-    "okunur. x = 1 ile başlanır; her bitte x'in karesi alınıp mod n ile indirgenir, bit 1 ise "
-    "sonuç bir de taban ile çarpılıp indirgenir.");
+    "Modüler üs alma, \"kare al ve çarp\" yöntemiyle yapılır: üs ikili yazılır ({0}) ve "
+    "bitleri soldan okunur. x = 1 ile başlanır; her bitte x'in karesi alınır ve mod n'ye göre "
+    "indirgenir. Bit 1 ise sonuç bir de taban ile çarpılır ve yeniden indirgenir.");
 inline constexpr const char* powerColumns[] = {
     RSA_TEXT("rsa", "adım"),  "bit", "x²", "x² mod n", RSA_TEXT("rsa", "x · taban"),
     RSA_TEXT("rsa", "yeni x")};
@@ -126,18 +187,18 @@ inline constexpr const char* encryptedBlockTitle =
 inline constexpr const char* decryptedBlockTitle =
     RSA_TEXT("rsa", "Blok {0}: r{1} = {2}{3} mod {4} = {5}");
 inline constexpr const char* roundedBlock =
-    RSA_TEXT("rsa", "Blok {0} tam sayı değil; {1} olarak yuvarlanır.");
+    RSA_TEXT("rsa", "Blok {0} tam sayı değildir; {1} olarak yuvarlanır.");
 inline constexpr const char* negativeOddPower = RSA_TEXT(
-    "rsa", "Taban negatif: tablo {0} ile çalışır, üs tek olduğundan sonuç eksi işaret alır.");
-inline constexpr const char* negativeEvenPower =
-    RSA_TEXT("rsa", "Taban negatif: tablo {0} ile çalışır, üs çift olduğundan sonuç pozitiftir.");
+    "rsa", "Taban negatiftir: tablo {0} ile çalışır, üs tek olduğundan sonuç eksi işaret alır.");
+inline constexpr const char* negativeEvenPower = RSA_TEXT(
+    "rsa", "Taban negatiftir: tablo {0} ile çalışır, üs çift olduğundan sonuç pozitiftir.");
 inline constexpr const char* noCipherBlocks =
-    RSA_TEXT("rsa", "Önce kart numarası şifrelenmeli: çözülecek şifreli blok yok.");
+    RSA_TEXT("rsa", "Önce kart numarası şifrelenmelidir: çözülecek şifreli blok yoktur.");
 inline constexpr const char* keyChanged = RSA_TEXT(
-    "rsa", "Şifreli bloklar başka bir anahtarla yapıldı; bu gizli anahtar onları çözemez. Kartı "
+    "rsa", "Şifreli bloklar başka bir anahtarla yapıldı; bu özel anahtar onları çözemez. Kartı "
            "yeniden şifreleyin.");
 inline constexpr const char* decryptionFormula =
-    RSA_TEXT("rsa", "Her şifreli blok c için r = c{0} mod {1}.");
+    RSA_TEXT("rsa", "Her şifreli blok c, r = c{0} mod {1} ile çözülür.");
 inline constexpr const char* whyDecryptionWorks = RSA_TEXT(
     "rsa", "e · d mod φ = 1 olduğundan her m < n için (mᵉ)ᵈ mod n = m olur: şifre çözme bloğu geri "
            "getirir.");
@@ -165,16 +226,17 @@ inline constexpr const char* equalBlocks =
     RSA_TEXT("rsa", "Eşit açık bloklar eşit şifreli bloklar verir: {0}.");
 inline constexpr const char* equalBlocksEntry = RSA_TEXT("rsa", "{0} → {1} (blok {2})");
 inline constexpr const char* noEqualBlocks =
-    RSA_TEXT("rsa", "Bu kartta eşit blok yok; olsaydı şifreli metinde de eşit görünürlerdi.");
+    RSA_TEXT("rsa", "Bu kartta eşit blok yoktur; olsaydı şifreli metinde de eşit görünürlerdi.");
 inline constexpr const char* fixedPoints = RSA_TEXT(
-    "rsa", "Kendine şifrelenen bloklar (mᵉ mod n = m): {0}. 0 ve 1 her anahtarda kendine gider; "
-           "ötekiler anahtara bağlıdır.");
+    "rsa", "Kendisine şifrelenen bloklar (mᵉ mod n = m) şunlardır: {0}. 0 ve 1 her anahtarda "
+           "kendisine şifrelenir; ötekiler anahtara bağlıdır.");
 inline constexpr const char* factoring = RSA_TEXT(
     "rsa",
-    "n = {0} sayısını deneme bölmesiyle çarpanlarına ayırmak {1} bölme sürdü: {0} = {2} × {3}.");
+    "n = {0} sayısını deneme bölmesiyle çarpanlarına ayırmak {1} bölme gerektirdi: {0} = {2} × "
+    "{3}.");
 inline constexpr const char* privateFromFactors = RSA_TEXT(
-    "rsa",
-    "Çarpanlardan φ = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: gizli üssün ta kendisi.");
+    "rsa", "Çarpanlardan φ(n) = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: bu, özel üssün ta "
+           "kendisidir.");
 inline constexpr const char* realRsa = RSA_TEXT(
     "rsa",
     "Gerçek RSA'da p ve q yüzlerce basamaklıdır; n sayısını çarpanlarına ayırmak bugünkü "

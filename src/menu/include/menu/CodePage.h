@@ -8,6 +8,8 @@
 
 namespace rsa {
 
+// One byte per character of `utf8`: its windows-1254 byte, or "?" for every
+// character the code page lacks, whichever character it is.
 std::string toWindows1254(const std::string& utf8);
 
 } // namespace rsa

@@ -1,0 +1,63 @@
+// Every translation keeps the marks of its source that the program fills in
+// or reads: the {N} slots of the explanation, Qt's %N arguments, and the "&"
+// of an access key. A translation that drops "{2}" prints a sentence without
+// its number; one that drops "&" leaves a menu without its key.
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+std::multiset<QString> marks(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\{\d\}|%\d|&)"));
+    std::multiset<QString> found;
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
+        found.insert(match.captured());
+    }
+    return found;
+}
+
+// A slot may be used twice in a sentence and once in its translation, and the
+// other way round; the set of slots must match. "%N" and "&" must match in number.
+std::set<QString> distinct(const std::multiset<QString>& marks) {
+    return {marks.begin(), marks.end()};
+}
+
+TEST(TranslationMarks, EveryTranslationKeepsTheSlotsArgumentsAndAccessKeysOfItsSource) {
+    const QStringList catalogues = QStringLiteral(RSA_CATALOGUES).split(QLatin1Char('|'));
+    ASSERT_FALSE(catalogues.isEmpty());
+    for (const QString& path : catalogues) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        QXmlStreamReader xml(&file);
+        QString source;
+        int checked = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString translation = xml.readElementText();
+                const auto want = marks(source);
+                const auto have = marks(translation);
+                SCOPED_TRACE(path.toStdString() + ": " + source.toStdString());
+                EXPECT_EQ(distinct(want), distinct(have)) << translation.toStdString();
+                EXPECT_EQ(want.count(QStringLiteral("&")), have.count(QStringLiteral("&")))
+                    << translation.toStdString();
+                ++checked;
+            }
+        }
+        ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_GT(checked, 0) << path.toStdString();
+    }
+}
+
+} // namespace
