@@ -3,6 +3,7 @@
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
+#include "window/RealSizeLoader.h"
 #include "window/Translations.h"
 
 #include <QApplication>
@@ -68,6 +69,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::ExchangeWindow> exchange;
     if (options.exchange) {
         exchange = rsa::openExchangeWindow(window, steps.get());
+    }
+    if (options.realSize) {
+        if (const auto reason = rsa::openRealSizeWindow()) {
+            std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
+                      << '\n';
+        }
     }
     return app.exec();
 }

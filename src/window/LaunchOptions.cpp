@@ -17,6 +17,7 @@ const QString versionName = QStringLiteral("version");
 const QString languageName = QStringLiteral("lang");
 const QString stepByStepName = QStringLiteral("adim-adim");
 const QString exchangeName = QStringLiteral("mesajlasma");
+const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -32,6 +33,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
     parser.addOption({exchangeName, translated(texts::exchangeOption)});
+    parser.addOption({realSizeName, translated(texts::realSizeOption)});
 }
 
 // The arguments parsed, and what is wrong with them (empty when nothing is),
@@ -69,6 +71,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
         availableLanguages().contains(asked) ? asked : QString::fromLatin1(sourceLanguage);
     options.stepByStep = parser.isSet(stepByStepName);
     options.exchange = parser.isSet(exchangeName);
+    options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;
     } else if (parser.isSet(helpName) || parser.isSet(versionName)) {

@@ -76,5 +76,6 @@ private:
 void addMainWindowSteps(ScriptRunner& runner);
 void addStepWindowSteps(ScriptRunner& runner);
 void addExchangeSteps(ScriptRunner& runner);
+void addRealSizeSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

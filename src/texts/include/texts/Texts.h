@@ -110,6 +110,12 @@ inline constexpr const char* stepByStepOption =
 inline constexpr const char* exchangeOption = RSA_TEXT(
     "rsa", "Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve "
            "imza doğrulama.");
+inline constexpr const char* realSizeOption =
+    RSA_TEXT("rsa", "Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve "
+                    "çarpanlarına ayırma yarışı.");
+// Followed by the loader's reason, in English.
+inline constexpr const char* realSizeUnavailable =
+    RSA_TEXT("rsa", "Gerçek boyut penceresi açılamadı: ");
 inline constexpr const char* unknownLanguage = RSA_TEXT("rsa", "Bilinmeyen dil '%1'; diller: %2.");
 inline constexpr const char* unexpectedArgument = RSA_TEXT("rsa", "Beklenmeyen argüman '%1'.");
 
