@@ -14,6 +14,8 @@ fail() {
 help=$("${bare[@]}" --lang en --help) || fail "--help ended with $?"
 grep -q -- '--lang <language> *Language of the interface: tr, en' <<<"$help" ||
     fail "--help lacks --lang: $help"
+grep -q -- '--mesajlasma *Opens the public-key messaging window' <<<"$help" ||
+    fail "--help lacks --mesajlasma: $help"
 
 output=$(QT_QPA_PLATFORM=offscreen "$program" --lang en -x 2>/dev/null)
 status=$?

@@ -1203,5 +1203,285 @@
         <source>Dosya adı çok uzun: uzantısıyla birlikte en çok 255 bayt olabilir, bu ad {0} bayt.</source>
         <translation>The file name is too long: with its extension it may have at most 255 bytes, and this one has {0}.</translation>
     </message>
+    <message>
+        <source>Mesajlaşma – gönder: ({0}, {1}) açık anahtarıyla şifreleme</source>
+        <translation>Messaging – send: encryption with the public key ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa bölünür ve her blok c = m{0} mod {1} ile şifrelenir; geri çevirmek için alıcının özel üssü d gerekir.</source>
+        <translation>The sender knows only the receiver&apos;s public key (e, n). The card number is cut into eight blocks and every block is encrypted as c = m{0} mod {1}; turning it back takes the receiver&apos;s private exponent d.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – al: özel anahtarım (d, n) = ({0}, {1}) ile şifre çözme</source>
+        <translation>Messaging – receive: decryption with my private key (d, n) = ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her şifreli blok m = c{0} mod {1} ile çözülür. e · d mod φ = 1 olduğundan (mᵉ)ᵈ mod n = m olur; d yalnız anahtarın sahibinde olduğundan bu blokları yalnız o çözebilir.</source>
+        <translation>Every cipher block is decrypted as m = c{0} mod {1}. Since e · d mod φ = 1, (mᵉ)ᵈ mod n = m; only the key&apos;s owner has d, so only they can decrypt these blocks.</translation>
+    </message>
+    <message>
+        <source>Bloklar birleşince kart numarası: {0}.</source>
+        <translation>The blocks joined give the card number {0}.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – imzala: özel anahtarım (d, n) = ({0}, {1}) ile</source>
+        <translation>Messaging – sign: with my private key (d, n) = ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her blok s = m{0} mod {1} ile imzalanır. İmza şifrelemenin aynasıdır: şifrelemede herkes e ile kilitler, yalnız d sahibi açar; imzada yalnız d sahibi kilitler, herkes e ile açar. İkisi de aynı eşitliğe dayanır: e · d mod φ = 1 olduğundan (mᵈ)ᵉ mod n = (mᵉ)ᵈ mod n = m.</source>
+        <translation>Every block is signed as s = m{0} mod {1}. A signature is the mirror of encryption: in encryption anyone locks with e and only the holder of d unlocks; in a signature only the holder of d locks and anyone unlocks with e. Both rest on the same equation: since e · d mod φ = 1, (mᵈ)ᵉ mod n = (mᵉ)ᵈ mod n = m.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – imzayı doğrula: ({0}, {1}) açık anahtarıyla</source>
+        <translation>Messaging – verify the signature: with the public key ({0}, {1})</translation>
+    </message>
+    <message>
+        <source>Her imza bloğu için s{0} mod {1} hesaplanır ve kart numarasının aynı sıradaki bloğuyla karşılaştırılır.</source>
+        <translation>For every signature block, s{0} mod {1} is computed and compared with the card number&apos;s block in the same place.</translation>
+    </message>
+    <message>
+        <source>Sekiz bloğun hepsi geri geldi: imza geçerli. e ile açılınca tam bu blokları veren sayıları yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz. Bu yüzden imza bu açık anahtarın sahibinden gelir.</source>
+        <translation>All eight blocks came back: the signature is valid. Only someone who knows d can compute numbers that give exactly these blocks under e, and d cannot be found without the factors of n. So the signature comes from the owner of this public key.</translation>
+    </message>
+    <message>
+        <source>Şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza başka bir özel anahtarla yapılmış.</source>
+        <translation>These blocks do not match: {0}. The card number or the signature was changed, or the signature was made with another private key.</translation>
+    </message>
+    <message>
+        <source>Blok {0}: {1}{2} mod {3} = {4}</source>
+        <translation>Block {0}: {1}{2} mod {3} = {4}</translation>
+    </message>
+    <message>
+        <source>kart bloğu</source>
+        <translation>card block</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – bana özel anahtar</source>
+        <translation>Messaging – a key pair of my own</translation>
+    </message>
+    <message>
+        <source>p = {0} ve q = {1}, işletim sisteminin rastgele kaynağından {2} sayısına kadar olan asallar arasından seçildi; ana pencerenin sabit rastgele dizisi kullanılmadı. n = {3}, φ = (p − 1)(q − 1) = {4}.</source>
+        <translation>p = {0} and q = {1} were picked from the primes up to {2} by the operating system&apos;s random source; the main window&apos;s fixed random sequence was not used. n = {3}, φ = (p − 1)(q − 1) = {4}.</translation>
+    </message>
+    <message>
+        <source>e = {0}: φ ile aralarında asal. Genişletilmiş Öklid algoritması d = {1} verir; sağlama: e · d mod φ = 1.</source>
+        <translation>e = {0} is coprime with φ. The extended Euclidean algorithm gives d = {1}; check: e · d mod φ = 1.</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – {0}</source>
+        <translation>Messaging – {0}</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma</source>
+        <translation>Messaging</translation>
+    </message>
+    <message>
+        <source>Anahtarım</source>
+        <translation>My key</translation>
+    </message>
+    <message>
+        <source>Henüz bir anahtarınız yok. Ana pencerede &quot;private anahtarı hesapla&quot; düğmesine basın ya da aşağıda kendinize bir anahtar çifti üretin.</source>
+        <translation>You have no key yet. Press &quot;Compute private key&quot; in the main window, or make a key pair of your own below.</translation>
+    </message>
+    <message>
+        <source>Ana pencerenin son hesapladığı anahtar:</source>
+        <translation>The key the main window computed last:</translation>
+    </message>
+    <message>
+        <source>Sistemin rastgele kaynağından üretilen anahtar:</source>
+        <translation>A key made from the system&apos;s random source:</translation>
+    </message>
+    <message>
+        <source>Açık anahtarım (e, n)</source>
+        <translation>My public key (e, n)</translation>
+    </message>
+    <message>
+        <source>Açık anahtarı (e, n) arkadaşlarınıza göndermek için panoya kopyalar</source>
+        <translation>Copies the public key (e, n) to the clipboard, to send to your classmates</translation>
+    </message>
+    <message>
+        <source>Bana özel anahtar üret</source>
+        <translation>Make a key pair of my own</translation>
+    </message>
+    <message>
+        <source>İşletim sisteminin rastgele kaynağından iki farklı asal seçer, e ve d sayılarını hesaplar</source>
+        <translation>Picks two different primes from the operating system&apos;s random source and computes e and d</translation>
+    </message>
+    <message>
+        <source>Asallar en çok:</source>
+        <translation>Primes up to:</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>1.000</source>
+        <translation>1,000</translation>
+    </message>
+    <message>
+        <source>46.340 (n &lt; 2³¹)</source>
+        <translation>46,340 (n &lt; 2³¹)</translation>
+    </message>
+    <message>
+        <source>e (isteğe bağlı):</source>
+        <translation>e (optional):</translation>
+    </message>
+    <message>
+        <source>Ana pencereye aktar</source>
+        <translation>Use in the main window</translation>
+    </message>
+    <message>
+        <source>p, q ve e sayılarını ana pencereye yazar ve orada private anahtarı hesaplar</source>
+        <translation>Writes p, q and e into the main window and computes the private key there</translation>
+    </message>
+    <message>
+        <source>Gönder: arkadaşının açık anahtarıyla şifrele</source>
+        <translation>Send: encrypt with a classmate&apos;s public key</translation>
+    </message>
+    <message>
+        <source>Al: özel anahtarımla şifreyi çöz</source>
+        <translation>Receive: decrypt with my private key</translation>
+    </message>
+    <message>
+        <source>İmzala: özel anahtarımla</source>
+        <translation>Sign: with my private key</translation>
+    </message>
+    <message>
+        <source>İmzayı doğrula: imzalayanın açık anahtarıyla</source>
+        <translation>Verify a signature: with the signer&apos;s public key</translation>
+    </message>
+    <message>
+        <source>Kart numarası:</source>
+        <translation>Card number:</translation>
+    </message>
+    <message>
+        <source>1234 5678 9012 3456</source>
+        <translation>1234 5678 9012 3456</translation>
+    </message>
+    <message>
+        <source>Şifreli bloklar:</source>
+        <translation>Cipher blocks:</translation>
+    </message>
+    <message>
+        <source>Şifreyi çöz</source>
+        <translation>Decrypt</translation>
+    </message>
+    <message>
+        <source>Dosya aç…</source>
+        <translation>Open file…</translation>
+    </message>
+    <message>
+        <source>Kaydet…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Çözülen kart numarası: %1</source>
+        <translation>Decrypted card number: %1</translation>
+    </message>
+    <message>
+        <source>İmzala</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>İmza blokları:</source>
+        <translation>Signature blocks:</translation>
+    </message>
+    <message>
+        <source>Doğrula</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Metinde %1 blok var; son sekizi, yani en yeni mesaj okundu.</source>
+        <translation>The text holds %1 blocks; the last eight, the newest message, were read.</translation>
+    </message>
+    <message>
+        <source>İmza geçerli</source>
+        <translation>The signature is valid</translation>
+    </message>
+    <message>
+        <source>İmza geçersiz: şu bloklar uymuyor: %1. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
+        <translation>The signature is not valid: these blocks do not match: %1. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
+    </message>
+    <message>
+        <source>Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.</source>
+        <translation>Each signature block is computed with the private exponent d as s = mᵈ mod n; anyone who knows the public key can check that sᵉ mod n = m. Someone who does not know d cannot find numbers that give exactly these blocks back under e: for that they would have to factor n. So a valid signature comes from the owner of the public key.</translation>
+    </message>
+    <message>
+        <source>imza (*.SIG)|*.SIG</source>
+        <translation>signature (*.SIG)|*.SIG</translation>
+    </message>
+    <message>
+        <source>Kaydedildi: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.</source>
+        <translation>There are no blocks to save: encrypt or sign a card number first.</translation>
+    </message>
+    <message>
+        <source>n, en çok %1 olan bir tam sayı olmalıdır.</source>
+        <translation>n must be a whole number no greater than %1.</translation>
+    </message>
+    <message>
+        <source>e, en çok %1 olan bir tam sayı olmalıdır.</source>
+        <translation>e must be a whole number no greater than %1.</translation>
+    </message>
+    <message>
+        <source>n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük olmalıdır.</source>
+        <translation>n = %1 is below 100; every two-digit block must be smaller than n.</translation>
+    </message>
+    <message>
+        <source>e = %1 kullanılamaz: açık üs e en az 2 olmalıdır.</source>
+        <translation>e = %1 cannot be used: the public exponent e must be at least 2.</translation>
+    </message>
+    <message>
+        <source>e = %1 çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile aralarında asal olamaz.</source>
+        <translation>e = %1 is even: φ = (p − 1)(q − 1) is always even, so an even e is never coprime with φ.</translation>
+    </message>
+    <message>
+        <source>%2 sayısına kadar olan asallardan φ sayısı e = %1 ile aralarında asal olan bir çift bulunamadı; başka bir e deneyin.</source>
+        <translation>No pair of primes up to %2 was found whose φ is coprime with e = %1; try another e.</translation>
+    </message>
+    <message>
+        <source>%1. blok (%2), n = %3 sayısından küçük değil; böyle bir blok bu anahtarla geri getirilemez.</source>
+        <translation>Block %1 (%2) is not smaller than n = %3; such a block cannot come back with this key.</translation>
+    </message>
+    <message>
+        <source>%1. blok (%2) çok büyük; n en çok %3 olabilir.</source>
+        <translation>Block %1 (%2) is too large; n is at most %3.</translation>
+    </message>
+    <message>
+        <source>%1. blok bir sayı değil: &quot;%2&quot;.</source>
+        <translation>Block %1 is not a number: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Sekiz blok gerekir, %1 blok bulundu.</source>
+        <translation>Eight blocks are needed; %1 were found.</translation>
+    </message>
+    <message>
+        <source>%1. blok çözülünce %2 verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.</source>
+        <translation>Block %1 decrypted to %2, but the blocks of a card number have two digits: the blocks were encrypted with another public key, or with an e that does not suit n.</translation>
+    </message>
+    <message>
+        <source>Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): &quot;%1&quot;.</source>
+        <translation>The card number must have 16 digits (four groups of four): &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Önce bir anahtar çifti edinin: ana pencerede private anahtarı hesaplayın ya da &quot;Bana özel anahtar üret&quot; düğmesine basın.</source>
+        <translation>Get a key pair first: compute the private key in the main window, or press &quot;Make a key pair of my own&quot;.</translation>
+    </message>
+    <message>
+        <source>Dosya okunamadı: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Dosyada %1 satır var; bu türden bir dosya %2 satırdır.</source>
+        <translation>The file has %1 lines; a file of this kind has %2.</translation>
+    </message>
+    <message>
+        <source>Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve imza doğrulama.</source>
+        <translation>Opens the public-key messaging window: encryption, decryption, signing and signature verification.</translation>
+    </message>
 </context>
 </TS>

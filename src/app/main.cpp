@@ -1,4 +1,5 @@
 #include "exercisewindow/ExerciseWindow.h"
+#include "exchangewindow/ExchangeWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
@@ -89,6 +90,10 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::StepWindow> steps;
     if (options.stepByStep) {
         steps = rsa::openStepWindow(window);
+    }
+    std::unique_ptr<rsa::ExchangeWindow> exchange;
+    if (options.exchange) {
+        exchange = rsa::openExchangeWindow(window, steps.get());
     }
     if (options.realSize) {
         rsa::explain::SectionSink sink;

@@ -3,6 +3,7 @@
 #include "exercise/Guidance.h"
 #include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
+#include "window/QtInteraction.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -309,7 +310,8 @@ void ExerciseWindow::showSolution() {
     m_exercise->reveal();
     refresh();
     if (!m_solution) {
-        m_solution = std::make_unique<StepWindow>(this);
+        m_solutionInteraction = std::make_unique<QtInteraction>(*this);
+        m_solution = std::make_unique<StepWindow>(*m_solutionInteraction, this);
         m_solution->setWindowTitle(filled(words::solutionTitle, {m_exercise->task().code.text()}));
         for (explain::Section& section :
              exercise::solutionOf(m_exercise->task(), &inWindowLanguage)) {

@@ -1,5 +1,7 @@
 #include "files/FileWriting.h"
 
+#include "SystemReason.h"
+
 #include <cerrno>
 #include <climits>
 #include <random>
@@ -16,16 +18,6 @@ namespace {
 
 // The kernel gives up after as many links in one lookup; so do we.
 constexpr int maxLinksFollowed = 40;
-
-// strerror() translates through LC_MESSAGES (and may hand back text in the
-// locale's code page); the "C" locale always gives the English UTF-8 text.
-std::string reasonOf(int error) {
-    static const locale_t plain = newlocale(LC_ALL_MASK, "C", locale_t{});
-    if (plain == locale_t{}) {
-        return "Error " + std::to_string(error);
-    }
-    return strerror_l(error, plain);
-}
 
 // The folder part with its trailing slash, so a name can simply be appended:
 // "a" gives "", "/a" gives "/", "b/a" gives "b/".

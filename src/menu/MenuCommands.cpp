@@ -25,6 +25,10 @@ std::string withCrLf(const std::string& text) {
 
 } // namespace
 
+std::string cipherFileBytes(const std::string& boxText) {
+    return toWindows1254(withCrLf(boxText)) + "\r\n";
+}
+
 CommandRecord saveCipherText(WindowVariables& vars, WindowOperations& window) {
     const std::optional<std::string> path =
         window.chooseFileToWrite(texts::saveFilter, vars.saveFolder);
@@ -32,7 +36,7 @@ CommandRecord saveCipherText(WindowVariables& vars, WindowOperations& window) {
     if (!path || path->empty()) {
         return CommandRecord::completed();
     }
-    const std::string bytes = toWindows1254(withCrLf(window.readText(TextBox::txtdecmsj))) + "\r\n";
+    const std::string bytes = cipherFileBytes(window.readText(TextBox::txtdecmsj));
     if (const std::optional<std::string> failure = replaceFileContent(*path, bytes)) {
         // The reason is shown; nothing the step window explains follows from it.
         window.showMessage(texts::saveFailedPrefix + *failure);

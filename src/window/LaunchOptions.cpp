@@ -22,6 +22,7 @@ const QString levelName = QStringLiteral("seviye");
 const QString attackerName = QStringLiteral("saldirgan");
 const QString teacherName = QStringLiteral("ogretmen");
 const QStringList levels = {QStringLiteral("kolay"), QStringLiteral("orta"), QStringLiteral("zor")};
+const QString exchangeName = QStringLiteral("mesajlasma");
 const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
@@ -37,6 +38,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageOption).arg(availableLanguages().join(", ")),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
+    parser.addOption({exchangeName, translated(texts::exchangeOption)});
     parser.addOption({realSizeName, translated(texts::realSizeOption)});
     parser.addOption({exerciseName, translated(texts::exercise::exerciseOption)});
     parser.addOption({levelName, translated(texts::exercise::levelOption),
@@ -96,6 +98,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.exercise.level = parser.value(levelName);
     options.exercise.attacker = parser.isSet(attackerName);
     options.exercise.teacher = parser.isSet(teacherName);
+    options.exchange = parser.isSet(exchangeName);
     options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;

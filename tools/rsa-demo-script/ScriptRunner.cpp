@@ -13,6 +13,7 @@ ScriptRunner::ScriptRunner(std::ostream& out) : m_out(out), m_interaction(out) {
     addMainWindowSteps(*this);
     addStepWindowSteps(*this);
     addExerciseSteps(*this);
+    addExchangeSteps(*this);
     addRealSizeSteps(*this);
 }
 

@@ -82,6 +82,7 @@ private:
 void addMainWindowSteps(ScriptRunner& runner);
 void addStepWindowSteps(ScriptRunner& runner);
 void addExerciseSteps(ScriptRunner& runner);
+void addExchangeSteps(ScriptRunner& runner);
 void addRealSizeSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

@@ -1,13 +1,16 @@
 // Makes the README's pictures: the worked example carried out through the
 // window's own buttons, then the window as the screen shows it. The program's
 // options may follow the file name: --lang en for the English window,
-// --adim-adim for both windows side by side, --gercek-boyut for the real-size
+// --adim-adim for both windows side by side, --mesajlasma for the exchange
+// window beside the main one after a card was sent, received, signed and
+// verified with the worked example's key, --gercek-boyut for the real-size
 // window after a 2048-bit key, the contrast for the README's sentence and the
 // race past 200 bits, --alistirma KOD for the exercise window alone, part-way
 // through its task (one answer right, one wrong, one hint).
 
 #include "exercise/Exercise.h"
 #include "exercisewindow/ExerciseWindow.h"
+#include "exchangewindow/ExchangeWindow.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeWindow.h"
@@ -21,6 +24,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -109,6 +113,37 @@ int main(int argc, char** argv) {
     if (focused != nullptr) {
         focused->setFocus();
     }
+    std::unique_ptr<rsa::ExchangeWindow> exchange;
+    if (options.exchange) {
+        exchange = rsa::openExchangeWindow(window, steps.get());
+        if (!QTest::qWaitForWindowExposed(exchange.get())) {
+            return 1;
+        }
+        const auto type = [&exchange](const char* box, const char* text) {
+            exchange->findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromUtf8(text));
+        };
+        const auto click = [&exchange](const char* button) {
+            QTest::mouseClick(exchange->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        };
+        // A classmate's public key and card, then what came back to this
+        // learner, and a signature checked with this learner's public key.
+        type("exchangeSendE", "17");
+        type("exchangeSendN", "3233");
+        type("exchangeSendCard", "0042 1000 2024 0007");
+        click("exchangeSend");
+        exchange->findChild<QPlainTextEdit*>(QStringLiteral("exchangeReceived"))
+            ->setPlainText(QStringLiteral("1730 180 1794 3165 1668 1730 180 1794"));
+        click("exchangeReceive");
+        type("exchangeSignCard", "1234 5678 9012 3456");
+        click("exchangeSign");
+        type("exchangeVerifyE", "17");
+        type("exchangeVerifyN", "3233");
+        type("exchangeVerifyCard", "1234 5678 9012 3456");
+        type("exchangeVerifySignature", "2761 3192 2970 2316 2339 2761 3192 2970");
+        click("exchangeVerify");
+        // On a narrow screen it overlaps the main window's right edge.
+        exchange->raise();
+    }
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.
         steps->scrollToSection(2);
@@ -139,6 +174,9 @@ int main(int argc, char** argv) {
     QRect area = window.frameGeometry();
     if (steps) {
         area = area.united(steps->frameGeometry());
+    }
+    if (exchange) {
+        area = area.united(exchange->frameGeometry());
     }
     const QPixmap picture = window.screen()->grabWindow(0).copy(area);
     return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -12,6 +12,7 @@
 // modal.
 
 #include "exercise/Exercise.h"
+#include "operations/UserInteraction.h"
 #include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 
@@ -81,6 +82,8 @@ private:
     QLabel* m_score;
     QLabel* m_result;
     QLabel* m_teacher;
+    // The solution's window exports through dialogs of its own.
+    std::unique_ptr<UserInteraction> m_solutionInteraction;
     std::unique_ptr<StepWindow> m_solution;
 };
 

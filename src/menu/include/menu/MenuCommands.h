@@ -7,7 +7,14 @@
 #include "operations/WindowOperations.h"
 #include "state/WindowVariables.h"
 
+#include <string>
+
 namespace rsa {
+
+// The bytes Save writes for the cipher box's text: windows-1254, every line
+// break as CR LF, and CR LF at the end. Other windows save blocks in this
+// form so that either can open what the other wrote.
+std::string cipherFileBytes(const std::string& boxText);
 
 CommandRecord saveCipherText(WindowVariables& vars, WindowOperations& window);
 CommandRecord exitProgram(WindowVariables& vars, WindowOperations& window);

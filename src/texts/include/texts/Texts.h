@@ -107,6 +107,9 @@ inline constexpr const char* languageOption = RSA_TEXT("rsa", "Arayüzün dili: 
 inline constexpr const char* languageValue = RSA_TEXT("rsa", "dil");
 inline constexpr const char* stepByStepOption =
     RSA_TEXT("rsa", "Her komutu adım adım açıklayan ikinci bir pencere açar.");
+inline constexpr const char* exchangeOption = RSA_TEXT(
+    "rsa", "Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve "
+           "imza doğrulama.");
 inline constexpr const char* realSizeOption =
     RSA_TEXT("rsa", "Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve "
                     "çarpanlarına ayırma yarışı.");

@@ -1,0 +1,124 @@
+#include "exchange/Blocks.h"
+
+#include <vector>
+
+namespace rsa::exchange {
+
+namespace {
+
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::vector<std::string_view> pieces(std::string_view text, bool (*separator)(char)) {
+    std::vector<std::string_view> found;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (separator(text[at])) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && !separator(text[at])) {
+            ++at;
+        }
+        found.push_back(text.substr(start, at - start));
+    }
+    return found;
+}
+
+// The value of a run of digits, or nothing beyond largestModulus.
+std::optional<std::uint32_t> digitsValue(std::string_view digits) {
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > largestModulus) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+bool allDigits(std::string_view piece) {
+    for (char c : piece) {
+        if (!isDigit(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+Result<ReceivedBlocks> parseBlocks(std::string_view text) {
+    const std::vector<std::string_view> found = pieces(text, isSeparator);
+    if (found.size() < blockCount) {
+        return Refusal{RefusalKind::TooFewBlocks, 0, static_cast<std::int64_t>(found.size())};
+    }
+    ReceivedBlocks received;
+    received.found = found.size();
+    const std::size_t first = found.size() - blockCount;
+    for (std::size_t k = 0; k < blockCount; ++k) {
+        const std::string_view piece = found[first + k];
+        if (!allDigits(piece)) {
+            return Refusal{RefusalKind::BlockNotNumber, k + 1, 0, 0, std::string(piece)};
+        }
+        const std::optional<std::uint32_t> value = digitsValue(piece);
+        if (!value) {
+            return Refusal{RefusalKind::BlockBeyondRange, k + 1, 0, largestModulus,
+                           std::string(piece)};
+        }
+        received.blocks[k] = *value;
+    }
+    return received;
+}
+
+std::string blocksText(const Blocks& blocks) {
+    std::string text;
+    for (std::uint32_t block : blocks) {
+        text += ' ';
+        text += std::to_string(block);
+    }
+    return text;
+}
+
+Result<Blocks> parseCard(std::string_view text) {
+    const std::vector<std::string_view> groups = pieces(text, isBlank);
+    std::string digits;
+    for (std::string_view group : groups) {
+        digits += group;
+    }
+    const bool grouped = groups.size() == 4 && groups[0].size() == 4 && groups[1].size() == 4 &&
+                         groups[2].size() == 4 && groups[3].size() == 4;
+    if (!(groups.size() == 1 || grouped) || digits.size() != 2 * blockCount || !allDigits(digits)) {
+        return Refusal{RefusalKind::CardNotSixteenDigits, 0, 0, 0, std::string(text)};
+    }
+    Blocks card{};
+    for (std::size_t k = 0; k < blockCount; ++k) {
+        card[k] =
+            static_cast<std::uint32_t>((digits[2 * k] - '0') * 10 + (digits[2 * k + 1] - '0'));
+    }
+    return card;
+}
+
+std::string cardText(const Blocks& card) {
+    std::string text;
+    for (std::size_t k = 0; k < blockCount; ++k) {
+        if (k > 0 && k % 2 == 0) {
+            text += ' ';
+        }
+        text += static_cast<char>('0' + card[k] / 10 % 10);
+        text += static_cast<char>('0' + card[k] % 10);
+    }
+    return text;
+}
+
+} // namespace rsa::exchange

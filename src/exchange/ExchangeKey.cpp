@@ -1,0 +1,208 @@
+#include "exchange/ExchangeKey.h"
+
+#include "numbers/NumberRoutines.h"
+#include "value/Variant.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace rsa::exchange {
+
+namespace {
+
+// A whole number as typed (blanks around it allowed, a sign in front); nothing
+// when it is not one or lies beyond the 64-bit range.
+std::optional<std::int64_t> wholeNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        const int digit = c - '0';
+        if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
+            return std::nullopt;
+        }
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+constexpr std::int64_t largest = 2147483647;
+
+std::optional<std::uint32_t> wholeUpToLargest(std::string_view text) {
+    const std::optional<std::int64_t> value = wholeNumber(text);
+    if (!value || *value > largest) {
+        return std::nullopt;
+    }
+    // Negative values are passed on as 0 so that "below" refusals name them.
+    return static_cast<std::uint32_t>(*value < 0 ? 0 : *value);
+}
+
+Result<std::uint32_t> exponentFrom(std::string_view text) {
+    const std::optional<std::int64_t> value = wholeNumber(text);
+    if (!value || *value > largest) {
+        return Refusal{RefusalKind::ExponentNotWhole, 0, 0, largest, std::string(text)};
+    }
+    if (*value < 2) {
+        return Refusal{RefusalKind::ExponentBelowTwo, 0, *value};
+    }
+    return static_cast<std::uint32_t>(*value);
+}
+
+std::uint32_t uniformUpTo(std::uint32_t top, const RandomSource& random) {
+    // Rejection keeps every value equally likely.
+    const std::uint64_t span = static_cast<std::uint64_t>(top) + 1;
+    const std::uint64_t limit = (std::uint64_t{1} << 32) / span * span;
+    std::uint64_t value = random();
+    while (value >= limit) {
+        value = random();
+    }
+    return static_cast<std::uint32_t>(value % span);
+}
+
+std::uint32_t drawPrime(std::uint32_t range, const RandomSource& random) {
+    std::uint32_t candidate = uniformUpTo(range, random);
+    while (!isPrimeNumber(candidate)) {
+        candidate = uniformUpTo(range, random);
+    }
+    return candidate;
+}
+
+std::uint32_t inverse(std::uint32_t e, std::uint64_t phi) {
+    const Variant d = privateExponent(Variant::longInt(static_cast<std::int32_t>(phi)),
+                                      Variant::doubleValue(static_cast<double>(e)));
+    return static_cast<std::uint32_t>(d.toLongRounded());
+}
+
+// Every prime up to range whose p - 1 shares no factor with e: exactly the
+// primes a pair with φ = (p - 1)(q - 1) coprime with e is made of.
+std::vector<std::uint32_t> primesSuiting(std::uint32_t e, std::uint32_t range) {
+    std::vector<bool> composite(std::size_t{range} + 1, false);
+    std::vector<std::uint32_t> suiting;
+    for (std::uint32_t k = 2; k <= range; ++k) {
+        if (composite[k]) {
+            continue;
+        }
+        for (std::uint64_t multiple = std::uint64_t{k} * k; multiple <= range; multiple += k) {
+            composite[multiple] = true;
+        }
+        if (std::gcd(e, k - 1) == 1) {
+            suiting.push_back(k);
+        }
+    }
+    return suiting;
+}
+
+KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
+    if (p > q) {
+        std::swap(p, q);
+    }
+    const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
+    return KeyPair{p, q, e, inverse(e, phi), p * q};
+}
+
+} // namespace
+
+Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText) {
+    const std::optional<std::uint32_t> n = wholeUpToLargest(nText);
+    if (!n) {
+        return Refusal{RefusalKind::ModulusNotWhole, 0, 0, largest, std::string(nText)};
+    }
+    if (*n < 100) {
+        return Refusal{RefusalKind::ModulusBelow100, 0, *wholeNumber(nText)};
+    }
+    const Result<std::uint32_t> e = exponentFrom(eText);
+    if (!e) {
+        return e.refusal();
+    }
+    return PublicKey{e.value(), *n};
+}
+
+Result<std::uint32_t> parseExponent(std::string_view text) {
+    return exponentFrom(text);
+}
+
+std::optional<KeyPair> keyFromWindow(const WindowVariables& vars) {
+    if (!vars.key) {
+        return std::nullopt;
+    }
+    const double p = vars.key->p.toNumber();
+    const double q = vars.key->q.toNumber();
+    const double e = std::round(vars.key->e.toNumber());
+    const double d = vars.d.toNumber();
+    const double n = p * q;
+    if (!(n >= 1 && n <= static_cast<double>(largest)) || d < 1) {
+        return std::nullopt;
+    }
+    // The main window accepts an e of φ or more; it acts as e mod φ, and only
+    // a 32-bit value can be handed on.
+    if (e < 2 || e > static_cast<double>(largest)) {
+        return std::nullopt;
+    }
+    return KeyPair{static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(q),
+                   static_cast<std::uint32_t>(e), static_cast<std::uint32_t>(d),
+                   static_cast<std::uint32_t>(n)};
+}
+
+RandomSource systemRandom() {
+    auto device = std::make_shared<std::random_device>();
+    return [device] { return static_cast<std::uint32_t>((*device)()); };
+}
+
+Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
+                            const RandomSource& random) {
+    if (!exponent) {
+        for (;;) {
+            const std::uint32_t p = drawPrime(range, random);
+            const std::uint32_t q = drawPrime(range, random);
+            if (p == q || std::uint64_t{p} * q < 100) {
+                continue;
+            }
+            const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
+            std::uint32_t e = 3;
+            while (std::gcd(std::uint64_t{e}, phi) != 1) {
+                e += 2;
+            }
+            return pairOf(p, q, e);
+        }
+    }
+    if (*exponent % 2 == 0) {
+        return Refusal{RefusalKind::ExponentEven, 0, *exponent};
+    }
+    // Drawing pairs until one suits could take long for an e that few suit;
+    // drawing from the primes that suit is the same choice, made at once, and
+    // tells for certain when there is none.
+    const std::vector<std::uint32_t> suiting = primesSuiting(*exponent, range);
+    const std::size_t count = suiting.size();
+    if (count < 2 || std::uint64_t{suiting[count - 1]} * suiting[count - 2] < 100) {
+        return Refusal{RefusalKind::NoPairForExponent, 0, *exponent, range};
+    }
+    const auto last = static_cast<std::uint32_t>(count - 1);
+    for (;;) {
+        const std::uint32_t p = suiting[uniformUpTo(last, random)];
+        const std::uint32_t q = suiting[uniformUpTo(last, random)];
+        if (p != q && std::uint64_t{p} * q >= 100) {
+            return pairOf(p, q, *exponent);
+        }
+    }
+}
+
+} // namespace rsa::exchange

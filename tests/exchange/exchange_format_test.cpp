@@ -1,0 +1,122 @@
+// The forms a message takes between learners that the golden scenarios do
+// not reach: every separator between pasted blocks, card numbers that are
+// not sixteen digits, the line endings a .ENC may have, a .SIG read back,
+// and a FIFO that must not hang the window.
+
+#include "exchange/ExchangeFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <sys/stat.h>
+
+namespace rsa::exchange {
+namespace {
+
+const Blocks worked{1730, 180, 1794, 3165, 1668, 1730, 180, 1794};
+
+std::string tempPath(const std::string& name) {
+    return ::testing::TempDir() + name;
+}
+
+std::string fileWith(const std::string& name, const std::string& bytes) {
+    const std::string path = tempPath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+TEST(ExchangeBlocks, SeparatorsOfEveryKind) {
+    struct Case {
+        const char* text;
+        std::size_t found;
+    };
+    const Case cases[] = {
+        {" 1730 180 1794 3165 1668 1730 180 1794", 8},          // the main window's row
+        {"1730,180,1794,3165,1668,1730,180,1794", 8},           // commas alone
+        {"1730, 180 ,1794\t3165\n1668  1730,,180 1794\r\n", 8}, // mixed, runs of them
+        {"0001730 0180 1794 3165 1668 1730 180 1794", 8},       // leading zeros
+        // Two encryptions appended in the main window's box: the newest is last.
+        {" 1 2 3 4 5 6 7 8 1730 180 1794 3165 1668 1730 180 1794", 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Result<ReceivedBlocks> parsed = parseBlocks(c.text);
+        ASSERT_TRUE(parsed);
+        EXPECT_EQ(parsed->blocks, worked);
+        EXPECT_EQ(parsed->found, c.found);
+        EXPECT_EQ(parsed->tookLastEight(), c.found > 8);
+    }
+}
+
+TEST(ExchangeCard, GroupsOrDigitsAndLeadingZeros) {
+    const Blocks expected{12, 34, 56, 78, 90, 12, 34, 56};
+    EXPECT_EQ(parseCard("1234 5678 9012 3456").value(), expected);
+    EXPECT_EQ(parseCard("1234567890123456").value(), expected);
+    EXPECT_EQ(parseCard("  1234  5678 9012\t3456 ").value(), expected);
+    const Blocks zeros{0, 12, 34, 0, 0, 0, 0, 99};
+    EXPECT_EQ(parseCard("0012 3400 0000 0099").value(), zeros);
+    EXPECT_EQ(cardText(zeros), "0012 3400 0000 0099");
+    for (const char* wrong :
+         {"", "1234 5678 9012 34567", "1234 5678 9012 345a", "1234-5678-9012-3456",
+          "12 3456 7890 123456", "1234 5678 9012 3456 0000"}) {
+        EXPECT_FALSE(parseCard(wrong)) << wrong;
+    }
+}
+
+TEST(ExchangeFiles, EncLineEndings) {
+    const char* accepted[] = {
+        " 1730 180 1794 3165 1668 1730 180 1794\r\n",
+        " 1730 180 1794 3165 1668 1730 180 1794\n",
+        " 1730 180 1794 3165 1668 1730 180 1794",
+        " 9 9 9 9 9 9 9 9 1730 180 1794 3165 1668 1730 180 1794\r\n",
+    };
+    for (const char* bytes : accepted) {
+        SCOPED_TRACE(bytes);
+        const Result<ReceivedBlocks> read = readEncFile(fileWith("endings.ENC", bytes));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->blocks, worked);
+    }
+    // A blank line after the blocks is a second line.
+    EXPECT_FALSE(readEncFile(fileWith("blank.ENC", " 1 2 3 4 5 6 7 8\r\n\r\n")));
+    // The blocks of a .ENC go through the same parse as pasted ones.
+    const Result<ReceivedBlocks> letters = readEncFile(fileWith("letters.ENC", "\xf0\xfc\r\n"));
+    ASSERT_FALSE(letters);
+    EXPECT_EQ(letters.refusal().kind, RefusalKind::TooFewBlocks);
+}
+
+// The golden scenario exchange_two_learners pins the bytes written; here
+// they are read back, and a second line that is not blocks is refused.
+TEST(ExchangeFiles, SigRoundTrip) {
+    const Blocks card{0, 12, 34, 0, 0, 0, 0, 99};
+    const std::string path = tempPath("card.SIG");
+    ASSERT_EQ(writeExchangeFile(path, sigFileBytes(card, worked)), std::nullopt);
+    const Result<SignedCard> read = readSigFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->card, card);
+    EXPECT_EQ(read->signature.blocks, worked);
+
+    const Result<SignedCard> badCard =
+        readSigFile(fileWith("bad.SIG", "0012 3400 0000\n 1 2 3 4 5 6 7 8\n"));
+    ASSERT_FALSE(badCard);
+    EXPECT_EQ(badCard.refusal().kind, RefusalKind::CardNotSixteenDigits);
+    const Result<SignedCard> badBlocks =
+        readSigFile(fileWith("short.SIG", "0012 3400 0000 0099\n 1 2 3\n"));
+    ASSERT_FALSE(badBlocks);
+    EXPECT_EQ(badBlocks.refusal().kind, RefusalKind::TooFewBlocks);
+}
+
+// A FIFO is refused without waiting for a writer that never comes.
+TEST(ExchangeFiles, FifoIsNotRead) {
+    const std::string fifo = tempPath("pipe.ENC");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const Result<ReceivedBlocks> read = readEncFile(fifo);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.refusal().kind, RefusalKind::FileUnreadable);
+    EXPECT_EQ(read.refusal().text, "Not a regular file");
+    std::remove(fifo.c_str());
+}
+
+} // namespace
+} // namespace rsa::exchange

@@ -1,0 +1,149 @@
+// For many key pairs drawn from the system's random source in each range:
+// the pair is a valid RSA pair as "Bana özel anahtar üret" promises, sending
+// a card to its public key and receiving it gives the card back, a signature
+// verifies, and one changed block of the card or of the signature fails.
+
+#include "exchange/Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+#include <set>
+
+namespace rsa::exchange {
+namespace {
+
+constexpr int keysPerRange = 300;
+
+Blocks randomCard(std::mt19937& random) {
+    Blocks card{};
+    for (std::uint32_t& block : card) {
+        block = random() % 100;
+    }
+    return card;
+}
+
+bool prime(std::uint32_t n) {
+    if (n < 2) {
+        return false;
+    }
+    for (std::uint32_t k = 2; k * k <= n; ++k) {
+        if (n % k == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void expectValidPair(const KeyPair& key, std::uint32_t range) {
+    EXPECT_TRUE(prime(key.p) && prime(key.q)) << key.p << ' ' << key.q;
+    EXPECT_LT(key.p, key.q);
+    EXPECT_LE(key.q, range);
+    EXPECT_EQ(std::uint64_t{key.p} * key.q, key.n);
+    EXPECT_GE(key.n, 100u);
+    const std::uint64_t phi = std::uint64_t{key.p - 1} * (key.q - 1);
+    EXPECT_EQ(std::uint64_t{key.e} * key.d % phi, 1u);
+    EXPECT_LT(key.d, phi);
+    // The smallest e from 3 up that is coprime with φ.
+    for (std::uint32_t smaller = 3; smaller < key.e; ++smaller) {
+        EXPECT_NE(std::gcd(std::uint64_t{smaller}, phi), 1u) << smaller << " suits " << phi;
+    }
+}
+
+class ExchangeRoundTrip : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(ExchangeRoundTrip, SendReceiveSignVerifyAndTamper) {
+    const std::uint32_t range = GetParam();
+    const RandomSource source = systemRandom();
+    std::mt19937 random(range);
+    std::set<std::uint32_t> primesSeen;
+    for (int round = 0; round < keysPerRange; ++round) {
+        const Result<KeyPair> drawn = drawKeyPair(range, std::nullopt, source);
+        ASSERT_TRUE(drawn);
+        const KeyPair& key = drawn.value();
+        expectValidPair(key, range);
+        primesSeen.insert({key.p, key.q});
+
+        const Blocks card = randomCard(random);
+        const Result<Blocks> cipher = encryptCard(key.publicKey(), card);
+        ASSERT_TRUE(cipher);
+        const Result<Blocks> back = decryptBlocks(key, cipher.value());
+        ASSERT_TRUE(back) << static_cast<int>(back.refusal().kind);
+        EXPECT_EQ(back.value(), card);
+
+        const Result<Blocks> signature = signCard(key, card);
+        ASSERT_TRUE(signature);
+        const Result<Verification> verified =
+            verifySignature(key.publicKey(), card, signature.value());
+        ASSERT_TRUE(verified);
+        EXPECT_TRUE(verified->valid());
+
+        // One block of the signature changed to another value below n.
+        const std::size_t changed = random() % blockCount;
+        Blocks forged = signature.value();
+        forged[changed] = (forged[changed] + 1 + random() % (key.n - 1)) % key.n;
+        const Result<Verification> forgedCheck = verifySignature(key.publicKey(), card, forged);
+        ASSERT_TRUE(forgedCheck);
+        EXPECT_EQ(forgedCheck->mismatch, std::vector<std::size_t>{changed + 1});
+
+        // One digit of the card changed: its block no longer matches.
+        Blocks otherCard = card;
+        otherCard[changed] = (otherCard[changed] + 10 * (1 + random() % 9)) % 100;
+        const Result<Verification> otherCheck =
+            verifySignature(key.publicKey(), otherCard, signature.value());
+        ASSERT_TRUE(otherCheck);
+        EXPECT_EQ(otherCheck->mismatch, std::vector<std::size_t>{changed + 1});
+    }
+    // The draw reaches across the range, not only its start.
+    EXPECT_GT(primesSeen.size(), 15u);
+    EXPECT_GT(*primesSeen.rbegin(), range / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRange, ExchangeRoundTrip, ::testing::ValuesIn(keyRanges));
+
+TEST(ExchangeKeyDraw, GivenExponentIsKept) {
+    const RandomSource source = systemRandom();
+    for (std::uint32_t range : keyRanges) {
+        const Result<KeyPair> drawn = drawKeyPair(range, 65537, source);
+        ASSERT_TRUE(drawn);
+        EXPECT_EQ(drawn->e, 65537u);
+        const std::uint64_t phi = std::uint64_t{drawn->p - 1} * (drawn->q - 1);
+        EXPECT_EQ(std::uint64_t{drawn->e} * drawn->d % phi, 1u);
+    }
+}
+
+// A scripted source: equal primes and a product below 100 are drawn again,
+// and the smaller prime comes first.
+TEST(ExchangeKeyDraw, EqualPrimesAndSmallProductsAreDrawnAgain) {
+    const std::vector<std::uint32_t> values = {13, 13, 2, 3, 97, 89};
+    std::size_t next = 0;
+    const RandomSource scripted = [&] { return values.at(next++); };
+    const Result<KeyPair> drawn = drawKeyPair(100, std::nullopt, scripted);
+    ASSERT_TRUE(drawn);
+    EXPECT_EQ(drawn->p, 89u);
+    EXPECT_EQ(drawn->q, 97u);
+    // φ = 88 · 96 = 8448 = 2⁸ · 3 · 11, so 3 is out and 5 is the smallest e.
+    EXPECT_EQ(drawn->e, 5u);
+    EXPECT_EQ(drawn->d * 5u % 8448u, 1u);
+}
+
+TEST(ExchangeKeyFromWindow, ReadsTheAcceptedKey) {
+    WindowVariables vars;
+    EXPECT_FALSE(keyFromWindow(vars));
+    vars.key = KeyOrigin{Variant::single(61), Variant::doubleValue(53), Variant::doubleValue(17)};
+    vars.d = Variant::integer(2753);
+    const std::optional<KeyPair> key = keyFromWindow(vars);
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->p, 61u);
+    EXPECT_EQ(key->q, 53u);
+    EXPECT_EQ(key->e, 17u);
+    EXPECT_EQ(key->d, 2753u);
+    EXPECT_EQ(key->n, 3233u);
+    // Primes the main window accepts whose product reaches 2^31.
+    vars.key = KeyOrigin{Variant::longInt(46349), Variant::longInt(46351), Variant::longInt(17)};
+    EXPECT_FALSE(keyFromWindow(vars));
+}
+
+} // namespace
+} // namespace rsa::exchange

@@ -1,0 +1,204 @@
+// What the golden scenarios cannot see of the exchange window: the key it
+// follows and the one it hands the main window (with the main window's fixed
+// random sequence untouched), the large public key and its copy, a cancelled
+// save, a .SIG file opened for verification, and the launch option.
+
+#include "exchange/ExchangeFiles.h"
+#include "exchangewindow/ExchangeWindow.h"
+#include "testing/AnswerQueue.h"
+#include "testing/QtApplication.h"
+#include "texts/ExchangeTexts.h"
+#include "window/LaunchOptions.h"
+#include "window/Translations.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace rsa {
+namespace {
+
+class AnsweringInteraction final : public UserInteraction {
+public:
+    std::deque<std::optional<std::string>> files;
+    std::vector<std::string> messages;
+
+    void showMessage(const std::string& text, const std::optional<std::string>&) override {
+        messages.push_back(text);
+    }
+    std::optional<std::string> chooseFileToWrite(const std::string&, const std::string&) override {
+        return testing::takeFirst(files);
+    }
+    std::optional<std::string> openWebPage(const std::string&) override { return std::nullopt; }
+    void endProgram() override {}
+};
+
+struct Windows {
+    AnsweringInteraction interaction;
+    MainWindow main{interaction};
+    ExchangeWindow exchange{main};
+
+    Windows() {
+        main.show();
+        exchange.show();
+    }
+    template <typename T> T* find(const char* name) {
+        T* found = exchange.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    void clickMain(const char* name) {
+        QTest::mouseClick(main.findChild<QAbstractButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    void computeMainKey(const char* p, const char* q, const char* e) {
+        main.writeText(TextBox::txtP, p);
+        main.writeText(TextBox::txtQ, q);
+        main.writeText(TextBox::txtpublic, e);
+        clickMain("cmdHesapla");
+    }
+    QString label(const char* name) { return find<QLabel>(name)->text(); }
+};
+
+bool sameKey(const exchange::KeyPair& a, const exchange::KeyPair& b) {
+    return a.p == b.p && a.q == b.q && a.e == b.e && a.d == b.d && a.n == b.n;
+}
+
+TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndShowsThePublicKeyLarge) {
+    Windows windows;
+    EXPECT_FALSE(windows.exchange.myKey());
+    EXPECT_EQ(windows.label("exchangeKeyOrigin"), translated(texts::exchange::noKeyYet));
+    EXPECT_TRUE(windows.label("exchangePublicKey").isEmpty());
+
+    windows.computeMainKey("61", "53", "17");
+    ASSERT_TRUE(windows.exchange.myKey());
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), {61, 53, 17, 2753, 3233}));
+    EXPECT_EQ(windows.label("exchangePublicKey"), QStringLiteral("e = 17   n = 3233"));
+    EXPECT_GE(windows.find<QLabel>("exchangePublicKey")->font().pointSizeF(),
+              2 * windows.exchange.font().pointSizeF());
+    windows.click("exchangeCopyKey");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("e = 17   n = 3233"));
+
+    // A refused exponent leaves the main window's key, and so this one.
+    windows.computeMainKey("61", "53", "6");
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), {61, 53, 17, 2753, 3233}));
+    EXPECT_EQ(windows.interaction.messages, std::vector<std::string>{"hatalı giriş"});
+}
+
+TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequence) {
+    Windows windows;
+    RandomSequence untouched = windows.main.variables().random;
+    EXPECT_FALSE(windows.find<QAbstractButton>("exchangeUseKey")->isEnabled());
+    windows.find<QComboBox>("exchangeRange")->setCurrentIndex(1);
+    windows.find<QLineEdit>("exchangeExponent")->setText(QStringLiteral("65537"));
+    windows.click("exchangeNewKey");
+    ASSERT_TRUE(windows.exchange.myKey());
+    const exchange::KeyPair drawn = *windows.exchange.myKey();
+    EXPECT_LE(drawn.q, 1000u);
+    EXPECT_EQ(drawn.e, 65537u);
+
+    // Another command of the main window keeps the drawn key.
+    windows.clickMain("cmdPrime");
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
+
+    windows.click("exchangeUseKey");
+    EXPECT_EQ(windows.main.readText(TextBox::txtP), std::to_string(drawn.p));
+    EXPECT_EQ(windows.main.readText(TextBox::txtQ), std::to_string(drawn.q));
+    EXPECT_EQ(windows.main.readText(TextBox::txtpublic), "65537");
+    EXPECT_EQ(windows.main.readText(TextBox::txtPrivate), " " + std::to_string(drawn.d));
+    const std::optional<exchange::KeyPair> mainKey =
+        exchange::keyFromWindow(windows.main.variables());
+    ASSERT_TRUE(mainKey);
+    EXPECT_TRUE(sameKey(*mainKey, drawn));
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
+
+    RandomSequence& sequence = windows.main.variables().random;
+    for (int draw = 0; draw < 10; ++draw) {
+        EXPECT_EQ(sequence.Rnd(), untouched.Rnd());
+    }
+}
+
+TEST(ExchangeWindow, CancelledSaveWritesNothing) {
+    Windows windows;
+    windows.find<QLineEdit>("exchangeSendE")->setText(QStringLiteral("17"));
+    windows.find<QLineEdit>("exchangeSendN")->setText(QStringLiteral("3233"));
+    windows.find<QLineEdit>("exchangeSendCard")->setText(QStringLiteral("1234 5678 9012 3456"));
+    windows.click("exchangeSend");
+    windows.interaction.files.push_back(std::nullopt);
+    windows.click("exchangeSaveCipher");
+    EXPECT_TRUE(windows.exchange.lastSaved().isEmpty());
+    EXPECT_TRUE(windows.label("exchangeSendMessage").isEmpty());
+    EXPECT_TRUE(windows.interaction.messages.empty());
+}
+
+TEST(ExchangeWindow, SignatureFileFillsTheVerification) {
+    Windows windows;
+    windows.computeMainKey("61", "53", "17");
+    windows.find<QLineEdit>("exchangeSignCard")->setText(QStringLiteral("0012 3400 0000 0099"));
+    windows.click("exchangeSign");
+    const std::string path = ::testing::TempDir() + "exchange-window.SIG";
+    windows.interaction.files.push_back(path);
+    windows.click("exchangeSaveSignature");
+    ASSERT_EQ(windows.exchange.lastSaved().toStdString(), path);
+
+    windows.exchange.openSignatureFile(QString::fromStdString(path));
+    EXPECT_EQ(windows.find<QLineEdit>("exchangeVerifyCard")->text(),
+              QStringLiteral("0012 3400 0000 0099"));
+    EXPECT_EQ(windows.find<QLineEdit>("exchangeVerifySignature")->text(),
+              windows.find<QLineEdit>("exchangeSignature")->text());
+    // The signer's public key is typed, not part of the file.
+    EXPECT_TRUE(windows.find<QLabel>("exchangeVerifyMessage")->property("refused").toBool());
+    windows.find<QLineEdit>("exchangeVerifyE")->setText(QStringLiteral("17"));
+    windows.find<QLineEdit>("exchangeVerifyN")->setText(QStringLiteral("3233"));
+    windows.click("exchangeVerify");
+    EXPECT_EQ(windows.label("exchangeVerifyMessage"), translated(texts::exchange::signatureValid));
+    EXPECT_EQ(windows.label("exchangeVerifyWhy"), translated(texts::exchange::whySignatureProves));
+
+    // A file that is not a signature changes nothing but the sentence.
+    std::ofstream(path, std::ios::binary) << " 1 2 3 4 5 6 7 8\r\n";
+    windows.exchange.openSignatureFile(QString::fromStdString(path));
+    EXPECT_EQ(windows.find<QLineEdit>("exchangeVerifyCard")->text(),
+              QStringLiteral("0012 3400 0000 0099"));
+    EXPECT_TRUE(windows.find<QLabel>("exchangeVerifyMessage")->property("refused").toBool());
+    std::filesystem::remove(path);
+}
+
+// A fresh pair is explained with its Euclid table, which ends in the d the
+// window shows; the golden scenarios never print a drawn pair.
+TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
+    AnsweringInteraction interaction;
+    MainWindow main(interaction);
+    StepWindow steps;
+    ExchangeWindow exchange(main, &steps);
+    QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeNewKey")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(exchange.myKey());
+    const exchange::KeyPair key = *exchange.myKey();
+    const std::vector<std::string> lines = steps.plainTextLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "=== Mesajlaşma – bana özel anahtar ===");
+    const std::string drawn = "p = " + std::to_string(key.p) + " ve q = " + std::to_string(key.q);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.rfind(drawn, 0) == 0;
+    })) << drawn;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "d |  |  |  | " + std::to_string(key.d)),
+              lines.end());
+}
+
+TEST(ExchangeWindow, OnlyTheOptionOpensIt) {
+    EXPECT_FALSE(readLaunchOptions({QStringLiteral("rsa-demo")}).exchange);
+    EXPECT_TRUE(
+        readLaunchOptions({QStringLiteral("rsa-demo"), QStringLiteral("--mesajlasma")}).exchange);
+}
+
+} // namespace
+} // namespace rsa

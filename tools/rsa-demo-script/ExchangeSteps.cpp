@@ -1,0 +1,267 @@
+// The exchange window's steps (--mesajlasma): exchange, mykey, newkey,
+// usekey, send, receive, receive-file, sign, verify and save-blocks. Each
+// types into the window's own boxes and clicks its own buttons, then prints
+// what the window shows. The window opens with the main window when the
+// launch asks for it, or at the first of these steps.
+
+#include "ScriptRunner.h"
+
+#include "exchangewindow/ExchangeWindow.h"
+#include "texts/ExchangeTexts.h"
+#include "window/QtText.h"
+#include "window/Translations.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <sstream>
+#include <vector>
+
+namespace rsa::script {
+
+namespace {
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> found;
+    for (std::string word; in >> word;) {
+        found.push_back(word);
+    }
+    return found;
+}
+
+// The step window the launch opened beside the main one, if any: the
+// exchange window explains its acts there, as the program does.
+StepWindow* openStepWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* steps = qobject_cast<StepWindow*>(widget)) {
+            return steps;
+        }
+    }
+    return nullptr;
+}
+
+class ExchangeCompanion final : public Companion {
+public:
+    explicit ExchangeCompanion(ScriptRunner& runner) : m_runner(runner) {}
+
+    void opened(const LaunchOptions& options) override {
+        if (options.exchange) {
+            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
+        }
+    }
+    void closing() override { m_window.reset(); }
+
+    ExchangeWindow& window() {
+        if (m_window == nullptr) {
+            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
+            ScriptRunner::settle();
+        }
+        return *m_window;
+    }
+
+    template <typename T> T& child(const char* name) {
+        T* found = window().findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            throw StepError{std::string("the exchange window has no ") + name};
+        }
+        return *found;
+    }
+
+    void type(const char* box, const std::string& text) {
+        child<QLineEdit>(box).setText(toQt(text));
+    }
+
+    void click(const char* name) {
+        auto& button = child<QPushButton>(name);
+        if (!button.isEnabled()) {
+            throw StepError{button.text().toStdString() + " cannot be clicked yet"};
+        }
+        QTest::mouseClick(&button, Qt::LeftButton);
+        ScriptRunner::settle();
+    }
+
+    // Prints "VERB: RESULT" or "VERB refused: SENTENCE", as the part's
+    // sentence tells.
+    bool printRefusal(const char* verb, const char* messageName) {
+        const auto& message = child<QLabel>(messageName);
+        if (!message.property("refused").toBool()) {
+            return false;
+        }
+        m_runner.out() << verb << " refused: " << fromQt(message.text()) << '\n';
+        return true;
+    }
+
+    std::string shown(const char* box) { return fromQt(child<QLineEdit>(box).text().trimmed()); }
+
+    void open(const std::string& rest) {
+        if (!rest.empty()) {
+            throw StepError{
+                "exchange takes no options; launch --mesajlasma OPTIONS opens it with them"};
+        }
+        window();
+        m_runner.out() << "exchange: open\n";
+    }
+
+    void myKey() {
+        const std::optional<exchange::KeyPair>& key = window().myKey();
+        if (!key) {
+            m_runner.out() << "mykey: none\n";
+            return;
+        }
+        m_runner.out() << "mykey: p=" << key->p << " q=" << key->q << " e=" << key->e
+                       << " d=" << key->d << " n=" << key->n << '\n';
+    }
+
+    void newKey(const std::string& rest) {
+        const std::vector<std::string> given = words(rest);
+        std::size_t range = exchange::keyRanges.size();
+        for (std::size_t k = 0; k < exchange::keyRanges.size() && !given.empty(); ++k) {
+            if (given[0] == std::to_string(exchange::keyRanges[k])) {
+                range = k;
+            }
+        }
+        if (given.empty() || given.size() > 2 || range == exchange::keyRanges.size()) {
+            throw StepError{"newkey takes a range (100, 1000 or 46340) and an optional e"};
+        }
+        child<QComboBox>("exchangeRange").setCurrentIndex(static_cast<int>(range));
+        type("exchangeExponent", given.size() == 2 ? given[1] : "");
+        click("exchangeNewKey");
+        if (!printRefusal("newkey", "exchangeKeyMessage")) {
+            myKey();
+        }
+    }
+
+    void useKey() { click("exchangeUseKey"); }
+
+    void send(const std::string& rest) {
+        const std::vector<std::string> given = words(rest);
+        if (given.size() < 3) {
+            throw StepError{"send takes E N CARD"};
+        }
+        type("exchangeSendE", given[0]);
+        type("exchangeSendN", given[1]);
+        std::string card = given[2];
+        for (std::size_t k = 3; k < given.size(); ++k) {
+            card += ' ' + given[k];
+        }
+        type("exchangeSendCard", card);
+        click("exchangeSend");
+        if (!printRefusal("send", "exchangeSendMessage")) {
+            m_runner.out() << "send: " << shown("exchangeCipher") << '\n';
+        }
+    }
+
+    void printReceived() {
+        if (printRefusal("receive", "exchangeReceiveMessage")) {
+            return;
+        }
+        const QString note = child<QLabel>("exchangeReceiveMessage").text();
+        if (!note.isEmpty()) {
+            m_runner.out() << "receive note: " << fromQt(note) << '\n';
+        }
+        m_runner.out() << "receive: " << shown("exchangeReceivedCard") << '\n';
+    }
+
+    void receive(const std::string& rest) {
+        child<QPlainTextEdit>("exchangeReceived").setPlainText(toQt(rest));
+        click("exchangeReceive");
+        printReceived();
+    }
+
+    void receiveFile(const std::string& rest) {
+        window().receiveFile(toQt(rest));
+        ScriptRunner::settle();
+        printReceived();
+    }
+
+    void sign(const std::string& rest) {
+        type("exchangeSignCard", rest);
+        click("exchangeSign");
+        if (!printRefusal("sign", "exchangeSignMessage")) {
+            m_runner.out() << "sign: " << shown("exchangeSignature") << '\n';
+        }
+    }
+
+    // E N CARD S1 ... S8, the card as sixteen digits or four groups.
+    void verify(const std::string& rest) {
+        const std::vector<std::string> given = words(rest);
+        if (given.size() < 3) {
+            throw StepError{"verify takes E N CARD S1 ... S8"};
+        }
+        const std::size_t cardWords = given[2].size() == 16 || given.size() < 6 ? 1 : 4;
+        std::string card;
+        std::string signature;
+        for (std::size_t k = 2; k < given.size(); ++k) {
+            std::string& into = k < 2 + cardWords ? card : signature;
+            into += (into.empty() ? "" : " ") + given[k];
+        }
+        type("exchangeVerifyE", given[0]);
+        type("exchangeVerifyN", given[1]);
+        type("exchangeVerifyCard", card);
+        type("exchangeVerifySignature", signature);
+        click("exchangeVerify");
+        if (printRefusal("verify", "exchangeVerifyMessage")) {
+            return;
+        }
+        const QString answer = child<QLabel>("exchangeVerifyMessage").text();
+        if (answer == translated(texts::exchange::signatureValid)) {
+            m_runner.out() << "verify: valid\n";
+        } else {
+            m_runner.out() << "verify: invalid: " << fromQt(answer) << '\n';
+        }
+    }
+
+    // A name ending in .SIG saves the signature, as the signing part's
+    // "Kaydet…" does; any other the cipher blocks.
+    void saveBlocks(const std::string& rest) {
+        const bool signature = rest.size() >= 4 && rest.compare(rest.size() - 4, 4, ".SIG") == 0;
+        auto& answers = m_runner.interaction().files;
+        answers.push_back(rest);
+        click(signature ? "exchangeSaveSignature" : "exchangeSaveCipher");
+        // With nothing to save the dialog never opened; its answer must not
+        // wait for a later one.
+        if (!answers.empty() && answers.back() == rest) {
+            answers.pop_back();
+        }
+        if (!printRefusal("save-blocks",
+                          signature ? "exchangeSignMessage" : "exchangeSendMessage") &&
+            !window().lastSaved().isEmpty()) {
+            m_runner.out() << "saved " << fromQt(window().lastSaved()) << '\n';
+        }
+    }
+
+private:
+    ScriptRunner& m_runner;
+    std::unique_ptr<ExchangeWindow> m_window;
+};
+
+} // namespace
+
+void addExchangeSteps(ScriptRunner& runner) {
+    auto companion = std::make_unique<ExchangeCompanion>(runner);
+    ExchangeCompanion& exchange = *companion;
+    runner.addCompanion(std::move(companion));
+    const auto add = [&runner, &exchange](const char* verb,
+                                          void (ExchangeCompanion::*handler)(const std::string&)) {
+        runner.addStep(
+            verb, {[&exchange, handler](const std::string& rest) { (exchange.*handler)(rest); }});
+    };
+    add("exchange", &ExchangeCompanion::open);
+    add("newkey", &ExchangeCompanion::newKey);
+    add("send", &ExchangeCompanion::send);
+    add("receive", &ExchangeCompanion::receive);
+    add("receive-file", &ExchangeCompanion::receiveFile);
+    add("sign", &ExchangeCompanion::sign);
+    add("verify", &ExchangeCompanion::verify);
+    add("save-blocks", &ExchangeCompanion::saveBlocks);
+    runner.addStep("mykey", {[&exchange](const std::string&) { exchange.myKey(); }, true});
+    runner.addStep("usekey", {[&exchange](const std::string&) { exchange.useKey(); }, true});
+}
+
+} // namespace rsa::script
