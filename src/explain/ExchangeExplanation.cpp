@@ -1,6 +1,6 @@
 #include "explain/ExchangeExplanation.h"
 
-#include "Arithmetic.h"
+#include "explain/Arithmetic.h"
 #include "Language.h"
 #include "texts/ExchangeStepTexts.h"
 

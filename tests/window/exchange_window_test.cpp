@@ -177,7 +177,7 @@ TEST(ExchangeWindow, SignatureFileFillsTheVerification) {
 TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
     AnsweringInteraction interaction;
     MainWindow main(interaction);
-    StepWindow steps;
+    StepWindow steps(interaction);
     ExchangeWindow exchange(main, &steps);
     QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeNewKey")),
                       Qt::LeftButton);
