@@ -1,7 +1,7 @@
 #include "explain/ExchangeExplanation.h"
 
-#include "explain/Arithmetic.h"
 #include "Language.h"
+#include "explain/Arithmetic.h"
 #include "texts/ExchangeStepTexts.h"
 
 namespace rsa::explain {
