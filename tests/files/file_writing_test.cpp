@@ -174,6 +174,7 @@ std::vector<Row> regularFileRows() {
         {"directory", "mkdir d", "d", "Filename refers to a directory"},
         {"link to a directory", "mkdir d && ln -s d l", "l", "Filename refers to a directory"},
         {"FIFO without reader", "mkfifo p", "p", notRegular},
+        {"link to a FIFO", "mkfifo p && ln -s p l", "l", notRegular},
         {"link loop", "ln -s a b && ln -s b a", "a", "Too many levels of symbolic links"},
     };
     // Root passes folder permissions; it meets a read-only mount below instead.
