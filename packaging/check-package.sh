@@ -14,7 +14,7 @@ fail() {
     exit 1
 }
 
-installed=(bin/rsa-demo share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+installed=(bin/rsa-demo lib/rsa-demo/librsa-demo-realsize.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png
     share/icons/hicolor/24x24/apps/$id.png share/man/man1/rsa-demo.1.gz share/doc/rsa-demo/copyright)
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
@@ -25,8 +25,10 @@ prefix=$scratch/prefix/share
 entry=$prefix/applications/$id.desktop
 grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" &&
     grep -qx "Icon=$id" "$entry" || fail "desktop entry lacks Exec, Categories or Icon"
-# The actions open the program in English and with the step window beside it.
-grep -qx 'Actions=english;adim-adim;' "$entry" && grep -qx 'Exec=rsa-demo --adim-adim' "$entry" ||
+# The actions open the program in English, with the step window beside it and
+# with the real-size window.
+grep -qx 'Actions=english;adim-adim;gercek-boyut;' "$entry" &&
+    grep -qx 'Exec=rsa-demo --adim-adim' "$entry" && grep -qx 'Exec=rsa-demo --gercek-boyut' "$entry" ||
     fail "desktop entry lacks its actions"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
@@ -49,7 +51,8 @@ fi
 (cd "$build" && cpack -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/rsa-demo_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
+    libgmp10 libssl3 libflint17 libqt6charts6; do
     [[ $depends == *"$package"* ]] || fail "package does not depend on $package: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -9,9 +9,13 @@ build_targets=()
 # lrelease) build the translations; dpkg-dev and file make the Debian package
 # (dpkg-shlibdeps finds its dependencies); desktop-file-utils and appstream
 # check the desktop entry and the metainfo; clang and its runtimes
-# (libclang-rt) build the fuzzers.
+# (libclang-rt) build the fuzzers. The real-size window (--gercek-boyut) uses
+# GMP (libgmp-dev) for its big numbers, OpenSSL 3 (libssl-dev) for OAEP, FLINT
+# (libflint-dev) for factoring and Qt Charts (qt6-charts-dev, whose CMake files
+# need libqt6opengl6-dev without depending on it) for the race's chart.
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream valgrind)
+    clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream valgrind
+    libgmp-dev libssl-dev libflint-dev qt6-charts-dev libqt6opengl6-dev)
 
 ensure_packages() {
     local missing=() package

@@ -591,5 +591,225 @@
         <source>Çarpanlardan φ(n) = {0} ve aynı Öklid adımlarıyla d = {1} bulunur: bu, özel üssün ta kendisidir.</source>
         <translation>From the factors, φ(n) = {0}, and the same Euclid steps give d = {1}: the private exponent itself.</translation>
     </message>
+    <message>
+        <source>tr_TR</source>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Gerçek boyut</source>
+        <translation>Real size</translation>
+    </message>
+    <message>
+        <source>Anahtar üretimi</source>
+        <translation>Key generation</translation>
+    </message>
+    <message>
+        <source>n sayısının boyu:</source>
+        <translation>Size of n:</translation>
+    </message>
+    <message>
+        <source>{0} bit</source>
+        <translation>{0} bits</translation>
+    </message>
+    <message>
+        <source>Anahtar üret</source>
+        <translation>Generate key</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>{0} bitlik anahtar üretiliyor…</source>
+        <translation>Generating a {0}-bit key…</translation>
+    </message>
+    <message>
+        <source>{0} bitlik anahtar {1} saniyede üretildi. Sağlama: n = p · q, e · d mod φ(n) = 1, şifreleyip çözmek sayıyı geri verdi.</source>
+        <translation>A {0}-bit key was generated in {1} seconds. Check: n = p · q, e · d mod φ(n) = 1, and encryption followed by decryption gave the number back.</translation>
+    </message>
+    <message>
+        <source>Anahtar üretimi iptal edildi.</source>
+        <translation>Key generation was cancelled.</translation>
+    </message>
+    <message>
+        <source>{0} ({1} basamak, {2} bit):</source>
+        <translation>{0} ({1} digits, {2} bits):</translation>
+    </message>
+    <message>
+        <source>p (asal sayı)</source>
+        <translation>p (prime)</translation>
+    </message>
+    <message>
+        <source>q (asal sayı)</source>
+        <translation>q (prime)</translation>
+    </message>
+    <message>
+        <source>n = p · q</source>
+        <translation>n = p · q</translation>
+    </message>
+    <message>
+        <source>e (açık üs)</source>
+        <translation>e (public exponent)</translation>
+    </message>
+    <message>
+        <source>d (özel üs, e⁻¹ mod φ(n))</source>
+        <translation>d (private exponent, e⁻¹ mod φ(n))</translation>
+    </message>
+    <message>
+        <source>Metin şifreleme</source>
+        <translation>Encrypting a text</translation>
+    </message>
+    <message>
+        <source>Açık metin:</source>
+        <translation>Plaintext:</translation>
+    </message>
+    <message>
+        <source>Şifrele</source>
+        <translation>Encrypt</translation>
+    </message>
+    <message>
+        <source>Önce bir anahtar üretin.</source>
+        <translation>Generate a key first.</translation>
+    </message>
+    <message>
+        <source>Şifreleniyor…</source>
+        <translation>Encrypting…</translation>
+    </message>
+    <message>
+        <source>Ders kitabı RSA (dolgusuz): metnin baytları n sayısından küçük tek bir sayı m, c = m^e mod n</source>
+        <translation>Textbook RSA (no padding): the text&apos;s bytes as one number m below n, c = m^e mod n</translation>
+    </message>
+    <message>
+        <source>RSA-OAEP (SHA-256 ile dolgu, OpenSSL): her şifrelemede yeni rastgele baytlar</source>
+        <translation>RSA-OAEP (padding with SHA-256, OpenSSL): fresh random bytes in every encryption</translation>
+    </message>
+    <message>
+        <source>{0}. şifreli metin: {1}</source>
+        <translation>Ciphertext {0}: {1}</translation>
+    </message>
+    <message>
+        <source>{0}…{1} ({2} basamak)</source>
+        <translation>{0}…{1} ({2} digits)</translation>
+    </message>
+    <message>
+        <source>İki şifreli metin aynı mı? {0}</source>
+        <translation>Are the two ciphertexts the same? {0}</translation>
+    </message>
+    <message>
+        <source>evet</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>hayır</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Dolgusuz RSA&apos;da aynı açık metin her seferinde aynı şifreli metni verir: bir saldırgan tahmin ettiği metni açık anahtarla şifreleyip karşılaştırabilir.</source>
+        <translation>Without padding, the same plaintext gives the same ciphertext every time: an attacker can encrypt a guess with the public key and compare.</translation>
+    </message>
+    <message>
+        <source>OAEP&apos;nin rastgele dolgusu eşit açık metinleri gizler: şifreli metinler her seferinde farklıdır, yine de ikisi de aynı açık metne çözülür.</source>
+        <translation>OAEP&apos;s random padding hides equal plaintexts: the ciphertexts differ every time, yet both decrypt to the same plaintext.</translation>
+    </message>
+    <message>
+        <source>Şifre çözme ({0}, {1}): {2}</source>
+        <translation>Decryption ({0}, {1}): {2}</translation>
+    </message>
+    <message>
+        <source>ders kitabı</source>
+        <translation>textbook</translation>
+    </message>
+    <message>
+        <source>Şifrelenecek bir metin yazın (bu anahtarla en fazla {0} bayt).</source>
+        <translation>Type a text to encrypt (at most {0} bytes with this key).</translation>
+    </message>
+    <message>
+        <source>Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ise yalnız ilk {1} karakteri.</source>
+        <translation>The text is too long for this key: at most {0} bytes fit, only the first {1} characters of this text.</translation>
+    </message>
+    <message>
+        <source>OAEP dolgusu 66 bayt yer tutar, bu anahtara hiçbir metin sığmaz: en az 1024 bitlik bir anahtar üretin.</source>
+        <translation>OAEP padding takes 66 bytes, so no text fits this key: generate a key of at least 1024 bits.</translation>
+    </message>
+    <message>
+        <source>İşlem başarısız oldu: {0}</source>
+        <translation>The operation failed: {0}</translation>
+    </message>
+    <message>
+        <source>Çarpanlarına ayırma yarışı</source>
+        <translation>The factoring race</translation>
+    </message>
+    <message>
+        <source>Her noktada iki rastgele asal sayının çarpımı olan yeni bir n, FLINT&apos;in kuadratik elek yöntemiyle çarpanlarına ayrılır.</source>
+        <translation>At each point a fresh n, the product of two random primes, is factored with FLINT&apos;s quadratic sieve.</translation>
+    </message>
+    <message>
+        <source>Bir nokta için sınır:</source>
+        <translation>Limit per point:</translation>
+    </message>
+    <message>
+        <source> saniye</source>
+        <translation> seconds</translation>
+    </message>
+    <message>
+        <source>Başlat</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Durdur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>{0} bit: n = p · q bulundu, {1} saniye.</source>
+        <translation>{0} bits: n = p · q found in {1} seconds.</translation>
+    </message>
+    <message>
+        <source>Yarış durdu: {0} bitlik nokta {1} saniyelik sınırı aştı.</source>
+        <translation>The race stopped: the {0}-bit point exceeded the limit of {1} seconds.</translation>
+    </message>
+    <message>
+        <source>Yarış durduruldu.</source>
+        <translation>The race was stopped.</translation>
+    </message>
+    <message>
+        <source>Yarış {0} bite ulaştı.</source>
+        <translation>The race reached {0} bits.</translation>
+    </message>
+    <message>
+        <source>n sayısının bit sayısı</source>
+        <translation>bits of n</translation>
+    </message>
+    <message>
+        <source>süre (saniye, logaritmik ölçek)</source>
+        <translation>time (seconds, logarithmic scale)</translation>
+    </message>
+    <message>
+        <source>Ölçülen (bu bilgisayar)</source>
+        <translation>Measured (this computer)</translation>
+    </message>
+    <message>
+        <source>Tahmin (ölçülmedi)</source>
+        <translation>Estimate (not measured)</translation>
+    </message>
+    <message>
+        <source>RSA-250 rekoru (2020)</source>
+        <translation>RSA-250 record (2020)</translation>
+    </message>
+    <message>
+        <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
+        <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about 2,700 core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
+    </message>
+    <message>
+        <source>Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.</source>
+        <translation>By this extrapolation, factoring a 2048-bit n would take about {0} core-years; the universe is about 1.4 · 10¹⁰ years old.</translation>
+    </message>
+    <message>
+        <source>Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve çarpanlarına ayırma yarışı.</source>
+        <translation>Opens the real-size RSA window: large keys, OAEP padding and the factoring race.</translation>
+    </message>
+    <message>
+        <source>Gerçek boyut penceresi açılamadı: </source>
+        <translation>The real-size window could not be opened: </translation>
+    </message>
 </context>
 </TS>

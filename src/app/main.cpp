@@ -2,6 +2,7 @@
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
+#include "window/RealSizeLoader.h"
 #include "window/Translations.h"
 
 #include <QApplication>
@@ -63,6 +64,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<rsa::StepWindow> steps;
     if (options.stepByStep) {
         steps = rsa::openStepWindow(window);
+    }
+    if (options.realSize) {
+        if (const auto reason = rsa::openRealSizeWindow()) {
+            std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
+                      << '\n';
+        }
     }
     return app.exec();
 }

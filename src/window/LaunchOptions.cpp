@@ -16,6 +16,7 @@ const QString helpName = QStringLiteral("help");
 const QString versionName = QStringLiteral("version");
 const QString languageName = QStringLiteral("lang");
 const QString stepByStepName = QStringLiteral("adim-adim");
+const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -30,6 +31,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageOption).arg(availableLanguages().join(", ")),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
+    parser.addOption({realSizeName, translated(texts::realSizeOption)});
 }
 
 // The arguments parsed, and what is wrong with them (empty when nothing is),
@@ -66,6 +68,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.language =
         availableLanguages().contains(asked) ? asked : QString::fromLatin1(sourceLanguage);
     options.stepByStep = parser.isSet(stepByStepName);
+    options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;
     } else if (parser.isSet(helpName) || parser.isSet(versionName)) {

@@ -12,6 +12,7 @@ namespace rsa::script {
 ScriptRunner::ScriptRunner(std::ostream& out) : m_out(out), m_interaction(out) {
     addMainWindowSteps(*this);
     addStepWindowSteps(*this);
+    addRealSizeSteps(*this);
 }
 
 ScriptRunner::~ScriptRunner() {

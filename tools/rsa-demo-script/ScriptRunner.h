@@ -75,5 +75,6 @@ private:
 
 void addMainWindowSteps(ScriptRunner& runner);
 void addStepWindowSteps(ScriptRunner& runner);
+void addRealSizeSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

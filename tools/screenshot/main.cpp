@@ -1,8 +1,14 @@
 // Makes the README's pictures: the worked example carried out through the
 // window's own buttons, then the window as the screen shows it. The program's
 // options may follow the file name: --lang en for the English window,
-// --adim-adim for both windows side by side.
+// --adim-adim for both windows side by side, --gercek-boyut for the real-size
+// window after a 2048-bit key, the contrast for the README's sentence and the
+// race past 200 bits.
 
+#include "realsizewindow/KeyPanel.h"
+#include "realsizewindow/RacePanel.h"
+#include "realsizewindow/RealSizeWindow.h"
+#include "realsizewindow/TextPanel.h"
 #include "stepwindow/StepWindow.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
@@ -11,10 +17,46 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// The race's last point is the one that ran past its limit, or this size.
+constexpr int raceBits = 232;
+
+template <typename Part> bool waitUntilFinished(Part& part, int seconds) {
+    QSignalSpy finished(&part, &Part::finished);
+    return finished.count() > 0 || finished.wait(seconds * 1000);
+}
+
+int realSizePicture(const QString& output) {
+    rsa::RealSizeWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    window.keys().generate(2048);
+    if (!waitUntilFinished(window.keys(), 60)) {
+        return 1;
+    }
+    window.text().encrypt(QStringLiteral("Merhaba dünya, şifreli selamlar!"));
+    if (!waitUntilFinished(window.text(), 60)) {
+        return 1;
+    }
+    window.race().start(raceBits);
+    if (!waitUntilFinished(window.race(), 600)) {
+        return 1;
+    }
+    QTest::qWait(300);
+    const QPixmap picture = window.screen()->grabWindow(0).copy(window.frameGeometry());
+    return picture.save(output) ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -28,6 +70,9 @@ int main(int argc, char** argv) {
     rsa::useLanguage(options.language);
     if (options.exitCode) {
         return rsa::printEnding(options, arguments);
+    }
+    if (options.realSize) {
+        return realSizePicture(QString::fromLocal8Bit(argv[1]));
     }
     rsa::MainWindow window;
     window.show();

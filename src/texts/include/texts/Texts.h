@@ -107,6 +107,12 @@ inline constexpr const char* languageOption = RSA_TEXT("rsa", "Arayüzün dili: 
 inline constexpr const char* languageValue = RSA_TEXT("rsa", "dil");
 inline constexpr const char* stepByStepOption =
     RSA_TEXT("rsa", "Her komutu adım adım açıklayan ikinci bir pencere açar.");
+inline constexpr const char* realSizeOption =
+    RSA_TEXT("rsa", "Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve "
+                    "çarpanlarına ayırma yarışı.");
+// Followed by the loader's reason, in English.
+inline constexpr const char* realSizeUnavailable =
+    RSA_TEXT("rsa", "Gerçek boyut penceresi açılamadı: ");
 inline constexpr const char* unknownLanguage = RSA_TEXT("rsa", "Bilinmeyen dil '%1'; diller: %2.");
 inline constexpr const char* unexpectedArgument = RSA_TEXT("rsa", "Beklenmeyen argüman '%1'.");
 

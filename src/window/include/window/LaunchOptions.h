@@ -21,6 +21,7 @@ struct LaunchOptions {
     // does not know (the usage then says so, in Turkish).
     QString language;
     bool stepByStep = false; // --adim-adim: the step window beside the main one
+    bool realSize = false;   // --gercek-boyut: the real-size window, from its module
     // Set when the program ends at once instead of opening its window: 0
     // after --help or --version, 2 after a wrong option.
     std::optional<int> exitCode;

@@ -1,0 +1,113 @@
+#include "realsize/BigKey.h"
+
+#include <stdexcept>
+
+namespace rsa::realsize {
+
+namespace {
+
+// GMP's own advice for cryptographic use is 15 to 50 Miller-Rabin rounds on
+// top of its Baillie-PSW test.
+constexpr int primalityRounds = 30;
+
+bool isProbablePrime(const mpz_class& number) {
+    return mpz_probab_prime_p(number.get_mpz_t(), primalityRounds) != 0;
+}
+
+// A prime of exactly `bits` bits whose two top bits are set, so that the
+// product of two of them has exactly twice as many bits; p - 1 must be
+// coprime to e for d to exist.
+std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
+                                     const std::atomic<bool>& cancel) {
+    for (;;) {
+        mpz_class candidate = random.bits(bits);
+        mpz_setbit(candidate.get_mpz_t(), bits - 1);
+        mpz_setbit(candidate.get_mpz_t(), bits - 2);
+        mpz_setbit(candidate.get_mpz_t(), 0);
+        // Walking up by two from a random odd start finds a prime after about
+        // ln(2^bits) / 2 candidates; the flag is read before each one so a
+        // cancel is seen within one primality test.
+        for (; mpz_sizeinbase(candidate.get_mpz_t(), 2) == bits; candidate += 2) {
+            if (cancel.load()) {
+                return std::nullopt;
+            }
+            if (mpz_fdiv_ui(candidate.get_mpz_t(), publicExponent) != 1 &&
+                isProbablePrime(candidate)) {
+                return candidate;
+            }
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<int>& offeredKeySizes() {
+    static const std::vector<int> sizes{64, 128, 256, 512, 1024, 2048, 3072, 4096};
+    return sizes;
+}
+
+std::string decimal(const mpz_class& number) {
+    return number.get_str(10);
+}
+
+int bitLength(const mpz_class& number) {
+    return number == 0 ? 0 : static_cast<int>(mpz_sizeinbase(number.get_mpz_t(), 2));
+}
+
+std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                  const KeyProgress& progress) {
+    if (bits < smallestKeyBits || bits > largestKeyBits || bits % 2 != 0) {
+        throw std::invalid_argument("key size must be even and within 64..4096 bits");
+    }
+    const auto report = [&progress](int percent) {
+        if (progress) {
+            progress(percent);
+        }
+    };
+    report(0);
+    const auto half = static_cast<unsigned long>(bits / 2);
+    const std::optional<mpz_class> p = randomPrime(half, random, cancel);
+    if (!p) {
+        return std::nullopt;
+    }
+    report(50);
+    std::optional<mpz_class> q;
+    do {
+        q = randomPrime(half, random, cancel);
+        if (!q) {
+            return std::nullopt;
+        }
+    } while (*q == *p);
+    BigKey key;
+    key.bits = bits;
+    key.p = *p;
+    key.q = *q;
+    key.n = key.p * key.q;
+    key.e = publicExponent;
+    const mpz_class phi = (key.p - 1) * (key.q - 1);
+    if (mpz_invert(key.d.get_mpz_t(), key.e.get_mpz_t(), phi.get_mpz_t()) == 0 ||
+        !keyIsSound(key, random)) {
+        throw std::logic_error("a generated key failed its own check");
+    }
+    report(100);
+    return key;
+}
+
+bool keyIsSound(const BigKey& key, RandomSource& random) {
+    if (key.p == key.q || key.n != key.p * key.q || bitLength(key.n) != key.bits ||
+        !isProbablePrime(key.p) || !isProbablePrime(key.q)) {
+        return false;
+    }
+    const mpz_class phi = (key.p - 1) * (key.q - 1);
+    const mpz_class product = key.e * key.d;
+    if (product % phi != 1) {
+        return false;
+    }
+    const mpz_class message = random.below(key.n);
+    mpz_class cipher, back;
+    mpz_powm(cipher.get_mpz_t(), message.get_mpz_t(), key.e.get_mpz_t(), key.n.get_mpz_t());
+    mpz_powm(back.get_mpz_t(), cipher.get_mpz_t(), key.d.get_mpz_t(), key.n.get_mpz_t());
+    return back == message;
+}
+
+} // namespace rsa::realsize

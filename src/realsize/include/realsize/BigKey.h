@@ -1,0 +1,49 @@
+#pragma once
+
+// RSA keys at the sizes real systems use (64 to 4096 bits of n), made with
+// GMP: two random primes of exactly half the size each, e = 65537 and
+// d = e^-1 mod phi(n). Every key is checked before it is handed out, so a
+// window can show its numbers as they are.
+
+#include "realsize/RandomSource.h"
+
+#include <gmpxx.h>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rsa::realsize {
+
+inline constexpr unsigned long publicExponent = 65537;
+inline constexpr int smallestKeyBits = 64;
+inline constexpr int largestKeyBits = 4096;
+
+// The sizes a learner chooses from, smallest first.
+const std::vector<int>& offeredKeySizes();
+
+struct BigKey {
+    int bits = 0;
+    mpz_class p, q, n, e, d;
+};
+
+// Called with 0, 50 and 100 (percent) as the primes are found.
+using KeyProgress = std::function<void(int percent)>;
+
+// A checked key whose n has exactly `bits` bits (even, 64..4096; anything else
+// throws std::invalid_argument). Returns std::nullopt once `cancel` is seen,
+// which is looked at between prime candidates.
+std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                  const KeyProgress& progress = {});
+
+// n = p q with p != q both (probably) prime, n of exactly key.bits bits,
+// e d = 1 mod phi(n), and a random message below n comes back from
+// encryption and decryption.
+bool keyIsSound(const BigKey& key, RandomSource& random);
+
+std::string decimal(const mpz_class& number);
+int bitLength(const mpz_class& number);
+
+} // namespace rsa::realsize

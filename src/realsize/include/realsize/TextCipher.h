@@ -1,0 +1,56 @@
+#pragma once
+
+// A sentence encrypted at real size, twice in each of two ways: textbook RSA,
+// where the UTF-8 bytes of the text are read as one number below n and raised
+// to e, and RSA-OAEP with SHA-256 as OpenSSL 3 does it with the same key.
+// Textbook RSA is deterministic, so its two cipher texts are equal; OAEP mixes
+// fresh random bytes into each one, so its two differ. A text that does not
+// fit is refused with the largest length that does, as data the window words.
+
+#include "realsize/BigKey.h"
+
+#include <gmpxx.h>
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <variant>
+
+namespace rsa::realsize {
+
+struct TextContrast {
+    mpz_class textbookFirst, textbookSecond;
+    std::string oaepFirst, oaepSecond; // raw cipher bytes, as long as n
+    // Decrypted back: textbook first, textbook second, OAEP first, OAEP second.
+    std::array<std::string, 4> back;
+
+    bool textbookSame() const { return textbookFirst == textbookSecond; }
+    bool oaepSame() const { return oaepFirst == oaepSecond; }
+};
+
+enum class TextRefusal {
+    EmptyText,         // nothing to encrypt
+    TextTooLong,       // more bytes than fit; the limit is at least one byte
+    KeyTooSmallForOaep // OAEP with SHA-256 needs 66 bytes of padding: n of 528 bits or more
+};
+
+struct TextRefused {
+    TextRefusal reason;
+    std::size_t largestBytes = 0;      // the most UTF-8 bytes any text may have
+    std::size_t largestCharacters = 0; // how many characters of this text fit in them
+};
+
+using TextOutcome = std::variant<TextContrast, TextRefused>;
+
+// The most bytes a text may have for this key: OAEP keeps 2 * 32 + 2 bytes of
+// n's length for its padding (the textbook number then stays below n too).
+std::size_t largestTextBytes(int keyBits);
+
+// How many whole UTF-8 characters from the start of `text` fit in `bytes`.
+std::size_t charactersWithin(const std::string& text, std::size_t bytes);
+
+// Encrypts `text` (UTF-8) twice with textbook RSA and twice with RSA-OAEP and
+// decrypts all four; throws std::runtime_error when OpenSSL fails.
+TextOutcome encryptTwice(const BigKey& key, const std::string& text);
+
+} // namespace rsa::realsize

@@ -1,0 +1,66 @@
+#include "realsizewindow/RealSizeFormat.h"
+
+#include "texts/RealSizeTexts.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace rsa::realsizeformat {
+
+namespace {
+
+constexpr int shownEnd = 10;
+
+QString superscript(int exponent) {
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString result = exponent < 0 ? QStringLiteral("⁻") : QString();
+    for (const QChar digit : QString::number(std::abs(exponent))) {
+        result += digits.at(digit.digitValue());
+    }
+    return result;
+}
+
+} // namespace
+
+QString text(const char* source) {
+    return QCoreApplication::translate(texts::context, source);
+}
+
+QString fill(const char* pattern, const QStringList& values) {
+    QString result = text(pattern);
+    for (int slot = 0; slot < values.size(); ++slot) {
+        result.replace(QStringLiteral("{%1}").arg(slot), values.at(slot));
+    }
+    return result;
+}
+
+QLocale numberLocale() {
+    return QLocale(text(texts::realsize::numberLocale));
+}
+
+QString seconds(double value) {
+    return numberLocale().toString(value, 'f', value < 10 ? 3 : 1);
+}
+
+QString powerOfTen(double value) {
+    const int exponent = static_cast<int>(std::floor(std::log10(value)));
+    const double mantissa = value / std::pow(10.0, exponent);
+    return numberLocale().toString(mantissa, 'f', 1) + QStringLiteral(" · 10") +
+           superscript(exponent);
+}
+
+QString digitCount(const mpz_class& number) {
+    return QString::number(number.get_str(10).size());
+}
+
+QString shortened(const mpz_class& number) {
+    const QString digits = QString::fromStdString(number.get_str(10));
+    if (digits.size() <= 2 * shownEnd + 4) {
+        return digits;
+    }
+    return fill(texts::realsize::shortened,
+                {digits.left(shownEnd), digits.right(shownEnd), QString::number(digits.size())});
+}
+
+} // namespace rsa::realsizeformat

@@ -1,0 +1,106 @@
+#pragma once
+
+// Every text of the real-size window ("Gerçek boyut", --gercek-boyut): keys of
+// real sizes, textbook RSA against OAEP, and the factoring race. Turkish is the
+// source language, marked with RSA_TEXT like Texts.h; {0}, {1}, ... are filled
+// in after translation, so a translation keeps the slots. The terms are the
+// glossary's: açık/özel üs, açık metin, şifreli metin, dolgu, çarpanlarına
+// ayırma.
+
+#include "texts/Texts.h"
+
+namespace rsa::texts::realsize {
+
+// The locale numbers are written in ("0,05 saniye" in Turkish, "0.05 seconds"
+// in English): the catalogue names it for each language.
+inline constexpr const char* numberLocale = RSA_TEXT("rsa", "tr_TR");
+
+inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Gerçek boyut");
+
+// Key generation.
+inline constexpr const char* keyGroup = RSA_TEXT("rsa", "Anahtar üretimi");
+inline constexpr const char* keySize = RSA_TEXT("rsa", "n sayısının boyu:");
+inline constexpr const char* bits = RSA_TEXT("rsa", "{0} bit");
+inline constexpr const char* generate = RSA_TEXT("rsa", "Anahtar üret");
+inline constexpr const char* cancel = RSA_TEXT("rsa", "İptal");
+inline constexpr const char* generating = RSA_TEXT("rsa", "{0} bitlik anahtar üretiliyor…");
+inline constexpr const char* generated =
+    RSA_TEXT("rsa", "{0} bitlik anahtar {1} saniyede üretildi. Sağlama: n = p · q, "
+                    "e · d mod φ(n) = 1, şifreleyip çözmek sayıyı geri verdi.");
+inline constexpr const char* generationCancelled = RSA_TEXT("rsa", "Anahtar üretimi iptal edildi.");
+// {0} names the number, {1} and {2} are its digit and bit counts.
+inline constexpr const char* numberHeading = RSA_TEXT("rsa", "{0} ({1} basamak, {2} bit):");
+inline constexpr const char* primeP = RSA_TEXT("rsa", "p (asal sayı)");
+inline constexpr const char* primeQ = RSA_TEXT("rsa", "q (asal sayı)");
+inline constexpr const char* modulus = RSA_TEXT("rsa", "n = p · q");
+inline constexpr const char* publicExponent = RSA_TEXT("rsa", "e (açık üs)");
+inline constexpr const char* privateExponent = RSA_TEXT("rsa", "d (özel üs, e⁻¹ mod φ(n))");
+
+// Textbook RSA against OAEP.
+inline constexpr const char* textGroup = RSA_TEXT("rsa", "Metin şifreleme");
+inline constexpr const char* plaintext = RSA_TEXT("rsa", "Açık metin:");
+inline constexpr const char* encrypt = RSA_TEXT("rsa", "Şifrele");
+inline constexpr const char* needKey = RSA_TEXT("rsa", "Önce bir anahtar üretin.");
+inline constexpr const char* encrypting = RSA_TEXT("rsa", "Şifreleniyor…");
+inline constexpr const char* textbookHeading =
+    RSA_TEXT("rsa", "Ders kitabı RSA (dolgusuz): metnin baytları n sayısından küçük tek bir "
+                    "sayı m, c = m^e mod n");
+inline constexpr const char* oaepHeading =
+    RSA_TEXT("rsa", "RSA-OAEP (SHA-256 ile dolgu, OpenSSL): her şifrelemede yeni rastgele baytlar");
+// {0} is 1 or 2, {1} the cipher text shortened as below.
+inline constexpr const char* cipherLine = RSA_TEXT("rsa", "{0}. şifreli metin: {1}");
+// The first and last digits of a long number, and how many it has.
+inline constexpr const char* shortened = RSA_TEXT("rsa", "{0}…{1} ({2} basamak)");
+inline constexpr const char* sameQuestion = RSA_TEXT("rsa", "İki şifreli metin aynı mı? {0}");
+inline constexpr const char* yes = RSA_TEXT("rsa", "evet");
+inline constexpr const char* no = RSA_TEXT("rsa", "hayır");
+inline constexpr const char* textbookWhy =
+    RSA_TEXT("rsa", "Dolgusuz RSA'da aynı açık metin her seferinde aynı şifreli metni verir: bir "
+                    "saldırgan tahmin ettiği metni açık anahtarla şifreleyip karşılaştırabilir.");
+inline constexpr const char* oaepWhy =
+    RSA_TEXT("rsa", "OAEP'nin rastgele dolgusu eşit açık metinleri gizler: şifreli metinler her "
+                    "seferinde farklıdır, yine de ikisi de aynı açık metne çözülür.");
+// {0} is the method, {1} the number of the cipher text, {2} the text it gave.
+inline constexpr const char* decryptedLine = RSA_TEXT("rsa", "Şifre çözme ({0}, {1}): {2}");
+inline constexpr const char* textbookShort = RSA_TEXT("rsa", "ders kitabı");
+inline constexpr const char* emptyText =
+    RSA_TEXT("rsa", "Şifrelenecek bir metin yazın (bu anahtarla en fazla {0} bayt).");
+inline constexpr const char* textTooLong =
+    RSA_TEXT("rsa", "Metin bu anahtar için çok uzun: en fazla {0} bayt sığar, bu metnin ise yalnız "
+                    "ilk {1} karakteri.");
+inline constexpr const char* keyTooSmall =
+    RSA_TEXT("rsa", "OAEP dolgusu 66 bayt yer tutar, bu anahtara hiçbir metin sığmaz: en az 1024 "
+                    "bitlik bir anahtar üretin.");
+// {0} is the library's own reason, in English.
+inline constexpr const char* failed = RSA_TEXT("rsa", "İşlem başarısız oldu: {0}");
+
+// The factoring race.
+inline constexpr const char* raceGroup = RSA_TEXT("rsa", "Çarpanlarına ayırma yarışı");
+inline constexpr const char* raceIntro =
+    RSA_TEXT("rsa", "Her noktada iki rastgele asal sayının çarpımı olan yeni bir n, FLINT'in "
+                    "kuadratik elek yöntemiyle çarpanlarına ayrılır.");
+inline constexpr const char* limit = RSA_TEXT("rsa", "Bir nokta için sınır:");
+inline constexpr const char* secondsSuffix = RSA_TEXT("rsa", " saniye");
+inline constexpr const char* start = RSA_TEXT("rsa", "Başlat");
+inline constexpr const char* stop = RSA_TEXT("rsa", "Durdur");
+inline constexpr const char* racePoint = RSA_TEXT("rsa", "{0} bit: n = p · q bulundu, {1} saniye.");
+inline constexpr const char* raceLimit =
+    RSA_TEXT("rsa", "Yarış durdu: {0} bitlik nokta {1} saniyelik sınırı aştı.");
+inline constexpr const char* raceStopped = RSA_TEXT("rsa", "Yarış durduruldu.");
+inline constexpr const char* raceReached = RSA_TEXT("rsa", "Yarış {0} bite ulaştı.");
+inline constexpr const char* axisBits = RSA_TEXT("rsa", "n sayısının bit sayısı");
+inline constexpr const char* axisTime = RSA_TEXT("rsa", "süre (saniye, logaritmik ölçek)");
+inline constexpr const char* measured = RSA_TEXT("rsa", "Ölçülen (bu bilgisayar)");
+inline constexpr const char* extrapolated = RSA_TEXT("rsa", "Tahmin (ölçülmedi)");
+inline constexpr const char* record = RSA_TEXT("rsa", "RSA-250 rekoru (2020)");
+inline constexpr const char* chartNote = RSA_TEXT(
+    "rsa", "Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. "
+           "Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS "
+           "yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, "
+           "1024 ve 2048 bite ölçeklendi.");
+// {0} is the number of core-years, written as a power of ten.
+inline constexpr const char* verdict2048 =
+    RSA_TEXT("rsa", "Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} "
+                    "çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.");
+
+} // namespace rsa::texts::realsize
