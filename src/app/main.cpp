@@ -1,5 +1,5 @@
-#include "exercisewindow/ExerciseWindow.h"
 #include "exchangewindow/ExchangeWindow.h"
+#include "exercisewindow/ExerciseWindow.h"
 #include "stepwindow/StepWindow.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"

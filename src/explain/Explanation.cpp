@@ -1,8 +1,8 @@
 #include "explain/Explanation.h"
 
-#include "explain/Arithmetic.h"
 #include "Language.h"
 #include "cipher/BlockCipher.h"
+#include "explain/Arithmetic.h"
 #include "numbers/NumberRoutines.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"

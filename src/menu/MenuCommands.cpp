@@ -1,7 +1,7 @@
 #include "menu/MenuCommands.h"
 
-#include "menu/CodePage.h"
 #include "files/FileWriting.h"
+#include "menu/CodePage.h"
 #include "texts/Texts.h"
 
 #include <filesystem>

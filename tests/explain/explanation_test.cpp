@@ -45,11 +45,6 @@ std::int64_t signedNumber(const std::string& cell) {
     return negative ? -magnitude : magnitude;
 }
 
-Section explained(const CommandRecord& record, const WindowVariables& vars) {
-    std::optional<Section> section = explainCommand(record, vars);
-    return section ? *section : Section{};
-}
-
 TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
     std::mt19937 random(20240611);
     const auto draw = [&](std::uint32_t low, std::uint32_t high) {
@@ -89,7 +84,7 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q) + " " + std::to_string(e));
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
 
-        const Section key = explained(keyRecord, vars);
+        const Section key = explainCommand(keyRecord, vars).value();
         const auto euclid = tablesWith(key, texts::euclidColumns);
         ASSERT_EQ(euclid.size(), 1u);
         EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
@@ -102,8 +97,8 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
                 << "row " << row;
         }
 
-        const Section encryption = explained(encryptionRecord, vars);
-        const Section decryption = explained(decryptionRecord, vars);
+        const Section encryption = explainCommand(encryptionRecord, vars).value();
+        const Section decryption = explainCommand(decryptionRecord, vars).value();
         const auto encrypted = tablesWith(encryption, texts::powerColumns);
         const auto decrypted = tablesWith(decryption, texts::powerColumns);
         const auto attacker = tablesWith(encryption, texts::attackerColumns);

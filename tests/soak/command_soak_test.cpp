@@ -18,13 +18,13 @@
 #include "menu/MenuCommands.h"
 #include "numbers/NumberRoutines.h"
 #include "operations/CommandRunner.h"
+#include "testing/QtApplication.h"
 #include "testing/RecordingWindow.h"
 #include "texts/Texts.h"
 #include "window/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -44,11 +44,6 @@ long fromEnvironment(const char* name, long fallback) {
 }
 
 TEST(CommandSoak, TheQtWindowKeepsThePromisesOfTheCommandsUnderRandomUse) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "command_soak_test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     std::mt19937_64 random(static_cast<std::uint64_t>(fromEnvironment("RSA_SOAK_SEED", 20240611)));
     const auto below = [&](std::size_t n) { return std::size_t(random() % n); };
     const auto pick = [&](const auto& items) {

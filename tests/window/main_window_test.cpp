@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
 #include <QTimer>

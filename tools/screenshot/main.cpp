@@ -8,9 +8,9 @@
 // race past 200 bits, --alistirma KOD for the exercise window alone, part-way
 // through its task (one answer right, one wrong, one hint).
 
+#include "exchangewindow/ExchangeWindow.h"
 #include "exercise/Exercise.h"
 #include "exercisewindow/ExerciseWindow.h"
-#include "exchangewindow/ExchangeWindow.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeWindow.h"
@@ -23,8 +23,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>

@@ -5,8 +5,9 @@
 // complete, flushed copy is moved over it, so a full disk or any other failure
 // leaves the old file as it was. The temporary file has no name until it is
 // complete (O_TMPFILE) where the file system allows, so even a writer killed
-// mid-way leaves nothing behind; elsewhere it is a short hidden name. Reasons are plain English whatever the process locale, because they
-// end up in a message box and in golden outputs that must not vary.
+// mid-way leaves nothing behind; elsewhere it is a short hidden name. Reasons are plain English
+// whatever the process locale, because they end up in a message box and in golden outputs that must
+// not vary.
 
 #include <optional>
 #include <string>
