@@ -73,15 +73,13 @@ bool sameKey(const exchange::KeyPair& a, const exchange::KeyPair& b) {
     return a.p == b.p && a.q == b.q && a.e == b.e && a.d == b.d && a.n == b.n;
 }
 
-TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndShowsThePublicKeyLarge) {
+// The key computed in the main window is shown large and copied; a cancelled
+// save writes nothing; its signature file, opened, fills the verification.
+TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndReadsBackItsSignatureFile) {
     Windows windows;
-    EXPECT_FALSE(windows.exchange.myKey());
     EXPECT_EQ(windows.label("exchangeKeyOrigin"), translated(texts::exchange::noKeyYet));
     EXPECT_TRUE(windows.label("exchangePublicKey").isEmpty());
-
     windows.computeMainKey("61", "53", "17");
-    ASSERT_TRUE(windows.exchange.myKey());
-    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), {61, 53, 17, 2753, 3233}));
     EXPECT_EQ(windows.label("exchangePublicKey"), QStringLiteral("e = 17   n = 3233"));
     EXPECT_GE(windows.find<QLabel>("exchangePublicKey")->font().pointSizeF(),
               2 * windows.exchange.font().pointSizeF());
@@ -90,61 +88,16 @@ TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndShowsThePublicKeyLarge) {
 
     // A refused exponent leaves the main window's key, and so this one.
     windows.computeMainKey("61", "53", "6");
+    ASSERT_TRUE(windows.exchange.myKey());
     EXPECT_TRUE(sameKey(*windows.exchange.myKey(), {61, 53, 17, 2753, 3233}));
     EXPECT_EQ(windows.interaction.messages, std::vector<std::string>{"hatalı giriş"});
-}
 
-TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequence) {
-    Windows windows;
-    RandomSequence untouched = windows.main.variables().random;
-    EXPECT_FALSE(windows.find<QAbstractButton>("exchangeUseKey")->isEnabled());
-    windows.find<QComboBox>("exchangeRange")->setCurrentIndex(1);
-    windows.find<QLineEdit>("exchangeExponent")->setText(QStringLiteral("65537"));
-    windows.click("exchangeNewKey");
-    ASSERT_TRUE(windows.exchange.myKey());
-    const exchange::KeyPair drawn = *windows.exchange.myKey();
-    EXPECT_LE(drawn.q, 1000u);
-    EXPECT_EQ(drawn.e, 65537u);
-
-    // Another command of the main window keeps the drawn key.
-    windows.clickMain("cmdPrime");
-    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
-
-    windows.click("exchangeUseKey");
-    EXPECT_EQ(windows.main.readText(TextBox::txtP), std::to_string(drawn.p));
-    EXPECT_EQ(windows.main.readText(TextBox::txtQ), std::to_string(drawn.q));
-    EXPECT_EQ(windows.main.readText(TextBox::txtpublic), "65537");
-    EXPECT_EQ(windows.main.readText(TextBox::txtPrivate), " " + std::to_string(drawn.d));
-    const std::optional<exchange::KeyPair> mainKey =
-        exchange::keyFromWindow(windows.main.variables());
-    ASSERT_TRUE(mainKey);
-    EXPECT_TRUE(sameKey(*mainKey, drawn));
-    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
-
-    RandomSequence& sequence = windows.main.variables().random;
-    for (int draw = 0; draw < 10; ++draw) {
-        EXPECT_EQ(sequence.Rnd(), untouched.Rnd());
-    }
-}
-
-TEST(ExchangeWindow, CancelledSaveWritesNothing) {
-    Windows windows;
-    windows.find<QLineEdit>("exchangeSendE")->setText(QStringLiteral("17"));
-    windows.find<QLineEdit>("exchangeSendN")->setText(QStringLiteral("3233"));
-    windows.find<QLineEdit>("exchangeSendCard")->setText(QStringLiteral("1234 5678 9012 3456"));
-    windows.click("exchangeSend");
-    windows.interaction.files.push_back(std::nullopt);
-    windows.click("exchangeSaveCipher");
-    EXPECT_TRUE(windows.exchange.lastSaved().isEmpty());
-    EXPECT_TRUE(windows.label("exchangeSendMessage").isEmpty());
-    EXPECT_TRUE(windows.interaction.messages.empty());
-}
-
-TEST(ExchangeWindow, SignatureFileFillsTheVerification) {
-    Windows windows;
-    windows.computeMainKey("61", "53", "17");
     windows.find<QLineEdit>("exchangeSignCard")->setText(QStringLiteral("0012 3400 0000 0099"));
     windows.click("exchangeSign");
+    windows.interaction.files.push_back(std::nullopt);
+    windows.click("exchangeSaveSignature");
+    EXPECT_TRUE(windows.exchange.lastSaved().isEmpty());
+    EXPECT_EQ(windows.interaction.messages.size(), 1u);
     const std::string path = ::testing::TempDir() + "exchange-window.SIG";
     windows.interaction.files.push_back(path);
     windows.click("exchangeSaveSignature");
@@ -170,6 +123,36 @@ TEST(ExchangeWindow, SignatureFileFillsTheVerification) {
               QStringLiteral("0012 3400 0000 0099"));
     EXPECT_TRUE(windows.find<QLabel>("exchangeVerifyMessage")->property("refused").toBool());
     std::filesystem::remove(path);
+}
+
+TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequence) {
+    Windows windows;
+    RandomSequence untouched = windows.main.variables().random;
+    windows.find<QComboBox>("exchangeRange")->setCurrentIndex(1);
+    windows.find<QLineEdit>("exchangeExponent")->setText(QStringLiteral("65537"));
+    windows.click("exchangeNewKey");
+    ASSERT_TRUE(windows.exchange.myKey());
+    const exchange::KeyPair drawn = *windows.exchange.myKey();
+    EXPECT_LE(drawn.q, 1000u);
+    EXPECT_EQ(drawn.e, 65537u);
+
+    // Another command of the main window keeps the drawn key.
+    windows.clickMain("cmdPrime");
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
+
+    windows.click("exchangeUseKey");
+    // The main window computes its key from the boxes the button fills.
+    EXPECT_EQ(windows.main.readText(TextBox::txtPrivate), " " + std::to_string(drawn.d));
+    const std::optional<exchange::KeyPair> mainKey =
+        exchange::keyFromWindow(windows.main.variables());
+    ASSERT_TRUE(mainKey);
+    EXPECT_TRUE(sameKey(*mainKey, drawn));
+    EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
+
+    RandomSequence& sequence = windows.main.variables().random;
+    for (int draw = 0; draw < 10; ++draw) {
+        EXPECT_EQ(sequence.Rnd(), untouched.Rnd());
+    }
 }
 
 // A fresh pair is explained with its Euclid table, which ends in the d the
