@@ -7,6 +7,7 @@
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
 #include "testing/RecordingWindow.h"
+#include "testing/WorkedExample.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -69,19 +70,8 @@ struct StepExportTest : ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         main.show();
         steps = openStepWindow(main);
-        for (auto [box, text] : {std::pair{TextBox::txtP, "61"},
-                                 {TextBox::txtQ, "53"},
-                                 {TextBox::txtpublic, "17"},
-                                 {TextBox::txt1, "1234"},
-                                 {TextBox::txt2, "5678"},
-                                 {TextBox::txt3, "9012"},
-                                 {TextBox::txt4, "3456"}}) {
-            main.writeText(box, text);
-        }
-        for (const char* button : {"cmdHesapla", "cmdenc", "cmddec"}) {
-            QTest::mouseClick(main.findChild<QAbstractButton*>(QLatin1String(button)),
-                              Qt::LeftButton);
-        }
+        testing::typeWorkedExample(main);
+        testing::clickEach(main, {"cmdHesapla", "cmdenc", "cmddec"});
     }
     void clickExport(const std::optional<QString>& answer) {
         answers.fileAnswers.push_back(answer ? std::optional(answer->toStdString()) : std::nullopt);

@@ -5,6 +5,7 @@
 
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
+#include "testing/WorkedExample.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,18 +44,8 @@ struct StepWindowTest : ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void workedExample() {
-        for (auto [box, text] : {std::pair{TextBox::txtP, "61"},
-                                 {TextBox::txtQ, "53"},
-                                 {TextBox::txtpublic, "17"},
-                                 {TextBox::txt1, "1234"},
-                                 {TextBox::txt2, "5678"},
-                                 {TextBox::txt3, "9012"},
-                                 {TextBox::txt4, "3456"}}) {
-            main.writeText(box, text);
-        }
-        for (const char* button : {"cmdHesapla", "cmdenc", "cmddec"}) {
-            click(&main, QLatin1String(button));
-        }
+        testing::typeWorkedExample(main);
+        testing::clickEach(main, {"cmdHesapla", "cmdenc", "cmddec"});
     }
     QWidget* viewport() { return steps->scrollArea()->viewport(); }
     // Where the last line that starts with text is drawn in the scrolling
@@ -127,20 +118,9 @@ TEST_F(StepWindowTest, FoldsInTheMiddleOfAPageLeaveTheRestAsItWas) {
     // The same sections, folded as the window now has them, written afresh.
     MainWindow other;
     std::unique_ptr<StepWindow> again = openStepWindow(other);
-    for (auto [box, text] : {std::pair{TextBox::txtP, "61"},
-                             {TextBox::txtQ, "53"},
-                             {TextBox::txtpublic, "17"},
-                             {TextBox::txt1, "1234"},
-                             {TextBox::txt2, "5678"},
-                             {TextBox::txt3, "9012"},
-                             {TextBox::txt4, "3456"}}) {
-        other.writeText(box, text);
-    }
+    testing::typeWorkedExample(other);
     for (int round = 0; round < 2; ++round) {
-        for (const char* button : {"cmdHesapla", "cmdenc", "cmddec"}) {
-            QTest::mouseClick(other.findChild<QAbstractButton*>(QLatin1String(button)),
-                              Qt::LeftButton);
-        }
+        testing::clickEach(other, {"cmdHesapla", "cmdenc", "cmddec"});
     }
     // Each pair of folds of the same group cancels out.
     for (auto [section, group] :
