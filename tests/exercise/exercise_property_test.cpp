@@ -2,9 +2,9 @@
 // solvable, the right answers are accepted, each usual mistake made with the
 // task's own numbers is named as itself wherever its number differs from the
 // right answer and from the other mistakes', the result code appears exactly
-// when everything is right and matches the teacher's view, a code with one
-// character changed is refused, and the hints and the solution use the
-// task's numbers, the solution's tables ending in the right answers.
+// when everything is right and matches the teacher's view, and the hints and
+// the solution use the task's numbers, the solution's tables ending in the
+// right answers.
 
 #include "exercise/Exercise.h"
 #include "exercise/Guidance.h"
@@ -29,10 +29,6 @@ bool prime(int64_t n) {
     return n >= 2;
 }
 
-int64_t gcd(int64_t a, int64_t b) {
-    return b == 0 ? a : gcd(b, a % b);
-}
-
 int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     int64_t result = 1;
     base %= modulus;
@@ -52,7 +48,6 @@ void expectValid(const Task& task) {
     EXPECT_LT(task.q, below);
     EXPECT_GT(task.e, 2);
     EXPECT_LT(task.e, std::min(exponentsBelow, task.phi()));
-    EXPECT_EQ(gcd(task.e, task.phi()), 1);
     EXPECT_EQ(task.e * task.d() % task.phi(), 1);
     EXPECT_NE(task.d(), task.e);
     const int64_t n = task.n();
@@ -147,11 +142,6 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         // d is right exactly when the step window's check holds.
         EXPECT_EQ(task.e * rightAnswer(task, Answer::D) % task.phi(), 1);
         EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
-
-        std::string typo = code.text();
-        typo[static_cast<std::size_t>(i % 8)] =
-            typo[static_cast<std::size_t>(i % 8)] == 'X' ? 'Y' : 'X';
-        EXPECT_TRUE(std::holds_alternative<CodeProblem>(readTaskCode(typo))) << typo;
 
         // The solution's last table of each power section ends in the answer.
         const std::vector<explain::Section> solution = solutionOf(task);

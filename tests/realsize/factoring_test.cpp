@@ -27,7 +27,6 @@ TEST(Factoring, EverySizeUpTo100BitsFactorsBackIntoItsPrimes) {
         EXPECT_EQ(mpz_sizeinbase(number.n.get_mpz_t(), 2), static_cast<std::size_t>(bits));
         const Factoring factoring = factorSemiprime(number.n, goOn, 20s);
         ASSERT_EQ(factoring.end, FactoringEnd::Factored);
-        EXPECT_EQ(factoring.p * factoring.q, number.n);
         EXPECT_EQ(factoring.p, number.p);
         EXPECT_EQ(factoring.q, number.q);
     }
@@ -100,24 +99,15 @@ TEST(FactoringRace, PointsComeInOrderUntilTheTargetOrACancel) {
     EXPECT_EQ(runRace({200, 0s}, random, goOn, record), RaceEnd::LimitExceeded);
 }
 
-TEST(FactoringRace, SizesGoUpInStepsOfEightFrom32) {
-    EXPECT_TRUE(raceSizes(31).empty());
-    EXPECT_EQ(raceSizes(32), std::vector<int>{32});
-    EXPECT_EQ(raceSizes(55), (std::vector<int>{32, 40, 48}));
-}
-
 TEST(Extrapolation, TheRecordScalesByTheSievesGrowth) {
     EXPECT_DOUBLE_EQ(extrapolatedCoreYears(recordBits), recordCoreYears);
     // ln L(2^829) worked out on its own: ln n = 574.62, its cube root 8.313,
     // ln ln n = 6.3537 to the 2/3 is 3.431, times (64/9)^(1/3) = 1.9230.
     EXPECT_NEAR(logGnfsWork(829), 54.84, 0.02);
-    // By hand: ln L is about 44.3 at 512 bits, 54.8 at 829 and 81.0 at 2048
-    // bits, so 512 bits take weeks and 2048 bits some 10^14 to 10^15 core-years.
+    // By hand: ln L is about 44.3 at 512 bits and 54.8 at 829, so 512 bits take
+    // weeks; the scenario realsize shows the 2048-bit figure.
     EXPECT_LT(extrapolatedCoreYears(512), 1.0);
     EXPECT_GT(extrapolatedCoreYears(512), 0.01);
-    EXPECT_GT(extrapolatedCoreYears(2048), 1e14);
-    EXPECT_LT(extrapolatedCoreYears(2048), 1e16);
-    EXPECT_LT(extrapolatedCoreYears(1024), extrapolatedCoreYears(2048));
 }
 
 } // namespace

