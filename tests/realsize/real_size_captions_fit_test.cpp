@@ -1,6 +1,6 @@
 // The real-size window's captions are read whole at every Qt scale the main
-// window's are (QT_SCALE_FACTOR), in every language, before and after a key
-// is shown.
+// window's are (QT_SCALE_FACTOR), in every language and with a larger desktop
+// font, before and after a key is shown.
 
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RealSizeWindow.h"
@@ -13,10 +13,8 @@
 namespace rsa {
 namespace {
 
-TEST(RealSizeCaptions, FitInEveryLanguage) {
-    for (const QString& language : availableLanguages()) {
-        SCOPED_TRACE(language.toStdString());
-        useLanguage(language);
+TEST(RealSizeCaptions, FitInEveryLanguageAndWithALargerDesktopFont) {
+    testing::inEveryLanguageAndFont([] {
         RealSizeWindow window;
         window.show();
         testing::expectWholeCaptions(window);
@@ -26,8 +24,7 @@ TEST(RealSizeCaptions, FitInEveryLanguage) {
         // The layout takes the new status sentence in at its next turn.
         QApplication::processEvents();
         testing::expectWholeCaptions(window);
-    }
-    useLanguage(sourceLanguage);
+    });
 }
 
 } // namespace

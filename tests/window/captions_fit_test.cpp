@@ -5,6 +5,7 @@
 
 #include "controls/ControlTable.h"
 #include "testing/QtApplication.h"
+#include "testing/WholeCaptions.h"
 #include "window/MainWindow.h"
 #include "window/Translations.h"
 
@@ -41,9 +42,7 @@ QRect captionRect(const QWidget* widget, const QString& caption) {
     return text.translated(widget->pos());
 }
 
-void expectEveryCaptionReadableIn(const QString& language) {
-    SCOPED_TRACE(language.toStdString());
-    useLanguage(language);
+void expectEveryCaptionReadable() {
     MainWindow window;
     window.show();
     for (const ControlSpec& control : controlTable) {
@@ -77,18 +76,7 @@ void expectEveryCaptionReadableIn(const QString& language) {
 }
 
 TEST(Captions, FitTheirControlsAndNothingCoversThem) {
-    const QFont desktop = QApplication::font();
-    for (double scale : {1.0, 1.5}) {
-        SCOPED_TRACE(scale);
-        QFont font = desktop;
-        font.setPointSizeF(desktop.pointSizeF() * scale);
-        QApplication::setFont(font);
-        for (const QString& language : availableLanguages()) {
-            expectEveryCaptionReadableIn(language);
-        }
-    }
-    QApplication::setFont(desktop);
-    useLanguage(sourceLanguage);
+    testing::inEveryLanguageAndFont(&expectEveryCaptionReadable);
 }
 
 } // namespace

@@ -14,30 +14,14 @@
 namespace rsa {
 namespace {
 
-void expectCaptionsFit() {
-    for (const QString& language : availableLanguages()) {
-        SCOPED_TRACE(language.toStdString());
-        useLanguage(language);
+TEST(ExchangeCaptions, FitInEveryLanguageAndWithALargerDesktopFont) {
+    testing::inEveryLanguageAndFont([] {
         MainWindow main;
         ExchangeWindow window(main);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         testing::expectWholeCaptions(window);
-    }
-    useLanguage(sourceLanguage);
-}
-
-TEST(ExchangeCaptions, FitInEveryLanguage) {
-    expectCaptionsFit();
-}
-
-TEST(ExchangeCaptions, StillFitWhenTheDesktopFontIsLarger) {
-    const QFont desktop = QApplication::font();
-    QFont large = desktop;
-    large.setPointSizeF(desktop.pointSizeF() * 1.5);
-    QApplication::setFont(large);
-    expectCaptionsFit();
-    QApplication::setFont(desktop);
+    });
 }
 
 } // namespace

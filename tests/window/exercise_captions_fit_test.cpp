@@ -17,11 +17,7 @@
 namespace rsa {
 namespace {
 
-using exercise::Kind;
-
-void expectEveryLineReadableIn(const QString& language) {
-    SCOPED_TRACE(language.toStdString());
-    useLanguage(language);
+void expectEveryLineReadable() {
     MainWindow main;
     main.show();
     for (const char* code : {"GK5MEG7A", "SZ23456"}) {
@@ -57,24 +53,8 @@ void expectEveryLineReadableIn(const QString& language) {
     }
 }
 
-void expectEveryLineReadable() {
-    for (const QString& language : availableLanguages()) {
-        expectEveryLineReadableIn(language);
-    }
-    useLanguage(sourceLanguage);
-}
-
-TEST(ExerciseCaptions, FitTheirControlsAndSentencesGetTheirLines) {
-    expectEveryLineReadable();
-}
-
-TEST(ExerciseCaptions, StillFitWhenTheDesktopFontIsLarger) {
-    const QFont desktop = QApplication::font();
-    QFont large = desktop;
-    large.setPointSizeF(desktop.pointSizeF() * 1.5);
-    QApplication::setFont(large);
-    expectEveryLineReadable();
-    QApplication::setFont(desktop);
+TEST(ExerciseCaptions, FitTheirControlsAndSentencesGetTheirLinesWithAnyFont) {
+    testing::inEveryLanguageAndFont(&expectEveryLineReadable);
 }
 
 } // namespace

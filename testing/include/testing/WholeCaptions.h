@@ -4,7 +4,12 @@
 // title and list entry of a widget tree shows its whole text at the size the
 // layout gave it, measured with the font it is drawn in; a wrapped sentence
 // has the height its lines need. Measure a shown window whose layout has run.
+// inEveryLanguageAndFont runs such a check in every language the program has,
+// at the desktop's font and at one half as large again.
 
+#include "window/Translations.h"
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +19,8 @@
 #include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace rsa::testing {
 
@@ -66,6 +73,22 @@ inline void expectWholeCaptions(const QWidget& window) {
                 << box->itemText(i).toStdString();
         }
     }
+}
+
+inline void inEveryLanguageAndFont(const std::function<void()>& check) {
+    const QFont desktop = QApplication::font();
+    for (double scale : {1.0, 1.5}) {
+        QFont font = desktop;
+        font.setPointSizeF(desktop.pointSizeF() * scale);
+        QApplication::setFont(font);
+        for (const QString& language : availableLanguages()) {
+            SCOPED_TRACE(language.toStdString() + " at " + std::to_string(scale));
+            useLanguage(language);
+            check();
+        }
+    }
+    QApplication::setFont(desktop);
+    useLanguage(sourceLanguage);
 }
 
 } // namespace rsa::testing
