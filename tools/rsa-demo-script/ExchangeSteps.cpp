@@ -244,9 +244,7 @@ private:
 } // namespace
 
 void addExchangeSteps(ScriptRunner& runner) {
-    auto companion = std::make_unique<ExchangeCompanion>(runner);
-    ExchangeCompanion& exchange = *companion;
-    runner.addCompanion(std::move(companion));
+    ExchangeCompanion& exchange = runner.addCompanion<ExchangeCompanion>();
     const auto add = [&runner, &exchange](const char* verb,
                                           void (ExchangeCompanion::*handler)(const std::string&)) {
         runner.addStep(

@@ -136,9 +136,7 @@ private:
 } // namespace
 
 void addExerciseSteps(ScriptRunner& runner) {
-    auto companion = std::make_unique<ExerciseCompanion>(runner);
-    ExerciseCompanion& steps = *companion;
-    runner.addCompanion(std::move(companion));
+    ExerciseCompanion& steps = runner.addCompanion<ExerciseCompanion>();
     runner.addStep("exercise", {[&steps](const std::string& rest) { steps.open(rest); }});
     runner.addStep("answer", {[&steps](const std::string& rest) { steps.answer(rest); }});
     runner.addStep("hint", {[&steps](const std::string& rest) { steps.hint(rest); }});

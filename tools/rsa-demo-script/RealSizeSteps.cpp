@@ -145,9 +145,7 @@ private:
 } // namespace
 
 void addRealSizeSteps(ScriptRunner& runner) {
-    auto companion = std::make_unique<RealSizeCompanion>(runner);
-    RealSizeCompanion& steps = *companion;
-    runner.addCompanion(std::move(companion));
+    RealSizeCompanion& steps = runner.addCompanion<RealSizeCompanion>();
     runner.addStep("bigkey", {[&steps](const std::string& rest) { steps.bigkey(rest); }});
     runner.addStep("bigtext", {[&steps](const std::string& rest) { steps.bigtext(rest); }});
     runner.addStep("factor", {[&steps](const std::string& rest) { steps.factor(rest); }});

@@ -21,10 +21,6 @@ ScriptRunner::~ScriptRunner() {
     closeWindows();
 }
 
-void ScriptRunner::addCompanion(std::unique_ptr<Companion> companion) {
-    m_companions.push_back(std::move(companion));
-}
-
 int ScriptRunner::run(std::istream& in) {
     if (!launch("")) {
         return 2;

@@ -56,7 +56,14 @@ public:
     MainWindow& window() { return *m_window; }
     const LaunchOptions& launched() const { return m_launched; }
     void addStep(const std::string& verb, Step step) { m_steps[verb] = std::move(step); }
-    void addCompanion(std::unique_ptr<Companion> companion);
+    // Makes a companion of type C (constructed from this runner), which
+    // every launch opens and closes, and hands it back for its steps.
+    template <typename C> C& addCompanion() {
+        auto companion = std::make_unique<C>(*this);
+        C& added = *companion;
+        m_companions.push_back(std::move(companion));
+        return added;
+    }
     // The open step window's addSection, empty when it is not open; the
     // windows beside the main one explain their actions through it.
     const explain::SectionSink& stepSink() const { return m_stepSink; }

@@ -54,9 +54,7 @@ private:
 } // namespace
 
 void addStepWindowSteps(ScriptRunner& runner) {
-    auto companion = std::make_unique<StepWindowCompanion>(runner);
-    StepWindowCompanion& steps = *companion;
-    runner.addCompanion(std::move(companion));
+    StepWindowCompanion& steps = runner.addCompanion<StepWindowCompanion>();
     runner.addStep("explain", {[&steps](const std::string&) { steps.explain(); }});
     runner.addStep("export", {[&steps](const std::string& path) { steps.exportTo(path); }});
 }
