@@ -13,10 +13,14 @@ build_targets=()
 # GMP (libgmp-dev) for its big numbers, OpenSSL 3 (libssl-dev) for OAEP, FLINT
 # (libflint-dev) for factoring and Qt Charts (qt6-charts-dev, whose CMake files
 # need libqt6opengl6-dev without depending on it) for the race's chart.
+# The desktop tests run the program under Xvfb with openbox and measure or
+# drive it with the X tools (x11-utils, xdotool); the two-learner test reaches
+# its windows through a D-Bus session (dbus-daemon) and the accessibility bus
+# (at-spi2-core, python3-pyatspi).
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales fonts-liberation2 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core dpkg-dev file desktop-file-utils appstream valgrind
     libgmp-dev libssl-dev libflint-dev qt6-charts-dev libqt6opengl6-dev
-    poppler-utils openbox x11-utils xdotool)
+    poppler-utils openbox x11-utils xdotool dbus-daemon python3-pyatspi at-spi2-core)
 
 ensure_packages() {
     local missing=() package

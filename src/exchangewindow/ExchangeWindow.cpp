@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -147,16 +146,21 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     grid->addWidget(m_publicKey, 3, 0, 1, 2);
     grid->addWidget(copy, 3, 2);
 
+    // Each label names its box, for the keyboard and for screen readers.
     auto* drawRow = new QHBoxLayout;
-    drawRow->addWidget(new QLabel(translated(text::rangeLabel), box));
+    auto* rangeLabel = new QLabel(translated(text::rangeLabel), box);
+    drawRow->addWidget(rangeLabel);
     m_range = new QComboBox(box);
+    rangeLabel->setBuddy(m_range);
     m_range->setObjectName(QStringLiteral("exchangeRange"));
     for (const char* range : {text::range100, text::range1000, text::range46340}) {
         m_range->addItem(translated(range));
     }
     drawRow->addWidget(m_range);
-    drawRow->addWidget(new QLabel(translated(text::exponentLabel), box));
+    auto* exponentLabel = new QLabel(translated(text::exponentLabel), box);
+    drawRow->addWidget(exponentLabel);
     m_exponent = edit("exchangeExponent", box);
+    exponentLabel->setBuddy(m_exponent);
     m_exponent->setMaximumWidth(m_exponent->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     drawRow->addWidget(m_exponent);
     QPushButton* draw = button(text::newKey, "exchangeNewKey", box);
@@ -533,18 +537,16 @@ void ExchangeWindow::saveSignature() {
 }
 
 void ExchangeWindow::openReceiveDialog() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), translated(texts::saveFilter).section(QLatin1Char('|'), 0, 0));
-    if (!path.isEmpty()) {
-        receiveFile(path);
+    if (const std::optional<std::string> path =
+            m_main.interaction().chooseFileToRead(translatedMessage(texts::saveFilter))) {
+        receiveFile(toQt(*path));
     }
 }
 
 void ExchangeWindow::openSignatureDialog() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), translated(text::sigFilter).section(QLatin1Char('|'), 0, 0));
-    if (!path.isEmpty()) {
-        openSignatureFile(path);
+    if (const std::optional<std::string> path =
+            m_main.interaction().chooseFileToRead(translatedMessage(text::sigFilter))) {
+        openSignatureFile(toQt(*path));
     }
 }
 

@@ -264,6 +264,10 @@ void MainWindow::appendText(TextBox box, const std::string& text) {
     edit->ensureCursorVisible();
 }
 
+std::optional<std::string> MainWindow::chooseFileToRead(const std::string& filter) {
+    return m_interaction.chooseFileToRead(filter);
+}
+
 std::optional<std::string> MainWindow::chooseFileToWrite(const std::string& filter,
                                                          const std::string& startFolder) {
     return m_interaction.chooseFileToWrite(filter, startFolder);

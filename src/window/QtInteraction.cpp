@@ -56,6 +56,15 @@ std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& f
     return fromQt(name);
 }
 
+std::optional<std::string> QtInteraction::chooseFileToRead(const std::string& filter) {
+    const QString name =
+        QFileDialog::getOpenFileName(&m_parent, QString(), QString(), qtFileFilter(filter));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQt(name);
+}
+
 std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& filter,
                                                              const std::string& startFolder) {
     // The extension of each filter's first pattern ("*.html" gives "html").

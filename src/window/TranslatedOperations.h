@@ -1,7 +1,7 @@
 #pragma once
 
 // The window as the commands see it. Commands speak the source language:
-// their messages and titles, the save dialog's filter and the address of the
+// their messages and titles, the file dialogs' filters and the address of the
 // page about RSA are translated on their way to the window, in one place for
 // the real window and the scripted one. Box texts pass unchanged: they are
 // what the learner typed and the numbers the commands made.
@@ -25,6 +25,9 @@ public:
                      const std::optional<std::string>& title = std::nullopt) override {
         m_window.showMessage(translatedMessage(text),
                              translatedMessage(title.value_or(texts::applicationTitle)));
+    }
+    std::optional<std::string> chooseFileToRead(const std::string& filter) override {
+        return m_window.chooseFileToRead(translatedMessage(filter));
     }
     std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                  const std::string& startFolder) override {

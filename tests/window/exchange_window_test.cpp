@@ -34,6 +34,9 @@ public:
     void showMessage(const std::string& text, const std::optional<std::string>&) override {
         messages.push_back(text);
     }
+    std::optional<std::string> chooseFileToRead(const std::string&) override {
+        return testing::takeFirst(files);
+    }
     std::optional<std::string> chooseFileToWrite(const std::string&, const std::string&) override {
         return testing::takeFirst(files);
     }

@@ -12,6 +12,12 @@ void ScriptedInteraction::showMessage(const std::string& text,
     m_out << "message [" << title.value_or(texts::applicationTitle) << "] " << text << '\n';
 }
 
+std::optional<std::string> ScriptedInteraction::chooseFileToRead(const std::string& filter) {
+    std::optional<std::string> answer = takeFirst(files);
+    m_out << "dialog open [" << filter << "] -> " << answer.value_or("cancel") << '\n';
+    return answer;
+}
+
 std::optional<std::string> ScriptedInteraction::chooseFileToWrite(const std::string& filter,
                                                                   const std::string&) {
     std::optional<std::string> answer = takeFirst(files);

@@ -1,7 +1,7 @@
 #pragma once
 
 // What waits for the user, answered by the scenario: message boxes are
-// confirmed at once, the save dialog and the web browser take the answers
+// confirmed at once, the open and save dialogs and the web browser take the answers
 // queued by "file" and "browser" steps, and the end of the program is only
 // noted. Each prints one event line. The answers belong to the scenario, not
 // to a window, so they survive a "launch".
@@ -26,6 +26,7 @@ public:
 
     void showMessage(const std::string& text,
                      const std::optional<std::string>& title = std::nullopt) override;
+    std::optional<std::string> chooseFileToRead(const std::string& filter) override;
     std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                  const std::string& startFolder) override;
     std::optional<std::string> openWebPage(const std::string& address) override;

@@ -38,6 +38,9 @@ public:
     void showMessage(const std::string& text, const std::optional<std::string>& title) override {
         messages.push_back({text, title});
     }
+    std::optional<std::string> chooseFileToRead(const std::string&) override {
+        return takeFirst(fileAnswers);
+    }
     std::optional<std::string> chooseFileToWrite(const std::string&,
                                                  const std::string& startFolder) override {
         dialogFolders.push_back(startFolder);

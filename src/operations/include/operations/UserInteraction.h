@@ -1,7 +1,7 @@
 #pragma once
 
-// What waits for the user: a message box, the save dialog, the web browser
-// and the end of the program. A window is handed one of these instead of
+// What waits for the user: a message box, the save and open dialogs, the web
+// browser and the end of the program. A window is handed one of these instead of
 // opening them itself, so that the scenario driver and the tests answer them
 // with a scripted implementation while the program uses Qt's (in
 // src/window). Nothing here depends on Qt.
@@ -25,6 +25,11 @@ public:
     // the user confirmed, or nothing on a cancel.
     virtual std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                          const std::string& startFolder) = 0;
+
+    // The open dialog, in the folder the last dialog was in; as for saving,
+    // the filter is "shown name|pattern". Returns the full name of the file
+    // chosen, or nothing on a cancel.
+    virtual std::optional<std::string> chooseFileToRead(const std::string& filter) = 0;
 
     // The save dialog of an export, which writes one of several types: the
     // chosen filter's extension is added to a name typed without one while

@@ -42,6 +42,7 @@ public:
     void showMessage(const std::string& text,
                      const std::optional<std::string>& title = std::nullopt) override;
     void appendText(TextBox box, const std::string& text) override;
+    std::optional<std::string> chooseFileToRead(const std::string& filter) override;
     std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                  const std::string& startFolder) override;
     std::optional<std::string> openWebPage(const std::string& address) override;

@@ -28,6 +28,7 @@ public:
 
     void showMessage(const std::string& text,
                      const std::optional<std::string>& title = std::nullopt) override;
+    std::optional<std::string> chooseFileToRead(const std::string& filter) override;
     std::optional<std::string> chooseFileToWrite(const std::string& filter,
                                                  const std::string& startFolder) override;
     std::optional<std::string> chooseFileToExport(const std::string& filter,
