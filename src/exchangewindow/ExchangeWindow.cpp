@@ -46,6 +46,17 @@ QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false) {
     return made;
 }
 
+// Eight blocks of up to ten digits do not fit a line of a half-window part;
+// they wrap over three lines, so that a learner can read all of them out.
+QPlainTextEdit* blockBox(const char* name, QWidget* parent, bool readOnly = false) {
+    auto* made = new QPlainTextEdit(parent);
+    made->setObjectName(QString::fromLatin1(name));
+    made->setReadOnly(readOnly);
+    made->setTabChangesFocus(true);
+    made->setFixedHeight(made->fontMetrics().lineSpacing() * 3 + 12);
+    return made;
+}
+
 // A sentence under each part: a refusal or what the last action found. The
 // property "refused" tells the driver which of the two it shows.
 QLabel* message(const char* name, QWidget* parent) {
@@ -194,7 +205,7 @@ QWidget* ExchangeWindow::buildSendPart() {
     form->addRow(translated(text::cardLabel), m_sendCard);
     QPushButton* encrypt = button(text::encrypt, "exchangeSend", box);
     form->addRow(encrypt);
-    m_cipher = edit("exchangeCipher", box, true);
+    m_cipher = blockBox("exchangeCipher", box, true);
     form->addRow(translated(text::cipherLabel), m_cipher);
     QPushButton* saveButton = button(text::saveFile, "exchangeSaveCipher", box);
     form->addRow(saveButton);
@@ -209,10 +220,7 @@ QWidget* ExchangeWindow::buildSendPart() {
 QWidget* ExchangeWindow::buildReceivePart() {
     QGroupBox* box = part(text::receiveTitle, "exchangeReceivePart", this);
     auto* form = new QFormLayout(box);
-    m_received = new QPlainTextEdit(box);
-    m_received->setObjectName(QStringLiteral("exchangeReceived"));
-    m_received->setTabChangesFocus(true);
-    m_received->setFixedHeight(m_received->fontMetrics().lineSpacing() * 3 + 12);
+    m_received = blockBox("exchangeReceived", box);
     form->addRow(translated(text::cipherLabel), m_received);
     auto* buttons = new QHBoxLayout;
     QPushButton* decrypt = button(text::decrypt, "exchangeReceive", box);
@@ -237,7 +245,7 @@ QWidget* ExchangeWindow::buildSignPart() {
     form->addRow(translated(text::cardLabel), m_signCard);
     QPushButton* signButton = button(text::sign, "exchangeSign", box);
     form->addRow(signButton);
-    m_signature = edit("exchangeSignature", box, true);
+    m_signature = blockBox("exchangeSignature", box, true);
     form->addRow(translated(text::signatureLabel), m_signature);
     QPushButton* saveButton = button(text::saveFile, "exchangeSaveSignature", box);
     form->addRow(saveButton);
@@ -256,7 +264,7 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     m_verifyN = edit("exchangeVerifyN", box);
     m_verifyCard = edit("exchangeVerifyCard", box);
     m_verifyCard->setPlaceholderText(translated(text::cardPlaceholder));
-    m_verifySignature = edit("exchangeVerifySignature", box);
+    m_verifySignature = blockBox("exchangeVerifySignature", box);
     form->addRow(QStringLiteral("e:"), m_verifyE);
     form->addRow(QStringLiteral("n:"), m_verifyN);
     form->addRow(translated(text::cardLabel), m_verifyCard);
@@ -378,8 +386,7 @@ void ExchangeWindow::send() {
     }
     explain(explain::explainExchange(
         {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inWindowLanguage));
-    m_cipher->setText(toQt(blocksText(*cipher)));
-    m_cipher->setCursorPosition(0);
+    m_cipher->setPlainText(toQt(blocksText(*cipher)));
     m_cipherBytes = encFileBytes(*cipher);
     say(m_sendMessage, {});
 }
@@ -435,8 +442,7 @@ void ExchangeWindow::sign() {
     explain(explain::explainExchange(
         {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}},
         &inWindowLanguage));
-    m_signature->setText(toQt(blocksText(*signature)));
-    m_signature->setCursorPosition(0);
+    m_signature->setPlainText(toQt(blocksText(*signature)));
     m_signatureBytes = sigFileBytes(*card, *signature);
     say(m_signMessage, {});
 }
@@ -453,7 +459,7 @@ void ExchangeWindow::verify() {
         refuse(m_verifyMessage, card.refusal(), text::verify);
         return;
     }
-    const Result<ReceivedBlocks> signature = parseBlocks(utf8(m_verifySignature));
+    const Result<ReceivedBlocks> signature = parseBlocks(fromQt(m_verifySignature->toPlainText()));
     if (!signature) {
         refuse(m_verifyMessage, signature.refusal(), text::verify);
         return;
@@ -491,7 +497,7 @@ void ExchangeWindow::openSignatureFile(const QString& path) {
         return;
     }
     m_verifyCard->setText(toQt(cardText(read->card)));
-    m_verifySignature->setText(toQt(blocksText(read->signature.blocks)));
+    m_verifySignature->setPlainText(toQt(blocksText(read->signature.blocks)));
     verify();
 }
 

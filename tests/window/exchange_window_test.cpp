@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <algorithm>
@@ -109,8 +110,8 @@ TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndReadsBackItsSignatureFile) {
     windows.exchange.openSignatureFile(QString::fromStdString(path));
     EXPECT_EQ(windows.find<QLineEdit>("exchangeVerifyCard")->text(),
               QStringLiteral("0012 3400 0000 0099"));
-    EXPECT_EQ(windows.find<QLineEdit>("exchangeVerifySignature")->text(),
-              windows.find<QLineEdit>("exchangeSignature")->text());
+    EXPECT_EQ(windows.find<QPlainTextEdit>("exchangeVerifySignature")->toPlainText(),
+              windows.find<QPlainTextEdit>("exchangeSignature")->toPlainText());
     // The signer's public key is typed, not part of the file.
     EXPECT_TRUE(windows.find<QLabel>("exchangeVerifyMessage")->property("refused").toBool());
     windows.find<QLineEdit>("exchangeVerifyE")->setText(QStringLiteral("17"));

@@ -77,6 +77,10 @@ public:
         child<QLineEdit>(box).setText(toQt(text));
     }
 
+    void typeBlocks(const char* box, const std::string& text) {
+        child<QPlainTextEdit>(box).setPlainText(toQt(text));
+    }
+
     void click(const char* name) {
         auto& button = child<QPushButton>(name);
         if (!button.isEnabled()) {
@@ -98,6 +102,10 @@ public:
     }
 
     std::string shown(const char* box) { return fromQt(child<QLineEdit>(box).text().trimmed()); }
+
+    std::string shownBlocks(const char* box) {
+        return fromQt(child<QPlainTextEdit>(box).toPlainText().trimmed());
+    }
 
     void open(const std::string& rest) {
         if (!rest.empty()) {
@@ -153,7 +161,7 @@ public:
         type("exchangeSendCard", card);
         click("exchangeSend");
         if (!printRefusal("send", "exchangeSendMessage")) {
-            m_runner.out() << "send: " << shown("exchangeCipher") << '\n';
+            m_runner.out() << "send: " << shownBlocks("exchangeCipher") << '\n';
         }
     }
 
@@ -169,7 +177,7 @@ public:
     }
 
     void receive(const std::string& rest) {
-        child<QPlainTextEdit>("exchangeReceived").setPlainText(toQt(rest));
+        typeBlocks("exchangeReceived", rest);
         click("exchangeReceive");
         printReceived();
     }
@@ -184,7 +192,7 @@ public:
         type("exchangeSignCard", rest);
         click("exchangeSign");
         if (!printRefusal("sign", "exchangeSignMessage")) {
-            m_runner.out() << "sign: " << shown("exchangeSignature") << '\n';
+            m_runner.out() << "sign: " << shownBlocks("exchangeSignature") << '\n';
         }
     }
 
@@ -204,7 +212,7 @@ public:
         type("exchangeVerifyE", given[0]);
         type("exchangeVerifyN", given[1]);
         type("exchangeVerifyCard", card);
-        type("exchangeVerifySignature", signature);
+        typeBlocks("exchangeVerifySignature", signature);
         click("exchangeVerify");
         if (printRefusal("verify", "exchangeVerifyMessage")) {
             return;

@@ -139,7 +139,8 @@ int main(int argc, char** argv) {
         type("exchangeVerifyE", "17");
         type("exchangeVerifyN", "3233");
         type("exchangeVerifyCard", "1234 5678 9012 3456");
-        type("exchangeVerifySignature", "2761 3192 2970 2316 2339 2761 3192 2970");
+        exchange->findChild<QPlainTextEdit*>(QStringLiteral("exchangeVerifySignature"))
+            ->setPlainText(QStringLiteral("2761 3192 2970 2316 2339 2761 3192 2970"));
         click("exchangeVerify");
         // On a narrow screen it overlaps the main window's right edge.
         exchange->raise();
