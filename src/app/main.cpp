@@ -6,6 +6,7 @@
 #include "window/MainWindow.h"
 #include "window/RealSizeLoader.h"
 #include "window/Translations.h"
+#include "window/WindowRole.h"
 
 #include <QApplication>
 
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
     if (options.exitCode) {
         return rsa::printEnding(options, arguments);
     }
+    rsa::giveTopLevelWidgetsTheWindowRole();
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;

@@ -189,6 +189,7 @@ def passed(what):
 
 
 def lesson(a, b, workdir, pictures, grab):
+    check(a.exchange.getRoleName() == "frame", "a screen reader announces the exchange window as a window")
     # A draws a key of their own (primes up to 1,000) and hands it to the
     # main window; the public key shown large is what A writes on the board.
     key_part = a.part(KEY_PART)
