@@ -4,7 +4,7 @@
 #include "window/QtText.h"
 #include "window/Translations.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -30,6 +30,13 @@ QString qtFileFilter(const std::string& filter) {
 
 QtInteraction::QtInteraction(QWidget& parent) : m_parent(parent) {}
 
+// The exchange window's Save opens over the exchange window, where the
+// learner's eyes are, and not over the main window beside it.
+QWidget* QtInteraction::dialogParent() const {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active : &m_parent;
+}
+
 QtInteraction::~QtInteraction() {
     // An opener still running ends quietly with the window: nothing is left
     // to report its end to.
@@ -40,7 +47,7 @@ QtInteraction::~QtInteraction() {
 
 void QtInteraction::showMessage(const std::string& text, const std::optional<std::string>& title) {
     QMessageBox box(QMessageBox::NoIcon, toQt(title.value_or(texts::applicationTitle)), toQt(text),
-                    QMessageBox::Ok, &m_parent);
+                    QMessageBox::Ok, dialogParent());
     // A reason taken from the system is shown as it stands, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -48,8 +55,8 @@ void QtInteraction::showMessage(const std::string& text, const std::optional<std
 
 std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& filter,
                                                             const std::string& startFolder) {
-    const QString name =
-        QFileDialog::getSaveFileName(&m_parent, QString(), toQt(startFolder), qtFileFilter(filter));
+    const QString name = QFileDialog::getSaveFileName(dialogParent(), QString(), toQt(startFolder),
+                                                      qtFileFilter(filter));
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -58,7 +65,7 @@ std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& f
 
 std::optional<std::string> QtInteraction::chooseFileToRead(const std::string& filter) {
     const QString name =
-        QFileDialog::getOpenFileName(&m_parent, QString(), QString(), qtFileFilter(filter));
+        QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter));
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -74,7 +81,7 @@ std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& 
         suffixes << parts[i].section(QLatin1Char(';'), 0, 0).section(QLatin1Char('.'), -1);
     }
     const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
-    QFileDialog dialog(&m_parent, QString(), toQt(startFolder), qtFileFilter(filter));
+    QFileDialog dialog(dialogParent(), QString(), toQt(startFolder), qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffixes.value(0));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,

@@ -113,9 +113,13 @@ class Learner:
         return must_find(self.exchange, "panel", title)
 
     def through_file_dialog(self, button, path):
-        """Presses a button that opens Qt's file dialog and picks path there."""
+        """Presses a button that opens Qt's file dialog and picks path there;
+        the dialog opens over the exchange window, where the button is."""
+        self.bring_forward()  # as the click on the button would
         press(button)
         dialog = wait_for("the file dialog", lambda: find(self.app, "dialog"))
+        wait_for("the file dialog over the exchange window",
+                 lambda: inside(centre(dialog), self.exchange))
         type_into(must_find(dialog, "text", "Dosya adı:"), path)
         accept = wait_for("an enabled Kaydet or Aç button", lambda: next(
             (node for node in descendants(dialog) if node.getRoleName() == "push button"
@@ -166,6 +170,16 @@ class Learner:
     def stop(self):
         self.process.terminate()
         self.process.wait(10)
+
+
+def centre(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x + box.width // 2, box.y + box.height // 2
+
+
+def inside(point, node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x <= point[0] < box.x + box.width and box.y <= point[1] < box.y + box.height
 
 
 def labels(part):

@@ -22,7 +22,8 @@ QString qtFileFilter(const std::string& filter);
 
 class QtInteraction final : public UserInteraction {
 public:
-    // Dialogs open over parent, which endProgram() closes.
+    // Dialogs open over the active window of the program, or over parent;
+    // endProgram() closes parent.
     explicit QtInteraction(QWidget& parent);
     ~QtInteraction() override;
 
@@ -37,6 +38,8 @@ public:
     void endProgram() override;
 
 private:
+    QWidget* dialogParent() const;
+
     QWidget& m_parent;
     // The page openers still running; they outlive this object quietly.
     QObject m_openers;
