@@ -131,6 +131,7 @@ TEST(ExchangeWindow, FollowsTheMainWindowsKeyAndReadsBackItsSignatureFile) {
 
 TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequence) {
     Windows windows;
+    windows.computeMainKey("61", "53", "17");
     RandomSequence untouched = windows.main.variables().random;
     windows.find<QComboBox>("exchangeRange")->setCurrentIndex(1);
     windows.find<QLineEdit>("exchangeExponent")->setText(QStringLiteral("65537"));
@@ -140,7 +141,8 @@ TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequen
     EXPECT_LE(drawn.q, 1000u);
     EXPECT_EQ(drawn.e, 65537u);
 
-    // Another command of the main window keeps the drawn key.
+    // Another command of the main window, which holds a key of its own,
+    // keeps the drawn key.
     windows.clickMain("cmdPrime");
     EXPECT_TRUE(sameKey(*windows.exchange.myKey(), drawn));
 
