@@ -130,8 +130,8 @@ class Learner:
     def bring_forward(self):
         """Activates the exchange window as a click on it would; its X id."""
         window = subprocess.run(
-            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", f"^{WINDOW}$"],
-            capture_output=True, text=True, check=True).stdout.split()[0]
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+             "--name", f"^{WINDOW}$"], capture_output=True, text=True, check=True).stdout.split()[0]
         # xdotool notes on stderr that no window was active before.
         subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True,
                        stderr=subprocess.DEVNULL)
@@ -203,7 +203,8 @@ def passed(what):
 
 
 def lesson(a, b, workdir, pictures, grab):
-    check(a.exchange.getRoleName() == "frame", "a screen reader announces the exchange window as a window")
+    check(a.exchange.getRoleName() == "frame",
+          "a screen reader announces the exchange window as a window")
     # A draws a key of their own (primes up to 1,000) and hands it to the
     # main window; the public key shown large is what A writes on the board.
     key_part = a.part(KEY_PART)
@@ -278,7 +279,8 @@ def lesson(a, b, workdir, pictures, grab):
     verify_card = must_find(verify, "text", CARD)
     wait_for("the signed card in B's window", lambda: text_of(verify_card) == signed_card)
     press(must_find(verify, "push button", "Doğrula"))
-    wait_for("B's verdict", lambda: any(text.startswith("İmza geçerli") for text in labels(verify)))
+    wait_for("B's verdict",
+             lambda: any(text.startswith("İmza geçerli") for text in labels(verify)))
     passed("B found A's signature valid")
     if pictures:
         b.picture(grab, os.path.join(pictures, "exchange-learner-b.png"))
