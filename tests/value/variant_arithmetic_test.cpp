@@ -52,6 +52,7 @@ TEST(VariantOperations, GiveTheValueAndTypeOfTheWideningRules) {
         {sub, D(7), I(1), D(6)},
         {add, empty, I(1), I(1)},
         {add, yes, I(1), I(0)},
+        {mul, I(2), T(" 3"), D(6)},
         {add, T(" 12"), T(" 7"), T(" 12 7")},
         {mul, T(" 5 "), I(2), D(10)},
         {mul, T("abc"), I(1), {}, 13},
