@@ -1483,5 +1483,9 @@
         <source>Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve imza doğrulama.</source>
         <translation>Opens the public-key messaging window: encryption, decryption, signing and signature verification.</translation>
     </message>
+    <message>
+        <source>Bu haliyle şifreleme güvenli değildir: her blok iki basamaklı olduğundan yalnız 100 olası değer alabilir. Açık anahtar herkese açık olduğundan bir saldırgan 00 ile 99 arasındaki her sayıyı kendisi şifreleyip bu bloklarla karşılaştırır ve kart numarasını d üssünü bilmeden bulur. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu); böylece aynı ileti her seferinde başka bir şifreli metin verir. &quot;Gerçek boyut&quot; penceresi bunu gösterir.</source>
+        <translation>As it stands, this encryption is not secure: each block has two digits, so it can take only 100 values. The public key is known to everyone, so an attacker encrypts every number from 00 to 99 themselves, compares the results with these blocks and finds the card number without knowing the exponent d. That is why real RSA fills the message with random bytes before encrypting it (OAEP padding): the same message then gives a different cipher text each time. The &quot;Real size&quot; window shows this.</translation>
+    </message>
 </context>
 </TS>

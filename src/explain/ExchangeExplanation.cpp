@@ -73,7 +73,9 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
     }
 
     Group result = fixed();
-    if (powers.act == ExchangeAct::Receive) {
+    if (powers.act == ExchangeAct::Send) {
+        result.elements.emplace_back(say(text::sendWeakness));
+    } else if (powers.act == ExchangeAct::Receive) {
         result.elements.emplace_back(say.fill(text::receivedCard, {powers.cardText}));
     } else if (powers.act == ExchangeAct::Verify) {
         std::string mismatch;

@@ -15,6 +15,13 @@ inline constexpr const char* sendIntro = RSA_TEXT(
     "rsa", "Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa "
            "bölünür ve her blok c = m{0} mod {1} ile şifrelenir; geri çevirmek için alıcının özel "
            "üssü d gerekir.");
+inline constexpr const char* sendWeakness = RSA_TEXT(
+    "rsa", "Bu haliyle şifreleme güvenli değildir: her blok iki basamaklı olduğundan yalnız 100 "
+           "olası değer alabilir. Açık anahtar herkese açık olduğundan bir saldırgan 00 ile 99 "
+           "arasındaki her sayıyı kendisi şifreleyip bu bloklarla karşılaştırır ve kart numarasını "
+           "d üssünü bilmeden bulur. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele "
+           "baytlarla doldurur (OAEP dolgusu); böylece aynı ileti her seferinde başka bir şifreli "
+           "metin verir. \"Gerçek boyut\" penceresi bunu gösterir.");
 inline constexpr const char* receiveTitle =
     RSA_TEXT("rsa", "Mesajlaşma – al: özel anahtarım (d, n) = ({0}, {1}) ile şifre çözme");
 inline constexpr const char* receiveIntro = RSA_TEXT(
