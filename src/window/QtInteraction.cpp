@@ -13,6 +13,18 @@
 
 namespace rsa {
 
+namespace {
+
+// Qt's dialogs answer a cancel with an empty name.
+std::optional<std::string> chosenFile(const QString& name) {
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQt(name);
+}
+
+} // namespace
+
 QString qtFileFilter(const std::string& filter) {
     const QStringList parts = toQt(filter).split(QLatin1Char('|'));
     QStringList entries;
@@ -55,21 +67,13 @@ void QtInteraction::showMessage(const std::string& text, const std::optional<std
 
 std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& filter,
                                                             const std::string& startFolder) {
-    const QString name = QFileDialog::getSaveFileName(dialogParent(), QString(), toQt(startFolder),
-                                                      qtFileFilter(filter));
-    if (name.isEmpty()) {
-        return std::nullopt;
-    }
-    return fromQt(name);
+    return chosenFile(QFileDialog::getSaveFileName(dialogParent(), QString(), toQt(startFolder),
+                                                   qtFileFilter(filter)));
 }
 
 std::optional<std::string> QtInteraction::chooseFileToRead(const std::string& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter));
-    if (name.isEmpty()) {
-        return std::nullopt;
-    }
-    return fromQt(name);
+    return chosenFile(
+        QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter)));
 }
 
 std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& filter,

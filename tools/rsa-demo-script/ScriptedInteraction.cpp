@@ -12,17 +12,20 @@ void ScriptedInteraction::showMessage(const std::string& text,
     m_out << "message [" << title.value_or(texts::applicationTitle) << "] " << text << '\n';
 }
 
-std::optional<std::string> ScriptedInteraction::chooseFileToRead(const std::string& filter) {
+std::optional<std::string> ScriptedInteraction::answerFileDialog(const char* kind,
+                                                                 const std::string& filter) {
     std::optional<std::string> answer = takeFirst(files);
-    m_out << "dialog open [" << filter << "] -> " << answer.value_or("cancel") << '\n';
+    m_out << "dialog " << kind << " [" << filter << "] -> " << answer.value_or("cancel") << '\n';
     return answer;
+}
+
+std::optional<std::string> ScriptedInteraction::chooseFileToRead(const std::string& filter) {
+    return answerFileDialog("open", filter);
 }
 
 std::optional<std::string> ScriptedInteraction::chooseFileToWrite(const std::string& filter,
                                                                   const std::string&) {
-    std::optional<std::string> answer = takeFirst(files);
-    m_out << "dialog save [" << filter << "] -> " << answer.value_or("cancel") << '\n';
-    return answer;
+    return answerFileDialog("save", filter);
 }
 
 std::optional<std::string> ScriptedInteraction::openWebPage(const std::string& address) {

@@ -33,6 +33,9 @@ public:
     void endProgram() override;
 
 private:
+    // The next queued answer, printed as a "dialog KIND" event line.
+    std::optional<std::string> answerFileDialog(const char* kind, const std::string& filter);
+
     std::ostream& m_out;
     bool m_ended = false;
 };
