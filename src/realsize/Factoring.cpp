@@ -177,8 +177,15 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
     for (std::string factor; factors >> factor;) {
         found.emplace_back(factor, 10);
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || found.size() != 2 ||
-        found[0] * found[1] != n) {
+    if (WIFSIGNALED(status)) {
+        throw std::runtime_error(std::string("the factoring process ended on signal ") +
+                                 strsignal(WTERMSIG(status)));
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error("the factoring process failed with status " +
+                                 std::to_string(WEXITSTATUS(status)));
+    }
+    if (found.size() != 2 || found[0] * found[1] != n) {
         throw std::runtime_error("FLINT did not return two factors of n");
     }
     result.end = FactoringEnd::Factored;

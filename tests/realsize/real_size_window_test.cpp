@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 namespace rsa {
 namespace {
@@ -18,6 +21,22 @@ namespace {
 int argc = 1;
 char name[] = "real_size_window_test";
 char* argv[] = {name, nullptr};
+
+// Starts the race and waits until it measures a point of `bits` or ends by
+// itself; in the second case the panel's status says why.
+::testing::AssertionResult raceReaches(RacePanel& race, int bits) {
+    race.start(512);
+    const auto reached = [&] {
+        return !race.points().empty() && race.points().back().bits >= bits;
+    };
+    const bool settled = QTest::qWaitFor([&] { return reached() || !race.busy(); }, 60000);
+    if (reached()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << (settled ? "the race ended" : "the race was still running after 60 s") << " at "
+           << race.points().size() << " points: " << race.status().toStdString();
+}
 
 TEST(RealSizeWindow, TheRaceRunsOffTheGuiThreadAndStopsAtOnce) {
     QApplication app(argc, argv);
@@ -31,13 +50,16 @@ TEST(RealSizeWindow, TheRaceRunsOffTheGuiThreadAndStopsAtOnce) {
     QTimer ticks;
     QObject::connect(&ticks, &QTimer::timeout,
                      [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
-    race.start(512);
     sinceTick.start();
     ticks.start(10);
-    QSignalSpy points(&race, &RacePanel::pointMeasured);
-    while (race.points().empty() || race.points().back().bits < 136) {
-        ASSERT_TRUE(points.wait(30000));
+    // A race that ends early on its own (FLINT giving up on a number, a child
+    // the machine could not start) shows its reason in the panel, which is
+    // right; it is not what this test is about, so it is run once more.
+    if (const auto first = raceReaches(race, 136); !first) {
+        std::cerr << "first race: " << first.message() << '\n';
+        ASSERT_TRUE(raceReaches(race, 136));
     }
+    finished.clear();
     ticks.stop();
     ::testing::Test::RecordProperty("longest_gap_ms", static_cast<int>(longestGap));
     EXPECT_LT(longestGap, 250);

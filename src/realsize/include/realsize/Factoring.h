@@ -39,8 +39,8 @@ struct Factoring {
 };
 
 // Factors n into two factors; `cancel` and `limit` are watched while FLINT
-// works. Throws std::runtime_error when the child cannot be started or
-// returns something that does not multiply to n.
+// works. Throws std::runtime_error, saying why, when the child cannot be
+// started, fails, or returns something that does not multiply to n.
 Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
                           std::chrono::duration<double> limit);
 
