@@ -3,6 +3,7 @@
 #include "numbers/NumberRoutines.h"
 #include "value/Variant.h"
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -134,6 +135,57 @@ Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText)
         return e.refusal();
     }
     return PublicKey{e.value(), *n};
+}
+
+std::string publicKeyLine(const PublicKey& key) {
+    return "e = " + std::to_string(key.e) + "   n = " + std::to_string(key.n);
+}
+
+// Read by hand, not with std::regex, whose matcher recurses once per
+// character and could overflow the stack on a long paste.
+std::optional<PublicKeyTexts> splitPublicKeyLine(std::string_view text) {
+    std::size_t at = 0;
+    const auto skipBlanks = [&] {
+        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
+            ++at;
+        }
+    };
+    const auto take = [&](char wanted) {
+        skipBlanks();
+        if (at < text.size() && std::tolower(static_cast<unsigned char>(text[at])) == wanted) {
+            ++at;
+            return true;
+        }
+        return false;
+    };
+    const auto digits = [&] {
+        skipBlanks();
+        const std::size_t from = at;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
+            ++at;
+        }
+        return std::string(text.substr(from, at - from));
+    };
+    const bool bracketed = take('(');
+    if (!take('e') || !take('=')) {
+        return std::nullopt;
+    }
+    std::string e = digits();
+    if (!take(',')) {
+        take(';');
+    }
+    if (!take('n') || !take('=')) {
+        return std::nullopt;
+    }
+    std::string n = digits();
+    if (bracketed && !take(')')) {
+        return std::nullopt;
+    }
+    skipBlanks();
+    if (e.empty() || n.empty() || at != text.size()) {
+        return std::nullopt;
+    }
+    return PublicKeyTexts{std::move(e), std::move(n)};
 }
 
 Result<std::uint32_t> parseExponent(std::string_view text) {

@@ -98,7 +98,20 @@ std::string inWindowLanguage(const char* text) {
 }
 
 QString publicKeyText(const PublicKey& key) {
-    return QStringLiteral("e = %1   n = %2").arg(key.e).arg(key.n);
+    return QString::fromStdString(publicKeyLine(key));
+}
+
+// A classmate's key line as "Kopyala" copies it, pasted into either box of a
+// key, fills both.
+void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
+    for (QLineEdit* box : {e, n}) {
+        QObject::connect(box, &QLineEdit::textChanged, box, [e, n](const QString& text) {
+            if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(text.toStdString())) {
+                e->setText(QString::fromStdString(key->e));
+                n->setText(QString::fromStdString(key->n));
+            }
+        });
+    }
 }
 
 } // namespace
@@ -198,6 +211,7 @@ QWidget* ExchangeWindow::buildSendPart() {
     auto* form = new QFormLayout(box);
     m_sendE = edit("exchangeSendE", box);
     m_sendN = edit("exchangeSendN", box);
+    acceptKeyLine(m_sendE, m_sendN);
     m_sendCard = edit("exchangeSendCard", box);
     m_sendCard->setPlaceholderText(translated(text::cardPlaceholder));
     form->addRow(QStringLiteral("e:"), m_sendE);
@@ -262,6 +276,7 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     auto* form = new QFormLayout(box);
     m_verifyE = edit("exchangeVerifyE", box);
     m_verifyN = edit("exchangeVerifyN", box);
+    acceptKeyLine(m_verifyE, m_verifyN);
     m_verifyCard = edit("exchangeVerifyCard", box);
     m_verifyCard->setPlaceholderText(translated(text::cardPlaceholder));
     m_verifySignature = blockBox("exchangeVerifySignature", box);

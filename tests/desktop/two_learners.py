@@ -234,9 +234,19 @@ def lesson(a, b, workdir, pictures, grab):
 
     # B encrypts a card for A's public key and saves the blocks.
     card = "4506 0012 3400 0078"
+    # A copies the public key with "Kopyala"; B pastes it into the e box,
+    # and the one line fills both boxes.
     send = b.part(SEND_PART)
-    type_into(must_find(send, "text", "e:"), str(e))
-    type_into(must_find(send, "text", "n:"), str(n))
+    press(must_find(key_part, "push button", "Kopyala"))
+    send_e, send_n = must_find(send, "text", "e:"), must_find(send, "text", "n:")
+
+    def pasted():
+        # A's press reaches A's clipboard a moment later: paste until it has.
+        if not text_of(send_e):
+            send_e.queryEditableText().pasteText(0)
+        return (text_of(send_e), text_of(send_n)) == (str(e), str(n))
+    wait_for("A's key pasted into B's boxes", pasted)
+    passed("A's copied public key pasted into B's e box fills e and n")
     type_into(must_find(send, "text", CARD), card)
     press(must_find(send, "push button", "Şifrele"))
     cipher_box = must_find(send, "text", "Şifreli bloklar:")

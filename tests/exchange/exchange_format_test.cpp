@@ -1,9 +1,10 @@
 // The forms a message takes between learners that the golden scenarios do
-// not reach: every separator between pasted blocks, card numbers that are
-// not sixteen digits, the line endings a .ENC may have, a .SIG read back,
-// and a FIFO that must not hang the window.
+// not reach: a public key line as pasted, every separator between pasted
+// blocks, card numbers that are not sixteen digits, the line endings a .ENC
+// may have, a .SIG read back, and a FIFO that must not hang the window.
 
 #include "exchange/ExchangeFiles.h"
+#include "exchange/ExchangeKey.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,25 @@ TEST(ExchangeCard, GroupsOrDigitsAndLeadingZeros) {
          {"", "1234 5678 9012 34567", "1234 5678 9012 345a", "1234-5678-9012-3456",
           "12 3456 7890 123456", "1234 5678 9012 3456 0000"}) {
         EXPECT_FALSE(parseCard(wrong)) << wrong;
+    }
+}
+
+// The line "Kopyala" copies comes back as the two numbers in the forms a
+// classmate may paste it; anything else is not a key line.
+TEST(ExchangeKeyLine, CopiedLineAndItsPastedForms) {
+    const PublicKey key{65537, 2147395591};
+    const std::optional<PublicKeyTexts> copied = splitPublicKeyLine(publicKeyLine(key));
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->e, "65537");
+    EXPECT_EQ(copied->n, "2147395591");
+    for (const char* pasted : {"E=17,N=3233", " (e = 17; n = 3233) \n", "e = 17\tn = 3233"}) {
+        const std::optional<PublicKeyTexts> split = splitPublicKeyLine(pasted);
+        ASSERT_TRUE(split) << pasted;
+        EXPECT_EQ(split->e + " " + split->n, "17 3233") << pasted;
+    }
+    for (const char* other : {"17", "n = 3233 e = 17", "e = 17", "e = n = 3233", "(e = 17 n = 3233",
+                              "e = -17 n = 3233", "e = 17 n = 3233 x", "e = 17,, n = 3233"}) {
+        EXPECT_FALSE(splitPublicKeyLine(other)) << other;
     }
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rsa::exchange {
@@ -34,6 +35,16 @@ struct KeyPair {
 // least 100 (every two-digit block must fit) and e of at least 2. Whether e
 // suits n is not checked: the sender cannot know φ.
 Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText);
+
+// A public key as one line to pass on, "e = 17   n = 3233", and the two
+// numbers read back from such a line as a classmate pastes it (blanks, a comma
+// or a semicolon between the parts, in brackets or not), for parsePublicKey to
+// judge; nothing when the text is not such a line.
+std::string publicKeyLine(const PublicKey& key);
+struct PublicKeyTexts {
+    std::string e, n;
+};
+std::optional<PublicKeyTexts> splitPublicKeyLine(std::string_view text);
 
 // An exponent as typed for a fresh pair: a whole number from 2 up to 2^31 - 1.
 Result<std::uint32_t> parseExponent(std::string_view text);
