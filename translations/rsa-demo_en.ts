@@ -1068,10 +1068,6 @@
         <translation>{0} bits: n = p · q found in {1} seconds.</translation>
     </message>
     <message>
-        <source>Yarış durdu: {0} bitlik nokta {1} saniyelik sınırı aştı.</source>
-        <translation>The race stopped: the {0}-bit point exceeded the limit of {1} seconds.</translation>
-    </message>
-    <message>
         <source>Yarış durduruldu.</source>
         <translation>The race was stopped.</translation>
     </message>
@@ -1486,6 +1482,10 @@
     <message>
         <source>Bu haliyle şifreleme güvenli değildir: her blok iki basamaklı olduğundan yalnız 100 olası değer alabilir. Açık anahtar herkese açık olduğundan bir saldırgan 00 ile 99 arasındaki her sayıyı kendisi şifreleyip bu bloklarla karşılaştırır ve kart numarasını d üssünü bilmeden bulur. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu); böylece aynı ileti her seferinde başka bir şifreli metin verir. &quot;Gerçek boyut&quot; penceresi bunu gösterir.</source>
         <translation>As it stands, this encryption is not secure: each block has two digits, so it can take only 100 values. The public key is known to everyone, so an attacker encrypts every number from 00 to 99 themselves, compares the results with these blocks and finds the card number without knowing the exponent d. That is why real RSA fills the message with random bytes before encrypting it (OAEP padding): the same message then gives a different cipher text each time. The &quot;Real size&quot; window shows this.</translation>
+    </message>
+    <message>
+        <source>Yarış durdu: {0} bitlik iki ayrı sayı da {1} saniyelik sınır içinde çarpanlarına ayrılamadı.</source>
+        <translation>The race stopped: neither of two different {0}-bit numbers could be factored within the limit of {1} seconds.</translation>
     </message>
 </context>
 </TS>

@@ -10,16 +10,24 @@ std::vector<int> raceSizes(int uptoBits) {
     return sizes;
 }
 
-RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::atomic<bool>& cancel,
+RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
+                const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint) {
+    constexpr int numbersPerSize = 2;
     for (const int bits : raceSizes(options.uptoBits)) {
-        if (cancel.load()) {
-            return RaceEnd::Cancelled;
-        }
         RacePoint point;
         point.bits = bits;
-        point.number = balancedNumber(bits, random);
-        const Factoring factoring = factorSemiprime(point.number.n, cancel, options.pointLimit);
+        Factoring factoring;
+        for (int tried = 0; tried < numbersPerSize; ++tried) {
+            if (cancel.load()) {
+                return RaceEnd::Cancelled;
+            }
+            point.number = numbers(bits);
+            factoring = factorSemiprime(point.number.n, cancel, options.pointLimit);
+            if (factoring.end != FactoringEnd::TimedOut) {
+                break;
+            }
+        }
         if (factoring.end == FactoringEnd::Cancelled) {
             return RaceEnd::Cancelled;
         }
@@ -32,6 +40,12 @@ RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::ato
         onPoint(point);
     }
     return RaceEnd::Reached;
+}
+
+RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::atomic<bool>& cancel,
+                const std::function<void(const RacePoint&)>& onPoint) {
+    return runRace(
+        options, [&random](int bits) { return balancedNumber(bits, random); }, cancel, onPoint);
 }
 
 } // namespace rsa::realsize

@@ -2,8 +2,14 @@
 
 // The factoring race: a fresh balanced n of 32, 40, 48, ... bits is factored
 // point after point and each time is reported as it is measured, until the
-// size asked for is reached, the learner cancels, or one point needs longer
-// than the limit.
+// size asked for is reached, the learner cancels, or a size needs longer than
+// the limit.
+//
+// A size is given up only when a second number of it passes the limit too:
+// FLINT 2.9's sieve now and then needs a hundred times its usual time for one
+// number (n = 3898905446165274659136295935924473, 112 bits, takes seconds
+// where others of its size take 0.1 s), and one such number says nothing
+// about the size.
 
 #include "realsize/Factoring.h"
 
@@ -33,8 +39,16 @@ struct RaceOptions {
 // 32, 40, 48, ... up to and including `uptoBits`.
 std::vector<int> raceSizes(int uptoBits);
 
+// The numbers raced: a balanced n of the given size.
+using RaceNumbers = std::function<BalancedNumber(int bits)>;
+
 // Runs the race on the calling thread; onPoint is called there after each
 // point. `cancel` is read between points and while each one is factored.
+RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
+                const std::atomic<bool>& cancel,
+                const std::function<void(const RacePoint&)>& onPoint);
+
+// The same with fresh random numbers (balancedNumber).
 RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint);
 

@@ -85,7 +85,8 @@ inline constexpr const char* start = RSA_TEXT("rsa", "Başlat");
 inline constexpr const char* stop = RSA_TEXT("rsa", "Durdur");
 inline constexpr const char* racePoint = RSA_TEXT("rsa", "{0} bit: n = p · q bulundu, {1} saniye.");
 inline constexpr const char* raceLimit =
-    RSA_TEXT("rsa", "Yarış durdu: {0} bitlik nokta {1} saniyelik sınırı aştı.");
+    RSA_TEXT("rsa", "Yarış durdu: {0} bitlik iki ayrı sayı da {1} saniyelik sınır içinde "
+                    "çarpanlarına ayrılamadı.");
 inline constexpr const char* raceStopped = RSA_TEXT("rsa", "Yarış durduruldu.");
 inline constexpr const char* raceReached = RSA_TEXT("rsa", "Yarış {0} bite ulaştı.");
 inline constexpr const char* axisBits = RSA_TEXT("rsa", "n sayısının bit sayısı");
