@@ -178,8 +178,8 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
         found.emplace_back(factor, 10);
     }
     if (WIFSIGNALED(status)) {
-        throw std::runtime_error(std::string("the factoring process ended on signal ") +
-                                 strsignal(WTERMSIG(status)));
+        throw std::runtime_error("the factoring process ended on signal " +
+                                 std::to_string(WTERMSIG(status)));
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         throw std::runtime_error("the factoring process failed with status " +
