@@ -98,7 +98,7 @@ std::string inWindowLanguage(const char* text) {
 }
 
 QString publicKeyText(const PublicKey& key) {
-    return QString::fromStdString(publicKeyLine(key));
+    return toQt(publicKeyLine(key));
 }
 
 // A classmate's key line as "Kopyala" copies it, pasted into either box of a
@@ -106,9 +106,9 @@ QString publicKeyText(const PublicKey& key) {
 void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
     for (QLineEdit* box : {e, n}) {
         QObject::connect(box, &QLineEdit::textChanged, box, [e, n](const QString& text) {
-            if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(text.toStdString())) {
-                e->setText(QString::fromStdString(key->e));
-                n->setText(QString::fromStdString(key->n));
+            if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(fromQt(text))) {
+                e->setText(toQt(key->e));
+                n->setText(toQt(key->n));
             }
         });
     }
