@@ -4,6 +4,7 @@
 #include "exchange/Messages.h"
 #include "explain/ExchangeExplanation.h"
 #include "texts/ExchangeTexts.h"
+#include "window/PlainTextBox.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -49,7 +50,7 @@ QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false) {
 // Eight blocks of up to ten digits do not fit a line of a half-window part;
 // they wrap over three lines, so that a learner can read all of them out.
 QPlainTextEdit* blockBox(const char* name, QWidget* parent, bool readOnly = false) {
-    auto* made = new QPlainTextEdit(parent);
+    auto* made = new PlainTextBox(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setReadOnly(readOnly);
     made->setTabChangesFocus(true);

@@ -6,6 +6,7 @@
 #include "controls/ControlTable.h"
 #include "texts/Texts.h"
 #include "window/FileIconEngine.h"
+#include "window/PlainTextBox.h"
 #include "window/QtInteraction.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
@@ -47,7 +48,7 @@ QWidget* createTextBox(BoxStyle style, QWidget* parent) {
         }
         return edit;
     }
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new PlainTextBox(parent);
     edit->setTabChangesFocus(true);
     if (style == BoxStyle::ScrollingLines) {
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
