@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
             };
         }
         if (const auto reason = rsa::openRealSizeWindow(sink)) {
-            std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
+            std::cerr << rsa::filled(rsa::texts::realSizeUnavailable, {*reason}).toStdString()
                       << '\n';
         }
     }

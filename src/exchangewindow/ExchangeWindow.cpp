@@ -93,11 +93,6 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.n);
 }
 
-// The step window's sections speak the language in use.
-std::string inWindowLanguage(const char* text) {
-    return fromQt(translated(text));
-}
-
 QString publicKeyText(const PublicKey& key) {
     return toQt(publicKeyLine(key));
 }
@@ -342,7 +337,7 @@ void ExchangeWindow::drawKey() {
         return;
     }
     explain(
-        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inWindowLanguage));
+        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inLanguageInUse));
     m_drawnKey = *drawn;
     m_myKey = *drawn;
     m_useKey->setEnabled(true);
@@ -375,7 +370,7 @@ void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* a
     where->setText(refusalSentence(refusal));
     where->setProperty("refused", true);
     explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text()),
-                                            &inWindowLanguage));
+                                            &inLanguageInUse));
 }
 
 void ExchangeWindow::explain(explain::Section section) {
@@ -401,7 +396,7 @@ void ExchangeWindow::send() {
         return;
     }
     explain(explain::explainExchange(
-        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inWindowLanguage));
+        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inLanguageInUse));
     m_cipher->setPlainText(toQt(blocksText(*cipher)));
     m_cipherBytes = encFileBytes(*cipher);
     say(m_sendMessage, {});
@@ -428,10 +423,11 @@ void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
                                       *card,
                                       {},
                                       cardText(*card)},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     m_receivedCard->setText(toQt(cardText(*card)));
-    say(m_receiveMessage,
-        blocks->tookLastEight() ? translated(text::lastEightRead).arg(blocks->found) : QString());
+    say(m_receiveMessage, blocks->tookLastEight()
+                              ? filled(text::lastEightRead, {QString::number(blocks->found)})
+                              : QString());
 }
 
 void ExchangeWindow::receiveFile(const QString& path) {
@@ -457,7 +453,7 @@ void ExchangeWindow::sign() {
     }
     explain(explain::explainExchange(
         {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}},
-        &inWindowLanguage));
+        &inLanguageInUse));
     m_signature->setPlainText(toQt(blocksText(*signature)));
     m_signatureBytes = sigFileBytes(*card, *signature);
     say(m_signMessage, {});
@@ -492,7 +488,7 @@ void ExchangeWindow::verify() {
                                       verified->recovered,
                                       *card,
                                       {}},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     if (verified->valid()) {
         say(m_verifyMessage, translated(text::signatureValid));
     } else {
@@ -500,8 +496,7 @@ void ExchangeWindow::verify() {
         for (std::size_t block : verified->mismatch) {
             blocks << QString::number(block);
         }
-        say(m_verifyMessage,
-            translated(text::signatureInvalid).arg(blocks.join(QStringLiteral(", "))));
+        say(m_verifyMessage, filled(text::signatureInvalid, {blocks.join(QStringLiteral(", "))}));
     }
     m_verifyWhy->setText(translated(text::whySignatureProves));
 }
@@ -526,7 +521,7 @@ bool ExchangeWindow::save(const char* filter, const std::string& bytes) {
     }
     if (const std::optional<std::string> failure = writeExchangeFile(*path, bytes)) {
         // As the main window's Save reports it.
-        m_main.interaction().showMessage(translatedMessage(texts::saveFailedPrefix + *failure),
+        m_main.interaction().showMessage(fromQt(filled(texts::saveFailed, {toQt(*failure)})),
                                          translatedMessage(texts::applicationTitle));
         return false;
     }
@@ -542,7 +537,7 @@ void ExchangeWindow::saveCipher() {
     }
     say(m_sendMessage, {});
     if (save(texts::saveFilter, *m_cipherBytes)) {
-        say(m_sendMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_sendMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 
@@ -554,7 +549,7 @@ void ExchangeWindow::saveSignature() {
     }
     say(m_signMessage, {});
     if (save(text::sigFilter, *m_signatureBytes)) {
-        say(m_signMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_signMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 

@@ -14,37 +14,40 @@ QString refusalSentence(const exchange::Refusal& refusal) {
     const QString value = QString::number(refusal.value);
     const QString limit = QString::number(refusal.limit);
     const QString shown = toQt(refusal.text);
+    const auto word = [](const char* sentence, const QStringList& values = {}) {
+        return filled(sentence, values);
+    };
     switch (refusal.kind) {
     case RefusalKind::ModulusNotWhole:
-        return translated(text::modulusNotWhole).arg(limit);
+        return word(text::modulusNotWhole, {limit});
     case RefusalKind::ExponentNotWhole:
-        return translated(text::exponentNotWhole).arg(limit);
+        return word(text::exponentNotWhole, {limit});
     case RefusalKind::ModulusBelow100:
-        return translated(text::modulusBelow100).arg(value);
+        return word(text::modulusBelow100, {value});
     case RefusalKind::ExponentBelowTwo:
-        return translated(text::exponentBelowTwo).arg(value);
+        return word(text::exponentBelowTwo, {value});
     case RefusalKind::ExponentEven:
-        return translated(text::exponentEven).arg(value);
+        return word(text::exponentEven, {value});
     case RefusalKind::NoPairForExponent:
-        return translated(text::noPairForExponent).arg(value, limit);
+        return word(text::noPairForExponent, {value, limit});
     case RefusalKind::BlockNotBelowModulus:
-        return translated(text::blockNotBelowModulus).arg(index, value, limit);
+        return word(text::blockNotBelowModulus, {index, value, limit});
     case RefusalKind::BlockBeyondRange:
-        return translated(text::blockBeyondRange).arg(index, shown, limit);
+        return word(text::blockBeyondRange, {index, shown, limit});
     case RefusalKind::BlockNotNumber:
-        return translated(text::blockNotNumber).arg(index, shown);
+        return word(text::blockNotNumber, {index, shown});
     case RefusalKind::TooFewBlocks:
-        return translated(text::tooFewBlocks).arg(value);
+        return word(text::tooFewBlocks, {value});
     case RefusalKind::BlockNotTwoDigits:
-        return translated(text::blockNotTwoDigits).arg(index, value);
+        return word(text::blockNotTwoDigits, {index, value});
     case RefusalKind::CardNotSixteenDigits:
-        return translated(text::cardNotSixteenDigits).arg(shown);
+        return word(text::cardNotSixteenDigits, {shown});
     case RefusalKind::NoKey:
-        return translated(text::noKey);
+        return word(text::noKey);
     case RefusalKind::FileUnreadable:
-        return translated(text::fileUnreadable).arg(shown);
+        return word(text::fileUnreadable, {shown});
     case RefusalKind::FileLineCount:
-        return translated(text::fileLineCount).arg(value, limit);
+        return word(text::fileLineCount, {value, limit});
     }
     return {};
 }

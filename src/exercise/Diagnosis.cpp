@@ -5,6 +5,7 @@
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
+#include "texts/Wording.h"
 
 #include <string>
 
@@ -185,7 +186,7 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
 std::string sentenceOf(Answer answer, const Diagnosis& diagnosis, explain::Translator translator) {
     const auto fill = [translator](const char* pattern,
                                    std::initializer_list<std::string> arguments) {
-        return explain::fillText(translator, pattern, arguments);
+        return rsa::texts::word(pattern, arguments, translator);
     };
     std::vector<std::string> numbers;
     for (int64_t value : diagnosis.numbers) {
@@ -264,7 +265,7 @@ std::string sentenceOf(Answer answer, const Diagnosis& diagnosis, explain::Trans
 std::string sentenceOf(const CodeProblem& problem, explain::Translator translator) {
     const auto fill = [translator](const char* pattern,
                                    std::initializer_list<std::string> arguments) {
-        return explain::fillText(translator, pattern, arguments);
+        return rsa::texts::word(pattern, arguments, translator);
     };
     switch (problem.reason) {
     case CodeProblem::Empty:

@@ -1,10 +1,13 @@
 #include "realsizewindow/RealSizeFormat.h"
 
 #include "texts/RealSizeTexts.h"
+#include "texts/Wording.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace rsa::realsizeformat {
 
@@ -28,11 +31,11 @@ QString text(const char* source) {
 }
 
 QString fill(const char* pattern, const QStringList& values) {
-    QString result = text(pattern);
-    for (int slot = 0; slot < values.size(); ++slot) {
-        result.replace(QStringLiteral("{%1}").arg(slot), values.at(slot));
+    std::vector<std::string> arguments;
+    for (const QString& value : values) {
+        arguments.push_back(value.toStdString());
     }
-    return result;
+    return QString::fromStdString(texts::fill(text(pattern).toStdString(), arguments));
 }
 
 QLocale numberLocale() {

@@ -35,7 +35,7 @@ void describeOptions(QCommandLineParser& parser) {
                                                   "Displays help on commandline options.")});
     parser.addVersionOption();
     parser.addOption({languageName,
-                      translated(texts::languageOption).arg(availableLanguages().join(", ")),
+                      filled(texts::languageOption, {availableLanguages().join(", ")}),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
     parser.addOption({exchangeName, translated(texts::exchangeOption)});
@@ -71,14 +71,12 @@ void read(const QStringList& arguments, Reading& reading) {
     }
     const QString asked = reading.parser.value(languageName);
     if (!availableLanguages().contains(asked)) {
-        reading.error =
-            translated(texts::unknownLanguage).arg(asked, availableLanguages().join(", "));
+        reading.error = filled(texts::unknownLanguage, {asked, availableLanguages().join(", ")});
     } else if (!levels.contains(reading.parser.value(levelName))) {
-        reading.error =
-            translated(texts::exercise::unknownLevel).arg(reading.parser.value(levelName));
+        reading.error = filled(texts::exercise::unknownLevel, {reading.parser.value(levelName)});
     } else if (const QStringList extra = reading.parser.positionalArguments();
                extra.size() > (exerciseAsked(reading.parser) ? 1 : 0)) {
-        reading.error = translated(texts::unexpectedArgument).arg(extra.last());
+        reading.error = filled(texts::unexpectedArgument, {extra.last()});
     }
 }
 

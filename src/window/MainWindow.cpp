@@ -5,6 +5,7 @@
 #include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
 #include "texts/Texts.h"
+#include "texts/Wording.h"
 #include "window/FileIconEngine.h"
 #include "window/PlainTextBox.h"
 #include "window/QtInteraction.h"
@@ -214,9 +215,9 @@ void MainWindow::run(const Command& command) {
     } catch (...) {
     }
     try {
-        shown.showMessage(texts::unexpectedError + failure);
+        shown.showFilledMessage(texts::unexpectedError, {failure});
     } catch (...) {
-        qCritical("%s%s", texts::unexpectedError, failure.c_str());
+        qCritical("%s", texts::fill(texts::unexpectedError, {failure}).c_str());
     }
 }
 
