@@ -61,7 +61,7 @@ bool isBlank(char c) {
 Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     const std::vector<std::string_view> found = pieces(text, isSeparator);
     if (found.size() < blockCount) {
-        return Refusal{RefusalKind::TooFewBlocks, 0, static_cast<std::int64_t>(found.size())};
+        return Refusal{RefusalKind::TooFewBlocks, {std::to_string(found.size())}};
     }
     ReceivedBlocks received;
     received.found = found.size();
@@ -69,12 +69,14 @@ Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     for (std::size_t k = 0; k < blockCount; ++k) {
         const std::string_view piece = found[first + k];
         if (!allDigits(piece)) {
-            return Refusal{RefusalKind::BlockNotNumber, k + 1, 0, 0, std::string(piece)};
+            return Refusal{RefusalKind::BlockNotNumber,
+                           {std::to_string(k + 1), std::string(piece)}};
         }
         const std::optional<std::uint32_t> value = digitsValue(piece);
         if (!value) {
-            return Refusal{RefusalKind::BlockBeyondRange, k + 1, 0, largestModulus,
-                           std::string(piece)};
+            return Refusal{
+                RefusalKind::BlockBeyondRange,
+                {std::to_string(k + 1), std::string(piece), std::to_string(largestModulus)}};
         }
         received.blocks[k] = *value;
     }
@@ -99,7 +101,7 @@ Result<Blocks> parseCard(std::string_view text) {
     const bool grouped = groups.size() == 4 && groups[0].size() == 4 && groups[1].size() == 4 &&
                          groups[2].size() == 4 && groups[3].size() == 4;
     if (!(groups.size() == 1 || grouped) || digits.size() != 2 * blockCount || !allDigits(digits)) {
-        return Refusal{RefusalKind::CardNotSixteenDigits, 0, 0, 0, std::string(text)};
+        return Refusal{RefusalKind::CardNotSixteenDigits, {std::string(text)}};
     }
     Blocks card{};
     for (std::size_t k = 0; k < blockCount; ++k) {

@@ -367,10 +367,10 @@ void ExchangeWindow::copyPublicKey() {
 }
 
 void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* act) {
-    where->setText(refusalSentence(refusal));
+    const std::string sentence = texts::word(refusal, &inLanguageInUse);
+    where->setText(toQt(sentence));
     where->setProperty("refused", true);
-    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text()),
-                                            &inLanguageInUse));
+    explain(explain::explainExchangeRefusal(inLanguageInUse(act), sentence, &inLanguageInUse));
 }
 
 void ExchangeWindow::explain(explain::Section section) {

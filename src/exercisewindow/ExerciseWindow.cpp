@@ -174,7 +174,7 @@ ExerciseWindow::~ExerciseWindow() = default;
 std::optional<std::string> ExerciseWindow::openCode(const std::string& typed) {
     const auto read = exercise::readTaskCode(typed);
     if (const auto* problem = std::get_if<exercise::CodeProblem>(&read)) {
-        const std::string sentence = exercise::sentenceOf(*problem, &inLanguageInUse);
+        const std::string sentence = texts::word(*problem, &inLanguageInUse);
         m_codeProblem->setText(toQt(sentence));
         m_codeBox->setText(toQt(typed));
         m_codeProblem->show();
@@ -285,7 +285,7 @@ void ExerciseWindow::buildRows() {
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
     const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis, &inLanguageInUse)));
+    row.message->setText(toQt(exercise::sentenceOf(diagnosis, &inLanguageInUse)));
     row.message->setVisible(!diagnosis.right());
     refresh();
 }

@@ -31,7 +31,7 @@ std::string word(const char* text, const std::vector<std::string>& arguments = {
 // (numbers, or the text as typed), in the order of the sentence's slots. A
 // test compares rules and numbers, never phrasing. The library that refuses
 // gives each of its rules one sentence of the catalogue through a function
-// sentenceOf(Rule), found beside Rule.
+// ruleSentence(Rule), declared beside Rule.
 template <typename Rule> struct Refusal {
     Rule rule;
     std::vector<std::string> numbers;
@@ -39,7 +39,7 @@ template <typename Rule> struct Refusal {
 
 template <typename Rule>
 std::string word(const Refusal<Rule>& refusal, Translator translator = nullptr) {
-    return word(sentenceOf(refusal.rule), refusal.numbers, translator);
+    return word(ruleSentence(refusal.rule), refusal.numbers, translator);
 }
 
 } // namespace rsa::texts
