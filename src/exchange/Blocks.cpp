@@ -1,5 +1,7 @@
 #include "exchange/Blocks.h"
 
+#include "reading/WholeNumber.h"
+
 #include <vector>
 
 namespace rsa::exchange {
@@ -31,18 +33,6 @@ std::vector<std::string_view> pieces(std::string_view text, bool (*separator)(ch
     return found;
 }
 
-// The value of a run of digits, or nothing beyond largestModulus.
-std::optional<std::uint32_t> digitsValue(std::string_view digits) {
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > largestModulus) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 bool allDigits(std::string_view piece) {
     for (char c : piece) {
         if (!isDigit(c)) {
@@ -68,17 +58,22 @@ Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     const std::size_t first = found.size() - blockCount;
     for (std::size_t k = 0; k < blockCount; ++k) {
         const std::string_view piece = found[first + k];
-        if (!allDigits(piece)) {
+        // The main window writes blocks without a sign.
+        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+        const auto* number = std::get_if<reading::WholeNumber>(&read);
+        if (number == nullptr &&
+            std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
             return Refusal{RefusalKind::BlockNotNumber,
                            {std::to_string(k + 1), std::string(piece)}};
         }
-        const std::optional<std::uint32_t> value = digitsValue(piece);
-        if (!value) {
+        const std::optional<std::int64_t> value =
+            number != nullptr ? number->value() : std::nullopt;
+        if (!value || *value > largestModulus) {
             return Refusal{
                 RefusalKind::BlockBeyondRange,
                 {std::to_string(k + 1), std::string(piece), std::to_string(largestModulus)}};
         }
-        received.blocks[k] = *value;
+        received.blocks[k] = static_cast<std::uint32_t>(*value);
     }
     return received;
 }

@@ -1,11 +1,11 @@
 #include "exchange/ExchangeKey.h"
 
 #include "numbers/NumberRoutines.h"
+#include "reading/WholeNumber.h"
 #include "value/Variant.h"
 
 #include <cctype>
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -15,35 +15,12 @@ namespace rsa::exchange {
 
 namespace {
 
-// A whole number as typed (blanks around it allowed, a sign in front); nothing
-// when it is not one or lies beyond the 64-bit range.
+// A whole number as typed, read as every box of the program reads one;
+// nothing when it is not one or lies beyond the 64-bit range.
 std::optional<std::int64_t> wholeNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        const int digit = c - '0';
-        if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
-            return std::nullopt;
-        }
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
+    const auto read = reading::readWholeNumber(text);
+    const auto* number = std::get_if<reading::WholeNumber>(&read);
+    return number != nullptr ? number->value() : std::nullopt;
 }
 
 constexpr std::int64_t largest = 2147483647;

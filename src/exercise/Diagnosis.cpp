@@ -255,6 +255,9 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
     if (number.form == AnswerNumber::NotANumber) {
         return found(Mistake::NotANumber, {std::string(text)});
     }
+    if (number.form == AnswerNumber::TooLong) {
+        return found(Mistake::TooLarge, {answerSymbol(answer)});
+    }
     if (number.is(rightAnswer(task, answer))) {
         return found(Mistake::None);
     }

@@ -48,6 +48,12 @@ const Case cases[] = {
      {"7", "220", "40"}},
     {"c too large", Kind::Task, Answer::C, "300", Mistake::NotBelowModulus, {"c", "253"}},
     {"a lone minus", Kind::Task, Answer::R, "-", Mistake::NotANumber, {"-"}},
+    {"past the size limit",
+     Kind::Task,
+     Answer::C,
+     std::string(10001, '7'),
+     Mistake::TooLarge,
+     {"c"}},
     // 2⁷ = 128 < 253, where c₃ = 100.
     {"m3 wrong",
      Kind::Attacker,

@@ -47,7 +47,7 @@ enum class Mistake {
     NotReduced,        // the right power, not reduced mod n: symbol, n
     NotBelowModulus,   // symbol, n
     FactorTrivial,     // 0, 1 or n
-    TooLarge,          // beyond any n or φ of a task: symbol
+    TooLarge,          // beyond any n or φ of a task, or past the size limit: symbol
     FactorNotDividing, // n, remainder
     FactorLarger,      // q given as p
     FactorSmaller,     // p given as q
@@ -60,8 +60,8 @@ struct Diagnosis : texts::Refusal<Mistake> {
     bool right() const { return rule == Mistake::None; }
 };
 
-// Checks text as the answer asked for. Blanks around the number are allowed;
-// a number of any length is read exactly.
+// Checks text as the answer asked for, read as reading/WholeNumber.h reads a
+// whole number: up to its size limit, exactly.
 Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
 
 // The sentence the window shows under a checked answer, in the translator's
