@@ -361,7 +361,7 @@ std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
                                                    const LaunchOptions::Exercise& options) {
     auto window = std::make_unique<ExerciseWindow>();
     window->setWindowIcon(main.windowIcon());
-    window->setLevel(exercise::levelNamed(fromQt(options.level)).value_or(Level::Kolay));
+    window->setLevel(options.level);
     const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
     const std::string code = fromQt(options.code);
     if (code.empty() || window->openCode(code)) {
