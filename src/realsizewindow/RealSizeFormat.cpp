@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace rsa::realsizeformat {
@@ -30,12 +29,16 @@ QString text(const char* source) {
     return QCoreApplication::translate(texts::context, source);
 }
 
+std::string inLanguageInUse(const char* source) {
+    return text(source).toStdString();
+}
+
 QString fill(const char* pattern, const QStringList& values) {
     std::vector<std::string> arguments;
     for (const QString& value : values) {
         arguments.push_back(value.toStdString());
     }
-    return QString::fromStdString(texts::fill(text(pattern).toStdString(), arguments));
+    return QString::fromStdString(texts::word(pattern, arguments, &inLanguageInUse));
 }
 
 QLocale numberLocale() {
