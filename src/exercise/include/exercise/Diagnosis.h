@@ -17,38 +17,38 @@
 
 namespace rsa::exercise {
 
-// Each with what its sentence names; "symbol" is the answer's (n, φ, r, m₁),
-// "cipher" the block it decrypts (c′, c₁).
+// Each mistake, then after "names:" what its sentence names; "symbol" is the
+// answer's (n, φ, r, m₁), "cipher" the symbol of the block it decrypts (c′, c₁).
 enum class Mistake {
     None, // the answer is right
     Empty,
-    NotANumber,     // the text as typed
-    Negative,       // symbol
+    NotANumber,     // names: the text as typed
+    Negative,       // names: symbol
     NIsSum,         // p + q
     NIsPhi,         // (p − 1)(q − 1)
-    NNotMultiple,   // p, remainder
-    NWrongQuotient, // p, quotient, q
+    NNotMultiple,   // names: p, remainder
+    NWrongQuotient, // names: p, quotient, q
     PhiIsN,
     PhiIsNMinusOne,    // n − 1, that is p · q − 1
     PhiIsSum,          // (p − 1) + (q − 1)
     PhiMissingOne,     // p · q − p − q
-    PhiNotMultiple,    // p − 1, remainder
-    PhiWrongQuotient,  // p − 1, quotient, q − 1
-    DNegative,         // the Euclid coefficient t below 0: φ
-    DNotReduced,       // t above φ: φ
+    PhiNotMultiple,    // names: p − 1, remainder
+    PhiWrongQuotient,  // names: p − 1, quotient, q − 1
+    DNegative,         // the Euclid coefficient t below 0; names: φ
+    DNotReduced,       // t above φ; names: φ
     DInverseModN,      // e⁻¹ mod n instead of mod φ
-    DCheckFails,       // e, φ, e · d mod φ
+    DCheckFails,       // names: e, φ, e · d mod φ
     EncryptMultiplied, // m · e mod n, or m · e
     EncryptUsedD,      // mᵈ mod n
-    EncryptCheckFails, // cᵈ mod n, m
-    DecryptUsedE,      // cᵉ mod n: symbol, cipher
-    DecryptModPhi,     // cᵈ mod φ: symbol, cipher
-    DecryptCheckFails, // symbol, cipher, answerᵉ mod n, the cipher block
-    NotReduced,        // the right power, not reduced mod n: symbol, n
-    NotBelowModulus,   // symbol, n
+    EncryptCheckFails, // names: cᵈ mod n, m
+    DecryptUsedE,      // cᵉ mod n; names: symbol, cipher
+    DecryptModPhi,     // cᵈ mod φ; names: symbol, cipher
+    DecryptCheckFails, // names: symbol, cipher, answerᵉ mod n, the cipher block
+    NotReduced,        // the right power, not reduced mod n; names: symbol, n
+    NotBelowModulus,   // names: symbol, n
     FactorTrivial,     // 0, 1 or n
-    TooLarge,          // beyond any n or φ of a task, or past the size limit: symbol
-    FactorNotDividing, // n, remainder
+    TooLarge,          // beyond any n or φ of a task, or past the size limit; names: symbol
+    FactorNotDividing, // names: n, remainder
     FactorLarger,      // q given as p
     FactorSmaller,     // p given as q
 };
