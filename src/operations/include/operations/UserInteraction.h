@@ -44,8 +44,8 @@ public:
     // The save dialog of an export, which writes one of several types: the
     // chosen filter's extension is added to a name that does not end in it
     // while the dialog is open, so that its question before replacing a file
-    // is about the file really written, and the extension names the type. Without a dialog of its own, the plain
-    // save dialog.
+    // is about the file really written, and the extension names the type.
+    // Without a dialog of its own, the plain save dialog.
     virtual std::optional<std::string> chooseFileToExport(const std::string& filter,
                                                           const std::string& startFolder) {
         return chooseFileToWrite(filter, startFolder);
