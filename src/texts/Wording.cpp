@@ -37,6 +37,9 @@ std::string fill(std::string_view pattern, const std::vector<std::string>& argum
 
 std::string word(const char* text, const std::vector<std::string>& arguments,
                  Translator translator) {
+    if (text == nullptr) {
+        throw std::logic_error("no text to word, such as the sentence of a rule that has none");
+    }
     return fill(translator != nullptr ? translator(text) : std::string(text), arguments);
 }
 

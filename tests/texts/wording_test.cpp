@@ -33,6 +33,7 @@ TEST(Wording, SlotsFilledOtherBracesKept) {
 TEST(Wording, ASlotWithoutAnArgumentThrows) {
     EXPECT_THROW(fill("{0} ve {1}", {"a"}), std::logic_error);
     EXPECT_THROW(fill("{0}", {}), std::logic_error);
+    EXPECT_THROW(word(nullptr), std::logic_error);
 }
 
 enum class Rule { First, Second };

@@ -23,7 +23,8 @@ using Translator = std::string (*)(const char* text);
 // "{3}" to a class.
 std::string fill(std::string_view pattern, const std::vector<std::string>& arguments);
 
-// text in the translator's language, filled.
+// text in the translator's language, filled; a null text throws
+// std::logic_error too.
 std::string word(const char* text, const std::vector<std::string>& arguments = {},
                  Translator translator = nullptr);
 
