@@ -159,14 +159,22 @@ void placeBeside(QMainWindow& main, const std::vector<BesideWindow>& beside) {
     const QRect available = main.screen()->availableGeometry();
     const QSize mainSize = ownSize(main);
     std::vector<BesideSize> sizes;
+    // A window already shown is moved by its frame, which Qt must know first;
+    // one still hidden gets the main window's.
+    std::vector<QMargins> frames;
     for (const BesideWindow& each : beside) {
+        frames.push_back(each.window->isVisible() ? frameMargins(*each.window) : margins);
+    }
+    for (std::size_t i = 0; i < beside.size(); ++i) {
+        const BesideWindow& each = beside[i];
         QSize wish = each.wish;
         if (wish.height() <= 0) {
             wish.setHeight(mainSize.height());
         }
         sizes.push_back(
-            {grown(each.window->minimumSizeHint().expandedTo(each.window->minimumSize()), margins),
-             grown(wish, margins)});
+            {grown(each.window->minimumSizeHint().expandedTo(each.window->minimumSize()),
+                   frames[i]),
+             grown(wish, frames[i])});
     }
     const Arrangement arranged = arrangeBeside(available, grown(mainSize, margins), sizes);
     if (arranged.mainScrolls) {
@@ -176,7 +184,7 @@ void placeBeside(QMainWindow& main, const std::vector<BesideWindow>& beside) {
     main.resize(arranged.main.size().shrunkBy(margins));
     main.move(arranged.main.topLeft());
     for (std::size_t i = 0; i < beside.size(); ++i) {
-        beside[i].window->resize(arranged.beside[i].size().shrunkBy(margins));
+        beside[i].window->resize(arranged.beside[i].size().shrunkBy(frames[i]));
         beside[i].window->move(arranged.beside[i].topLeft());
     }
 }
