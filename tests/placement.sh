@@ -107,7 +107,8 @@ run() {
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" "${@:6}" >/dev/null 2>&1 &
     local pid=$!
     check "$1" "$2" "$scale" "$4" "$5" "$pid" "${*:6}"
-    kill "$pid" && wait "$pid" 2>/dev/null
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
 }
 
 # solution WIDTH HEIGHT: the exercise's solution window opened beside the
@@ -124,7 +125,7 @@ solution() {
     printf 'launch --adim-adim --alistirma\nsolution\n' >&"$steps"
     check "$1" "$2" 1 own 4 "$pid" "--adim-adim --alistirma, solution"
     exec {steps}>&-
-    wait "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
 }
 
 for size in "1920 1080" "1600 1000" "1366 768"; do

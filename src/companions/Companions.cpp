@@ -30,6 +30,8 @@ const QSize stepWindowWish(640, 0);
 } // namespace
 
 Companions::Companions(MainWindow& main) : m_main(main) {
+    // Copied into every window; it finds the step window at each section, so
+    // the step window may open after the others.
     m_sink = [this](explain::Section section) {
         if (m_steps) {
             m_steps->addSection(std::move(section));
@@ -89,8 +91,7 @@ StepWindow& Companions::openSteps() {
 
 ExchangeWindow& Companions::exchange() {
     if (!m_exchange) {
-        m_exchange = std::make_unique<ExchangeWindow>(
-            m_main, [this](explain::Section section) { m_sink(std::move(section)); });
+        m_exchange = std::make_unique<ExchangeWindow>(m_main, m_sink);
         show(*m_exchange, m_exchange->sizeHint());
     }
     return *m_exchange;
@@ -109,8 +110,7 @@ std::variant<QWidget*, QString> Companions::realSize() {
     if (m_realSize) {
         return m_realSize.data();
     }
-    auto loaded =
-        loadRealSizeWindow([this](explain::Section section) { m_sink(std::move(section)); });
+    const std::variant<QWidget*, QString> loaded = loadRealSizeWindow(m_sink);
     if (QWidget* const* window = std::get_if<QWidget*>(&loaded)) {
         m_realSize = *window;
         show(**window, (*window)->sizeHint());

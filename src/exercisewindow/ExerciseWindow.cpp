@@ -319,6 +319,8 @@ void ExerciseWindow::showSolution() {
             m_solution->addSection(std::move(section));
         }
         m_solution->scrollToSection(0);
+    }
+    if (!m_solution->isVisible()) {
         emit solutionOpening(m_solution.get());
     }
     m_solution->show();

@@ -56,8 +56,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // The solution's window is made and about to show for the first time:
-    // whoever placed this window places it too.
+    // The solution's window is about to show: whoever placed this window
+    // places it too.
     void solutionOpening(QWidget* window);
 
 private:
