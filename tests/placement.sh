@@ -69,13 +69,22 @@ screen() {
 # the scale), "smaller" when it must give way.
 check() {
     local width=$1 height=$2 scale=$3 expect=$4 count=$5 pid=$6 what=$7 ids=() main
-    for _ in $(seq 100); do
+    # Generous, for a loaded machine.
+    for _ in $(seq 300); do
         mapfile -t ids < <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null)
         ((${#ids[@]} >= count)) && break
         sleep 0.1
     done
     ((${#ids[@]} == count)) || fail "$what: ${#ids[@]} windows, not $count"
-    sleep 1 # the placement follows the first map of every window
+    # The placement follows the first map of every window: measured once the
+    # frames stay where they are.
+    local last="" now
+    for _ in $(seq 20); do
+        sleep 0.5
+        now=$(for id in "${ids[@]}"; do frame "$id"; done)
+        [[ $now == "$last" ]] && break
+        last=$now
+    done
     main=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Form1$' | head -n 1)
     local frames=() where="${width}x${height} scale $scale $what:" id
     for id in "${ids[@]}"; do
