@@ -49,8 +49,10 @@ int realSizePicture(rsa::Companions& beside, const QString& output) {
         std::fprintf(stderr, "%s\n", qPrintable(*reason));
         return 1;
     }
-    // The module's window; this tool links the same code.
+    // The module's window; this tool links the same code. The README shows
+    // it alone, at the size it would like rather than beside the main window.
     auto& window = *static_cast<rsa::RealSizeWindow*>(std::get<QWidget*>(loaded));
+    window.setGeometry(QRect(QPoint(0, 0), window.sizeHint()));
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
@@ -95,10 +97,7 @@ int main(int argc, char** argv) {
     if (options.realSize) {
         return realSizePicture(beside, QString::fromLocal8Bit(argv[1]));
     }
-    rsa::LaunchOptions stepsOnly;
-    stepsOnly.stepByStep = options.stepByStep;
-    beside.open(stepsOnly);
-    rsa::StepWindow* steps = beside.steps();
+    rsa::StepWindow* steps = options.stepByStep ? &beside.openSteps() : nullptr;
     if (steps != nullptr && !QTest::qWaitForWindowExposed(steps)) {
         return 1;
     }
