@@ -6,6 +6,8 @@
 # others, and with the exercise's solution window opened too (through the
 # scenario driver, which clicks "Çözümü göster"): every frame lies wholly on
 # the screen, no two frames overlap, and the main window keeps its size.
+# At 1366x768, when the step window closes, the exchange window below it
+# takes its room.
 # At QT_SCALE_FACTOR 2 on 1600x1000, where the main window alone is larger
 # than the screen, the main window gives way and scrolls, beside the step
 # window alone or beside it and the exchange window. Frames are measured as
@@ -72,7 +74,7 @@ check() {
     # Generous, for a loaded machine.
     for _ in $(seq 300); do
         mapfile -t ids < <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null)
-        ((${#ids[@]} >= count)) && break
+        ((${#ids[@]} == count)) && break
         sleep 0.1
     done
     ((${#ids[@]} == count)) || fail "$what: ${#ids[@]} windows, not $count"
@@ -137,6 +139,22 @@ solution() {
     wait "$pid" 2>/dev/null || true
 }
 
+# closing: when the step window closes, the exchange window below it takes
+# its room.
+closing() {
+    QT_QPA_PLATFORM=xcb "$program" --adim-adim --mesajlasma >/dev/null 2>&1 &
+    local pid=$! steps exchange x y w h
+    check 1366 768 1 own 3 "$pid" "--adim-adim --mesajlasma"
+    steps=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Adım adım$')
+    xdotool windowactivate --sync "$steps" key alt+F4
+    check 1366 768 1 own 2 "$pid" "--adim-adim --mesajlasma, the step window closed"
+    exchange=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Mesajlaşma$')
+    read -r x y w h <<<"$(frame "$exchange")"
+    ((h > 768 / 2)) || fail "the exchange window kept $h of the screen's 768 pixels"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
 for size in "1920 1080" "1600 1000" "1366 768"; do
     read -r width height <<<"$size"
     screen "$width" "$height"
@@ -147,6 +165,9 @@ for size in "1920 1080" "1600 1000" "1366 768"; do
         run "$width" "$height" 1 own 3 --adim-adim "$option"
     done
     solution "$width" "$height"
+    if ((width == 1366)); then
+        closing
+    fi
     stop
 done
 screen 1600 1000
