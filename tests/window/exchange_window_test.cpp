@@ -3,8 +3,10 @@
 // random sequence untouched), the large public key and its copy, a cancelled
 // save, a .SIG file opened for verification, and the launch option.
 
+#include "companions/Companions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchangewindow/ExchangeWindow.h"
+#include "stepwindow/StepWindow.h"
 #include "testing/AnswerQueue.h"
 #include "testing/QtApplication.h"
 #include "texts/ExchangeTexts.h"
@@ -166,8 +168,9 @@ TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequen
 TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
     AnsweringInteraction interaction;
     MainWindow main(interaction);
-    StepWindow steps(interaction);
-    ExchangeWindow exchange(main, &steps);
+    Companions beside(main);
+    const StepWindow& steps = beside.openSteps();
+    ExchangeWindow& exchange = beside.exchange();
     QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeNewKey")),
                       Qt::LeftButton);
     ASSERT_TRUE(exchange.myKey());
