@@ -36,9 +36,15 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
 fi
 
-# The race's helper program works where the module looks for it, beside it.
+# The race's helper program works where the module looks for it, beside it,
+# and the installed program's race finds it there and ends it on quitting
+# (unless the desktop's tools for that test are missing).
 factors=$("$scratch/prefix/lib/rsa-demo/rsa-demo-factor" "$scratch" <<<1000036000099)
 [[ $factors == "1000003 1000033 " ]] || fail "the installed rsa-demo-factor gave '$factors'"
+status=0
+bash "$(dirname "$0")/../tests/desktop/quit-during-race.sh" "$scratch/prefix/bin/rsa-demo" \
+    >"$scratch/race.log" 2>&1 || status=$?
+[[ $status == 0 || $status == 77 ]] || fail "the installed race: $(cat "$scratch/race.log")"
 
 # The version the program gives is the one the metainfo and the manual page tell.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/prefix/bin/rsa-demo" --version)

@@ -5,6 +5,7 @@
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 #include "window/RealSizeLoader.h"
+#include "window/TerminationSignals.h"
 #include "window/Translations.h"
 #include "window/WindowRole.h"
 
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
         return rsa::printEnding(options, arguments);
     }
     rsa::giveTopLevelWidgetsTheWindowRole();
+    rsa::quitOnTerminationSignals();
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;

@@ -11,8 +11,8 @@
 namespace rsa {
 
 BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {
-    // The real-size window may outlive the event loop (nothing deletes it at
-    // quit), so its jobs end with the loop rather than with the window.
+    // Jobs end with the event loop, whoever owns their window and whenever it
+    // is deleted: nothing of the race may outlive the program.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
             &BackgroundJob::stop);
 }

@@ -17,6 +17,9 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
       m_race(new RacePanel(this)) {
     setObjectName(QStringLiteral("RealSizeWindow"));
     setWindowTitle(realsizeformat::text(texts::realsize::windowTitle));
+    // Beside the main window, like the step window: closing the main window
+    // ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* left = new QVBoxLayout;
     left->addWidget(m_keys, 1);
     left->addWidget(m_text, 1);
