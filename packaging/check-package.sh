@@ -39,7 +39,7 @@ fi
 # The race's helper program works where the module looks for it, beside it,
 # and the installed program's race finds it there and ends it on quitting
 # (unless the desktop's tools for that test are missing).
-factors=$("$scratch/prefix/lib/rsa-demo/rsa-demo-factor" "$scratch" <<<1000036000099)
+factors=$("$scratch/prefix/lib/rsa-demo/rsa-demo-factor" "$scratch" 1000036000099)
 [[ $factors == "1000003 1000033 " ]] || fail "the installed rsa-demo-factor gave '$factors'"
 status=0
 bash "$(dirname "$0")/../tests/desktop/quit-during-race.sh" "$scratch/prefix/bin/rsa-demo" \

@@ -1,14 +1,14 @@
-// rsa-demo-factor FOLDER: the factoring race's helper program. It reads one
-// whole number n in decimal on its standard input, factors it with FLINT
-// working in FOLDER (FLINT 2.9's sieve writes its relations to a file in the
-// current folder), and writes every prime factor, as often as it divides n,
-// in decimal on its standard output, each followed by a blank.
+// rsa-demo-factor FOLDER N: the factoring race's helper program. It factors
+// the whole number N, given in decimal, with FLINT working in FOLDER (FLINT
+// 2.9's sieve writes its relations to a file in the current folder), and
+// writes every prime factor, as often as it divides N, in decimal on its
+// standard output, each followed by a blank.
 //
 // FLINT cannot be interrupted, so the race runs it in a process of its own
 // and ends that process when the learner stops or the limit passes. Being a
 // program of its own, started with posix_spawn, it is single-threaded and
 // free to use anything, which a forked copy of the multi-threaded window is
-// not. Exit status: 0 done, 2 wrong use or unreadable n, 3 output failed.
+// not. Exit status: 0 done, 2 wrong use, 3 output failed.
 
 #include <flint/fmpz.h>
 #include <flint/fmpz_factor.h>
@@ -17,9 +17,7 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -33,21 +31,13 @@ bool isDecimal(const std::string& text) {
 int main(int argc, char* argv[]) {
     // Should the race's thread end without reaping this process, the kernel ends it.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (argc != 2 || chdir(argv[1]) != 0) {
-        std::cerr << "usage: rsa-demo-factor FOLDER < n\n";
-        return 2;
-    }
-    std::string text(std::istreambuf_iterator<char>(std::cin), {});
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
-        text.pop_back();
-    }
-    if (!isDecimal(text)) {
-        std::cerr << "rsa-demo-factor: n must be a whole number in decimal\n";
+    if (argc != 3 || chdir(argv[1]) != 0 || !isDecimal(argv[2])) {
+        std::cerr << "usage: rsa-demo-factor FOLDER N (N in decimal digits)\n";
         return 2;
     }
     fmpz_t number;
     fmpz_init(number);
-    fmpz_set_str(number, text.c_str(), 10);
+    fmpz_set_str(number, argv[2], 10);
     fmpz_factor_t factors;
     fmpz_factor_init(factors);
     fmpz_factor(factors, number);

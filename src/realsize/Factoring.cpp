@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <sstream>
 #include <stdexcept>
@@ -31,16 +30,6 @@ mpz_class primeOfBits(unsigned long bits, RandomSource& random) {
         if (mpz_sizeinbase(prime.get_mpz_t(), 2) == bits) {
             return prime;
         }
-    }
-}
-
-void writeAll(const Descriptor& output, const std::string& text) {
-    for (std::size_t sent = 0; sent < text.size();) {
-        const ssize_t written = write(output.get(), text.data() + sent, text.size() - sent);
-        if (written < 0 && errno != EINTR) {
-            failSystem("write to rsa-demo-factor");
-        }
-        sent += static_cast<std::size_t>(std::max<ssize_t>(written, 0));
     }
 }
 
@@ -87,15 +76,10 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
 Factoring factorSemiprime(const std::filesystem::path& helper, const mpz_class& n,
                           const std::atomic<bool>& cancel, std::chrono::duration<double> limit) {
     const TemporaryFolder folder("rsa-demo-factor-");
-    Pipe input = makePipe();
     Pipe output = makePipe();
     const auto started = std::chrono::steady_clock::now();
-    ChildProcess child(helper, {folder.path().string()}, input.readEnd, output.writeEnd);
-    input.readEnd.reset();
+    ChildProcess child(helper, {folder.path().string(), n.get_str(10)}, output.writeEnd);
     output.writeEnd.reset();
-    // A number of at most 512 bits fits the pipe's buffer, so this never blocks.
-    writeAll(input.writeEnd, n.get_str(10) + '\n');
-    input.writeEnd.reset();
 
     Factoring result;
     std::string text;

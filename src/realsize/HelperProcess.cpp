@@ -60,7 +60,7 @@ namespace {
 // posix_spawn's attributes and file actions, destroyed on every way out.
 class SpawnSettings {
 public:
-    SpawnSettings(const Descriptor& input, const Descriptor& output) {
+    explicit SpawnSettings(const Descriptor& output) {
         posix_spawnattr_init(&m_attributes);
         posix_spawn_file_actions_init(&m_actions);
         // The window's threads may block or catch signals; the helper starts afresh.
@@ -71,7 +71,6 @@ public:
         posix_spawnattr_setsigmask(&m_attributes, &none);
         posix_spawnattr_setsigdefault(&m_attributes, &all);
         posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-        posix_spawn_file_actions_adddup2(&m_actions, input.get(), STDIN_FILENO);
         posix_spawn_file_actions_adddup2(&m_actions, output.get(), STDOUT_FILENO);
     }
     ~SpawnSettings() {
@@ -91,9 +90,8 @@ private:
 } // namespace
 
 ChildProcess::ChildProcess(const std::filesystem::path& program,
-                           const std::vector<std::string>& arguments, const Descriptor& input,
-                           const Descriptor& output) {
-    const SpawnSettings settings(input, output);
+                           const std::vector<std::string>& arguments, const Descriptor& output) {
+    const SpawnSettings settings(output);
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;

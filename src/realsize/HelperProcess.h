@@ -59,10 +59,10 @@ struct ChildEnd {
 
 class ChildProcess {
 public:
-    // Starts `program` with `arguments`, `input` as its standard input and
-    // `output` as its standard output, with the default signal handling.
+    // Starts `program` with `arguments` and `output` as its standard output,
+    // with the default signal handling.
     ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                 const Descriptor& input, const Descriptor& output);
+                 const Descriptor& output);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

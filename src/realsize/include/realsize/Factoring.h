@@ -6,9 +6,9 @@
 // FLINT offers no way to interrupt a factorisation, and its sieve of version
 // 2.9 writes its relations to a file named "<number>siqs.dat" in the current
 // folder. So each factorisation runs in the helper program rsa-demo-factor
-// (src/factor), started with posix_spawn in a fresh temporary folder: n goes
-// to it on one pipe and the factors come back on another, which the caller
-// watches in slices of 10 ms, reading the cancel flag and the deadline between
+// (src/factor), started with posix_spawn in a fresh temporary folder with n
+// as its argument; the factors come back on a pipe, which the caller watches
+// in slices of 10 ms, reading the cancel flag and the deadline between
 // them. When either says so the helper is ended with SIGKILL; it is reaped and
 // the folder removed on every way out, exceptions included.
 
