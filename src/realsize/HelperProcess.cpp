@@ -70,7 +70,11 @@ public:
         sigfillset(&all);
         posix_spawnattr_setsigmask(&m_attributes, &none);
         posix_spawnattr_setsigdefault(&m_attributes, &all);
-        posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        // A group of its own: Ctrl+C in the terminal reaches the program,
+        // which quits in order and ends the helper itself.
+        posix_spawnattr_setpgroup(&m_attributes, 0);
+        posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
+                                                    POSIX_SPAWN_SETPGROUP);
         posix_spawn_file_actions_adddup2(&m_actions, output.get(), STDOUT_FILENO);
     }
     ~SpawnSettings() {

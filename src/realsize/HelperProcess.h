@@ -60,7 +60,7 @@ struct ChildEnd {
 class ChildProcess {
 public:
     // Starts `program` with `arguments` and `output` as its standard output,
-    // with the default signal handling.
+    // with the default signal handling, in a process group of its own.
     ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                  const Descriptor& output);
     ~ChildProcess();
