@@ -16,7 +16,6 @@ if [[ ${1:-} == --inside ]]; then
     xvfb=$!
     read -r -t 10 display <&"$fd" || { echo "Xvfb did not start" >&4; exit 1; }
     export DISPLAY=:$display
-    export XDG_RUNTIME_DIR=$(mktemp -d)
     openbox --sm-disable >/dev/null 2>&1 &
     openbox=$!
     for _ in $(seq 100); do
@@ -27,7 +26,6 @@ if [[ ${1:-} == --inside ]]; then
     status=$?
     kill "$openbox" "$xvfb" 2>/dev/null
     wait "$openbox" "$xvfb" 2>/dev/null
-    rm -rf "$XDG_RUNTIME_DIR"
     exit $status
 fi
 
@@ -41,5 +39,9 @@ if ! "$python" -c 'import pyatspi' 2>/dev/null; then
     echo "skipped: python3-pyatspi is not installed"
     exit 77
 fi
-# A session bus of its own, so that its accessibility bus serves this desktop alone.
+# A session bus and a runtime folder of its own, so that its accessibility
+# bus serves this desktop alone, also while another such desktop runs.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 dbus-run-session -- bash "$0" --inside "$@" 3>&1 4>&2 >/dev/null 2>&1
