@@ -84,13 +84,15 @@ TEST_F(FactoringCleanup, CancelAndLimitEndTheChildPromptly) {
     expectNothingLeft();
 }
 
-// Factors the numbers of the race as drawn, taking `seconds` for them; a
-// number of `slowBits` takes `slowSeconds` the first `slowTimes` times.
+// Gives the factors the race's numbers were drawn with, saying it took a
+// millisecond; a number of `slowBits` takes `slowSeconds` instead the first
+// `slowTimes` times.
 struct FakeFactorer {
     int slowBits = 0;
     int slowTimes = 0;
     std::chrono::duration<double> slowSeconds{};
     int calls = 0;
+    std::map<std::string, BalancedNumber> factors; // by n in decimal
 
     Factoring operator()(const mpz_class& n, const std::atomic<bool>& cancel,
                          std::chrono::duration<double> limit) {
@@ -112,7 +114,6 @@ struct FakeFactorer {
         }
         return result;
     }
-    std::map<std::string, BalancedNumber> factors;
 };
 
 class FactoringRace : public ::testing::Test {
