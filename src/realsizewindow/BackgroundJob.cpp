@@ -30,7 +30,7 @@ void BackgroundJob::start(std::function<void(const std::atomic<bool>& cancel)> w
         } catch (const std::exception& error) {
             fail(QString::fromStdString(error.what()));
         } catch (...) {
-            fail(realsizeformat::text(texts::realsize::unexpectedFailure));
+            fail(QString());
         }
     });
     connect(m_thread, &QThread::finished, this, [this] {
@@ -42,7 +42,13 @@ void BackgroundJob::start(std::function<void(const std::atomic<bool>& cancel)> w
 }
 
 void BackgroundJob::fail(const QString& reason) {
-    post([this, reason] { emit failed(realsizeformat::fill(texts::realsize::failed, {reason})); });
+    // Worded on this object's thread, where the window's language is read.
+    post([this, reason] {
+        emit failed(realsizeformat::fill(
+            texts::realsize::failed,
+            {reason.isEmpty() ? realsizeformat::text(texts::realsize::unexpectedFailure)
+                              : reason}));
+    });
 }
 
 void BackgroundJob::stop() {

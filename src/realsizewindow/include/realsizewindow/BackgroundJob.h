@@ -42,6 +42,7 @@ signals:
     void finished();
 
 private:
+    // `reason` is the exception's text, empty when it had none.
     void fail(const QString& reason);
 
     QThread* m_thread = nullptr;
