@@ -2,6 +2,7 @@
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
+#include "window/TerminationSignals.h"
 #include "window/Translations.h"
 #include "window/WindowRole.h"
 
@@ -80,6 +81,7 @@ int main(int argc, char* argv[]) {
         return rsa::printEnding(options, arguments);
     }
     rsa::giveTopLevelWidgetsTheWindowRole();
+    rsa::quitOnTerminationSignals();
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;

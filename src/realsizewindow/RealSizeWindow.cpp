@@ -18,6 +18,9 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
       m_race(new RacePanel(this)) {
     setObjectName(QStringLiteral("RealSizeWindow"));
     setWindowTitle(realsizeformat::text(texts::realsize::windowTitle));
+    // Beside the main window, like the step window: closing the main window
+    // ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     // The parts scroll inside the window, so that it can stand beside the
     // main window on a small screen.
     auto* content = new QWidget;
