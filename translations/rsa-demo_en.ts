@@ -1483,5 +1483,9 @@
         <source>Yarış durdu: {0} bitlik iki ayrı sayı da {1} saniyelik sınır içinde çarpanlarına ayrılamadı.</source>
         <translation>The race stopped: neither of two different {0}-bit numbers could be factored within the limit of {1} seconds.</translation>
     </message>
+    <message>
+        <source>beklenmeyen bir hata</source>
+        <translation>an unexpected error</translation>
+    </message>
 </context>
 </TS>

@@ -1,10 +1,8 @@
-#include "exchangewindow/ExchangeWindow.h"
-#include "exercisewindow/ExerciseWindow.h"
-#include "stepwindow/StepWindow.h"
+#include "companions/Companions.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
-#include "window/RealSizeLoader.h"
+#include "window/TerminationSignals.h"
 #include "window/Translations.h"
 #include "window/WindowRole.h"
 
@@ -12,7 +10,6 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 
 namespace {
@@ -65,36 +62,15 @@ int main(int argc, char* argv[]) {
         return rsa::printEnding(options, arguments);
     }
     rsa::giveTopLevelWidgetsTheWindowRole();
+    rsa::quitOnTerminationSignals();
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;
     window.show();
-    // Without the option nothing of the step window is made.
-    std::unique_ptr<rsa::StepWindow> steps;
-    if (options.stepByStep) {
-        steps = rsa::openStepWindow(window);
-    }
-    std::unique_ptr<rsa::ExchangeWindow> exchange;
-    if (options.exchange) {
-        exchange = rsa::openExchangeWindow(window, steps.get());
-    }
-    if (options.realSize) {
-        rsa::explain::SectionSink sink;
-        if (steps) {
-            // The step window lives until app.exec() returns, as long as the module's window.
-            sink = [window = steps.get()](rsa::explain::Section section) {
-                window->addSection(std::move(section));
-            };
-        }
-        if (const auto reason = rsa::openRealSizeWindow(sink)) {
-            std::cerr << rsa::filled(rsa::texts::realSizeUnavailable, {*reason}).toStdString()
-                      << '\n';
-        }
-    }
-    // Nor of the exercise window without its options.
-    std::unique_ptr<rsa::ExerciseWindow> exercise;
-    if (options.exercise.open) {
-        exercise = rsa::openExerciseWindow(window, options.exercise);
+    // Without their options nothing of the other windows is made.
+    rsa::Companions companions(window);
+    if (const std::optional<QString> reason = companions.open(options)) {
+        std::cerr << rsa::filled(rsa::texts::realSizeUnavailable, {*reason}).toStdString() << '\n';
     }
     return app.exec();
 }

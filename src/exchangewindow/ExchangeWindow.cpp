@@ -8,7 +8,6 @@
 #include "window/QtText.h"
 #include "window/Translations.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -112,14 +110,14 @@ void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
 
 } // namespace
 
-ExchangeWindow::ExchangeWindow(MainWindow& main, StepWindow* steps)
-    : m_main(main), m_steps(steps), m_random(systemRandom()) {
+ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
+    : m_main(main), m_explain(std::move(explain)), m_content(new QWidget),
+      m_random(systemRandom()) {
     setObjectName(QStringLiteral("exchangeWindow"));
     setWindowTitle(translated(text::windowTitle));
     // Sentences appear and wrap below the parts as the learner works; the
     // window scrolls rather than cut them off.
-    auto* content = new QWidget;
-    auto* layout = new QGridLayout(content);
+    auto* layout = new QGridLayout(m_content);
     buildKeyPart(layout);
     layout->addWidget(buildSendPart(), 1, 0);
     layout->addWidget(buildReceivePart(), 1, 1);
@@ -131,7 +129,7 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, StepWindow* steps)
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
+    scroll->setWidget(m_content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -350,14 +348,10 @@ void ExchangeWindow::useKeyInMainWindow() {
     if (!m_drawnKey) {
         return;
     }
-    m_main.writeText(TextBox::txtP, std::to_string(m_drawnKey->p));
-    m_main.writeText(TextBox::txtQ, std::to_string(m_drawnKey->q));
-    m_main.writeText(TextBox::txtpublic, std::to_string(m_drawnKey->e));
-    // The main window's own button, so its command, messages and step window
-    // follow as after a click there.
-    if (auto* compute = m_main.findChild<QAbstractButton*>(QStringLiteral("cmdHesapla"))) {
-        compute->click();
-    }
+    // The main window's own command, so its messages and step window follow
+    // as after a click there.
+    m_main.computeKey(std::to_string(m_drawnKey->p), std::to_string(m_drawnKey->q),
+                      std::to_string(m_drawnKey->e));
 }
 
 void ExchangeWindow::copyPublicKey() {
@@ -374,8 +368,8 @@ void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* a
 }
 
 void ExchangeWindow::explain(explain::Section section) {
-    if (m_steps) {
-        m_steps->addSection(std::move(section));
+    if (m_explain) {
+        m_explain(std::move(section));
     }
 }
 
@@ -567,26 +561,9 @@ void ExchangeWindow::openSignatureDialog() {
     }
 }
 
-std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main, StepWindow* steps) {
-    auto window = std::make_unique<ExchangeWindow>(main, steps);
-    window->setWindowIcon(main.windowIcon());
-    const QRect frame = main.frameGeometry();
-    const QRect screen = main.screen()->availableGeometry();
-    // Wide enough for every part without a horizontal scroll bar, and tall
-    // enough for the sentences the parts add, as far as the screen allows.
-    QWidget* content = window->findChild<QScrollArea*>()->widget();
-    const QSize wanted =
-        content->sizeHint() + QSize(window->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                    8 * window->fontMetrics().lineSpacing());
-    window->resize(std::min(wanted.width(), screen.width() - 16),
-                   std::min(wanted.height(), screen.height() - 48));
-    const int left =
-        std::max(screen.left(), std::min(frame.right() + 8, screen.right() - window->width()));
-    window->move(left, frame.top());
-    window->show();
-    main.raise();
-    main.activateWindow();
-    return window;
+QSize ExchangeWindow::sizeHint() const {
+    return m_content->sizeHint() +
+           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 8 * fontMetrics().lineSpacing());
 }
 
 } // namespace rsa

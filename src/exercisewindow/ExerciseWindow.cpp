@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -115,8 +114,9 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_teacherButton, &QPushButton::toggled, this, &ExerciseWindow::setTeacherView);
     choices->addWidget(m_teacherButton);
 
-    // Everything below the choices scrolls, so that wrapped sentences always
-    // get the lines they need, at any scale and on any screen.
+    // Everything scrolls, so that wrapped sentences always get the lines they
+    // need, at any scale, and the window can stand beside the main window on
+    // any screen.
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("content"));
     m_codeProblem = wrappedLabel(content, "codeProblem");
@@ -149,6 +149,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_teacher->hide();
 
     auto* layout = new QVBoxLayout(content);
+    layout->addLayout(choices);
     layout->addWidget(m_codeProblem);
     layout->addWidget(m_title);
     layout->addWidget(m_intro);
@@ -165,8 +166,8 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
     auto* window = new QVBoxLayout(this);
-    window->addLayout(choices);
-    window->addWidget(scroll, 1);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -309,8 +310,9 @@ void ExerciseWindow::showSolution() {
             m_solution->addSection(std::move(section));
         }
         m_solution->scrollToSection(0);
-        m_solution->resize(700, height());
-        m_solution->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    if (!m_solution->isVisible()) {
+        emit solutionOpening(m_solution.get());
     }
     m_solution->show();
     m_solution->raise();
@@ -357,10 +359,12 @@ void ExerciseWindow::refresh() {
     }
 }
 
-std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
-                                                   const LaunchOptions::Exercise& options) {
+QSize ExerciseWindow::sizeHint() const {
+    return {1100, 760};
+}
+
+std::unique_ptr<ExerciseWindow> makeExerciseWindow(const LaunchOptions::Exercise& options) {
     auto window = std::make_unique<ExerciseWindow>();
-    window->setWindowIcon(main.windowIcon());
     window->setLevel(options.level);
     const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
     const std::string code = fromQt(options.code);
@@ -371,14 +375,6 @@ std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
         }
     }
     window->setTeacherView(options.teacher);
-    // Beside the main window, as far as the screen allows.
-    const QRect screen = main.screen()->availableGeometry();
-    window->resize(std::min(1100, screen.width()), std::min(760, screen.height() - 40));
-    const int left = std::min(main.frameGeometry().right() + 8, screen.right() - window->width());
-    window->move(std::max(screen.left(), left), main.frameGeometry().top());
-    window->show();
-    window->raise();
-    window->activateWindow();
     return window;
 }
 

@@ -5,7 +5,6 @@
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"
-#include "window/Placement.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -461,34 +460,8 @@ std::optional<QString> StepWindow::exportChosen(const QString& name) {
     return chosen.path;
 }
 
-namespace {
-
-// The explanation speaks the language of the window.
-std::string inWindowLanguage(const char* text) {
-    return translated(text).toStdString();
-}
-
-} // namespace
-
-std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
+std::unique_ptr<StepWindow> makeStepWindow(MainWindow& main) {
     auto steps = std::make_unique<StepWindow>(main.interaction());
-    steps->setWindowIcon(main.windowIcon());
-    StepWindow* window = steps.get();
-    QObject::connect(
-        &main, &MainWindow::commandRan, window, [&main, window](const CommandRecord& record) {
-            // Nothing may leave a Qt slot by an exception; a
-            // section that cannot be built is only missing.
-            try {
-                if (std::optional<explain::Section> section =
-                        explain::explainCommand(record, main.variables(), &inWindowLanguage)) {
-                    window->addSection(std::move(*section));
-                }
-            } catch (const std::exception& error) {
-                qWarning("step window: %s", error.what());
-            } catch (...) {
-                qWarning("step window: unknown failure");
-            }
-        });
     steps->setFolderMemory(&main.variables().saveFolder);
     steps->setKeyLine([&main] {
         const WindowVariables& vars = main.variables();
@@ -505,11 +478,6 @@ std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
                       {toQt(plainText(vars.key->p)), toQt(plainText(vars.key->q)), n,
                        toQt(plainText(vars.key->e)), toQt(plainText(vars.d))});
     });
-    // Beside the main window, never over it.
-    placeBeside(main, *steps);
-    steps->show();
-    main.raise();
-    main.activateWindow();
     return steps;
 }
 

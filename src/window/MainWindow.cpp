@@ -4,6 +4,7 @@
 #include "GroupBoxStyle.h"
 #include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
+#include "keys/KeyCommands.h"
 #include "texts/Texts.h"
 #include "texts/Wording.h"
 #include "window/FileIconEngine.h"
@@ -219,6 +220,13 @@ void MainWindow::run(const Command& command) {
     } catch (...) {
         qCritical("%s", texts::fill(texts::unexpectedError, {failure}).c_str());
     }
+}
+
+void MainWindow::computeKey(const std::string& p, const std::string& q, const std::string& e) {
+    writeText(TextBox::txtP, p);
+    writeText(TextBox::txtQ, q);
+    writeText(TextBox::txtpublic, e);
+    run(commands::computeKey);
 }
 
 QWidget* MainWindow::boxWidget(TextBox box) const {

@@ -4,9 +4,7 @@
 // program itself, with data that holds no text and with a text. Each paste must leave the program
 // running, and a text must arrive in every box that takes typing.
 
-#include "exchangewindow/ExchangeWindow.h"
-#include "exercisewindow/ExerciseWindow.h"
-#include "stepwindow/StepWindow.h"
+#include "companions/Companions.h"
 #include "testing/QtApplication.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
@@ -79,11 +77,12 @@ TEST(Paste, EveryTextBoxSurvivesWhateverTheClipboardHolds) {
     }
     MainWindow main;
     main.show();
-    const std::unique_ptr<StepWindow> steps = openStepWindow(main);
-    const std::unique_ptr<ExchangeWindow> exchange = openExchangeWindow(main, steps.get());
-    LaunchOptions::Exercise exercise;
-    exercise.open = true;
-    const std::unique_ptr<ExerciseWindow> exercises = openExerciseWindow(main, exercise);
+    Companions beside(main);
+    LaunchOptions options;
+    options.stepByStep = true;
+    options.exchange = true;
+    options.exercise.open = true;
+    beside.open(options);
     QApplication::processEvents();
     const std::vector<QWidget*> boxes = textBoxes();
     // At least the main window's line and multi-line boxes, the exchange's

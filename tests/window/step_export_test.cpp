@@ -4,6 +4,7 @@
 // and the handout carries its title, date, key and the sections as they are
 // folded in the window.
 
+#include "companions/Companions.h"
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
 #include "testing/RecordingWindow.h"
@@ -120,13 +121,14 @@ TEST(ExportDialog, WritesTheFileItConfirmedWithTheChosenTypesExtension) {
 struct StepExportTest : ::testing::Test {
     testing::RecordingWindow answers;
     MainWindow main{answers};
-    std::unique_ptr<StepWindow> steps;
+    Companions beside{main};
+    StepWindow* steps = nullptr;
     QTemporaryDir folder;
 
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         main.show();
-        steps = openStepWindow(main);
+        steps = &beside.openSteps();
         testing::typeWorkedExample(main);
         testing::clickEach(main, {"cmdHesapla", "cmdenc", "cmddec"});
     }
