@@ -27,25 +27,6 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
     qtHandler(type, context, text);
 }
 
-// The language of --lang, found before Qt starts: Qt looks for the display
-// while it starts, before the options can be read in full. A language the
-// program lacks is reported later, with the usage.
-QString askedLanguage(int argc, char* argv[]) {
-    QString language = QString::fromLatin1(rsa::sourceLanguage);
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--")) {
-            break;
-        }
-        if (argument == QLatin1String("--lang") && i + 1 < argc) {
-            language = QString::fromLocal8Bit(argv[++i]);
-        } else if (argument.startsWith(QLatin1String("--lang="))) {
-            language = argument.mid(7);
-        }
-    }
-    return language;
-}
-
 bool hasGraphicalSession() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -68,7 +49,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     missingDisplay =
-        rsa::translatedInto(askedLanguage(argc, argv), rsa::texts::needsGraphicalSession)
+        rsa::translatedInto(rsa::askedLanguage(argc, argv), rsa::texts::needsGraphicalSession)
             .toStdString();
     qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
@@ -89,8 +70,7 @@ int main(int argc, char* argv[]) {
     // Without their options nothing of the other windows is made.
     rsa::Companions companions(window);
     if (const std::optional<QString> reason = companions.open(options)) {
-        std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
-                  << '\n';
+        std::cerr << rsa::filled(rsa::texts::realSizeUnavailable, {*reason}).toStdString() << '\n';
     }
     return app.exec();
 }

@@ -18,11 +18,6 @@ namespace rsa {
 
 namespace {
 
-// The explanation speaks the language of the window.
-std::string inWindowLanguage(const char* text) {
-    return translated(text).toStdString();
-}
-
 // A step window (the step window, the exercise's solution) would like this
 // width and the main window's height.
 const QSize stepWindowWish(640, 0);
@@ -45,7 +40,7 @@ Companions::Companions(MainWindow& main) : m_main(main) {
         // be built is only missing.
         try {
             if (std::optional<explain::Section> section =
-                    explain::explainCommand(record, m_main.variables(), &inWindowLanguage)) {
+                    explain::explainCommand(record, m_main.variables(), &inLanguageInUse)) {
                 m_sink(std::move(*section));
             }
         } catch (const std::exception& error) {

@@ -91,11 +91,6 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.n);
 }
 
-// The step window's sections speak the language in use.
-std::string inWindowLanguage(const char* text) {
-    return fromQt(translated(text));
-}
-
 QString publicKeyText(const PublicKey& key) {
     return toQt(publicKeyLine(key));
 }
@@ -340,7 +335,7 @@ void ExchangeWindow::drawKey() {
         return;
     }
     explain(
-        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inWindowLanguage));
+        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inLanguageInUse));
     m_drawnKey = *drawn;
     m_myKey = *drawn;
     m_useKey->setEnabled(true);
@@ -366,10 +361,10 @@ void ExchangeWindow::copyPublicKey() {
 }
 
 void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* act) {
-    where->setText(refusalSentence(refusal));
+    const std::string sentence = texts::word(refusal, &inLanguageInUse);
+    where->setText(toQt(sentence));
     where->setProperty("refused", true);
-    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text()),
-                                            &inWindowLanguage));
+    explain(explain::explainExchangeRefusal(inLanguageInUse(act), sentence, &inLanguageInUse));
 }
 
 void ExchangeWindow::explain(explain::Section section) {
@@ -395,7 +390,7 @@ void ExchangeWindow::send() {
         return;
     }
     explain(explain::explainExchange(
-        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inWindowLanguage));
+        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inLanguageInUse));
     m_cipher->setPlainText(toQt(blocksText(*cipher)));
     m_cipherBytes = encFileBytes(*cipher);
     say(m_sendMessage, {});
@@ -422,10 +417,11 @@ void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
                                       *card,
                                       {},
                                       cardText(*card)},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     m_receivedCard->setText(toQt(cardText(*card)));
-    say(m_receiveMessage,
-        blocks->tookLastEight() ? translated(text::lastEightRead).arg(blocks->found) : QString());
+    say(m_receiveMessage, blocks->tookLastEight()
+                              ? filled(text::lastEightRead, {QString::number(blocks->found)})
+                              : QString());
 }
 
 void ExchangeWindow::receiveFile(const QString& path) {
@@ -451,7 +447,7 @@ void ExchangeWindow::sign() {
     }
     explain(explain::explainExchange(
         {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}},
-        &inWindowLanguage));
+        &inLanguageInUse));
     m_signature->setPlainText(toQt(blocksText(*signature)));
     m_signatureBytes = sigFileBytes(*card, *signature);
     say(m_signMessage, {});
@@ -486,7 +482,7 @@ void ExchangeWindow::verify() {
                                       verified->recovered,
                                       *card,
                                       {}},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     if (verified->valid()) {
         say(m_verifyMessage, translated(text::signatureValid));
     } else {
@@ -494,8 +490,7 @@ void ExchangeWindow::verify() {
         for (std::size_t block : verified->mismatch) {
             blocks << QString::number(block);
         }
-        say(m_verifyMessage,
-            translated(text::signatureInvalid).arg(blocks.join(QStringLiteral(", "))));
+        say(m_verifyMessage, filled(text::signatureInvalid, {blocks.join(QStringLiteral(", "))}));
     }
     m_verifyWhy->setText(translated(text::whySignatureProves));
 }
@@ -520,7 +515,7 @@ bool ExchangeWindow::save(const char* filter, const std::string& bytes) {
     }
     if (const std::optional<std::string> failure = writeExchangeFile(*path, bytes)) {
         // As the main window's Save reports it.
-        m_main.interaction().showMessage(translatedMessage(texts::saveFailedPrefix + *failure),
+        m_main.interaction().showMessage(fromQt(filled(texts::saveFailed, {toQt(*failure)})),
                                          translatedMessage(texts::applicationTitle));
         return false;
     }
@@ -536,7 +531,7 @@ void ExchangeWindow::saveCipher() {
     }
     say(m_sendMessage, {});
     if (save(texts::saveFilter, *m_cipherBytes)) {
-        say(m_sendMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_sendMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 
@@ -548,7 +543,7 @@ void ExchangeWindow::saveSignature() {
     }
     say(m_signMessage, {});
     if (save(text::sigFilter, *m_signatureBytes)) {
-        say(m_signMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_signMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 

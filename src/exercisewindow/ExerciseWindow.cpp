@@ -29,15 +29,6 @@ using exercise::AnswerState;
 using exercise::Kind;
 using exercise::Level;
 
-// The exercise library and the explanation speak the window's language.
-std::string inWindowLanguage(const char* text) {
-    return fromQt(translated(text));
-}
-
-QString filled(const char* pattern, std::initializer_list<std::string> arguments) {
-    return toQt(explain::fillText(&inWindowLanguage, pattern, arguments));
-}
-
 QString objectNameOf(const char* prefix, Answer answer) {
     return QString::fromLatin1(prefix) + QLatin1Char('_') +
            QString::fromLatin1(exercise::answerName(answer));
@@ -184,7 +175,7 @@ ExerciseWindow::~ExerciseWindow() = default;
 std::optional<std::string> ExerciseWindow::openCode(const std::string& typed) {
     const auto read = exercise::readTaskCode(typed);
     if (const auto* problem = std::get_if<exercise::CodeProblem>(&read)) {
-        const std::string sentence = exercise::sentenceOf(*problem, &inWindowLanguage);
+        const std::string sentence = texts::word(*problem, &inLanguageInUse);
         m_codeProblem->setText(toQt(sentence));
         m_codeBox->setText(toQt(typed));
         m_codeProblem->show();
@@ -223,9 +214,8 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
     m_codeProblem->hide();
     m_codeBox->setText(toQt(code.text()));
     setLevel(code.level);
-    const std::string level = inWindowLanguage(levelCaption(code.level));
     m_title->setText(filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
-                            {code.text(), level}));
+                            {toQt(code.text()), translated(levelCaption(code.level))}));
     m_intro->setText(translated(code.kind == Kind::Task ? words::taskIntro : words::attackerIntro));
     m_givens->setText(toQt(givensOf(m_exercise->task())));
     buildRows();
@@ -296,14 +286,14 @@ void ExerciseWindow::buildRows() {
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
     const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis, &inWindowLanguage)));
+    row.message->setText(toQt(exercise::sentenceOf(diagnosis, &inLanguageInUse)));
     row.message->setVisible(!diagnosis.right());
     refresh();
 }
 
 void ExerciseWindow::showHint(Answer answer) {
     Row& row = m_rows.at(answer);
-    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inWindowLanguage)));
+    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inLanguageInUse)));
     row.message->show();
 }
 
@@ -313,9 +303,10 @@ void ExerciseWindow::showSolution() {
     if (!m_solution) {
         m_solutionInteraction = std::make_unique<QtInteraction>(*this);
         m_solution = std::make_unique<StepWindow>(*m_solutionInteraction, this);
-        m_solution->setWindowTitle(filled(words::solutionTitle, {m_exercise->task().code.text()}));
+        m_solution->setWindowTitle(
+            filled(words::solutionTitle, {toQt(m_exercise->task().code.text())}));
         for (explain::Section& section :
-             exercise::solutionOf(m_exercise->task(), &inWindowLanguage)) {
+             exercise::solutionOf(m_exercise->task(), &inLanguageInUse)) {
             m_solution->addSection(std::move(section));
         }
         m_solution->scrollToSection(0);
@@ -343,17 +334,17 @@ void ExerciseWindow::refresh() {
         case AnswerState::Revealed:
             row.mark->setText(
                 filled(words::revealedMark,
-                       {std::to_string(exercise::rightAnswer(m_exercise->task(), answer))}));
+                       {QString::number(exercise::rightAnswer(m_exercise->task(), answer))}));
             row.mark->setPalette(markPalette(row.mark, QColor(0x55, 0x55, 0x55)));
             break;
         }
     }
     const exercise::Score score = m_exercise->score();
     m_score->setText(
-        filled(words::scoreLine, {std::to_string(score.right), std::to_string(score.of),
-                                  std::to_string(score.tries), std::to_string(score.revealed)}));
+        filled(words::scoreLine, {QString::number(score.right), QString::number(score.of),
+                                  QString::number(score.tries), QString::number(score.revealed)}));
     const std::optional<std::string> result = m_exercise->resultCode();
-    m_result->setText(result ? filled(words::resultLine, {*result}) : QString());
+    m_result->setText(result ? filled(words::resultLine, {toQt(*result)}) : QString());
     m_result->setVisible(result.has_value());
     const std::optional<exercise::TeacherView> teacher = teacherView();
     m_teacher->setVisible(teacher.has_value());
@@ -364,7 +355,7 @@ void ExerciseWindow::refresh() {
                          QString::number(value);
         }
         m_teacher->setText(lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
-                           filled(words::teacherResult, {teacher->resultCode}));
+                           filled(words::teacherResult, {toQt(teacher->resultCode)}));
     }
 }
 
@@ -374,7 +365,7 @@ QSize ExerciseWindow::sizeHint() const {
 
 std::unique_ptr<ExerciseWindow> makeExerciseWindow(const LaunchOptions::Exercise& options) {
     auto window = std::make_unique<ExerciseWindow>();
-    window->setLevel(exercise::levelNamed(fromQt(options.level)).value_or(Level::Kolay));
+    window->setLevel(options.level);
     const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
     const std::string code = fromQt(options.code);
     if (code.empty() || window->openCode(code)) {

@@ -23,16 +23,7 @@ mpz_class bytesAsNumber(const std::string& bytes) {
 }
 
 QString refusalSentence(const realsize::TextRefused& refused) {
-    switch (refused.reason) {
-    case realsize::TextRefusal::EmptyText:
-        return fill(t::emptyText, {QString::number(refused.largestBytes)});
-    case realsize::TextRefusal::TextTooLong:
-        return fill(t::textTooLong, {QString::number(refused.largestBytes),
-                                     QString::number(refused.largestCharacters)});
-    case realsize::TextRefusal::KeyTooSmallForOaep:
-        return text(t::keyTooSmall);
-    }
-    return {};
+    return QString::fromStdString(texts::word(refused, &inLanguageInUse));
 }
 
 } // namespace

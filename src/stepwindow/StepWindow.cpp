@@ -47,14 +47,6 @@ QString foldLink(std::size_t section, std::size_t group) {
 // Longest name of a file on the file systems a classroom computer uses.
 constexpr qsizetype longestFileName = 255;
 
-QString filled(const char* text, const QStringList& values) {
-    QString result = translated(text);
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        result.replace(QStringLiteral("{%1}").arg(i), values[i]);
-    }
-    return result;
-}
-
 } // namespace
 
 std::variant<ExportTarget, QString> exportTarget(const QString& name) {
@@ -459,7 +451,7 @@ std::optional<QString> StepWindow::exportChosen(const QString& name) {
         failure = error.what();
     }
     if (failure) {
-        m_interaction.showMessage(fromQt(translated(texts::steps::exportFailed)) + *failure,
+        m_interaction.showMessage(fromQt(filled(texts::saveFailed, {toQt(*failure)})),
                                   fromQt(translated(texts::steps::exportButton)));
     }
     if (failure || cancelled) {

@@ -6,6 +6,7 @@
 #include "controls/ControlTable.h"
 #include "keys/KeyCommands.h"
 #include "texts/Texts.h"
+#include "texts/Wording.h"
 #include "window/FileIconEngine.h"
 #include "window/PlainTextBox.h"
 #include "window/QtInteraction.h"
@@ -215,9 +216,9 @@ void MainWindow::run(const Command& command) {
     } catch (...) {
     }
     try {
-        shown.showMessage(texts::unexpectedError + failure);
+        shown.showFilledMessage(texts::unexpectedError, {failure});
     } catch (...) {
-        qCritical("%s%s", texts::unexpectedError, failure.c_str());
+        qCritical("%s", texts::fill(texts::unexpectedError, {failure}).c_str());
     }
 }
 

@@ -34,9 +34,6 @@ class QPushButton;
 
 namespace rsa {
 
-// The sentence the window shows for a refusal, in the language in use.
-QString refusalSentence(const exchange::Refusal& refusal);
-
 class ExchangeWindow : public QWidget {
     Q_OBJECT
 
