@@ -32,6 +32,11 @@ public:
     const Language& language;
 
     void paragraph(std::string text) { current().elements.emplace_back(std::move(text)); }
+    // A paragraph that says why the command was refused.
+    void refusal(std::string text) {
+        m_section.refusal = text;
+        paragraph(std::move(text));
+    }
     void table(Table table) { current().elements.emplace_back(std::move(table)); }
     // Starts a group; a fixed one with no title carries on after a foldable one.
     void group(std::string title, Fold fold) {
@@ -221,14 +226,21 @@ void keptKey(const CommandRecord& record, const WindowVariables& vars, Builder& 
 
 void keyComputation(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
-    out.paragraph(primeVerdict(say, "p", vars.p));
-    out.paragraph(primeVerdict(say, "q", vars.q));
+    // A refusal for a prime names the first of the two that is not one.
+    const bool pRefused =
+        record.rule == Rule::notPrime && !(isWhole(vars.p) && isTrue(isPrime(vars.p)));
+    const auto verdict = [&](const char* label, const Variant& value, bool refused) {
+        std::string text = primeVerdict(say, label, value);
+        refused ? out.refusal(std::move(text)) : out.paragraph(std::move(text));
+    };
+    verdict("p", vars.p, pRefused);
+    verdict("q", vars.q, record.rule == Rule::notPrime && !pRefused);
     if (record.rule == Rule::notPrime) {
         keptKey(record, vars, out);
         return;
     }
     if (record.rule == Rule::equalPrimes) {
-        out.paragraph(say.fill(texts::equalPrimes, {shown(vars.p)}));
+        out.refusal(say.fill(texts::equalPrimes, {shown(vars.p)}));
         keptKey(record, vars, out);
         return;
     }
@@ -244,7 +256,7 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
         say.fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
     out.paragraph(say(texts::phiMeaning));
     if (record.rule == Rule::exponentNotAboveOne) {
-        out.paragraph(say.fill(texts::exponentNotWhole, {shown(vars.e)}));
+        out.refusal(say.fill(texts::exponentNotWhole, {shown(vars.e)}));
         keptKey(record, vars, out);
         return;
     }
@@ -260,9 +272,9 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
     out.group("", Fold::Fixed);
     if (record.rule == Rule::exponentSharesFactor) {
         const Variant& shared = record.numbers.at(2);
-        out.paragraph(say.fill(texts::sharedFactor,
-                               {to_string(e), to_string(phi), shown(shared),
-                                primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
+        out.refusal(say.fill(texts::sharedFactor,
+                             {to_string(e), to_string(phi), shown(shared),
+                              primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
         keptKey(record, vars, out);
         return;
     }
@@ -280,14 +292,13 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
 bool keyRefused(const CommandRecord& record, Builder& out) {
     const Language& say = out.language;
     if (record.rule == Rule::noKey) {
-        out.paragraph(say(texts::noKey));
+        out.refusal(say(texts::noKey));
         return true;
     }
     if (record.rule == Rule::keyForOtherPrimes) {
         const std::vector<Variant>& primes = record.numbers;
-        out.paragraph(
-            say.fill(texts::keyForOtherPrimes, {shown(primes.at(0)), shown(primes.at(1)),
-                                                shown(primes.at(2)), shown(primes.at(3))}));
+        out.refusal(say.fill(texts::keyForOtherPrimes, {shown(primes.at(0)), shown(primes.at(1)),
+                                                        shown(primes.at(2)), shown(primes.at(3))}));
         return true;
     }
     return false;
@@ -465,8 +476,7 @@ void encryption(const CommandRecord& record, const WindowVariables& vars, Builde
         for (std::size_t i = 1; i < record.numbers.size(); ++i) {
             tooLarge.push_back(shown(record.numbers[i]));
         }
-        out.paragraph(
-            say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
+        out.refusal(say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
         return;
     }
     const int64_t n = std::llabs(static_cast<int64_t>(vars.nEnc.toLongRounded()));
@@ -479,14 +489,14 @@ void encryption(const CommandRecord& record, const WindowVariables& vars, Builde
 void decryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
     if (record.rule == Rule::noCipherBlocks) {
-        out.paragraph(say(texts::noCipherBlocks));
+        out.refusal(say(texts::noCipherBlocks));
         return;
     }
     if (keyRefused(record, out)) {
         return;
     }
     if (record.rule == Rule::cipherBlocksOfOtherKey) {
-        out.paragraph(say(texts::keyChanged));
+        out.refusal(say(texts::keyChanged));
         return;
     }
     const int64_t n = std::llabs(static_cast<int64_t>(vars.nDec.toLongRounded()));
