@@ -1080,10 +1080,6 @@
         <translation>bits of n</translation>
     </message>
     <message>
-        <source>süre (saniye, logaritmik ölçek)</source>
-        <translation>time (seconds, logarithmic scale)</translation>
-    </message>
-    <message>
         <source>Ölçülen (bu bilgisayar)</source>
         <translation>Measured (this computer)</translation>
     </message>
@@ -1094,14 +1090,6 @@
     <message>
         <source>RSA-250 rekoru (2020)</source>
         <translation>RSA-250 record (2020)</translation>
-    </message>
-    <message>
-        <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
-        <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about 2,700 core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
-    </message>
-    <message>
-        <source>Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.</source>
-        <translation>By this extrapolation, factoring a 2048-bit n would take about {0} core-years; the universe is about 1.4 · 10¹⁰ years old.</translation>
     </message>
     <message>
         <source>Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve çarpanlarına ayırma yarışı.</source>
@@ -1146,10 +1134,6 @@
     <message>
         <source>d (şifre çözme)</source>
         <translation>d (decryption)</translation>
-    </message>
-    <message>
-        <source>Gerçek boyutta şifreleme: {0} bayt, {1} bitlik anahtar</source>
-        <translation>Encryption at real size: {0} bytes, a {1}-bit key</translation>
     </message>
     <message>
         <source>Ders kitabı RSA ile iki şifreli metin aynı mı? {0}</source>
@@ -1478,6 +1462,42 @@
     <message>
         <source>beklenmeyen bir hata</source>
         <translation>an unexpected error</translation>
+    </message>
+    <message>
+        <source>süre (logaritmik ölçek)</source>
+        <translation>time (logarithmic scale)</translation>
+    </message>
+    <message>
+        <source>1 ms</source>
+        <translation>1 ms</translation>
+    </message>
+    <message>
+        <source>1 saniye</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>1 saat</source>
+        <translation>1 hour</translation>
+    </message>
+    <message>
+        <source>1 yıl</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>{0} yıl</source>
+        <translation>{0} years</translation>
+    </message>
+    <message>
+        <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık {0} çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
+        <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about {0} core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
+    </message>
+    <message>
+        <source>Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak tek bir işlemci çekirdeğiyle yaklaşık {0} yıl sürerdi; bir milyon çekirdek birlikte çalışsa bile yaklaşık {1} yıl.</source>
+        <translation>By this estimate, factoring a 2048-bit n would take about {0} years on one processor core; even a million cores working together would need about {1} years.</translation>
+    </message>
+    <message>
+        <source>Gerçek boyutta şifreleme: {0} karakter ({1} bayt), {2} bitlik anahtar</source>
+        <translation>Encryption at real size: {0} characters ({1} bytes), a {2}-bit key</translation>
     </message>
 </context>
 </TS>
