@@ -81,7 +81,7 @@ RacePanel::RacePanel(QWidget* parent)
     bitsAxis->setTitleText(text(t::axisBits));
     bitsAxis->setRange(0, 2100);
     bitsAxis->setTickCount(8);
-    bitsAxis->setLabelFormat(QStringLiteral("%d"));
+    bitsAxis->setLabelFormat(QStringLiteral("%.0f"));
     auto* timeAxis = new QCategoryAxis;
     timeAxis->setTitleText(text(t::axisTime));
     timeAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -90,6 +90,9 @@ RacePanel::RacePanel(QWidget* parent)
         timeAxis->append(label, logSeconds(seconds));
     }
     timeAxis->setRange(logSeconds(shortestSeconds), logSeconds(longestSeconds));
+    // The bits axis writes 1.200 in Turkish, as the texts do.
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(numberLocale());
     m_chart->addAxis(bitsAxis, Qt::AlignBottom);
     m_chart->addAxis(timeAxis, Qt::AlignLeft);
     for (QXYSeries* series :
