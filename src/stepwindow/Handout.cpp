@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <set>
 
@@ -89,10 +90,15 @@ std::vector<int> writeSection(QTextCursor& cursor, const explain::Section& secti
     return titles;
 }
 
-// The page on which the first line of the block at position lies.
+// The page on which the first line of the block at position lies. A line
+// that would cross the foot of a page is moved down within its block, so the
+// block itself may still begin on the page before.
 int pageOf(QTextDocument& document, int position) {
     const QTextBlock block = document.findBlock(position);
-    const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+    qreal top = document.documentLayout()->blockBoundingRect(block).top();
+    if (block.layout() != nullptr && block.layout()->lineCount() > 0) {
+        top += block.layout()->lineAt(0).y();
+    }
     return static_cast<int>(top / document.pageSize().height());
 }
 
