@@ -61,12 +61,13 @@ grep -q 'Tarih: 1 Haziran 2026' <<<"$text" || fail "no date"
 grep -q 'Anahtar: p = 61, q = 53, n = 3233, e = 17, d = 2753' <<<"$text" || fail "no key line"
 ! grep -q 'Kapalı tablo' <<<"$text" || fail "a folded table left a placeholder line"
 ! grep -qi 'pencere' <<<"$text" || fail "the handout speaks of the window: $(grep -i pencere <<<"$text")"
-keys=$(grep -c '^Özel anahtarın hesaplanması' <<<"$text")
+# A title at the top of a page follows a form feed.
+keys=$(grep -c $'^\f\\?Özel anahtarın hesaplanması' <<<"$text")
 [[ $keys -eq 2 ]] || fail "$keys key sections, one computed and one refused wanted"
 # The refused e = 9 is the second key section: its reason, in at most three
 # printed lines, up to the encryption's title.
-refusal=$(awk '/^Özel anahtarın hesaplanması/ { seen++; next }
-               /^Kart numarasının şifrelenmesi/ { exit }
+refusal=$(awk '/^\f?Özel anahtarın hesaplanması/ { seen++; next }
+               /^\f?Kart numarasının şifrelenmesi/ { exit }
                seen == 2 && NF { print }' <<<"$text")
 grep -q '^ebob(9, 3120) = 3 ≠ 1' <<<"$refusal" || fail "the refusal does not say why: $refusal"
 lines=$(wc -l <<<"$refusal")
