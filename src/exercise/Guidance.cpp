@@ -2,6 +2,8 @@
 
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
+#include "numbers/ModularArithmetic.h"
+#include "numbers/TrialDivision.h"
 #include "texts/ExerciseTexts.h"
 
 namespace rsa::exercise {
@@ -76,7 +78,7 @@ std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator
     case Answer::P:
         return fill(texts::hintP,
                     {to_string(task.n()),
-                     to_string(explain::integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
+                     to_string(integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
     case Answer::Q:
         if (open(exercise, Answer::P)) {
             return needsFirst(answer, "p", translator);

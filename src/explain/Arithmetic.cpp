@@ -1,8 +1,8 @@
 #include "explain/Arithmetic.h"
 
 #include "Language.h"
+#include "numbers/TrialDivision.h"
 
-#include <cmath>
 #include <utility>
 
 namespace rsa::explain {
@@ -41,44 +41,6 @@ std::string binary(std::uint64_t value) {
         bits += ((value >> bit) & 1) != 0 ? '1' : '0';
     }
     return (bits.empty() ? "0" : bits) + subscript(2);
-}
-
-std::uint64_t integerSquareRoot(std::uint64_t value) {
-    auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(value)));
-    while (root * root > value) {
-        --root;
-    }
-    while ((root + 1) * (root + 1) <= value) {
-        ++root;
-    }
-    return root;
-}
-
-TrialDivision smallestDivisor(std::uint64_t n) {
-    if (n % 2 == 0) {
-        return {2, 1};
-    }
-    std::uint64_t divisions = 1;
-    for (std::uint64_t candidate = 3; candidate * candidate <= n; candidate += 2) {
-        ++divisions;
-        if (n % candidate == 0) {
-            return {candidate, divisions};
-        }
-    }
-    return {n, divisions};
-}
-
-std::vector<std::pair<std::uint64_t, int>> primeFactors(std::uint64_t n) {
-    std::vector<std::pair<std::uint64_t, int>> factors;
-    while (n > 1) {
-        const std::uint64_t prime = smallestDivisor(n).divisor;
-        int power = 0;
-        for (; n % prime == 0; n /= prime) {
-            ++power;
-        }
-        factors.emplace_back(prime, power);
-    }
-    return factors;
 }
 
 std::string factorisationText(std::uint64_t n) {

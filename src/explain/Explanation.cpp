@@ -5,6 +5,7 @@
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
 #include "numbers/NumberRoutines.h"
+#include "numbers/TrialDivision.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"

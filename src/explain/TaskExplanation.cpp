@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "explain/Arithmetic.h"
+#include "numbers/TrialDivision.h"
 
 namespace rsa::explain {
 

@@ -3,15 +3,14 @@
 // The worked arithmetic behind the explanation, shared with the exercises so
 // that a hint and the step window show the same rows: the steps a learner can
 // check by hand (square-and-multiply and extended Euclid as numbers' rows
-// give them, trial division) as tables, and the way numbers and formulas are
-// written (superscripts, subscripts, the minus sign).
+// give them) as tables, and the way numbers and formulas are written
+// (superscripts, subscripts, the minus sign, a factorisation).
 
 #include "explain/Explanation.h"
 #include "numbers/ModularArithmetic.h"
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace rsa::explain {
@@ -19,19 +18,7 @@ namespace rsa::explain {
 std::string number(std::int64_t value); // a real minus sign, no leading blank
 std::string superscript(std::uint64_t value);
 std::string subscript(std::uint64_t value);
-std::string binary(std::uint64_t value); // "10001₂"
-std::uint64_t integerSquareRoot(std::uint64_t value);
-
-// The smallest divisor above 1 of n >= 2 (n itself for a prime), found by
-// dividing by 2 and then by each odd number, and how many divisions it took.
-struct TrialDivision {
-    std::uint64_t divisor;
-    std::uint64_t divisions;
-};
-TrialDivision smallestDivisor(std::uint64_t n);
-
-// The prime factors of n >= 2 with their powers, ascending.
-std::vector<std::pair<std::uint64_t, int>> primeFactors(std::uint64_t n);
+std::string binary(std::uint64_t value);        // "10001₂"
 std::string factorisationText(std::uint64_t n); // "3120 = 2⁴ · 3 · 5 · 13"
 
 // The Euclid table of the rows numbers' euclidRows gave (modulus phi, value
