@@ -13,13 +13,12 @@ BlockPowers blockPowers(const BlockRow& in, const Variant& exponent, const Varia
                         BlockRow& out) {
     BlockPowers powers;
     powers.exponent = unitLoopPasses(exponent);
+    if (powers.exponent == 0) {
+        out.fill(Variant::integer(1));
+        return powers;
+    }
     powers.blocks.reserve(in.size());
     for (std::size_t k = 0; k < in.size(); ++k) {
-        if (powers.exponent == 0) {
-            powers.blocks.push_back({0, 1, false});
-            out[k] = Variant::integer(1);
-            continue;
-        }
         BlockPower power;
         power.base = in[k].toLongRounded();
         const std::int64_t n = modulus.toLongRounded();

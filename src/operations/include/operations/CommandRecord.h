@@ -67,7 +67,8 @@ struct BlockPower {
 };
 
 // The eight powers of an encryption or a decryption, with the exponent (how
-// many times each block was multiplied in) and the modulus they were taken with.
+// many times each block was multiplied in) and the modulus they were taken
+// with; none when nothing was multiplied.
 struct BlockPowers {
     std::uint64_t exponent = 0;
     std::uint64_t modulus = 0;
