@@ -2,7 +2,7 @@
 # check-package.sh BUILD_DIR APP_ID: installs the build into a scratch prefix
 # and makes the Debian package, and checks that both carry the program, its
 # desktop entry, icon, metainfo and manual page under the names the desktop
-# looks for, that these agree with the program's version, and that the
+# looks for, the real-size module with the race's helper program beside it, that these agree with the program's version, and that the
 # package depends on the Qt runtime.
 set -euo pipefail
 build=$(realpath "$1")
@@ -14,7 +14,8 @@ fail() {
     exit 1
 }
 
-installed=(bin/rsa-demo lib/rsa-demo/librsa-demo-realsize.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+installed=(bin/rsa-demo lib/rsa-demo/librsa-demo-realsize.so lib/rsa-demo/rsa-demo-factor
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png
     share/icons/hicolor/24x24/apps/$id.png share/man/man1/rsa-demo.1.gz share/doc/rsa-demo/copyright)
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
@@ -34,6 +35,16 @@ grep -qx 'Actions=english;adim-adim;mesajlasma;gercek-boyut;alistirma;' "$entry"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry"
 fi
+
+# The race's helper program works where the module looks for it, beside it,
+# and the installed program's race finds it there and ends it on quitting
+# (unless the desktop's tools for that test are missing).
+factors=$("$scratch/prefix/lib/rsa-demo/rsa-demo-factor" "$scratch" 1000036000099)
+[[ $factors == "1000003 1000033 " ]] || fail "the installed rsa-demo-factor gave '$factors'"
+status=0
+bash "$(dirname "$0")/../tests/desktop/quit-during-race.sh" "$scratch/prefix/bin/rsa-demo" \
+    >"$scratch/race.log" 2>&1 || status=$?
+[[ $status == 0 || $status == 77 ]] || fail "the installed race: $(cat "$scratch/race.log")"
 
 # The version the program gives is the one the metainfo and the manual page tell.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/prefix/bin/rsa-demo" --version)

@@ -13,5 +13,5 @@ build=${RSA_BUILD_DIR:-build}
 cmake -S . -B "$build" -G "Unix Makefiles" >/dev/null
 cmake --build "$build" -j2 --target rsa-demo-screenshot >/dev/null
 xvfb-run -a -s "-screen 0 1600x900x24" env QT_QPA_PLATFORM=xcb \
-    "$build"/tools/screenshot/rsa-demo-screenshot "$output" "${@:2}"
+    "$build"/rsa-demo-screenshot "$output" "${@:2}"
 echo "wrote $output"

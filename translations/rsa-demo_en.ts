@@ -168,8 +168,8 @@
         <translation>Cipher text (*.ENC)|*.ENC</translation>
     </message>
     <message>
-        <source>Dosya kaydedilemedi: </source>
-        <translation>The file could not be saved: </translation>
+        <source>Dosya kaydedilemedi: {0}</source>
+        <translation>The file could not be saved: {0}</translation>
     </message>
     <message>
         <source>https://tr.wikipedia.org/wiki/RSA</source>
@@ -188,20 +188,20 @@
         <translation>rsa-demo opens a window and needs a graphical session, but could not reach the display; to run it without a screen: xvfb-run -a rsa-demo</translation>
     </message>
     <message>
-        <source>Hata </source>
-        <translation>Error </translation>
+        <source>Hata {0}: {1}</source>
+        <translation>Error {0}: {1}</translation>
     </message>
     <message>
-        <source>Beklenmeyen hata: </source>
-        <translation>Unexpected error: </translation>
+        <source>Beklenmeyen hata: {0}</source>
+        <translation>Unexpected error: {0}</translation>
     </message>
     <message>
         <source>RSA açık anahtarlı şifrelemeyi küçük sayılarla gösteren bir öğretim aracı.</source>
         <translation>A teaching tool that shows RSA public-key encryption on small numbers.</translation>
     </message>
     <message>
-        <source>Arayüzün dili: %1 (verilmezse tr).</source>
-        <translation>Language of the interface: %1 (tr when not given).</translation>
+        <source>Arayüzün dili: {0} (verilmezse tr).</source>
+        <translation>Language of the interface: {0} (tr when not given).</translation>
     </message>
     <message>
         <source>dil</source>
@@ -212,12 +212,12 @@
         <translation>Opens a second window that explains every command step by step.</translation>
     </message>
     <message>
-        <source>Bilinmeyen dil &apos;%1&apos;; diller: %2.</source>
-        <translation>Unknown language &apos;%1&apos;; languages: %2.</translation>
+        <source>Bilinmeyen dil &apos;{0}&apos;; diller: {1}.</source>
+        <translation>Unknown language &apos;{0}&apos;; languages: {1}.</translation>
     </message>
     <message>
-        <source>Beklenmeyen argüman &apos;%1&apos;.</source>
-        <translation>Unexpected argument &apos;%1&apos;.</translation>
+        <source>Beklenmeyen argüman &apos;{0}&apos;.</source>
+        <translation>Unexpected argument &apos;{0}&apos;.</translation>
     </message>
     <message>
         <source>Komut bir çalışma hatasıyla durdu (ana penceredeki &quot;Hata&quot; iletisi). Bu adımın açıklanacak bir sonucu yok.</source>
@@ -700,8 +700,8 @@
         <translation>Shows the task with all its answers and the result code (teacher&apos;s view).</translation>
     </message>
     <message>
-        <source>Bilinmeyen düzey &apos;%1&apos;; düzeyler: kolay, orta, zor.</source>
-        <translation>Unknown level &apos;%1&apos;; levels: kolay, orta, zor.</translation>
+        <source>Bilinmeyen düzey &apos;{0}&apos;; düzeyler: kolay, orta, zor.</source>
+        <translation>Unknown level &apos;{0}&apos;; levels: kolay, orta, zor.</translation>
     </message>
     <message>
         <source>1 ile 100 arasındaki asal sayılar ({0})</source>
@@ -1108,8 +1108,8 @@
         <translation>Opens the real-size RSA window: large keys, OAEP padding and the factoring race.</translation>
     </message>
     <message>
-        <source>Gerçek boyut penceresi açılamadı: </source>
-        <translation>The real-size window could not be opened: </translation>
+        <source>Gerçek boyut penceresi açılamadı: {0}</source>
+        <translation>The real-size window could not be opened: {0}</translation>
     </message>
     <message>
         <source>Gerçek boyutta anahtar: {0} bit</source>
@@ -1372,10 +1372,6 @@
         <translation>Save…</translation>
     </message>
     <message>
-        <source>Çözülen kart numarası: %1</source>
-        <translation>Decrypted card number: %1</translation>
-    </message>
-    <message>
         <source>İmzala</source>
         <translation>Sign</translation>
     </message>
@@ -1388,16 +1384,16 @@
         <translation>Verify</translation>
     </message>
     <message>
-        <source>Metinde %1 blok var; son sekizi, yani en yeni mesaj okundu.</source>
-        <translation>The text holds %1 blocks; the last eight, the newest message, were read.</translation>
+        <source>Metinde {0} blok var; son sekizi, yani en yeni mesaj okundu.</source>
+        <translation>The text holds {0} blocks; the last eight, the newest message, were read.</translation>
     </message>
     <message>
         <source>İmza geçerli</source>
         <translation>The signature is valid</translation>
     </message>
     <message>
-        <source>İmza geçersiz: şu bloklar uymuyor: %1. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
-        <translation>The signature is not valid: these blocks do not match: %1. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
+        <source>İmza geçersiz: şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
+        <translation>The signature is not valid: these blocks do not match: {0}. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
     </message>
     <message>
         <source>Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.</source>
@@ -1408,72 +1404,72 @@
         <translation>signature (*.SIG)|*.SIG</translation>
     </message>
     <message>
-        <source>Kaydedildi: %1</source>
-        <translation>Saved: %1</translation>
+        <source>Kaydedildi: {0}</source>
+        <translation>Saved: {0}</translation>
     </message>
     <message>
         <source>Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.</source>
         <translation>There are no blocks to save: encrypt or sign a card number first.</translation>
     </message>
     <message>
-        <source>n, en çok %1 olan bir tam sayı olmalıdır.</source>
-        <translation>n must be a whole number no greater than %1.</translation>
+        <source>n, en çok {0} olan bir tam sayı olmalıdır.</source>
+        <translation>n must be a whole number no greater than {0}.</translation>
     </message>
     <message>
-        <source>e, en çok %1 olan bir tam sayı olmalıdır.</source>
-        <translation>e must be a whole number no greater than %1.</translation>
+        <source>e, en çok {0} olan bir tam sayı olmalıdır.</source>
+        <translation>e must be a whole number no greater than {0}.</translation>
     </message>
     <message>
-        <source>n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük olmalıdır.</source>
-        <translation>n = %1 is below 100; every two-digit block must be smaller than n.</translation>
+        <source>n = {0} sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük olmalıdır.</source>
+        <translation>n = {0} is below 100; every two-digit block must be smaller than n.</translation>
     </message>
     <message>
-        <source>e = %1 kullanılamaz: açık üs e en az 2 olmalıdır.</source>
-        <translation>e = %1 cannot be used: the public exponent e must be at least 2.</translation>
+        <source>e = {0} kullanılamaz: açık üs e en az 2 olmalıdır.</source>
+        <translation>e = {0} cannot be used: the public exponent e must be at least 2.</translation>
     </message>
     <message>
-        <source>e = %1 çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile aralarında asal olamaz.</source>
-        <translation>e = %1 is even: φ = (p − 1)(q − 1) is always even, so an even e is never coprime with φ.</translation>
+        <source>e = {0} çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile aralarında asal olamaz.</source>
+        <translation>e = {0} is even: φ = (p − 1)(q − 1) is always even, so an even e is never coprime with φ.</translation>
     </message>
     <message>
-        <source>%2 sayısına kadar olan asallardan φ sayısı e = %1 ile aralarında asal olan bir çift bulunamadı; başka bir e deneyin.</source>
-        <translation>No pair of primes up to %2 was found whose φ is coprime with e = %1; try another e.</translation>
+        <source>{1} sayısına kadar olan asallardan φ sayısı e = {0} ile aralarında asal olan bir çift bulunamadı; başka bir e deneyin.</source>
+        <translation>No pair of primes up to {1} was found whose φ is coprime with e = {0}; try another e.</translation>
     </message>
     <message>
-        <source>%1. blok (%2), n = %3 sayısından küçük değil; böyle bir blok bu anahtarla geri getirilemez.</source>
-        <translation>Block %1 (%2) is not smaller than n = %3; such a block cannot come back with this key.</translation>
+        <source>{0}. blok ({1}), n = {2} sayısından küçük değil; böyle bir blok bu anahtarla geri getirilemez.</source>
+        <translation>Block {0} ({1}) is not smaller than n = {2}; such a block cannot come back with this key.</translation>
     </message>
     <message>
-        <source>%1. blok (%2) çok büyük; n en çok %3 olabilir.</source>
-        <translation>Block %1 (%2) is too large; n is at most %3.</translation>
+        <source>{0}. blok ({1}) çok büyük; n en çok {2} olabilir.</source>
+        <translation>Block {0} ({1}) is too large; n is at most {2}.</translation>
     </message>
     <message>
-        <source>%1. blok bir sayı değil: &quot;%2&quot;.</source>
-        <translation>Block %1 is not a number: &quot;%2&quot;.</translation>
+        <source>{0}. blok bir sayı değil: &quot;{1}&quot;.</source>
+        <translation>Block {0} is not a number: &quot;{1}&quot;.</translation>
     </message>
     <message>
-        <source>Sekiz blok gerekir, %1 blok bulundu.</source>
-        <translation>Eight blocks are needed; %1 were found.</translation>
+        <source>Sekiz blok gerekir, {0} blok bulundu.</source>
+        <translation>Eight blocks are needed; {0} were found.</translation>
     </message>
     <message>
-        <source>%1. blok çözülünce %2 verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.</source>
-        <translation>Block %1 decrypted to %2, but the blocks of a card number have two digits: the blocks were encrypted with another public key, or with an e that does not suit n.</translation>
+        <source>{0}. blok çözülünce {1} verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.</source>
+        <translation>Block {0} decrypted to {1}, but the blocks of a card number have two digits: the blocks were encrypted with another public key, or with an e that does not suit n.</translation>
     </message>
     <message>
-        <source>Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): &quot;%1&quot;.</source>
-        <translation>The card number must have 16 digits (four groups of four): &quot;%1&quot;.</translation>
+        <source>Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): &quot;{0}&quot;.</source>
+        <translation>The card number must have 16 digits (four groups of four): &quot;{0}&quot;.</translation>
     </message>
     <message>
         <source>Önce bir anahtar çifti edinin: ana pencerede private anahtarı hesaplayın ya da &quot;Bana özel anahtar üret&quot; düğmesine basın.</source>
         <translation>Get a key pair first: compute the private key in the main window, or press &quot;Make a key pair of my own&quot;.</translation>
     </message>
     <message>
-        <source>Dosya okunamadı: %1</source>
-        <translation>The file could not be read: %1</translation>
+        <source>Dosya okunamadı: {0}</source>
+        <translation>The file could not be read: {0}</translation>
     </message>
     <message>
-        <source>Dosyada %1 satır var; bu türden bir dosya %2 satırdır.</source>
-        <translation>The file has %1 lines; a file of this kind has %2.</translation>
+        <source>Dosyada {0} satır var; bu türden bir dosya {1} satırdır.</source>
+        <translation>The file has {0} lines; a file of this kind has {1}.</translation>
     </message>
     <message>
         <source>Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve imza doğrulama.</source>
@@ -1486,6 +1482,10 @@
     <message>
         <source>Yarış durdu: {0} bitlik iki ayrı sayı da {1} saniyelik sınır içinde çarpanlarına ayrılamadı.</source>
         <translation>The race stopped: neither of two different {0}-bit numbers could be factored within the limit of {1} seconds.</translation>
+    </message>
+    <message>
+        <source>beklenmeyen bir hata</source>
+        <translation>an unexpected error</translation>
     </message>
 </context>
 </TS>

@@ -12,16 +12,16 @@
 #include <cstdio>
 #include <memory>
 
-// openBeside(window) may open a second window beside the first, returned to
-// be shown and waited for as well.
+// openBeside(window) may open windows beside the first, kept open by what it
+// returns; every window shown is waited for.
 template <typename MakeWindow, typename OpenBeside>
 int runStartupProbe(int argc, char** argv, MakeWindow makeWindow, OpenBeside openBeside) {
     QApplication app(argc, argv);
     auto window = makeWindow();
     window->show();
-    std::unique_ptr<QWidget> beside = openBeside(*window);
-    for (QWidget* shown : {static_cast<QWidget*>(window.get()), beside.get()}) {
-        if (shown != nullptr && !QTest::qWaitForWindowExposed(shown)) {
+    const auto beside = openBeside(*window);
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->isVisible() && !QTest::qWaitForWindowExposed(shown)) {
             std::fprintf(stderr, "the window was not exposed\n");
             return 1;
         }

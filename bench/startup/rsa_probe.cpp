@@ -3,8 +3,7 @@
 // with the exercise window beside it.
 
 #include "StartupProbe.h"
-#include "exercisewindow/ExerciseWindow.h"
-#include "stepwindow/StepWindow.h"
+#include "companions/Companions.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 
@@ -14,14 +13,8 @@ int main(int argc, char** argv) {
     return runStartupProbe(
         argc, argv, [] { return std::make_unique<rsa::MainWindow>(); },
         [](rsa::MainWindow& window) {
-            std::unique_ptr<QWidget> beside;
-            const rsa::LaunchOptions options =
-                rsa::readLaunchOptions(QCoreApplication::arguments());
-            if (options.stepByStep) {
-                beside = rsa::openStepWindow(window);
-            } else if (options.exercise.open) {
-                beside = rsa::openExerciseWindow(window, options.exercise);
-            }
+            auto beside = std::make_unique<rsa::Companions>(window);
+            beside->open(rsa::readLaunchOptions(QCoreApplication::arguments()));
             return beside;
         });
 }

@@ -1,10 +1,8 @@
-#include "exchangewindow/ExchangeWindow.h"
-#include "exercisewindow/ExerciseWindow.h"
-#include "stepwindow/StepWindow.h"
+#include "companions/Companions.h"
 #include "texts/Texts.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
-#include "window/RealSizeLoader.h"
+#include "window/TerminationSignals.h"
 #include "window/Translations.h"
 #include "window/WindowRole.h"
 
@@ -12,7 +10,6 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 
 namespace {
@@ -28,25 +25,6 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
         std::_Exit(1);
     }
     qtHandler(type, context, text);
-}
-
-// The language of --lang, found before Qt starts: Qt looks for the display
-// while it starts, before the options can be read in full. A language the
-// program lacks is reported later, with the usage.
-QString askedLanguage(int argc, char* argv[]) {
-    QString language = QString::fromLatin1(rsa::sourceLanguage);
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--")) {
-            break;
-        }
-        if (argument == QLatin1String("--lang") && i + 1 < argc) {
-            language = QString::fromLocal8Bit(argv[++i]);
-        } else if (argument.startsWith(QLatin1String("--lang="))) {
-            language = argument.mid(7);
-        }
-    }
-    return language;
 }
 
 bool hasGraphicalSession() {
@@ -71,7 +49,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     missingDisplay =
-        rsa::translatedInto(askedLanguage(argc, argv), rsa::texts::needsGraphicalSession)
+        rsa::translatedInto(rsa::askedLanguage(argc, argv), rsa::texts::needsGraphicalSession)
             .toStdString();
     qtHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication app(argc, argv);
@@ -84,36 +62,15 @@ int main(int argc, char* argv[]) {
         return rsa::printEnding(options, arguments);
     }
     rsa::giveTopLevelWidgetsTheWindowRole();
+    rsa::quitOnTerminationSignals();
     // Wayland finds the desktop entry, and so the icon and name, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(RSA_APP_ID));
     rsa::MainWindow window;
     window.show();
-    // Without the option nothing of the step window is made.
-    std::unique_ptr<rsa::StepWindow> steps;
-    if (options.stepByStep) {
-        steps = rsa::openStepWindow(window);
-    }
-    std::unique_ptr<rsa::ExchangeWindow> exchange;
-    if (options.exchange) {
-        exchange = rsa::openExchangeWindow(window, steps.get());
-    }
-    if (options.realSize) {
-        rsa::explain::SectionSink sink;
-        if (steps) {
-            // The step window lives until app.exec() returns, as long as the module's window.
-            sink = [window = steps.get()](rsa::explain::Section section) {
-                window->addSection(std::move(section));
-            };
-        }
-        if (const auto reason = rsa::openRealSizeWindow(sink)) {
-            std::cerr << (rsa::translated(rsa::texts::realSizeUnavailable) + *reason).toStdString()
-                      << '\n';
-        }
-    }
-    // Nor of the exercise window without its options.
-    std::unique_ptr<rsa::ExerciseWindow> exercise;
-    if (options.exercise.open) {
-        exercise = rsa::openExerciseWindow(window, options.exercise);
+    // Without their options nothing of the other windows is made.
+    rsa::Companions companions(window);
+    if (const std::optional<QString> reason = companions.open(options)) {
+        std::cerr << rsa::filled(rsa::texts::realSizeUnavailable, {*reason}).toStdString() << '\n';
     }
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "exchange/Blocks.h"
 
+#include "reading/WholeNumber.h"
+
 #include <vector>
 
 namespace rsa::exchange {
@@ -31,18 +33,6 @@ std::vector<std::string_view> pieces(std::string_view text, bool (*separator)(ch
     return found;
 }
 
-// The value of a run of digits, or nothing beyond largestModulus.
-std::optional<std::uint32_t> digitsValue(std::string_view digits) {
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > largestModulus) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 bool allDigits(std::string_view piece) {
     for (char c : piece) {
         if (!isDigit(c)) {
@@ -61,22 +51,29 @@ bool isBlank(char c) {
 Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     const std::vector<std::string_view> found = pieces(text, isSeparator);
     if (found.size() < blockCount) {
-        return Refusal{RefusalKind::TooFewBlocks, 0, static_cast<std::int64_t>(found.size())};
+        return Refusal{RefusalKind::TooFewBlocks, {std::to_string(found.size())}};
     }
     ReceivedBlocks received;
     received.found = found.size();
     const std::size_t first = found.size() - blockCount;
     for (std::size_t k = 0; k < blockCount; ++k) {
         const std::string_view piece = found[first + k];
-        if (!allDigits(piece)) {
-            return Refusal{RefusalKind::BlockNotNumber, k + 1, 0, 0, std::string(piece)};
+        // The main window writes blocks without a sign.
+        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+        const auto* number = std::get_if<reading::WholeNumber>(&read);
+        if (number == nullptr &&
+            std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
+            return Refusal{RefusalKind::BlockNotNumber,
+                           {std::to_string(k + 1), std::string(piece)}};
         }
-        const std::optional<std::uint32_t> value = digitsValue(piece);
-        if (!value) {
-            return Refusal{RefusalKind::BlockBeyondRange, k + 1, 0, largestModulus,
-                           std::string(piece)};
+        const std::optional<std::int64_t> value =
+            number != nullptr ? number->value() : std::nullopt;
+        if (!value || *value > largestModulus) {
+            return Refusal{
+                RefusalKind::BlockBeyondRange,
+                {std::to_string(k + 1), std::string(piece), std::to_string(largestModulus)}};
         }
-        received.blocks[k] = *value;
+        received.blocks[k] = static_cast<std::uint32_t>(*value);
     }
     return received;
 }
@@ -99,7 +96,7 @@ Result<Blocks> parseCard(std::string_view text) {
     const bool grouped = groups.size() == 4 && groups[0].size() == 4 && groups[1].size() == 4 &&
                          groups[2].size() == 4 && groups[3].size() == 4;
     if (!(groups.size() == 1 || grouped) || digits.size() != 2 * blockCount || !allDigits(digits)) {
-        return Refusal{RefusalKind::CardNotSixteenDigits, 0, 0, 0, std::string(text)};
+        return Refusal{RefusalKind::CardNotSixteenDigits, {std::string(text)}};
     }
     Blocks card{};
     for (std::size_t k = 0; k < blockCount; ++k) {

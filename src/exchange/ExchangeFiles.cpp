@@ -35,7 +35,7 @@ std::vector<std::string> linesOf(const std::string& bytes) {
 Result<std::vector<std::string>> readLines(const std::string& path, std::size_t count) {
     const std::variant<FileContent, ReadFailure> read = readFileContent(path);
     if (const auto* failure = std::get_if<ReadFailure>(&read)) {
-        return Refusal{RefusalKind::FileUnreadable, 0, 0, 0, failure->reason};
+        return Refusal{RefusalKind::FileUnreadable, {failure->reason}};
     }
     std::string bytes = std::get<FileContent>(read).bytes;
     // Blocks are ASCII digits; any other byte of the code page is only ever
@@ -45,8 +45,8 @@ Result<std::vector<std::string>> readLines(const std::string& path, std::size_t 
         '?');
     std::vector<std::string> lines = linesOf(bytes);
     if (lines.size() != count) {
-        return Refusal{RefusalKind::FileLineCount, 0, static_cast<std::int64_t>(lines.size()),
-                       static_cast<std::int64_t>(count)};
+        return Refusal{RefusalKind::FileLineCount,
+                       {std::to_string(lines.size()), std::to_string(count)}};
     }
     return lines;
 }

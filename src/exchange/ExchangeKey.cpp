@@ -2,10 +2,10 @@
 
 #include "numbers/ModularArithmetic.h"
 #include "numbers/NumberRoutines.h"
+#include "reading/WholeNumber.h"
 
 #include <cctype>
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -15,35 +15,12 @@ namespace rsa::exchange {
 
 namespace {
 
-// A whole number as typed (blanks around it allowed, a sign in front); nothing
-// when it is not one or lies beyond the 64-bit range.
+// A whole number as typed, read as every box of the program reads one;
+// nothing when it is not one or lies beyond the 64-bit range.
 std::optional<std::int64_t> wholeNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        const int digit = c - '0';
-        if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
-            return std::nullopt;
-        }
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
+    const auto read = reading::readWholeNumber(text);
+    const auto* number = std::get_if<reading::WholeNumber>(&read);
+    return number != nullptr ? number->value() : std::nullopt;
 }
 
 constexpr std::int64_t largest = 2147483647;
@@ -60,10 +37,10 @@ std::optional<std::uint32_t> wholeUpToLargest(std::string_view text) {
 Result<std::uint32_t> exponentFrom(std::string_view text) {
     const std::optional<std::int64_t> value = wholeNumber(text);
     if (!value || *value > largest) {
-        return Refusal{RefusalKind::ExponentNotWhole, 0, 0, largest, std::string(text)};
+        return Refusal{RefusalKind::ExponentNotWhole, {std::to_string(largest)}};
     }
     if (*value < 2) {
-        return Refusal{RefusalKind::ExponentBelowTwo, 0, *value};
+        return Refusal{RefusalKind::ExponentBelowTwo, {std::to_string(*value)}};
     }
     return static_cast<std::uint32_t>(*value);
 }
@@ -121,10 +98,10 @@ KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
 Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText) {
     const std::optional<std::uint32_t> n = wholeUpToLargest(nText);
     if (!n) {
-        return Refusal{RefusalKind::ModulusNotWhole, 0, 0, largest, std::string(nText)};
+        return Refusal{RefusalKind::ModulusNotWhole, {std::to_string(largest)}};
     }
     if (*n < 100) {
-        return Refusal{RefusalKind::ModulusBelow100, 0, *wholeNumber(nText)};
+        return Refusal{RefusalKind::ModulusBelow100, {std::to_string(*wholeNumber(nText))}};
     }
     const Result<std::uint32_t> e = exponentFrom(eText);
     if (!e) {
@@ -233,7 +210,7 @@ Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> ex
         }
     }
     if (*exponent % 2 == 0) {
-        return Refusal{RefusalKind::ExponentEven, 0, *exponent};
+        return Refusal{RefusalKind::ExponentEven, {std::to_string(*exponent)}};
     }
     // Drawing pairs until one suits could take long for an e that few suit;
     // drawing from the primes that suit is the same choice, made at once, and
@@ -241,7 +218,8 @@ Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> ex
     const std::vector<std::uint32_t> suiting = primesSuiting(*exponent, range);
     const std::size_t count = suiting.size();
     if (count < 2 || std::uint64_t{suiting[count - 1]} * suiting[count - 2] < 100) {
-        return Refusal{RefusalKind::NoPairForExponent, 0, *exponent, range};
+        return Refusal{RefusalKind::NoPairForExponent,
+                       {std::to_string(*exponent), std::to_string(range)}};
     }
     const auto last = static_cast<std::uint32_t>(count - 1);
     for (;;) {

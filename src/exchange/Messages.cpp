@@ -18,7 +18,8 @@ Blocks power(const Blocks& blocks, std::uint32_t exponent, std::uint32_t modulus
 std::optional<Refusal> firstNotBelow(const Blocks& blocks, std::uint32_t n) {
     for (std::size_t k = 0; k < blockCount; ++k) {
         if (blocks[k] >= n) {
-            return Refusal{RefusalKind::BlockNotBelowModulus, k + 1, blocks[k], n};
+            return Refusal{RefusalKind::BlockNotBelowModulus,
+                           {std::to_string(k + 1), std::to_string(blocks[k]), std::to_string(n)}};
         }
     }
     return std::nullopt;
@@ -35,7 +36,7 @@ Result<Blocks> encryptCard(const PublicKey& key, const Blocks& card) {
 
 Result<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& cipher) {
     if (!key) {
-        return Refusal{RefusalKind::NoKey};
+        return Refusal{RefusalKind::NoKey, {}};
     }
     if (std::optional<Refusal> refusal = firstNotBelow(cipher, key->n)) {
         return *refusal;
@@ -43,7 +44,8 @@ Result<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& ci
     const Blocks card = power(cipher, key->d, key->n);
     for (std::size_t k = 0; k < blockCount; ++k) {
         if (card[k] >= 100) {
-            return Refusal{RefusalKind::BlockNotTwoDigits, k + 1, card[k]};
+            return Refusal{RefusalKind::BlockNotTwoDigits,
+                           {std::to_string(k + 1), std::to_string(card[k])}};
         }
     }
     return card;
@@ -51,7 +53,7 @@ Result<Blocks> decryptBlocks(const std::optional<KeyPair>& key, const Blocks& ci
 
 Result<Blocks> signCard(const std::optional<KeyPair>& key, const Blocks& card) {
     if (!key) {
-        return Refusal{RefusalKind::NoKey};
+        return Refusal{RefusalKind::NoKey, {}};
     }
     if (std::optional<Refusal> refusal = firstNotBelow(card, key->n)) {
         return *refusal;

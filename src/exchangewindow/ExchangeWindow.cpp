@@ -4,10 +4,10 @@
 #include "exchange/Messages.h"
 #include "explain/ExchangeExplanation.h"
 #include "texts/ExchangeTexts.h"
+#include "window/PlainTextBox.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -49,7 +48,7 @@ QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false) {
 // Eight blocks of up to ten digits do not fit a line of a half-window part;
 // they wrap over three lines, so that a learner can read all of them out.
 QPlainTextEdit* blockBox(const char* name, QWidget* parent, bool readOnly = false) {
-    auto* made = new QPlainTextEdit(parent);
+    auto* made = new PlainTextBox(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setReadOnly(readOnly);
     made->setTabChangesFocus(true);
@@ -92,11 +91,6 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.n);
 }
 
-// The step window's sections speak the language in use.
-std::string inWindowLanguage(const char* text) {
-    return fromQt(translated(text));
-}
-
 QString publicKeyText(const PublicKey& key) {
     return toQt(publicKeyLine(key));
 }
@@ -116,14 +110,14 @@ void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
 
 } // namespace
 
-ExchangeWindow::ExchangeWindow(MainWindow& main, StepWindow* steps)
-    : m_main(main), m_steps(steps), m_random(systemRandom()) {
+ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
+    : m_main(main), m_explain(std::move(explain)), m_content(new QWidget),
+      m_random(systemRandom()) {
     setObjectName(QStringLiteral("exchangeWindow"));
     setWindowTitle(translated(text::windowTitle));
     // Sentences appear and wrap below the parts as the learner works; the
     // window scrolls rather than cut them off.
-    auto* content = new QWidget;
-    auto* layout = new QGridLayout(content);
+    auto* layout = new QGridLayout(m_content);
     buildKeyPart(layout);
     layout->addWidget(buildSendPart(), 1, 0);
     layout->addWidget(buildReceivePart(), 1, 1);
@@ -135,7 +129,7 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, StepWindow* steps)
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
+    scroll->setWidget(m_content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -341,7 +335,7 @@ void ExchangeWindow::drawKey() {
         return;
     }
     explain(
-        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inWindowLanguage));
+        explain::explainFreshKey(drawn->p, drawn->q, drawn->e, drawn->d, range, &inLanguageInUse));
     m_drawnKey = *drawn;
     m_myKey = *drawn;
     m_useKey->setEnabled(true);
@@ -354,14 +348,10 @@ void ExchangeWindow::useKeyInMainWindow() {
     if (!m_drawnKey) {
         return;
     }
-    m_main.writeText(TextBox::txtP, std::to_string(m_drawnKey->p));
-    m_main.writeText(TextBox::txtQ, std::to_string(m_drawnKey->q));
-    m_main.writeText(TextBox::txtpublic, std::to_string(m_drawnKey->e));
-    // The main window's own button, so its command, messages and step window
-    // follow as after a click there.
-    if (auto* compute = m_main.findChild<QAbstractButton*>(QStringLiteral("cmdHesapla"))) {
-        compute->click();
-    }
+    // The main window's own command, so its messages and step window follow
+    // as after a click there.
+    m_main.computeKey(std::to_string(m_drawnKey->p), std::to_string(m_drawnKey->q),
+                      std::to_string(m_drawnKey->e));
 }
 
 void ExchangeWindow::copyPublicKey() {
@@ -371,15 +361,15 @@ void ExchangeWindow::copyPublicKey() {
 }
 
 void ExchangeWindow::refuse(QLabel* where, const Refusal& refusal, const char* act) {
-    where->setText(refusalSentence(refusal));
+    const std::string sentence = texts::word(refusal, &inLanguageInUse);
+    where->setText(toQt(sentence));
     where->setProperty("refused", true);
-    explain(explain::explainExchangeRefusal(fromQt(translated(act)), fromQt(where->text()),
-                                            &inWindowLanguage));
+    explain(explain::explainExchangeRefusal(inLanguageInUse(act), sentence, &inLanguageInUse));
 }
 
 void ExchangeWindow::explain(explain::Section section) {
-    if (m_steps) {
-        m_steps->addSection(std::move(section));
+    if (m_explain) {
+        m_explain(std::move(section));
     }
 }
 
@@ -400,7 +390,7 @@ void ExchangeWindow::send() {
         return;
     }
     explain(explain::explainExchange(
-        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inWindowLanguage));
+        {explain::ExchangeAct::Send, key->e, key->n, *card, *cipher, {}, {}}, &inLanguageInUse));
     m_cipher->setPlainText(toQt(blocksText(*cipher)));
     m_cipherBytes = encFileBytes(*cipher);
     say(m_sendMessage, {});
@@ -427,10 +417,11 @@ void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
                                       *card,
                                       {},
                                       cardText(*card)},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     m_receivedCard->setText(toQt(cardText(*card)));
-    say(m_receiveMessage,
-        blocks->tookLastEight() ? translated(text::lastEightRead).arg(blocks->found) : QString());
+    say(m_receiveMessage, blocks->tookLastEight()
+                              ? filled(text::lastEightRead, {QString::number(blocks->found)})
+                              : QString());
 }
 
 void ExchangeWindow::receiveFile(const QString& path) {
@@ -456,7 +447,7 @@ void ExchangeWindow::sign() {
     }
     explain(explain::explainExchange(
         {explain::ExchangeAct::Sign, m_myKey->d, m_myKey->n, *card, *signature, {}, {}},
-        &inWindowLanguage));
+        &inLanguageInUse));
     m_signature->setPlainText(toQt(blocksText(*signature)));
     m_signatureBytes = sigFileBytes(*card, *signature);
     say(m_signMessage, {});
@@ -491,7 +482,7 @@ void ExchangeWindow::verify() {
                                       verified->recovered,
                                       *card,
                                       {}},
-                                     &inWindowLanguage));
+                                     &inLanguageInUse));
     if (verified->valid()) {
         say(m_verifyMessage, translated(text::signatureValid));
     } else {
@@ -499,8 +490,7 @@ void ExchangeWindow::verify() {
         for (std::size_t block : verified->mismatch) {
             blocks << QString::number(block);
         }
-        say(m_verifyMessage,
-            translated(text::signatureInvalid).arg(blocks.join(QStringLiteral(", "))));
+        say(m_verifyMessage, filled(text::signatureInvalid, {blocks.join(QStringLiteral(", "))}));
     }
     m_verifyWhy->setText(translated(text::whySignatureProves));
 }
@@ -525,7 +515,7 @@ bool ExchangeWindow::save(const char* filter, const std::string& bytes) {
     }
     if (const std::optional<std::string> failure = writeExchangeFile(*path, bytes)) {
         // As the main window's Save reports it.
-        m_main.interaction().showMessage(translatedMessage(texts::saveFailedPrefix + *failure),
+        m_main.interaction().showMessage(fromQt(filled(texts::saveFailed, {toQt(*failure)})),
                                          translatedMessage(texts::applicationTitle));
         return false;
     }
@@ -541,7 +531,7 @@ void ExchangeWindow::saveCipher() {
     }
     say(m_sendMessage, {});
     if (save(texts::saveFilter, *m_cipherBytes)) {
-        say(m_sendMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_sendMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 
@@ -553,7 +543,7 @@ void ExchangeWindow::saveSignature() {
     }
     say(m_signMessage, {});
     if (save(text::sigFilter, *m_signatureBytes)) {
-        say(m_signMessage, translated(text::saved).arg(m_lastSaved));
+        say(m_signMessage, filled(text::saved, {m_lastSaved}));
     }
 }
 
@@ -571,26 +561,9 @@ void ExchangeWindow::openSignatureDialog() {
     }
 }
 
-std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main, StepWindow* steps) {
-    auto window = std::make_unique<ExchangeWindow>(main, steps);
-    window->setWindowIcon(main.windowIcon());
-    const QRect frame = main.frameGeometry();
-    const QRect screen = main.screen()->availableGeometry();
-    // Wide enough for every part without a horizontal scroll bar, and tall
-    // enough for the sentences the parts add, as far as the screen allows.
-    QWidget* content = window->findChild<QScrollArea*>()->widget();
-    const QSize wanted =
-        content->sizeHint() + QSize(window->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                    8 * window->fontMetrics().lineSpacing());
-    window->resize(std::min(wanted.width(), screen.width() - 16),
-                   std::min(wanted.height(), screen.height() - 48));
-    const int left =
-        std::max(screen.left(), std::min(frame.right() + 8, screen.right() - window->width()));
-    window->move(left, frame.top());
-    window->show();
-    main.raise();
-    main.activateWindow();
-    return window;
+QSize ExchangeWindow::sizeHint() const {
+    return m_content->sizeHint() +
+           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 8 * fontMetrics().lineSpacing());
 }
 
 } // namespace rsa

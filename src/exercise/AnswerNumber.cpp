@@ -1,24 +1,6 @@
 #include "AnswerNumber.h"
 
-#include <limits>
-
 namespace rsa::exercise {
-
-namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-} // namespace
-
-std::optional<std::int64_t> AnswerNumber::value() const {
-    if (form != Number || digits.size() > 18) {
-        return std::nullopt;
-    }
-    const std::int64_t magnitude = std::stoll(digits);
-    return negative ? -magnitude : magnitude;
-}
 
 std::int64_t AnswerNumber::residue(std::int64_t modulus) const {
     std::int64_t remainder = 0;
@@ -37,37 +19,18 @@ bool AnswerNumber::atLeast(std::int64_t bound) const {
 }
 
 AnswerNumber readAnswer(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    using reading::NumberProblem;
+    const auto read = reading::readWholeNumber(text);
     AnswerNumber answer;
-    if (text.empty()) {
+    if (const auto* number = std::get_if<reading::WholeNumber>(&read)) {
+        static_cast<reading::WholeNumber&>(answer) = *number;
+        answer.form = AnswerNumber::Number;
         return answer;
     }
-    answer.form = AnswerNumber::NotANumber;
-    static constexpr std::string_view minus = "−";
-    if (text.substr(0, minus.size()) == minus) {
-        answer.negative = true;
-        text.remove_prefix(minus.size());
-    } else if (text.front() == '-' || text.front() == '+') {
-        answer.negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return answer;
-    }
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return answer;
-        }
-    }
-    const std::size_t first = text.find_first_not_of('0');
-    answer.digits = first == std::string_view::npos ? "0" : std::string(text.substr(first));
-    answer.negative = answer.negative && answer.digits != "0";
-    answer.form = AnswerNumber::Number;
+    const NumberProblem problem = std::get<NumberProblem>(read);
+    answer.form = problem == NumberProblem::Empty     ? AnswerNumber::Empty
+                  : problem == NumberProblem::TooLong ? AnswerNumber::TooLong
+                                                      : AnswerNumber::NotANumber;
     return answer;
 }
 

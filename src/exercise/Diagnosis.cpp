@@ -3,8 +3,8 @@
 #include "AnswerNumber.h"
 #include "Modular.h"
 #include "explain/Arithmetic.h"
-#include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
+#include "texts/Wording.h"
 
 #include <string>
 
@@ -15,22 +15,26 @@ namespace {
 namespace texts = rsa::texts::exercise;
 using std::int64_t;
 
-Diagnosis found(Mistake mistake, std::vector<int64_t> numbers = {}) {
-    return {mistake, std::move(numbers), {}};
+std::string shown(int64_t value) {
+    return explain::number(value);
+}
+
+Diagnosis found(Mistake mistake, std::vector<std::string> numbers = {}) {
+    return {{mistake, std::move(numbers)}};
 }
 
 // n and φ are products: a * b with the first factor a known to the learner.
-Diagnosis product(const AnswerNumber& answer, int64_t a, int64_t b, Mistake notMultiple,
-                  Mistake wrongQuotient) {
+Diagnosis product(const AnswerNumber& answer, Answer asked, int64_t a, int64_t b,
+                  Mistake notMultiple, Mistake wrongQuotient) {
     const int64_t remainder = answer.residue(a);
     if (remainder != 0) {
-        return found(notMultiple, {a, remainder});
+        return found(notMultiple, {shown(a), shown(remainder)});
     }
     const std::optional<int64_t> value = answer.value();
     if (!value) {
-        return found(Mistake::TooLarge);
+        return found(Mistake::TooLarge, {answerSymbol(asked)});
     }
-    return found(wrongQuotient, {a, *value / a, b});
+    return found(wrongQuotient, {shown(a), shown(*value / a), shown(b)});
 }
 
 Diagnosis modulus(const Task& task, const AnswerNumber& answer) {
@@ -41,7 +45,7 @@ Diagnosis modulus(const Task& task, const AnswerNumber& answer) {
     if (answer.is((p - 1) * (q - 1))) {
         return found(Mistake::NIsPhi);
     }
-    return product(answer, p, q, Mistake::NNotMultiple, Mistake::NWrongQuotient);
+    return product(answer, Answer::N, p, q, Mistake::NNotMultiple, Mistake::NWrongQuotient);
 }
 
 Diagnosis totient(const Task& task, const AnswerNumber& answer) {
@@ -57,82 +61,52 @@ Diagnosis totient(const Task& task, const AnswerNumber& answer) {
             return found(mistake);
         }
     }
-    return product(answer, p - 1, q - 1, Mistake::PhiNotMultiple, Mistake::PhiWrongQuotient);
+    return product(answer, Answer::Phi, p - 1, q - 1, Mistake::PhiNotMultiple,
+                   Mistake::PhiWrongQuotient);
 }
 
 Diagnosis privateExponent(const Task& task, const AnswerNumber& answer) {
     const int64_t phi = task.phi();
     const int64_t reduced = answer.residue(phi);
     if (reduced == task.d()) {
-        return found(answer.negative ? Mistake::DNegative : Mistake::DNotReduced, {phi});
+        return found(answer.negative ? Mistake::DNegative : Mistake::DNotReduced, {shown(phi)});
     }
     const std::optional<int64_t> modN = inverse(task.e, task.n());
     if (modN && answer.is(*modN)) {
         return found(Mistake::DInverseModN);
     }
     if (answer.negative) {
-        return found(Mistake::Negative);
+        return found(Mistake::Negative, {answerSymbol(Answer::D)});
     }
-    return found(Mistake::DCheckFails, {task.e, phi, task.e * reduced % phi});
+    return found(Mistake::DCheckFails, {shown(task.e), shown(phi), shown(task.e * reduced % phi)});
 }
 
 // A power mod n that is not the right one, but may be the right one unreduced.
-std::optional<Diagnosis> beyondModulus(const Task& task, const AnswerNumber& answer,
+std::optional<Diagnosis> beyondModulus(const Task& task, const AnswerNumber& answer, Answer asked,
                                        int64_t right) {
     if (!answer.atLeast(task.n())) {
         return std::nullopt;
     }
     return found(answer.residue(task.n()) == right ? Mistake::NotReduced : Mistake::NotBelowModulus,
-                 {task.n()});
+                 {answerSymbol(asked), shown(task.n())});
 }
 
 Diagnosis encryption(const Task& task, const AnswerNumber& answer) {
     const int64_t n = task.n();
     if (answer.negative) {
-        return found(Mistake::Negative);
+        return found(Mistake::Negative, {answerSymbol(Answer::C)});
     }
     if (answer.is(task.m * task.e) || answer.is(task.m * task.e % n)) {
         return found(Mistake::EncryptMultiplied);
     }
-    if (auto beyond = beyondModulus(task, answer, power(task.m, task.e, n))) {
+    if (auto beyond = beyondModulus(task, answer, Answer::C, power(task.m, task.e, n))) {
         return *beyond;
     }
     if (answer.is(power(task.m, task.d(), n))) {
         return found(Mistake::EncryptUsedD);
     }
-    return found(Mistake::EncryptCheckFails, {power(*answer.value(), task.d(), n), task.m});
-}
-
-Diagnosis decryption(const Task& task, const AnswerNumber& answer, int64_t cipher) {
-    const int64_t n = task.n();
-    if (answer.negative) {
-        return found(Mistake::Negative);
-    }
-    if (auto beyond = beyondModulus(task, answer, power(cipher, task.d(), n))) {
-        return *beyond;
-    }
-    if (answer.is(power(cipher, task.e, n))) {
-        return found(Mistake::DecryptUsedE);
-    }
-    if (answer.is(power(cipher, task.d(), task.phi()))) {
-        return found(Mistake::DecryptModPhi);
-    }
-    return found(Mistake::DecryptCheckFails, {power(*answer.value(), task.e, n), cipher});
-}
-
-Diagnosis factor(const Task& task, const AnswerNumber& answer, int64_t other, Mistake swapped) {
-    const int64_t n = task.n();
-    if (answer.negative) {
-        return found(Mistake::Negative);
-    }
-    if (answer.is(0) || answer.is(1) || answer.is(n)) {
-        return found(Mistake::FactorTrivial);
-    }
-    if (answer.is(other)) {
-        return found(swapped);
-    }
-    const std::optional<int64_t> value = answer.value();
-    return found(Mistake::FactorNotDividing, {n, value && *value < n ? n % *value : n});
+    return found(Mistake::EncryptCheckFails,
+                 {shown(power(*answer.value(), task.d(), n)), shown(task.m)});
 }
 
 std::int64_t cipherOf(const Task& task, Answer answer) {
@@ -147,7 +121,131 @@ const char* cipherSymbol(Answer answer) {
                                : symbols[static_cast<int>(answer) - static_cast<int>(Answer::M1)];
 }
 
+Diagnosis decryption(const Task& task, const AnswerNumber& answer, Answer asked) {
+    const int64_t n = task.n();
+    const int64_t cipher = cipherOf(task, asked);
+    const std::string symbol = answerSymbol(asked);
+    if (answer.negative) {
+        return found(Mistake::Negative, {symbol});
+    }
+    if (auto beyond = beyondModulus(task, answer, asked, power(cipher, task.d(), n))) {
+        return *beyond;
+    }
+    if (answer.is(power(cipher, task.e, n))) {
+        return found(Mistake::DecryptUsedE, {symbol, cipherSymbol(asked)});
+    }
+    if (answer.is(power(cipher, task.d(), task.phi()))) {
+        return found(Mistake::DecryptModPhi, {symbol, cipherSymbol(asked)});
+    }
+    return found(
+        Mistake::DecryptCheckFails,
+        {symbol, cipherSymbol(asked), shown(power(*answer.value(), task.e, n)), shown(cipher)});
+}
+
+Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked, int64_t other,
+                 Mistake swapped) {
+    const int64_t n = task.n();
+    if (answer.negative) {
+        return found(Mistake::Negative, {answerSymbol(asked)});
+    }
+    if (answer.is(0) || answer.is(1) || answer.is(n)) {
+        return found(Mistake::FactorTrivial);
+    }
+    if (answer.is(other)) {
+        return found(swapped);
+    }
+    const std::optional<int64_t> value = answer.value();
+    return found(Mistake::FactorNotDividing,
+                 {shown(n), shown(value && *value < n ? n % *value : n)});
+}
+
 } // namespace
+
+const char* ruleSentence(Mistake mistake) {
+    switch (mistake) {
+    case Mistake::None:
+        break;
+    case Mistake::Empty:
+        return texts::answerEmpty;
+    case Mistake::NotANumber:
+        return texts::answerNotANumber;
+    case Mistake::Negative:
+        return texts::answerNegative;
+    case Mistake::NIsSum:
+        return texts::nIsSum;
+    case Mistake::NIsPhi:
+        return texts::nIsPhi;
+    case Mistake::NNotMultiple:
+        return texts::nNotMultiple;
+    case Mistake::NWrongQuotient:
+        return texts::nWrongQuotient;
+    case Mistake::PhiIsN:
+        return texts::phiIsN;
+    case Mistake::PhiIsNMinusOne:
+        return texts::phiIsNMinusOne;
+    case Mistake::PhiIsSum:
+        return texts::phiIsSum;
+    case Mistake::PhiMissingOne:
+        return texts::phiMissingOne;
+    case Mistake::PhiNotMultiple:
+        return texts::phiNotMultiple;
+    case Mistake::PhiWrongQuotient:
+        return texts::phiWrongQuotient;
+    case Mistake::DNegative:
+        return texts::dNegative;
+    case Mistake::DNotReduced:
+        return texts::dNotReduced;
+    case Mistake::DInverseModN:
+        return texts::dInverseModN;
+    case Mistake::DCheckFails:
+        return texts::dCheckFails;
+    case Mistake::EncryptMultiplied:
+        return texts::encryptMultiplied;
+    case Mistake::EncryptUsedD:
+        return texts::encryptUsedD;
+    case Mistake::EncryptCheckFails:
+        return texts::encryptCheckFails;
+    case Mistake::DecryptUsedE:
+        return texts::decryptUsedE;
+    case Mistake::DecryptModPhi:
+        return texts::decryptModPhi;
+    case Mistake::DecryptCheckFails:
+        return texts::decryptCheckFails;
+    case Mistake::NotReduced:
+        return texts::notReduced;
+    case Mistake::NotBelowModulus:
+        return texts::notBelowModulus;
+    case Mistake::FactorTrivial:
+        return texts::factorTrivial;
+    case Mistake::TooLarge:
+        return texts::tooLarge;
+    case Mistake::FactorNotDividing:
+        return texts::factorNotDividing;
+    case Mistake::FactorLarger:
+        return texts::factorLarger;
+    case Mistake::FactorSmaller:
+        return texts::factorSmaller;
+    }
+    return nullptr;
+}
+
+const char* ruleSentence(CodeRule rule) {
+    switch (rule) {
+    case CodeRule::Empty:
+        return texts::codeEmpty;
+    case CodeRule::WrongLength:
+        return texts::codeLength;
+    case CodeRule::ForeignCharacter:
+        return texts::codeCharacter;
+    case CodeRule::CheckFails:
+        return texts::codeCheck;
+    case CodeRule::UnknownKind:
+        return texts::codeKind;
+    case CodeRule::UnknownLevel:
+        break;
+    }
+    return texts::codeLevel;
+}
 
 Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
     const AnswerNumber number = readAnswer(text);
@@ -155,132 +253,40 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
         return found(Mistake::Empty);
     }
     if (number.form == AnswerNumber::NotANumber) {
-        return {Mistake::NotANumber, {}, std::string(text)};
+        return found(Mistake::NotANumber, {std::string(text)});
+    }
+    if (number.form == AnswerNumber::TooLong) {
+        return found(Mistake::TooLarge, {answerSymbol(answer)});
     }
     if (number.is(rightAnswer(task, answer))) {
         return found(Mistake::None);
     }
     switch (answer) {
     case Answer::N:
-        return number.negative ? found(Mistake::Negative) : modulus(task, number);
     case Answer::Phi:
-        return number.negative ? found(Mistake::Negative) : totient(task, number);
+        if (number.negative) {
+            return found(Mistake::Negative, {answerSymbol(answer)});
+        }
+        return answer == Answer::N ? modulus(task, number) : totient(task, number);
     case Answer::D:
         return privateExponent(task, number);
     case Answer::C:
         return encryption(task, number);
     case Answer::P:
-        return factor(task, number, task.q, Mistake::FactorLarger);
+        return factor(task, number, answer, task.q, Mistake::FactorLarger);
     case Answer::Q:
-        return factor(task, number, task.p, Mistake::FactorSmaller);
+        return factor(task, number, answer, task.p, Mistake::FactorSmaller);
     case Answer::R:
     case Answer::M1:
     case Answer::M2:
     case Answer::M3:
         break;
     }
-    return decryption(task, number, cipherOf(task, answer));
+    return decryption(task, number, answer);
 }
 
-std::string sentenceOf(Answer answer, const Diagnosis& diagnosis, explain::Translator translator) {
-    const auto fill = [translator](const char* pattern,
-                                   std::initializer_list<std::string> arguments) {
-        return explain::fillText(translator, pattern, arguments);
-    };
-    std::vector<std::string> numbers;
-    for (int64_t value : diagnosis.numbers) {
-        numbers.push_back(explain::number(value));
-    }
-    numbers.resize(3);
-    const std::string symbol = answerSymbol(answer);
-    switch (diagnosis.mistake) {
-    case Mistake::None:
-        return {};
-    case Mistake::Empty:
-        return fill(texts::answerEmpty, {});
-    case Mistake::NotANumber:
-        return fill(texts::answerNotANumber, {diagnosis.typed});
-    case Mistake::Negative:
-        return fill(texts::answerNegative, {symbol});
-    case Mistake::NIsSum:
-        return fill(texts::nIsSum, {});
-    case Mistake::NIsPhi:
-        return fill(texts::nIsPhi, {});
-    case Mistake::NNotMultiple:
-        return fill(texts::nNotMultiple, {numbers[0], numbers[1]});
-    case Mistake::NWrongQuotient:
-        return fill(texts::nWrongQuotient, {numbers[0], numbers[1], numbers[2]});
-    case Mistake::PhiIsN:
-        return fill(texts::phiIsN, {});
-    case Mistake::PhiIsNMinusOne:
-        return fill(texts::phiIsNMinusOne, {});
-    case Mistake::PhiIsSum:
-        return fill(texts::phiIsSum, {});
-    case Mistake::PhiMissingOne:
-        return fill(texts::phiMissingOne, {});
-    case Mistake::PhiNotMultiple:
-        return fill(texts::phiNotMultiple, {numbers[0], numbers[1]});
-    case Mistake::PhiWrongQuotient:
-        return fill(texts::phiWrongQuotient, {numbers[0], numbers[1], numbers[2]});
-    case Mistake::DNegative:
-        return fill(texts::dNegative, {numbers[0]});
-    case Mistake::DNotReduced:
-        return fill(texts::dNotReduced, {numbers[0]});
-    case Mistake::DInverseModN:
-        return fill(texts::dInverseModN, {});
-    case Mistake::DCheckFails:
-        return fill(texts::dCheckFails, {numbers[0], numbers[1], numbers[2]});
-    case Mistake::EncryptMultiplied:
-        return fill(texts::encryptMultiplied, {});
-    case Mistake::EncryptUsedD:
-        return fill(texts::encryptUsedD, {});
-    case Mistake::EncryptCheckFails:
-        return fill(texts::encryptCheckFails, {numbers[0], numbers[1]});
-    case Mistake::DecryptUsedE:
-        return fill(texts::decryptUsedE, {symbol, cipherSymbol(answer)});
-    case Mistake::DecryptModPhi:
-        return fill(texts::decryptModPhi, {symbol, cipherSymbol(answer)});
-    case Mistake::DecryptCheckFails:
-        return fill(texts::decryptCheckFails,
-                    {symbol, cipherSymbol(answer), numbers[0], numbers[1]});
-    case Mistake::NotReduced:
-        return fill(texts::notReduced, {symbol, numbers[0]});
-    case Mistake::NotBelowModulus:
-        return fill(texts::notBelowModulus, {symbol, numbers[0]});
-    case Mistake::FactorTrivial:
-        return fill(texts::factorTrivial, {});
-    case Mistake::TooLarge:
-        return fill(texts::tooLarge, {symbol});
-    case Mistake::FactorNotDividing:
-        return fill(texts::factorNotDividing, {numbers[0], numbers[1]});
-    case Mistake::FactorLarger:
-        return fill(texts::factorLarger, {});
-    case Mistake::FactorSmaller:
-        return fill(texts::factorSmaller, {});
-    }
-    return {};
-}
-
-std::string sentenceOf(const CodeProblem& problem, explain::Translator translator) {
-    const auto fill = [translator](const char* pattern,
-                                   std::initializer_list<std::string> arguments) {
-        return explain::fillText(translator, pattern, arguments);
-    };
-    switch (problem.reason) {
-    case CodeProblem::Empty:
-        return fill(texts::codeEmpty, {});
-    case CodeProblem::WrongLength:
-        return fill(texts::codeLength, {std::to_string(problem.length)});
-    case CodeProblem::ForeignCharacter:
-        return fill(texts::codeCharacter, {problem.character, std::to_string(problem.position)});
-    case CodeProblem::CheckFails:
-        return fill(texts::codeCheck, {});
-    case CodeProblem::UnknownKind:
-        return fill(texts::codeKind, {});
-    case CodeProblem::UnknownLevel:
-        break;
-    }
-    return fill(texts::codeLevel, {});
+std::string sentenceOf(const Diagnosis& diagnosis, rsa::texts::Translator translator) {
+    return diagnosis.right() ? std::string() : rsa::texts::word(diagnosis, translator);
 }
 
 } // namespace rsa::exercise

@@ -5,6 +5,7 @@
 #include "numbers/ModularArithmetic.h"
 #include "numbers/TrialDivision.h"
 #include "texts/ExerciseTexts.h"
+#include "texts/Wording.h"
 
 namespace rsa::exercise {
 
@@ -25,22 +26,25 @@ std::string powerHint(Answer answer, int64_t base, int64_t exponent, int64_t n,
     for (std::size_t i = 0; i < table.rows.size() && i < 2; ++i) {
         const std::vector<std::string>& cells = table.rows[i];
         rows += (i == 0 ? "" : " ") +
-                explain::fillText(translator, texts::hintPowerRow,
-                                  {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]});
+                rsa::texts::word(texts::hintPowerRow,
+                                 {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]},
+                                 translator);
     }
-    return explain::fillText(translator, texts::hintPower,
-                             {answerSymbol(answer), to_string(base),
-                              explain::superscript(static_cast<std::uint64_t>(exponent)),
-                              to_string(n), explain::binary(static_cast<std::uint64_t>(exponent)),
-                              rows});
+    return rsa::texts::word(texts::hintPower,
+                            {answerSymbol(answer), to_string(base),
+                             explain::superscript(static_cast<std::uint64_t>(exponent)),
+                             to_string(n), explain::binary(static_cast<std::uint64_t>(exponent)),
+                             rows},
+                            translator);
 }
 
 std::string euclidHint(const Task& task, explain::Translator translator) {
     const std::vector<EuclidRow> steps = euclidRows(task.phi(), task.e).rows;
     // Row 1 holds e and the first quotient, row 2 the next remainder.
-    return explain::fillText(
-        translator, texts::hintD,
-        {to_string(task.phi()), to_string(task.e), to_string(steps[1].q), to_string(steps[2].r)});
+    return rsa::texts::word(
+        texts::hintD,
+        {to_string(task.phi()), to_string(task.e), to_string(steps[1].q), to_string(steps[2].r)},
+        translator);
 }
 
 bool open(const Exercise& exercise, Answer answer) {
@@ -48,7 +52,7 @@ bool open(const Exercise& exercise, Answer answer) {
 }
 
 std::string needsFirst(Answer answer, const std::string& first, explain::Translator translator) {
-    return explain::fillText(translator, texts::hintNeedsFirst, {answerSymbol(answer), first});
+    return rsa::texts::word(texts::hintNeedsFirst, {answerSymbol(answer), first}, translator);
 }
 
 } // namespace
@@ -56,7 +60,7 @@ std::string needsFirst(Answer answer, const std::string& first, explain::Transla
 std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator translator) {
     const auto fill = [translator](const char* pattern,
                                    std::initializer_list<std::string> arguments) {
-        return explain::fillText(translator, pattern, arguments);
+        return rsa::texts::word(pattern, arguments, translator);
     };
     const Task& task = exercise.task();
     const bool attacker = task.code.kind == Kind::Attacker;

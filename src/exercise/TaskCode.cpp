@@ -67,27 +67,27 @@ std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed) {
         }
         const char capital = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         if (valueOf(capital) < 0) {
-            return CodeProblem{CodeProblem::ForeignCharacter, 0, static_cast<int>(code.size()) + 1,
-                               characterAt(typed, at)};
+            return CodeProblem{CodeRule::ForeignCharacter,
+                               {characterAt(typed, at), std::to_string(code.size() + 1)}};
         }
         code += capital;
     }
     if (code.empty()) {
-        return CodeProblem{CodeProblem::Empty, 0, 0, {}};
+        return CodeProblem{CodeRule::Empty, {}};
     }
     if (code.size() != codeLength) {
-        return CodeProblem{CodeProblem::WrongLength, static_cast<int>(code.size()), 0, {}};
+        return CodeProblem{CodeRule::WrongLength, {std::to_string(code.size())}};
     }
     if (checkCharacter(std::string_view(code).substr(0, codeLength - 1)) != code.back()) {
-        return CodeProblem{CodeProblem::CheckFails, codeLength, 0, {}};
+        return CodeProblem{CodeRule::CheckFails, {}};
     }
     const int kind = indexOf(kindLetters, 2, code[0]);
     if (kind < 0) {
-        return CodeProblem{CodeProblem::UnknownKind, codeLength, 0, {}};
+        return CodeProblem{CodeRule::UnknownKind, {}};
     }
     const int level = indexOf(levelLetters, 3, code[1]);
     if (level < 0) {
-        return CodeProblem{CodeProblem::UnknownLevel, codeLength, 0, {}};
+        return CodeProblem{CodeRule::UnknownLevel, {}};
     }
     std::uint32_t serial = 0;
     for (int i = 2; i < 7; ++i) {

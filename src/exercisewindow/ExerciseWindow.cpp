@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -29,15 +28,6 @@ using exercise::Answer;
 using exercise::AnswerState;
 using exercise::Kind;
 using exercise::Level;
-
-// The exercise library and the explanation speak the window's language.
-std::string inWindowLanguage(const char* text) {
-    return fromQt(translated(text));
-}
-
-QString filled(const char* pattern, std::initializer_list<std::string> arguments) {
-    return toQt(explain::fillText(&inWindowLanguage, pattern, arguments));
-}
 
 QString objectNameOf(const char* prefix, Answer answer) {
     return QString::fromLatin1(prefix) + QLatin1Char('_') +
@@ -124,8 +114,9 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_teacherButton, &QPushButton::toggled, this, &ExerciseWindow::setTeacherView);
     choices->addWidget(m_teacherButton);
 
-    // Everything below the choices scrolls, so that wrapped sentences always
-    // get the lines they need, at any scale and on any screen.
+    // Everything scrolls, so that wrapped sentences always get the lines they
+    // need, at any scale, and the window can stand beside the main window on
+    // any screen.
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("content"));
     m_codeProblem = wrappedLabel(content, "codeProblem");
@@ -158,6 +149,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_teacher->hide();
 
     auto* layout = new QVBoxLayout(content);
+    layout->addLayout(choices);
     layout->addWidget(m_codeProblem);
     layout->addWidget(m_title);
     layout->addWidget(m_intro);
@@ -174,8 +166,8 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
     auto* window = new QVBoxLayout(this);
-    window->addLayout(choices);
-    window->addWidget(scroll, 1);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -183,7 +175,7 @@ ExerciseWindow::~ExerciseWindow() = default;
 std::optional<std::string> ExerciseWindow::openCode(const std::string& typed) {
     const auto read = exercise::readTaskCode(typed);
     if (const auto* problem = std::get_if<exercise::CodeProblem>(&read)) {
-        const std::string sentence = exercise::sentenceOf(*problem, &inWindowLanguage);
+        const std::string sentence = texts::word(*problem, &inLanguageInUse);
         m_codeProblem->setText(toQt(sentence));
         m_codeBox->setText(toQt(typed));
         m_codeProblem->show();
@@ -222,9 +214,8 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
     m_codeProblem->hide();
     m_codeBox->setText(toQt(code.text()));
     setLevel(code.level);
-    const std::string level = inWindowLanguage(levelCaption(code.level));
     m_title->setText(filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
-                            {code.text(), level}));
+                            {toQt(code.text()), translated(levelCaption(code.level))}));
     m_intro->setText(translated(code.kind == Kind::Task ? words::taskIntro : words::attackerIntro));
     m_givens->setText(toQt(givensOf(m_exercise->task())));
     buildRows();
@@ -295,14 +286,14 @@ void ExerciseWindow::buildRows() {
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
     const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(answer, diagnosis, &inWindowLanguage)));
+    row.message->setText(toQt(exercise::sentenceOf(diagnosis, &inLanguageInUse)));
     row.message->setVisible(!diagnosis.right());
     refresh();
 }
 
 void ExerciseWindow::showHint(Answer answer) {
     Row& row = m_rows.at(answer);
-    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inWindowLanguage)));
+    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inLanguageInUse)));
     row.message->show();
 }
 
@@ -312,14 +303,16 @@ void ExerciseWindow::showSolution() {
     if (!m_solution) {
         m_solutionInteraction = std::make_unique<QtInteraction>(*this);
         m_solution = std::make_unique<StepWindow>(*m_solutionInteraction, this);
-        m_solution->setWindowTitle(filled(words::solutionTitle, {m_exercise->task().code.text()}));
+        m_solution->setWindowTitle(
+            filled(words::solutionTitle, {toQt(m_exercise->task().code.text())}));
         for (explain::Section& section :
-             exercise::solutionOf(m_exercise->task(), &inWindowLanguage)) {
+             exercise::solutionOf(m_exercise->task(), &inLanguageInUse)) {
             m_solution->addSection(std::move(section));
         }
         m_solution->scrollToSection(0);
-        m_solution->resize(700, height());
-        m_solution->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    if (!m_solution->isVisible()) {
+        emit solutionOpening(m_solution.get());
     }
     m_solution->show();
     m_solution->raise();
@@ -341,17 +334,17 @@ void ExerciseWindow::refresh() {
         case AnswerState::Revealed:
             row.mark->setText(
                 filled(words::revealedMark,
-                       {std::to_string(exercise::rightAnswer(m_exercise->task(), answer))}));
+                       {QString::number(exercise::rightAnswer(m_exercise->task(), answer))}));
             row.mark->setPalette(markPalette(row.mark, QColor(0x55, 0x55, 0x55)));
             break;
         }
     }
     const exercise::Score score = m_exercise->score();
     m_score->setText(
-        filled(words::scoreLine, {std::to_string(score.right), std::to_string(score.of),
-                                  std::to_string(score.tries), std::to_string(score.revealed)}));
+        filled(words::scoreLine, {QString::number(score.right), QString::number(score.of),
+                                  QString::number(score.tries), QString::number(score.revealed)}));
     const std::optional<std::string> result = m_exercise->resultCode();
-    m_result->setText(result ? filled(words::resultLine, {*result}) : QString());
+    m_result->setText(result ? filled(words::resultLine, {toQt(*result)}) : QString());
     m_result->setVisible(result.has_value());
     const std::optional<exercise::TeacherView> teacher = teacherView();
     m_teacher->setVisible(teacher.has_value());
@@ -362,15 +355,17 @@ void ExerciseWindow::refresh() {
                          QString::number(value);
         }
         m_teacher->setText(lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
-                           filled(words::teacherResult, {teacher->resultCode}));
+                           filled(words::teacherResult, {toQt(teacher->resultCode)}));
     }
 }
 
-std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
-                                                   const LaunchOptions::Exercise& options) {
+QSize ExerciseWindow::sizeHint() const {
+    return {1100, 760};
+}
+
+std::unique_ptr<ExerciseWindow> makeExerciseWindow(const LaunchOptions::Exercise& options) {
     auto window = std::make_unique<ExerciseWindow>();
-    window->setWindowIcon(main.windowIcon());
-    window->setLevel(exercise::levelNamed(fromQt(options.level)).value_or(Level::Kolay));
+    window->setLevel(options.level);
     const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
     const std::string code = fromQt(options.code);
     if (code.empty() || window->openCode(code)) {
@@ -380,14 +375,6 @@ std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
         }
     }
     window->setTeacherView(options.teacher);
-    // Beside the main window, as far as the screen allows.
-    const QRect screen = main.screen()->availableGeometry();
-    window->resize(std::min(1100, screen.width()), std::min(760, screen.height() - 40));
-    const int left = std::min(main.frameGeometry().right() + 8, screen.right() - window->width());
-    window->move(std::max(screen.left(), left), main.frameGeometry().top());
-    window->show();
-    window->raise();
-    window->activateWindow();
     return window;
 }
 

@@ -23,9 +23,8 @@ public:
     // The text in this language, or as written without a translator.
     std::string operator()(const char* text) const;
 
-    // The pattern in this language with {0}, {1}, ... replaced by the
-    // arguments. A slot with no argument is a fault of the text or of its
-    // translation, and throws std::logic_error rather than print "{3}" to a class.
+    // The pattern in this language with its {0}, {1}, ... filled
+    // (texts::word: a slot with no argument throws std::logic_error).
     std::string fill(const char* pattern, std::initializer_list<std::string> arguments) const;
 
     // The column titles of a table, each in this language.

@@ -41,9 +41,4 @@ Section explainFactoring(std::uint64_t n, Translator translator) {
     return section;
 }
 
-std::string fillText(Translator translator, const char* pattern,
-                     std::initializer_list<std::string> arguments) {
-    return Language(translator).fill(pattern, arguments);
-}
-
 } // namespace rsa::explain

@@ -8,6 +8,8 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#include <pthread.h>
+#include <signal.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,9 +110,45 @@ int nameUnnamed(int fd, const std::string& folder, std::string& name) {
     return error;
 }
 
+// Past a file-size limit (ulimit -f) the kernel sends SIGXFSZ, whose default
+// action ends the program. Held back in this thread while the file is
+// written, the write fails with EFBIG instead, the save is reported like one
+// on a full disk, and the signal it raised is taken out before the others are
+// let through again. A handler installed by someone else is left to work.
+class FileSizeSignalHeld {
+public:
+    FileSizeSignalHeld() {
+        struct sigaction current {};
+        sigaction(SIGXFSZ, nullptr, &current);
+        m_held = (current.sa_flags & SA_SIGINFO) == 0 && current.sa_handler == SIG_DFL;
+        sigemptyset(&m_fileSize);
+        sigaddset(&m_fileSize, SIGXFSZ);
+        if (m_held) {
+            pthread_sigmask(SIG_BLOCK, &m_fileSize, &m_previous);
+        }
+    }
+    ~FileSizeSignalHeld() {
+        if (!m_held) {
+            return;
+        }
+        const timespec noWait{0, 0};
+        while (sigtimedwait(&m_fileSize, nullptr, &noWait) == SIGXFSZ) {
+        }
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    FileSizeSignalHeld(const FileSizeSignalHeld&) = delete;
+    FileSizeSignalHeld& operator=(const FileSizeSignalHeld&) = delete;
+
+private:
+    bool m_held = false;
+    sigset_t m_fileSize{};
+    sigset_t m_previous{};
+};
+
 // A write may take only part of the bytes or be interrupted by a signal; only a
 // failing call says why the rest cannot be written.
 int writeAll(int fd, const std::string& bytes) {
+    const FileSizeSignalHeld held;
     const char* next = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {

@@ -39,7 +39,7 @@ CommandRecord saveCipherText(WindowVariables& vars, WindowOperations& window) {
     const std::string bytes = cipherFileBytes(window.readText(TextBox::txtdecmsj));
     if (const std::optional<std::string> failure = replaceFileContent(*path, bytes)) {
         // The reason is shown; nothing the step window explains follows from it.
-        window.showMessage(texts::saveFailedPrefix + *failure);
+        window.showFilledMessage(texts::saveFailed, {*failure});
         return CommandRecord::completed();
     }
     vars.saveFolder = std::filesystem::absolute(*path).parent_path().string();

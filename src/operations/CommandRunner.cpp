@@ -1,12 +1,13 @@
 #include "operations/CommandRunner.h"
 
 #include "texts/Texts.h"
+#include "texts/Wording.h"
 #include "value/RuntimeError.h"
 
 namespace rsa {
 
 std::string runtimeErrorMessage(int number, const std::string& name) {
-    return texts::runtimeErrorPrefix + std::to_string(number) + ": " + name;
+    return texts::fill(texts::runtimeError, {std::to_string(number), name});
 }
 
 CommandRecord runCommand(const Command& command, WindowVariables& vars, WindowOperations& window) {
@@ -14,7 +15,8 @@ CommandRecord runCommand(const Command& command, WindowVariables& vars, WindowOp
     try {
         record = command.run(vars, window);
     } catch (const RuntimeError& failure) {
-        window.showMessage(runtimeErrorMessage(failure.number(), failure.name()));
+        window.showFilledMessage(texts::runtimeError,
+                                 {std::to_string(failure.number()), failure.name()});
         record = CommandRecord{};
         record.outcome = Outcome::stopped;
         record.failureNumber = failure.number();

@@ -1,18 +1,14 @@
 #include "realsize/Factoring.h"
 
-#include <flint/fmpz.h>
-#include <flint/fmpz_factor.h>
+#include "HelperProcess.h"
 
-#include <fcntl.h>
+#include <dlfcn.h>
+#include <link.h>
 #include <poll.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -21,7 +17,7 @@ namespace rsa::realsize {
 
 namespace {
 
-// How long the parent waits on the pipe before it looks at the flag again.
+// How long the caller waits on the pipe before it looks at the flag again.
 constexpr int watchSliceMilliseconds = 10;
 
 mpz_class primeOfBits(unsigned long bits, RandomSource& random) {
@@ -36,62 +32,6 @@ mpz_class primeOfBits(unsigned long bits, RandomSource& random) {
         }
     }
 }
-
-[[noreturn]] void failSystem(const char* what) {
-    throw std::runtime_error(std::string(what) + ": " + std::strerror(errno));
-}
-
-// Runs in the child: factors n with FLINT and writes every prime factor, as
-// often as it divides n, in decimal to the pipe.
-[[noreturn]] void factorInChild(const mpz_class& n, const std::string& folder, int output) {
-    if (chdir(folder.c_str()) != 0) {
-        _exit(2);
-    }
-    fmpz_t number;
-    fmpz_init(number);
-    fmpz_set_mpz(number, n.get_mpz_t());
-    fmpz_factor_t factors;
-    fmpz_factor_init(factors);
-    fmpz_factor(factors, number);
-    std::string text;
-    for (slong i = 0; i < factors->num; ++i) {
-        mpz_class factor;
-        fmpz_get_mpz(factor.get_mpz_t(), factors->p + i);
-        for (ulong times = 0; times < factors->exp[i]; ++times) {
-            text += factor.get_str(10) + ' ';
-        }
-    }
-    for (std::size_t sent = 0; sent < text.size();) {
-        const ssize_t written = write(output, text.data() + sent, text.size() - sent);
-        if (written <= 0) {
-            _exit(3);
-        }
-        sent += static_cast<std::size_t>(written);
-    }
-    _exit(0);
-}
-
-class ChildFolder {
-public:
-    ChildFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rsa-demo-factor-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            failSystem("mkdtemp");
-        }
-        m_path = pattern;
-    }
-    ~ChildFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    ChildFolder(const ChildFolder&) = delete;
-    ChildFolder& operator=(const ChildFolder&) = delete;
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 } // namespace
 
@@ -113,25 +53,33 @@ BalancedNumber balancedNumber(int bits, RandomSource& random) {
     return number;
 }
 
+std::filesystem::path factoringHelper() {
+    Dl_info info{};
+    link_map* code = nullptr;
+    if (dladdr1(reinterpret_cast<void*>(&factoringHelper), &info, reinterpret_cast<void**>(&code),
+                RTLD_DL_LINKMAP) == 0 ||
+        code == nullptr) {
+        throw std::runtime_error("the code of the real-size window cannot be located");
+    }
+    // The program itself has no name in its link map.
+    const std::filesystem::path file = *code->l_name != '\0'
+                                           ? std::filesystem::path(code->l_name)
+                                           : std::filesystem::read_symlink("/proc/self/exe");
+    return std::filesystem::absolute(file).parent_path() / "rsa-demo-factor";
+}
+
 Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
                           std::chrono::duration<double> limit) {
-    const ChildFolder folder;
-    int pipeEnds[2];
-    if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
-        failSystem("pipe2");
-    }
+    return factorSemiprime(factoringHelper(), n, cancel, limit);
+}
+
+Factoring factorSemiprime(const std::filesystem::path& helper, const mpz_class& n,
+                          const std::atomic<bool>& cancel, std::chrono::duration<double> limit) {
+    const TemporaryFolder folder("rsa-demo-factor-");
+    Pipe output = makePipe();
     const auto started = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child < 0) {
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        failSystem("fork");
-    }
-    if (child == 0) {
-        close(pipeEnds[0]);
-        factorInChild(n, folder.path(), pipeEnds[1]);
-    }
-    close(pipeEnds[1]);
+    ChildProcess child(helper, {folder.path().string(), n.get_str(10)}, output.writeEnd);
+    output.writeEnd.reset();
 
     Factoring result;
     std::string text;
@@ -145,12 +93,12 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
             result.end = FactoringEnd::TimedOut;
             break;
         }
-        pollfd watch{pipeEnds[0], POLLIN, 0};
+        pollfd watch{output.readEnd.get(), POLLIN, 0};
         if (poll(&watch, 1, watchSliceMilliseconds) <= 0) {
             continue;
         }
         char buffer[4096];
-        const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
+        const ssize_t got = read(output.readEnd.get(), buffer, sizeof buffer);
         if (got > 0) {
             text.append(buffer, static_cast<std::size_t>(got));
         } else if (got == 0 || errno != EINTR) {
@@ -158,32 +106,28 @@ Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
         }
     }
     result.seconds = std::chrono::steady_clock::now() - started;
-    close(pipeEnds[0]);
     if (!finished) {
-        kill(child, SIGKILL);
+        child.kill();
     }
-    int status = 0;
-    rusage usage{};
-    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    const ChildEnd end = child.reap();
     const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
     result.childCpuSeconds =
-        std::chrono::duration<double>(seconds(usage.ru_utime) + seconds(usage.ru_stime));
+        std::chrono::duration<double>(seconds(end.usage.ru_utime) + seconds(end.usage.ru_stime));
     if (!finished) {
         return result;
+    }
+    if (WIFSIGNALED(end.status)) {
+        throw std::runtime_error("rsa-demo-factor ended on signal " +
+                                 std::to_string(WTERMSIG(end.status)));
+    }
+    if (!WIFEXITED(end.status) || WEXITSTATUS(end.status) != 0) {
+        throw std::runtime_error("rsa-demo-factor failed with status " +
+                                 std::to_string(WEXITSTATUS(end.status)));
     }
     std::istringstream factors(text);
     std::vector<mpz_class> found;
     for (std::string factor; factors >> factor;) {
         found.emplace_back(factor, 10);
-    }
-    if (WIFSIGNALED(status)) {
-        throw std::runtime_error("the factoring process ended on signal " +
-                                 std::to_string(WTERMSIG(status)));
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error("the factoring process failed with status " +
-                                 std::to_string(WEXITSTATUS(status)));
     }
     if (found.size() != 2 || found[0] * found[1] != n) {
         throw std::runtime_error("FLINT did not return two factors of n");

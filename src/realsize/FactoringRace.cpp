@@ -10,7 +10,7 @@ std::vector<int> raceSizes(int uptoBits) {
     return sizes;
 }
 
-RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
+RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers, const Factorer& factor,
                 const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint) {
     constexpr int numbersPerSize = 2;
@@ -23,7 +23,7 @@ RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
                 return RaceEnd::Cancelled;
             }
             point.number = numbers(bits);
-            factoring = factorSemiprime(point.number.n, cancel, options.pointLimit);
+            factoring = factor(point.number.n, cancel, options.pointLimit);
             if (factoring.end != FactoringEnd::TimedOut) {
                 break;
             }
@@ -44,8 +44,14 @@ RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
 
 RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint) {
+    const auto factor = [helper = factoringHelper()](const mpz_class& n,
+                                                     const std::atomic<bool>& stop,
+                                                     std::chrono::duration<double> limit) {
+        return factorSemiprime(helper, n, stop, limit);
+    };
     return runRace(
-        options, [&random](int bits) { return balancedNumber(bits, random); }, cancel, onPoint);
+        options, [&random](int bits) { return balancedNumber(bits, random); }, factor, cancel,
+        onPoint);
 }
 
 } // namespace rsa::realsize

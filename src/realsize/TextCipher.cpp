@@ -1,6 +1,7 @@
 #include "realsize/TextCipher.h"
 
 #include "realsize/OaepKey.h"
+#include "texts/RealSizeTexts.h"
 
 #include <algorithm>
 
@@ -55,16 +56,30 @@ std::size_t charactersWithin(const std::string& text, std::size_t bytes) {
                       [](char byte) { return !isContinuationByte(byte); }));
 }
 
+const char* ruleSentence(TextRefusal refusal) {
+    switch (refusal) {
+    case TextRefusal::EmptyText:
+        return texts::realsize::emptyText;
+    case TextRefusal::TextTooLong:
+        return texts::realsize::textTooLong;
+    case TextRefusal::KeyTooSmallForOaep:
+        break;
+    }
+    return texts::realsize::keyTooSmall;
+}
+
 TextOutcome encryptTwice(const BigKey& key, const std::string& text) {
     const std::size_t largest = largestTextBytes(key.bits);
     if (largest == 0) {
-        return TextRefused{TextRefusal::KeyTooSmallForOaep, 0, 0};
+        return TextRefused{TextRefusal::KeyTooSmallForOaep, {}};
     }
     if (text.empty()) {
-        return TextRefused{TextRefusal::EmptyText, largest, 0};
+        return TextRefused{TextRefusal::EmptyText, {std::to_string(largest)}};
     }
     if (text.size() > largest) {
-        return TextRefused{TextRefusal::TextTooLong, largest, charactersWithin(text, largest)};
+        return TextRefused{
+            TextRefusal::TextTooLong,
+            {std::to_string(largest), std::to_string(charactersWithin(text, largest))}};
     }
     TextContrast contrast;
     const mpz_class message = textNumber(text);

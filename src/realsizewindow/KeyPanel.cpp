@@ -55,6 +55,10 @@ KeyPanel::KeyPanel(QWidget* parent)
     connect(m_generate, &QPushButton::clicked, this,
             [this] { generate(m_size->currentData().toInt()); });
     connect(m_cancel, &QPushButton::clicked, this, &KeyPanel::cancel);
+    connect(&m_job, &BackgroundJob::failed, this, [this](const QString& sentence) {
+        m_status->setText(sentence);
+        m_progress->setValue(0);
+    });
     connect(&m_job, &BackgroundJob::finished, this, [this] {
         m_generate->setEnabled(true);
         m_cancel->setEnabled(false);

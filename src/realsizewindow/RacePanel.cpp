@@ -16,8 +16,6 @@
 #include <QSpinBox>
 #include <QValueAxis>
 
-#include <stdexcept>
-
 namespace rsa {
 
 namespace t = texts::realsize;
@@ -121,6 +119,7 @@ RacePanel::RacePanel(QWidget* parent)
 
     connect(m_start, &QPushButton::clicked, this, [this] { start(); });
     connect(m_stop, &QPushButton::clicked, this, &RacePanel::stop);
+    connect(&m_job, &BackgroundJob::failed, m_status, &QLabel::setText);
     connect(&m_job, &BackgroundJob::finished, this, [this] {
         m_start->setEnabled(true);
         m_stop->setEnabled(false);
@@ -149,18 +148,12 @@ void RacePanel::start(int uptoBits) {
     m_job.start([this, options](const std::atomic<bool>& cancel) {
         realsize::RandomSource random;
         int lastBits = realsize::raceFirstBits;
-        try {
-            const realsize::RaceEnd how =
-                realsize::runRace(options, random, cancel, [&](const realsize::RacePoint& point) {
-                    lastBits = point.bits + realsize::raceStepBits;
-                    m_job.post([this, point] { addPoint(point); });
-                });
-            m_job.post([this, how, lastBits] { end(how, lastBits); });
-        } catch (const std::runtime_error& error) {
-            m_job.post([this, reason = QString::fromStdString(error.what())] {
-                m_status->setText(fill(t::failed, {reason}));
+        const realsize::RaceEnd how =
+            realsize::runRace(options, random, cancel, [&](const realsize::RacePoint& point) {
+                lastBits = point.bits + realsize::raceStepBits;
+                m_job.post([this, point] { addPoint(point); });
             });
-        }
+        m_job.post([this, how, lastBits] { end(how, lastBits); });
     });
 }
 

@@ -1,10 +1,12 @@
 #include "realsizewindow/RealSizeFormat.h"
 
 #include "texts/RealSizeTexts.h"
+#include "texts/Wording.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
+#include <vector>
 
 namespace rsa::realsizeformat {
 
@@ -27,12 +29,16 @@ QString text(const char* source) {
     return QCoreApplication::translate(texts::context, source);
 }
 
+std::string inLanguageInUse(const char* source) {
+    return text(source).toStdString();
+}
+
 QString fill(const char* pattern, const QStringList& values) {
-    QString result = text(pattern);
-    for (int slot = 0; slot < values.size(); ++slot) {
-        result.replace(QStringLiteral("{%1}").arg(slot), values.at(slot));
+    std::vector<std::string> arguments;
+    for (const QString& value : values) {
+        arguments.push_back(value.toStdString());
     }
-    return result;
+    return QString::fromStdString(texts::word(pattern, arguments, &inLanguageInUse));
 }
 
 QLocale numberLocale() {

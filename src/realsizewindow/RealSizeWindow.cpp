@@ -8,6 +8,7 @@
 #include "texts/RealSizeTexts.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace rsa {
@@ -17,13 +18,25 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
       m_race(new RacePanel(this)) {
     setObjectName(QStringLiteral("RealSizeWindow"));
     setWindowTitle(realsizeformat::text(texts::realsize::windowTitle));
+    // Beside the main window, like the step window: closing the main window
+    // ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The parts scroll inside the window, so that it can stand beside the
+    // main window on a small screen.
+    auto* content = new QWidget;
     auto* left = new QVBoxLayout;
     left->addWidget(m_keys, 1);
     left->addWidget(m_text, 1);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(content);
     layout->addLayout(left, 1);
     layout->addWidget(m_race, 1);
-    resize(1280, 820);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
     connect(m_keys, &KeyPanel::keyMade, this, [this] {
         m_text->setKey(m_keys->key());
         explainWith([this] { return realsizeexplain::keySection(*m_keys->key()); });
@@ -43,6 +56,10 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
                                                 m_race->verdict());
         });
     });
+}
+
+QSize RealSizeWindow::sizeHint() const {
+    return {1280, 820};
 }
 
 template <typename Build> void RealSizeWindow::explainWith(Build build) {

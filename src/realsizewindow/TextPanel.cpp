@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <stdexcept>
-
 namespace rsa {
 
 namespace t = texts::realsize;
@@ -25,16 +23,7 @@ mpz_class bytesAsNumber(const std::string& bytes) {
 }
 
 QString refusalSentence(const realsize::TextRefused& refused) {
-    switch (refused.reason) {
-    case realsize::TextRefusal::EmptyText:
-        return fill(t::emptyText, {QString::number(refused.largestBytes)});
-    case realsize::TextRefusal::TextTooLong:
-        return fill(t::textTooLong, {QString::number(refused.largestBytes),
-                                     QString::number(refused.largestCharacters)});
-    case realsize::TextRefusal::KeyTooSmallForOaep:
-        return text(t::keyTooSmall);
-    }
-    return {};
+    return QString::fromStdString(texts::word(refused, &inLanguageInUse));
 }
 
 } // namespace
@@ -63,6 +52,7 @@ TextPanel::TextPanel(QWidget* parent)
 
     connect(m_encrypt, &QPushButton::clicked, this, [this] { encrypt(m_sentence->text()); });
     connect(m_sentence, &QLineEdit::returnPressed, this, [this] { encrypt(m_sentence->text()); });
+    connect(&m_job, &BackgroundJob::failed, this, &TextPanel::refuse);
     connect(&m_job, &BackgroundJob::finished, this, [this] {
         m_encrypt->setEnabled(true);
         emit finished();
@@ -91,13 +81,7 @@ void TextPanel::encrypt(const QString& sentence) {
     // A 4096-bit key needs two private powers without the CRT: tens of
     // milliseconds, so not on the GUI thread.
     m_job.start([this, key = *m_key, bytes = sentence.toStdString()](const std::atomic<bool>&) {
-        try {
-            m_job.post([this, outcome = realsize::encryptTwice(key, bytes)] { show(outcome); });
-        } catch (const std::runtime_error& error) {
-            m_job.post([this, reason = QString::fromStdString(error.what())] {
-                refuse(fill(t::failed, {reason}));
-            });
-        }
+        m_job.post([this, outcome = realsize::encryptTwice(key, bytes)] { show(outcome); });
     });
 }
 

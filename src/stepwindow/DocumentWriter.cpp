@@ -80,8 +80,7 @@ QString foldedSummary(const explain::Group& group) {
     if (rows == 0) {
         return translated(texts::steps::foldedGroup);
     }
-    return translated(texts::steps::foldedTable)
-        .replace(QLatin1String("{0}"), QString::number(rows));
+    return filled(texts::steps::foldedTable, {QString::number(rows)});
 }
 
 int writeSectionTitle(QTextCursor& cursor, const QString& title) {

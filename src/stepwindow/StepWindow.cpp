@@ -5,7 +5,6 @@
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"
-#include "window/Placement.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -47,14 +46,6 @@ QString foldLink(std::size_t section, std::size_t group) {
 
 // Longest name of a file on the file systems a classroom computer uses.
 constexpr qsizetype longestFileName = 255;
-
-QString filled(const char* text, const QStringList& values) {
-    QString result = translated(text);
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        result.replace(QStringLiteral("{%1}").arg(i), values[i]);
-    }
-    return result;
-}
 
 } // namespace
 
@@ -460,7 +451,7 @@ std::optional<QString> StepWindow::exportChosen(const QString& name) {
         failure = error.what();
     }
     if (failure) {
-        m_interaction.showMessage(fromQt(translated(texts::steps::exportFailed)) + *failure,
+        m_interaction.showMessage(fromQt(filled(texts::saveFailed, {toQt(*failure)})),
                                   fromQt(translated(texts::steps::exportButton)));
     }
     if (failure || cancelled) {
@@ -469,34 +460,8 @@ std::optional<QString> StepWindow::exportChosen(const QString& name) {
     return chosen.path;
 }
 
-namespace {
-
-// The explanation speaks the language of the window.
-std::string inWindowLanguage(const char* text) {
-    return translated(text).toStdString();
-}
-
-} // namespace
-
-std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
+std::unique_ptr<StepWindow> makeStepWindow(MainWindow& main) {
     auto steps = std::make_unique<StepWindow>(main.interaction());
-    steps->setWindowIcon(main.windowIcon());
-    StepWindow* window = steps.get();
-    QObject::connect(
-        &main, &MainWindow::commandRan, window, [&main, window](const CommandRecord& record) {
-            // Nothing may leave a Qt slot by an exception; a
-            // section that cannot be built is only missing.
-            try {
-                if (std::optional<explain::Section> section =
-                        explain::explainCommand(record, main.variables(), &inWindowLanguage)) {
-                    window->addSection(std::move(*section));
-                }
-            } catch (const std::exception& error) {
-                qWarning("step window: %s", error.what());
-            } catch (...) {
-                qWarning("step window: unknown failure");
-            }
-        });
     steps->setFolderMemory(&main.variables().saveFolder);
     steps->setKeyLine([&main] {
         const WindowVariables& vars = main.variables();
@@ -513,11 +478,6 @@ std::unique_ptr<StepWindow> openStepWindow(MainWindow& main) {
                       {toQt(plainText(vars.key->p)), toQt(plainText(vars.key->q)), n,
                        toQt(plainText(vars.key->e)), toQt(plainText(vars.d))});
     });
-    // Beside the main window, never over it.
-    placeBeside(main, *steps);
-    steps->show();
-    main.raise();
-    main.activateWindow();
     return steps;
 }
 

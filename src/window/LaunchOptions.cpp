@@ -2,6 +2,7 @@
 
 #include "texts/ExerciseTexts.h"
 #include "texts/Texts.h"
+#include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QCommandLineParser>
@@ -21,7 +22,6 @@ const QString exerciseName = QStringLiteral("alistirma");
 const QString levelName = QStringLiteral("seviye");
 const QString attackerName = QStringLiteral("saldirgan");
 const QString teacherName = QStringLiteral("ogretmen");
-const QStringList levels = {QStringLiteral("kolay"), QStringLiteral("orta"), QStringLiteral("zor")};
 const QString exchangeName = QStringLiteral("mesajlasma");
 const QString realSizeName = QStringLiteral("gercek-boyut");
 
@@ -35,14 +35,15 @@ void describeOptions(QCommandLineParser& parser) {
                                                   "Displays help on commandline options.")});
     parser.addVersionOption();
     parser.addOption({languageName,
-                      translated(texts::languageOption).arg(availableLanguages().join(", ")),
+                      filled(texts::languageOption, {availableLanguages().join(", ")}),
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
     parser.addOption({exchangeName, translated(texts::exchangeOption)});
     parser.addOption({realSizeName, translated(texts::realSizeOption)});
     parser.addOption({exerciseName, translated(texts::exercise::exerciseOption)});
     parser.addOption({levelName, translated(texts::exercise::levelOption),
-                      translated(texts::exercise::levelValue), levels.first()});
+                      translated(texts::exercise::levelValue),
+                      QString::fromLatin1(exercise::levelName(exercise::Level::Kolay))});
     parser.addOption({attackerName, translated(texts::exercise::attackerOption)});
     parser.addOption({teacherName, translated(texts::exercise::teacherOption)});
     const QString code = translated(texts::exercise::codeArgument);
@@ -71,14 +72,12 @@ void read(const QStringList& arguments, Reading& reading) {
     }
     const QString asked = reading.parser.value(languageName);
     if (!availableLanguages().contains(asked)) {
-        reading.error =
-            translated(texts::unknownLanguage).arg(asked, availableLanguages().join(", "));
-    } else if (!levels.contains(reading.parser.value(levelName))) {
-        reading.error =
-            translated(texts::exercise::unknownLevel).arg(reading.parser.value(levelName));
+        reading.error = filled(texts::unknownLanguage, {asked, availableLanguages().join(", ")});
+    } else if (!exercise::levelNamed(fromQt(reading.parser.value(levelName)))) {
+        reading.error = filled(texts::exercise::unknownLevel, {reading.parser.value(levelName)});
     } else if (const QStringList extra = reading.parser.positionalArguments();
                extra.size() > (exerciseAsked(reading.parser) ? 1 : 0)) {
-        reading.error = translated(texts::unexpectedArgument).arg(extra.last());
+        reading.error = filled(texts::unexpectedArgument, {extra.last()});
     }
 }
 
@@ -95,7 +94,8 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.stepByStep = parser.isSet(stepByStepName);
     options.exercise.open = exerciseAsked(parser);
     options.exercise.code = parser.positionalArguments().value(0);
-    options.exercise.level = parser.value(levelName);
+    options.exercise.level =
+        exercise::levelNamed(fromQt(parser.value(levelName))).value_or(exercise::Level::Kolay);
     options.exercise.attacker = parser.isSet(attackerName);
     options.exercise.teacher = parser.isSet(teacherName);
     options.exchange = parser.isSet(exchangeName);
@@ -106,6 +106,16 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
         options.exitCode = 0;
     }
     return options;
+}
+
+QString askedLanguage(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    Reading reading;
+    read(arguments, reading);
+    return reading.parser.value(languageName);
 }
 
 QString endingText(const QStringList& arguments) {

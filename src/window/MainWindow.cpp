@@ -4,8 +4,11 @@
 #include "GroupBoxStyle.h"
 #include "TranslatedOperations.h"
 #include "controls/ControlTable.h"
+#include "keys/KeyCommands.h"
 #include "texts/Texts.h"
+#include "texts/Wording.h"
 #include "window/FileIconEngine.h"
+#include "window/PlainTextBox.h"
 #include "window/QtInteraction.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
@@ -47,7 +50,7 @@ QWidget* createTextBox(BoxStyle style, QWidget* parent) {
         }
         return edit;
     }
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new PlainTextBox(parent);
     edit->setTabChangesFocus(true);
     if (style == BoxStyle::ScrollingLines) {
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -213,10 +216,17 @@ void MainWindow::run(const Command& command) {
     } catch (...) {
     }
     try {
-        shown.showMessage(texts::unexpectedError + failure);
+        shown.showFilledMessage(texts::unexpectedError, {failure});
     } catch (...) {
-        qCritical("%s%s", texts::unexpectedError, failure.c_str());
+        qCritical("%s", texts::fill(texts::unexpectedError, {failure}).c_str());
     }
+}
+
+void MainWindow::computeKey(const std::string& p, const std::string& q, const std::string& e) {
+    writeText(TextBox::txtP, p);
+    writeText(TextBox::txtQ, q);
+    writeText(TextBox::txtpublic, e);
+    run(commands::computeKey);
 }
 
 QWidget* MainWindow::boxWidget(TextBox box) const {

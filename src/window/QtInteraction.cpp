@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStringList>
@@ -22,6 +23,45 @@ std::optional<std::string> chosenFile(const QString& name) {
     }
     return fromQt(name);
 }
+
+// The save dialog of an export. Before it accepts a name, it gives the name
+// the extension of the type chosen in it (a name typed as "ders." or
+// "Ders 8.1" gets one too), so its question before replacing a file is about
+// the file really written, and that file's extension names the type chosen.
+class ExportDialog final : public QFileDialog {
+public:
+    ExportDialog(QWidget* parent, const QString& folder, const QString& filter)
+        : QFileDialog(parent, QString(), folder, qtFileFilter(fromQt(filter))),
+          m_filters(nameFilters()) {
+        // Qt's own dialog, whose accept() this one extends.
+        setOption(QFileDialog::DontUseNativeDialog);
+        setAcceptMode(QFileDialog::AcceptSave);
+        // The extension of each filter's first pattern ("*.html" gives "html").
+        const QStringList parts = filter.split(QLatin1Char('|'));
+        for (qsizetype i = 1; i < parts.size(); i += 2) {
+            m_suffixes << parts[i].section(QLatin1Char(';'), 0, 0).section(QLatin1Char('.'), -1);
+        }
+    }
+
+protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        const QString suffix = m_suffixes.value(m_filters.indexOf(selectedNameFilter()));
+        if (files.size() == 1 && !suffix.isEmpty() && !QFileInfo(files.constFirst()).isDir() &&
+            !files.constFirst().endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+            QString name = files.constFirst();
+            while (name.endsWith(QLatin1Char('.'))) {
+                name.chop(1);
+            }
+            selectFile(name + QLatin1Char('.') + suffix);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QStringList m_filters;
+    QStringList m_suffixes;
+};
 
 } // namespace
 
@@ -78,20 +118,7 @@ std::optional<std::string> QtInteraction::chooseFileToRead(const std::string& fi
 
 std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& filter,
                                                              const std::string& startFolder) {
-    // The extension of each filter's first pattern ("*.html" gives "html").
-    QStringList suffixes;
-    const QStringList parts = toQt(filter).split(QLatin1Char('|'));
-    for (qsizetype i = 1; i < parts.size(); i += 2) {
-        suffixes << parts[i].section(QLatin1Char(';'), 0, 0).section(QLatin1Char('.'), -1);
-    }
-    const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
-    QFileDialog dialog(dialogParent(), QString(), toQt(startFolder), qtFileFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffixes.value(0));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, &filters, &suffixes](const QString& chosen) {
-                         dialog.setDefaultSuffix(suffixes.value(filters.indexOf(chosen)));
-                     });
+    ExportDialog dialog(dialogParent(), toQt(startFolder), toQt(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

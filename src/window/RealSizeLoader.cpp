@@ -12,11 +12,11 @@ const QString moduleName = QStringLiteral("rsa-demo-realsize");
 // The function src/realsizewindow/RealSizeModule.cpp exports.
 constexpr const char* entryPoint = "rsaOpenRealSizeWindow";
 // Must match rsa::OpenRealSizeWindow of src/realsizewindow/RealSizeModule.h.
-using OpenWindow = void (*)(const explain::SectionSink* sink);
+using OpenWindow = QWidget* (*)(const explain::SectionSink* sink);
 
 } // namespace
 
-std::optional<QString> openRealSizeWindow(const explain::SectionSink& sink) {
+std::variant<QWidget*, QString> loadRealSizeWindow(const explain::SectionSink& sink) {
     QString reason;
     const QDir program(QCoreApplication::applicationDirPath());
     for (const QString& folder :
@@ -28,8 +28,7 @@ std::optional<QString> openRealSizeWindow(const explain::SectionSink& sink) {
             continue;
         }
         if (const auto open = reinterpret_cast<OpenWindow>(module.resolve(entryPoint))) {
-            open(&sink);
-            return std::nullopt;
+            return open(&sink);
         }
         reason = module.errorString();
     }

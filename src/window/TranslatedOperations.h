@@ -26,6 +26,10 @@ public:
         m_window.showMessage(translatedMessage(text),
                              translatedMessage(title.value_or(texts::applicationTitle)));
     }
+    void showFilledMessage(const char* text, const std::vector<std::string>& values) override {
+        m_window.showMessage(texts::word(text, values, &inLanguageInUse),
+                             translatedMessage(texts::applicationTitle));
+    }
     std::optional<std::string> chooseFileToRead(const std::string& filter) override {
         return m_window.chooseFileToRead(translatedMessage(filter));
     }

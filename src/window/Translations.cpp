@@ -1,13 +1,15 @@
 #include "window/Translations.h"
 
 #include "texts/Texts.h"
+#include "texts/Wording.h"
+#include "window/QtText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <cstring>
+#include <vector>
 
 namespace rsa {
 
@@ -74,14 +76,20 @@ QString translated(const char* text) {
     return QCoreApplication::translate(texts::context, text);
 }
 
+std::string inLanguageInUse(const char* text) {
+    return fromQt(translated(text));
+}
+
 std::string translatedMessage(const std::string& text) {
-    for (const char* beginning : texts::messageBeginnings) {
-        const std::size_t length = std::strlen(beginning);
-        if (text.compare(0, length, beginning) == 0) {
-            return translated(beginning).toStdString() + text.substr(length);
-        }
+    return inLanguageInUse(text.c_str());
+}
+
+QString filled(const char* text, const QStringList& values) {
+    std::vector<std::string> arguments;
+    for (const QString& value : values) {
+        arguments.push_back(fromQt(value));
     }
-    return translated(text.c_str()).toStdString();
+    return toQt(texts::word(text, arguments, &inLanguageInUse));
 }
 
 } // namespace rsa

@@ -111,8 +111,8 @@ TEST(ExchangeFiles, FifoIsNotRead) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const Result<ReceivedBlocks> read = readEncFile(fifo);
     ASSERT_FALSE(read);
-    EXPECT_EQ(read.refusal().kind, RefusalKind::FileUnreadable);
-    EXPECT_EQ(read.refusal().text, "Not a regular file");
+    EXPECT_EQ(read.refusal().rule, RefusalKind::FileUnreadable);
+    EXPECT_EQ(read.refusal().numbers, std::vector<std::string>{"Not a regular file"});
     std::remove(fifo.c_str());
 }
 

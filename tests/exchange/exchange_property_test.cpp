@@ -69,7 +69,7 @@ TEST_P(ExchangeRoundTrip, SendReceiveSignVerifyAndTamper) {
         const Result<Blocks> cipher = encryptCard(key.publicKey(), card);
         ASSERT_TRUE(cipher);
         const Result<Blocks> back = decryptBlocks(key, cipher.value());
-        ASSERT_TRUE(back) << static_cast<int>(back.refusal().kind);
+        ASSERT_TRUE(back) << static_cast<int>(back.refusal().rule);
         EXPECT_EQ(back.value(), card);
 
         const Result<Blocks> signature = signCard(key, card);

@@ -129,7 +129,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
                 if (value == right || value == 0 || shared) {
                     continue;
                 }
-                EXPECT_EQ(exercise.check(answer, std::to_string(value)).mistake, mistake)
+                EXPECT_EQ(exercise.check(answer, std::to_string(value)).rule, mistake)
                     << answerName(answer) << "=" << value;
                 ++named[mistake];
             }

@@ -10,10 +10,12 @@
 namespace rsa::exercise {
 namespace {
 
-CodeProblem::Reason refusal(std::string_view typed) {
+std::optional<CodeRule> refusal(std::string_view typed) {
     const auto read = readTaskCode(typed);
-    return std::holds_alternative<CodeProblem>(read) ? std::get<CodeProblem>(read).reason
-                                                     : static_cast<CodeProblem::Reason>(-1);
+    if (const auto* problem = std::get_if<CodeProblem>(&read)) {
+        return problem->rule;
+    }
+    return std::nullopt;
 }
 
 const TaskCode samples[] = {
@@ -43,13 +45,13 @@ TEST(TaskCode, EveryMistypedCharacterAndSwapIsRefused) {
                 std::string typo = text;
                 typo[at] = other;
                 if (typo != text) {
-                    EXPECT_EQ(refusal(typo), CodeProblem::CheckFails) << typo;
+                    EXPECT_EQ(refusal(typo), CodeRule::CheckFails) << typo;
                 }
             }
             if (at + 1 < text.size() && text[at] != text[at + 1]) {
                 std::string swapped = text;
                 std::swap(swapped[at], swapped[at + 1]);
-                EXPECT_EQ(refusal(swapped), CodeProblem::CheckFails) << swapped;
+                EXPECT_EQ(refusal(swapped), CodeRule::CheckFails) << swapped;
             }
         }
     }
@@ -60,18 +62,17 @@ TEST(TaskCode, RefusalsSayWhatIsWrong) {
     // that look like digits must be refused too, not read as those digits.
     const std::string good = samples[2].text();
     for (const char* lookAlike : {"O", "1", "I", "l"}) {
-        EXPECT_EQ(refusal(lookAlike + good.substr(1)), CodeProblem::ForeignCharacter) << lookAlike;
+        EXPECT_EQ(refusal(lookAlike + good.substr(1)), CodeRule::ForeignCharacter) << lookAlike;
     }
     // A kind or level letter that no code has, with a check that fits.
     for (const char* made : {"AK22222", "GA22222"}) {
         const std::string body = made;
         int checked = 0;
         for (char check : alphabet) {
-            const CodeProblem::Reason reason = refusal(body + check);
-            if (reason != CodeProblem::CheckFails) {
+            const std::optional<CodeRule> reason = refusal(body + check);
+            if (reason != CodeRule::CheckFails) {
                 ++checked;
-                EXPECT_EQ(reason,
-                          body[0] == 'A' ? CodeProblem::UnknownKind : CodeProblem::UnknownLevel);
+                EXPECT_EQ(reason, body[0] == 'A' ? CodeRule::UnknownKind : CodeRule::UnknownLevel);
             }
         }
         EXPECT_EQ(checked, 1) << made;

@@ -276,6 +276,30 @@ TEST(KilledSave, LeavesOnlyTheOldFileOnTmpfsAndExt4) {
     fs::remove_all(dir);
 }
 
+// Past a file-size limit (ulimit -f) a save fails with its reason and keeps
+// the old file, as on a full disk, instead of SIGXFSZ ending the program.
+TEST(FileSizeLimit, SaveIsRefusedAndTheOldFileStays) {
+    char name[] = "/tmp/rsa-size-limit-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    const std::string target = std::string(name) + "/f";
+    std::ofstream(target) << "old";
+    const std::map<std::string, std::string> before = snapshot(name);
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{1 << 16, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool refused =
+            replaceFileContent(target, std::string(1 << 17, 'x')) == "File too large";
+        _exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "not refused as \"File too large\"";
+    EXPECT_EQ(snapshot(name), before);
+    fs::remove_all(name);
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, FileWriting,
                          ::testing::Values("C", "tr_TR.UTF-8", "tr_TR.ISO-8859-9", "de_DE.UTF-8"),
                          [](const auto& info) {

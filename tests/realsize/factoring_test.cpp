@@ -1,6 +1,7 @@
-// FLINT's factors multiply back to n at every size up to 100 bits, the race
-// reports its points in order, and a cancel or the limit ends a factorisation
-// without leaving a process or a folder behind.
+// The helper program's factors multiply back to n at every size up to 100
+// bits, a cancel or the limit ends a factorisation without leaving a process
+// or a folder behind, and the race reports its points in order and gives a
+// size up only when two of its numbers pass the limit.
 #include "realsize/Extrapolation.h"
 #include "realsize/FactoringRace.h"
 
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 
 namespace rsa::realsize {
 namespace {
@@ -18,6 +20,8 @@ namespace {
 using namespace std::chrono_literals;
 
 const std::atomic<bool> goOn{false};
+// The helper as built, beside the module: this test lives elsewhere.
+const std::filesystem::path helper = RSA_FACTOR_HELPER;
 
 TEST(Factoring, EverySizeUpTo100BitsFactorsBackIntoItsPrimes) {
     RandomSource random;
@@ -25,7 +29,7 @@ TEST(Factoring, EverySizeUpTo100BitsFactorsBackIntoItsPrimes) {
         SCOPED_TRACE(bits);
         const BalancedNumber number = balancedNumber(bits, random);
         EXPECT_EQ(mpz_sizeinbase(number.n.get_mpz_t(), 2), static_cast<std::size_t>(bits));
-        const Factoring factoring = factorSemiprime(number.n, goOn, 20s);
+        const Factoring factoring = factorSemiprime(helper, number.n, goOn, 20s);
         ASSERT_EQ(factoring.end, FactoringEnd::Factored);
         EXPECT_EQ(factoring.p, number.p);
         EXPECT_EQ(factoring.q, number.q);
@@ -40,8 +44,10 @@ TEST(Factoring, OnlyBalancedSizesAndTrueSemiprimesAreAccepted) {
     // FLINT finds one factor of a prime and three of a product of three:
     // neither is two factors whose product is n (3000108000297 = 3 · 1000003 · 1000033).
     for (const char* n : {"1000000007", "3000108000297"}) {
-        EXPECT_THROW(factorSemiprime(mpz_class(n), goOn, 20s), std::runtime_error) << n;
+        EXPECT_THROW(factorSemiprime(helper, mpz_class(n), goOn, 20s), std::runtime_error) << n;
     }
+    EXPECT_THROW(factorSemiprime(helper.parent_path() / "no-such-helper", mpz_class(15), goOn, 20s),
+                 std::runtime_error);
 }
 
 // A private temporary folder, so leftovers of the child can be seen.
@@ -69,56 +75,115 @@ TEST_F(FactoringCleanup, CancelAndLimitEndTheChildPromptly) {
     RandomSource random;
     const mpz_class n = balancedNumber(200, random).n;
     const std::atomic<bool> cancelled{true};
-    const Factoring stopped = factorSemiprime(n, cancelled, 20s);
+    const Factoring stopped = factorSemiprime(helper, n, cancelled, 20s);
     EXPECT_EQ(stopped.end, FactoringEnd::Cancelled);
     expectNothingLeft();
-    const Factoring late = factorSemiprime(n, goOn, 0.2s);
+    const Factoring late = factorSemiprime(helper, n, goOn, 0.2s);
     EXPECT_EQ(late.end, FactoringEnd::TimedOut);
     EXPECT_LT(late.seconds, 1s);
     expectNothingLeft();
 }
 
-TEST(FactoringRace, PointsComeInOrderUntilTheTargetOrACancel) {
-    RandomSource random;
-    std::vector<int> sizes;
-    const auto record = [&sizes](const RacePoint& point) {
-        EXPECT_EQ(point.number.p * point.number.q, point.number.n);
-        sizes.push_back(point.bits);
-    };
-    EXPECT_EQ(runRace({56, 20s}, random, goOn, record), RaceEnd::Reached);
-    EXPECT_EQ(sizes, (std::vector<int>{32, 40, 48, 56}));
+// Gives the factors the race's numbers were drawn with, saying it took a
+// millisecond; a number of `slowBits` takes `slowSeconds` instead the first
+// `slowTimes` times.
+struct FakeFactorer {
+    int slowBits = 0;
+    int slowTimes = 0;
+    std::chrono::duration<double> slowSeconds{};
+    int calls = 0;
+    std::map<std::string, BalancedNumber> factors; // by n in decimal
 
-    sizes.clear();
+    Factoring operator()(const mpz_class& n, const std::atomic<bool>& cancel,
+                         std::chrono::duration<double> limit) {
+        ++calls;
+        Factoring result;
+        result.seconds = 1ms;
+        if (static_cast<int>(mpz_sizeinbase(n.get_mpz_t(), 2)) == slowBits && slowTimes > 0) {
+            --slowTimes;
+            result.seconds = slowSeconds;
+        }
+        if (cancel.load()) {
+            result.end = FactoringEnd::Cancelled;
+        } else if (result.seconds > limit) {
+            result.end = FactoringEnd::TimedOut;
+        } else {
+            result.end = FactoringEnd::Factored;
+            result.p = factors.at(n.get_str()).p;
+            result.q = factors.at(n.get_str()).q;
+        }
+        return result;
+    }
+};
+
+class FactoringRace : public ::testing::Test {
+protected:
+    RaceEnd race(FakeFactorer& fake, const RaceOptions& options, const std::atomic<bool>& cancel,
+                 const std::function<void(const RacePoint&)>& also = {}) {
+        const auto numbers = [&](int bits) {
+            BalancedNumber number = balancedNumber(bits, m_random);
+            fake.factors[number.n.get_str()] = number;
+            return number;
+        };
+        return runRace(options, numbers, std::ref(fake), cancel, [&](const RacePoint& point) {
+            EXPECT_EQ(point.number.p * point.number.q, point.number.n);
+            m_sizes.push_back(point.bits);
+            if (also) {
+                also(point);
+            }
+        });
+    }
+    RandomSource m_random;
+    std::vector<int> m_sizes;
+};
+
+TEST_F(FactoringRace, PointsComeInOrderUntilTheTargetOrACancel) {
+    FakeFactorer fake;
+    EXPECT_EQ(race(fake, {56, 20s}, goOn), RaceEnd::Reached);
+    EXPECT_EQ(m_sizes, (std::vector<int>{32, 40, 48, 56}));
+
+    m_sizes.clear();
     std::atomic<bool> cancel{false};
-    const auto stopAfterFirst = [&](const RacePoint& point) {
-        record(point);
-        cancel = true;
-    };
-    EXPECT_EQ(runRace({200, 20s}, random, cancel, stopAfterFirst), RaceEnd::Cancelled);
-    EXPECT_EQ(sizes, std::vector<int>{32});
-    EXPECT_EQ(runRace({200, 0s}, random, goOn, record), RaceEnd::LimitExceeded);
+    EXPECT_EQ(race(fake, {200, 20s}, cancel, [&](const RacePoint&) { cancel = true; }),
+              RaceEnd::Cancelled);
+    EXPECT_EQ(m_sizes, std::vector<int>{32});
 }
 
-// FLINT 2.9's sieve needs about 7 s for this n where others of 112 bits take
-// 0.1 s: the race draws a second number before it gives the size up.
-TEST(FactoringRace, OneSlowNumberDoesNotEndTheRace) {
-    RandomSource random;
-    const BalancedNumber slow{mpz_class("3898905446165274659136295935924473"),
-                              mpz_class("56227478528292611"), mpz_class("69341637722620243")};
-    bool slowDrawn = false;
-    const auto numbers = [&](int bits) {
-        if (bits == 112 && !slowDrawn) {
-            slowDrawn = true;
-            return slow;
-        }
-        return balancedNumber(bits, random);
+// One number over the limit is an unlucky number; a second one of the same
+// size ends the race there, after the points below it.
+TEST_F(FactoringRace, ASizeIsGivenUpOnlyWhenTwoOfItsNumbersPassTheLimit) {
+    struct Case {
+        int slowTimes;
+        RaceEnd end;
+        std::vector<int> sizes;
+        int calls;
     };
-    RacePoint last;
-    EXPECT_EQ(runRace({112, 1s}, numbers, goOn, [&](const RacePoint& point) { last = point; }),
-              RaceEnd::Reached);
-    EXPECT_TRUE(slowDrawn);
-    EXPECT_EQ(last.bits, 112);
-    EXPECT_NE(last.number.n, slow.n);
+    for (const Case& expected : {Case{1, RaceEnd::Reached, {32, 40, 48, 56}, 5},
+                                 Case{2, RaceEnd::LimitExceeded, {32, 40}, 4}}) {
+        SCOPED_TRACE(expected.slowTimes);
+        FakeFactorer fake;
+        fake.slowBits = 48;
+        fake.slowTimes = expected.slowTimes;
+        fake.slowSeconds = 30s;
+        m_sizes.clear();
+        EXPECT_EQ(race(fake, {56, 20s}, goOn), expected.end);
+        EXPECT_EQ(m_sizes, expected.sizes);
+        EXPECT_EQ(fake.calls, expected.calls);
+    }
+}
+
+// The real helper ends the race at the first size when nothing may take time.
+TEST(FactoringRaceWithTheHelper, AZeroLimitEndsTheRaceAtOnce) {
+    RandomSource random;
+    const auto numbers = [&random](int bits) { return balancedNumber(bits, random); };
+    const auto factor = [](const mpz_class& n, const std::atomic<bool>& cancel,
+                           std::chrono::duration<double> limit) {
+        return factorSemiprime(helper, n, cancel, limit);
+    };
+    int points = 0;
+    EXPECT_EQ(runRace({200, 0s}, numbers, factor, goOn, [&](const RacePoint&) { ++points; }),
+              RaceEnd::LimitExceeded);
+    EXPECT_EQ(points, 0);
 }
 
 TEST(Extrapolation, TheRecordScalesByTheSievesGrowth) {

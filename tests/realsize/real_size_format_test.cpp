@@ -42,10 +42,5 @@ TEST_F(RealSizeFormat, LongNumbersShowTheirEndsAndDigitCount) {
     EXPECT_EQ(shortened(twentyFour), QStringLiteral("123456789012345678901234"));
 }
 
-TEST_F(RealSizeFormat, SlotsAreFilledWhereverTheyStand) {
-    EXPECT_EQ(fill("{1} ve {0}, yine {1}", {QStringLiteral("a"), QStringLiteral("b")}),
-              QStringLiteral("b ve a, yine b"));
-}
-
 } // namespace
 } // namespace rsa::realsizeformat

@@ -1,7 +1,10 @@
 // The real-size window keeps the GUI thread free: the race and a key can be
-// stopped at once, and the event loop keeps turning while FLINT works.
+// stopped at once, and the event loop keeps turning while FLINT works. What
+// a background job throws is shown, never the end of the program.
+#include "realsizewindow/BackgroundJob.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
+#include "realsizewindow/RealSizeFormat.h"
 #include "realsizewindow/RealSizeWindow.h"
 #include "texts/RealSizeTexts.h"
 
@@ -12,6 +15,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
 
 namespace rsa {
 namespace {
@@ -69,6 +75,27 @@ TEST(RealSizeWindow, TheRaceRunsOffTheGuiThreadAndStopsAtOnce) {
     ASSERT_TRUE(keyFinished.wait(5000));
     EXPECT_FALSE(keys.key());
     EXPECT_EQ(keys.status(), QString::fromUtf8(texts::realsize::generationCancelled));
+}
+
+TEST(BackgroundJob, WhateverTheWorkThrowsIsReportedBeforeItFinishes) {
+    QApplication app(argc, argv);
+    const std::function<void(const std::atomic<bool>&)> throwers[] = {
+        [](const std::atomic<bool>&) { throw std::runtime_error("the disk is full"); },
+        [](const std::atomic<bool>&) { throw 7; }};
+    const char* reasons[] = {"the disk is full", texts::realsize::unexpectedFailure};
+    for (int i = 0; i < 2; ++i) {
+        BackgroundJob job;
+        QStringList events;
+        QObject::connect(&job, &BackgroundJob::failed, &job,
+                         [&](const QString& sentence) { events << sentence; });
+        QObject::connect(&job, &BackgroundJob::finished, &job,
+                         [&] { events << QStringLiteral("finished"); });
+        job.start(throwers[i]);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !job.running(); }, 5000));
+        const QString sentence =
+            realsizeformat::fill(texts::realsize::failed, {QString::fromUtf8(reasons[i])});
+        EXPECT_EQ(events, (QStringList{sentence, QStringLiteral("finished")}));
+    }
 }
 
 } // namespace

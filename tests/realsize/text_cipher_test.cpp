@@ -71,9 +71,10 @@ TEST(TextCipher, RandomTextsUpToTheLimitComeBackAndOneByteMoreIsRefused) {
         const TextOutcome refused = encryptTwice(key, over);
         ASSERT_TRUE(std::holds_alternative<TextRefused>(refused));
         const auto& refusal = std::get<TextRefused>(refused);
-        EXPECT_EQ(refusal.reason, TextRefusal::TextTooLong);
-        EXPECT_EQ(refusal.largestBytes, limit);
-        EXPECT_EQ(refusal.largestCharacters, charactersWithin(over, limit));
+        EXPECT_EQ(refusal.rule, TextRefusal::TextTooLong);
+        EXPECT_EQ(refusal.numbers,
+                  (std::vector<std::string>{std::to_string(limit),
+                                            std::to_string(charactersWithin(over, limit))}));
     }
 }
 

@@ -1,14 +1,15 @@
 // What the golden scenarios cannot see of the exchange window: the key it
 // follows and the one it hands the main window (with the main window's fixed
 // random sequence untouched), the large public key and its copy, a cancelled
-// save, a .SIG file opened for verification, and the launch option.
+// save and a .SIG file opened for verification.
 
+#include "companions/Companions.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchangewindow/ExchangeWindow.h"
+#include "stepwindow/StepWindow.h"
 #include "testing/AnswerQueue.h"
 #include "testing/QtApplication.h"
 #include "texts/ExchangeTexts.h"
-#include "window/LaunchOptions.h"
 #include "window/Translations.h"
 
 #include <QAbstractButton>
@@ -166,8 +167,9 @@ TEST(ExchangeWindow, DrawnKeyGoesIntoTheMainWindowWithoutTouchingItsRandomSequen
 TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
     AnsweringInteraction interaction;
     MainWindow main(interaction);
-    StepWindow steps(interaction);
-    ExchangeWindow exchange(main, &steps);
+    Companions beside(main);
+    const StepWindow& steps = beside.openSteps();
+    ExchangeWindow& exchange = beside.exchange();
     QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeNewKey")),
                       Qt::LeftButton);
     ASSERT_TRUE(exchange.myKey());
@@ -181,12 +183,6 @@ TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
     })) << drawn;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "d |  |  |  | " + std::to_string(key.d)),
               lines.end());
-}
-
-TEST(ExchangeWindow, OnlyTheOptionOpensIt) {
-    EXPECT_FALSE(readLaunchOptions({QStringLiteral("rsa-demo")}).exchange);
-    EXPECT_TRUE(
-        readLaunchOptions({QStringLiteral("rsa-demo"), QStringLiteral("--mesajlasma")}).exchange);
 }
 
 } // namespace

@@ -28,7 +28,8 @@ void expectEveryLineReadable() {
         // The attacker's code is refused (seven characters): the refusal shows
         // above a new attacker's task.
         options.attacker = true;
-        const std::unique_ptr<ExerciseWindow> window = openExerciseWindow(main, options);
+        const std::unique_ptr<ExerciseWindow> window = makeExerciseWindow(options);
+        window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         for (auto* box : window->findChildren<QLineEdit*>()) {
             if (box->objectName().startsWith(QStringLiteral("answer_"))) {

@@ -31,7 +31,8 @@ struct ExerciseWindowTest : ::testing::Test {
         LaunchOptions::Exercise options;
         options.open = true;
         options.code = QStringLiteral("GK5MEG7A");
-        window = openExerciseWindow(main, options);
+        window = makeExerciseWindow(options);
+        window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     template <typename Widget> Widget* child(const QString& name) {

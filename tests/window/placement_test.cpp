@@ -1,6 +1,7 @@
-// Where a window beside the main window goes, as arithmetic on frames: side
+// Where the windows beside the main window go, as arithmetic on frames: side
 // by side when the screen has room, else the main window gives way and
-// scrolls; never overlapping, never off the free area.
+// scrolls; several share one column, side by side or stacked; never
+// overlapping, never off the free area.
 
 #include "window/Placement.h"
 
@@ -46,6 +47,59 @@ TEST(PlaceSideBySide, NeverOverlapsAndKeepsTheMainWindowWholeWhenItCan) {
         EXPECT_TRUE(each.screen.contains(placed.other)) << where;
         EXPECT_EQ(placed.main.right() + 1, placed.other.left()) << where;
         EXPECT_GE(placed.other.height(), std::min(placed.main.height(), each.screen.height()))
+            << where;
+    }
+}
+
+TEST(ArrangeBeside, SeveralShareTheColumnWithoutCoveringEachOtherOrTheMainWindow) {
+    const QSize mainFrame(812, 631);
+    const BesideSize steps{QSize(300, 200), QSize(642, 631)};
+    const BesideSize exchange{QSize(250, 150), QSize(791, 853)};
+    const BesideSize exercise{QSize(350, 150), QSize(1102, 785)};
+    const struct {
+        QRect screen;
+        std::vector<BesideSize> beside;
+        bool stacked;
+        bool mainScrolls;
+    } cases[] = {
+        // Room for two readable widths beside the main window.
+        {QRect(0, 0, 1920, 1080), {steps, exchange}, false, false},
+        // Not for three: a column of three.
+        {QRect(0, 0, 1920, 1080), {steps, exchange, exercise}, true, false},
+        {QRect(0, 0, 1366, 768), {steps, exercise}, true, false},
+        // No room even for the column: the main window gives way.
+        {QRect(0, 0, 800, 500), {steps, exchange}, true, true},
+    };
+    for (const auto& each : cases) {
+        const Arrangement arranged = arrangeBeside(each.screen, mainFrame, each.beside);
+        const std::string where = std::to_string(each.screen.width()) + "x" +
+                                  std::to_string(each.screen.height()) + " with " +
+                                  std::to_string(each.beside.size());
+        ASSERT_EQ(arranged.beside.size(), each.beside.size()) << where;
+        EXPECT_EQ(arranged.mainScrolls, each.mainScrolls) << where;
+        EXPECT_EQ(arranged.main.size() == mainFrame, !each.mainScrolls) << where;
+        EXPECT_TRUE(each.screen.contains(arranged.main)) << where;
+        int column = 0;
+        for (std::size_t i = 0; i < arranged.beside.size(); ++i) {
+            const QRect& window = arranged.beside[i];
+            EXPECT_TRUE(each.screen.contains(window)) << where;
+            EXPECT_FALSE(window.intersects(arranged.main)) << where;
+            for (std::size_t j = i + 1; j < arranged.beside.size(); ++j) {
+                EXPECT_FALSE(window.intersects(arranged.beside[j])) << where;
+            }
+            if (each.stacked) {
+                EXPECT_EQ(window.left(), arranged.main.right() + 1) << where;
+                column += window.height();
+            } else {
+                EXPECT_GE(window.width(), besideReadableWidth) << where;
+                EXPECT_EQ(window.top(), arranged.main.top()) << where;
+                column += window.width();
+            }
+        }
+        // The column is shared out whole.
+        EXPECT_EQ(column, each.stacked
+                              ? each.screen.height()
+                              : arranged.beside.back().right() + 1 - arranged.beside.front().left())
             << where;
     }
 }

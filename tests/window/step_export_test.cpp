@@ -4,14 +4,21 @@
 // and the handout carries its title, date, key and the sections as they are
 // folded in the window.
 
+#include "companions/Companions.h"
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
 #include "testing/RecordingWindow.h"
 #include "testing/WorkedExample.h"
+#include "window/QtInteraction.h"
+#include "window/QtText.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -60,16 +67,68 @@ TEST(ExportTarget, AddsTheExtensionAndRefusesNamesTooLongForAFileSystem) {
     }
 }
 
+// Qt's own export dialog, answered as a learner would: a name typed into it,
+// the type picked from its list, and Enter; a question to replace a file is
+// recorded and answered yes. Gives what the dialog handed back.
+struct TypedExport {
+    QString typed;
+    int filter; // 0 HTML, 1 PDF
+    QString written;
+    QString replaceQuestion; // empty: none asked
+};
+
+TEST(ExportDialog, WritesTheFileItConfirmedWithTheChosenTypesExtension) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile old(folder.filePath(QStringLiteral("ders.html")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    TypedExport cases[] = {
+        {QStringLiteral("ders."), 0, QStringLiteral("ders.html"), QStringLiteral("ders.html")},
+        {QStringLiteral("Ders 8.1"), 1, QStringLiteral("Ders 8.1.pdf"), {}},
+        {QStringLiteral("notlar.PDF"), 1, QStringLiteral("notlar.PDF"), {}},
+        {QStringLiteral("notlar.pdf"), 0, QStringLiteral("notlar.pdf.html"), {}},
+    };
+    QWidget parent;
+    QtInteraction interaction(parent);
+    for (TypedExport& each : cases) {
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectNameFilter(dialog->nameFilters().value(each.filter));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(each.typed);
+            QTimer::singleShot(0, [&] {
+                if (auto* question =
+                        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = question->text();
+                    question->button(QMessageBox::Yes)->click();
+                }
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const std::optional<std::string> chosen = interaction.chooseFileToExport(
+            "HTML dosyası|*.html|PDF dosyası|*.pdf", folder.path().toStdString());
+        ASSERT_TRUE(chosen) << each.typed.toStdString();
+        EXPECT_EQ(QFileInfo(toQt(*chosen)).fileName().toStdString(), each.written.toStdString());
+        EXPECT_TRUE(asked.contains(each.replaceQuestion)) << asked.toStdString();
+        EXPECT_EQ(asked.isEmpty(), each.replaceQuestion.isEmpty()) << asked.toStdString();
+    }
+}
+
 struct StepExportTest : ::testing::Test {
     testing::RecordingWindow answers;
     MainWindow main{answers};
-    std::unique_ptr<StepWindow> steps;
+    Companions beside{main};
+    StepWindow* steps = nullptr;
     QTemporaryDir folder;
 
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         main.show();
-        steps = openStepWindow(main);
+        steps = &beside.openSteps();
         testing::typeWorkedExample(main);
         testing::clickEach(main, {"cmdHesapla", "cmdenc", "cmddec"});
     }

@@ -3,6 +3,7 @@
 // keys and the reader's place, the clipboard, "Temizle" and the exported
 // files.
 
+#include "companions/Companions.h"
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
 #include "testing/WorkedExample.h"
@@ -27,12 +28,13 @@ namespace {
 
 struct StepWindowTest : ::testing::Test {
     MainWindow main;
-    std::unique_ptr<StepWindow> steps;
+    Companions beside{main};
+    StepWindow* steps = nullptr;
 
     void SetUp() override {
         main.show();
-        steps = openStepWindow(main);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(steps.get()));
+        steps = &beside.openSteps();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(steps));
     }
     void click(QWidget* window, const QString& name) {
         auto* button = window->findChild<QAbstractButton*>(name);
@@ -117,7 +119,8 @@ TEST_F(StepWindowTest, FoldsInTheMiddleOfAPageLeaveTheRestAsItWas) {
     const QString folded = shownText();
     // The same sections, folded as the window now has them, written afresh.
     MainWindow other;
-    std::unique_ptr<StepWindow> again = openStepWindow(other);
+    Companions otherBeside(other);
+    StepWindow* again = &otherBeside.openSteps();
     testing::typeWorkedExample(other);
     for (int round = 0; round < 2; ++round) {
         testing::clickEach(other, {"cmdHesapla", "cmdenc", "cmddec"});
@@ -172,22 +175,22 @@ TEST_F(StepWindowTest, ZoomsCopiesAndClears) {
     workedExample();
     const qreal usual = steps->pages().front()->font().pointSizeF();
     steps->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(steps.get()));
-    QTest::keyClick(steps.get(), Qt::Key_Plus, Qt::ControlModifier);
-    QTest::keyClick(steps.get(), Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+    QTest::keyClick(steps, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(steps, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(steps->pages().front()->font().pointSizeF(), usual + 2);
-    QTest::keyClick(steps.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(steps, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(steps->pages().front()->font().pointSizeF(), usual + 1);
-    QTest::keyClick(steps.get(), Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(steps, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(steps->pages().front()->font().pointSizeF(), usual);
 
-    click(steps.get(), QStringLiteral("Kopyala"));
+    click(steps, QStringLiteral("Kopyala"));
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith(
         QStringLiteral("=== Özel anahtarın hesaplanması (private anahtarı hesapla) ===\n")));
     EXPECT_TRUE(copied.contains(QStringLiteral("\n5 | 1 | 5736025 | 683 | 8196 | 1730\n")));
 
-    click(steps.get(), QStringLiteral("Temizle"));
+    click(steps, QStringLiteral("Temizle"));
     EXPECT_TRUE(steps->plainTextLines().empty());
     EXPECT_EQ(steps->pages().size(), 1u);
     EXPECT_TRUE(steps->pages().front()->document()->isEmpty());

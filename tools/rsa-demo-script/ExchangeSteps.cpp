@@ -11,7 +11,6 @@
 #include "window/QtText.h"
 #include "window/Translations.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,34 +34,14 @@ std::vector<std::string> words(const std::string& text) {
     return found;
 }
 
-// The step window the launch opened beside the main one, if any: the
-// exchange window explains its acts there, as the program does.
-StepWindow* openStepWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* steps = qobject_cast<StepWindow*>(widget)) {
-            return steps;
-        }
-    }
-    return nullptr;
-}
-
-class ExchangeCompanion final : public Companion {
+class ExchangeSteps {
 public:
-    explicit ExchangeCompanion(ScriptRunner& runner) : m_runner(runner) {}
-
-    void opened(const LaunchOptions& options) override {
-        if (options.exchange) {
-            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
-        }
-    }
-    void closing() override { m_window.reset(); }
+    explicit ExchangeSteps(ScriptRunner& runner) : m_runner(runner) {}
 
     ExchangeWindow& window() {
-        if (m_window == nullptr) {
-            m_window = openExchangeWindow(m_runner.window(), openStepWindow());
-            ScriptRunner::settle();
-        }
-        return *m_window;
+        ExchangeWindow& window = m_runner.beside().exchange();
+        ScriptRunner::settle();
+        return window;
     }
 
     template <typename T> T& child(const char* name) {
@@ -246,28 +225,27 @@ public:
 
 private:
     ScriptRunner& m_runner;
-    std::unique_ptr<ExchangeWindow> m_window;
 };
 
 } // namespace
 
 void addExchangeSteps(ScriptRunner& runner) {
-    ExchangeCompanion& exchange = runner.addCompanion<ExchangeCompanion>();
-    const auto add = [&runner, &exchange](const char* verb,
-                                          void (ExchangeCompanion::*handler)(const std::string&)) {
+    auto exchange = std::make_shared<ExchangeSteps>(runner);
+    const auto add = [&runner, exchange](const char* verb,
+                                         void (ExchangeSteps::*handler)(const std::string&)) {
         runner.addStep(
-            verb, {[&exchange, handler](const std::string& rest) { (exchange.*handler)(rest); }});
+            verb, {[exchange, handler](const std::string& rest) { ((*exchange).*handler)(rest); }});
     };
-    add("exchange", &ExchangeCompanion::open);
-    add("newkey", &ExchangeCompanion::newKey);
-    add("send", &ExchangeCompanion::send);
-    add("receive", &ExchangeCompanion::receive);
-    add("receive-file", &ExchangeCompanion::receiveFile);
-    add("sign", &ExchangeCompanion::sign);
-    add("verify", &ExchangeCompanion::verify);
-    add("save-blocks", &ExchangeCompanion::saveBlocks);
-    runner.addStep("mykey", {[&exchange](const std::string&) { exchange.myKey(); }, true});
-    runner.addStep("usekey", {[&exchange](const std::string&) { exchange.useKey(); }, true});
+    add("exchange", &ExchangeSteps::open);
+    add("newkey", &ExchangeSteps::newKey);
+    add("send", &ExchangeSteps::send);
+    add("receive", &ExchangeSteps::receive);
+    add("receive-file", &ExchangeSteps::receiveFile);
+    add("sign", &ExchangeSteps::sign);
+    add("verify", &ExchangeSteps::verify);
+    add("save-blocks", &ExchangeSteps::saveBlocks);
+    runner.addStep("mykey", {[exchange](const std::string&) { exchange->myKey(); }, true});
+    runner.addStep("usekey", {[exchange](const std::string&) { exchange->useKey(); }, true});
 }
 
 } // namespace rsa::script

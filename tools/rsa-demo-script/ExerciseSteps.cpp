@@ -23,16 +23,9 @@ namespace {
 
 using exercise::Kind;
 
-class ExerciseCompanion final : public Companion {
+class ExerciseSteps {
 public:
-    explicit ExerciseCompanion(ScriptRunner& runner) : m_runner(runner) {}
-
-    void opened(const LaunchOptions& options) override {
-        if (options.exercise.open) {
-            m_window = openExerciseWindow(m_runner.window(), options.exercise);
-        }
-    }
-    void closing() override { m_window.reset(); }
+    explicit ExerciseSteps(ScriptRunner& runner) : m_runner(runner) {}
 
     void open(const std::string& rest) {
         QStringList arguments{QStringLiteral("rsa-demo"), QStringLiteral("--alistirma")};
@@ -42,18 +35,17 @@ public:
             throw StepError{"exercise " + rest + ": " +
                             fromQt(endingText(arguments).section(QLatin1Char('\n'), 0, 0))};
         }
-        m_window.reset();
-        m_window = openExerciseWindow(m_runner.window(), options.exercise);
-        if (!QTest::qWaitForWindowExposed(m_window.get())) {
+        ExerciseWindow& window = m_runner.beside().openExercise(options.exercise);
+        if (!QTest::qWaitForWindowExposed(&window)) {
             throw StepError{"the exercise window was not shown"};
         }
         std::ostream& out = m_runner.out();
-        const QLabel* refusal = m_window->findChild<QLabel*>(QStringLiteral("codeProblem"));
-        if (refusal->isVisibleTo(m_window.get())) {
+        const QLabel* refusal = window.findChild<QLabel*>(QStringLiteral("codeProblem"));
+        if (refusal->isVisibleTo(&window)) {
             out << "exercise refused: " << fromQt(refusal->text()) << '\n';
             return;
         }
-        const exercise::Task& task = m_window->current()->task();
+        const exercise::Task& task = window.current()->task();
         out << "exercise: code=" << task.code.text()
             << " kind=" << exercise::kindName(task.code.kind)
             << " level=" << exercise::levelName(task.code.level) << '\n';
@@ -64,7 +56,7 @@ public:
             out << "exercise: e=" << task.e << " n=" << task.n() << " c=" << task.blocks[0] << ','
                 << task.blocks[1] << ',' << task.blocks[2] << '\n';
         }
-        if (const std::optional<exercise::TeacherView> teacher = m_window->teacherView()) {
+        if (const std::optional<exercise::TeacherView> teacher = window.teacherView()) {
             for (const auto& [answer, value] : teacher->answers) {
                 out << "teacher: " << exercise::answerName(answer) << '=' << value << '\n';
             }
@@ -80,7 +72,7 @@ public:
         box->setText(toQt(text));
         QTest::mouseClick(child<QPushButton>("check_", name), Qt::LeftButton);
         const QLabel* message = child<QLabel>("message_", name);
-        if (message->isVisibleTo(m_window.get())) {
+        if (message->isVisibleTo(&window())) {
             m_runner.out() << "answer " << name << " wrong: " << fromQt(message->text()) << '\n';
         } else {
             m_runner.out() << "answer " << name << " right\n";
@@ -95,17 +87,18 @@ public:
 
     void solution() {
         QTest::mouseClick(child<QPushButton>("", "solutionButton"), Qt::LeftButton);
-        for (const std::string& line : m_window->solutionWindow()->plainTextLines()) {
+        for (const std::string& line : window().solutionWindow()->plainTextLines()) {
             m_runner.out() << "explain: " << line << '\n';
         }
     }
 
     void score() {
-        const exercise::Score score = window().current()->score();
+        ExerciseWindow& window = this->window();
+        const exercise::Score score = window.current()->score();
         m_runner.out() << "score: right=" << score.right << " of=" << score.of
                        << " tries=" << score.tries << " revealed=" << score.revealed;
-        if (child<QLabel>("", "resultCode")->isVisibleTo(m_window.get())) {
-            m_runner.out() << " result=" << *m_window->current()->resultCode();
+        if (child<QLabel>("", "resultCode")->isVisibleTo(&window)) {
+            m_runner.out() << " result=" << *window.current()->resultCode();
         }
         m_runner.out() << '\n';
     }
@@ -114,12 +107,12 @@ private:
     // The window opens the first time a step needs it, as --alistirma alone
     // would open it: with a new kolay task.
     ExerciseWindow& window() {
-        if (!m_window) {
-            LaunchOptions::Exercise options;
-            options.open = true;
-            m_window = openExerciseWindow(m_runner.window(), options);
+        if (ExerciseWindow* open = m_runner.beside().exercise()) {
+            return *open;
         }
-        return *m_window;
+        LaunchOptions::Exercise options;
+        options.open = true;
+        return m_runner.beside().openExercise(options);
     }
     template <typename Widget> Widget* child(const char* prefix, const std::string& name) {
         auto* found = window().findChild<Widget*>(QLatin1String(prefix) + toQt(name));
@@ -130,18 +123,17 @@ private:
     }
 
     ScriptRunner& m_runner;
-    std::unique_ptr<ExerciseWindow> m_window;
 };
 
 } // namespace
 
 void addExerciseSteps(ScriptRunner& runner) {
-    ExerciseCompanion& steps = runner.addCompanion<ExerciseCompanion>();
-    runner.addStep("exercise", {[&steps](const std::string& rest) { steps.open(rest); }});
-    runner.addStep("answer", {[&steps](const std::string& rest) { steps.answer(rest); }});
-    runner.addStep("hint", {[&steps](const std::string& rest) { steps.hint(rest); }});
-    runner.addStep("solution", {[&steps](const std::string&) { steps.solution(); }, true});
-    runner.addStep("score", {[&steps](const std::string&) { steps.score(); }, true});
+    auto steps = std::make_shared<ExerciseSteps>(runner);
+    runner.addStep("exercise", {[steps](const std::string& rest) { steps->open(rest); }});
+    runner.addStep("answer", {[steps](const std::string& rest) { steps->answer(rest); }});
+    runner.addStep("hint", {[steps](const std::string& rest) { steps->hint(rest); }});
+    runner.addStep("solution", {[steps](const std::string&) { steps->solution(); }, true});
+    runner.addStep("score", {[steps](const std::string&) { steps->score(); }, true});
 }
 
 } // namespace rsa::script

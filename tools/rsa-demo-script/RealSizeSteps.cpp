@@ -1,6 +1,6 @@
 // The real-size window's steps: "bigkey", "bigtext", "factor" and "race". The
 // window opens with the main window under --gercek-boyut, or at its first step,
-// as the program's option would open it. Each step waits until the window's
+// from its module as the program's option would open it. Each step waits until the window's
 // background work has finished, then prints what the window holds.
 
 #include "ScriptRunner.h"
@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <variant>
 
 namespace rsa::script {
 
@@ -56,16 +57,9 @@ std::string roundedYears(double years) {
     return out.str();
 }
 
-class RealSizeCompanion final : public Companion {
+class RealSizeSteps {
 public:
-    explicit RealSizeCompanion(ScriptRunner& runner) : m_runner(runner) {}
-
-    void opened(const LaunchOptions& options) override {
-        if (options.realSize) {
-            window();
-        }
-    }
-    void closing() override { m_window.reset(); }
+    explicit RealSizeSteps(ScriptRunner& runner) : m_runner(runner) {}
 
     void bigkey(const std::string& rest) {
         const int bits = bitsArgument("bigkey", rest);
@@ -124,32 +118,32 @@ public:
     }
 
 private:
+    // The window the program's module made. The driver links the same
+    // window code (the module hides its own copy), so it reaches the parts
+    // through its own declarations of them.
     RealSizeWindow& window() {
-        if (!m_window) {
-            m_window = std::make_unique<RealSizeWindow>();
-            // Looked up at each action: the step window may open after this one.
-            m_window->setSectionSink([this](explain::Section section) {
-                if (const explain::SectionSink& steps = m_runner.stepSink()) {
-                    steps(std::move(section));
-                }
-            });
-            m_window->show();
+        const std::variant<QWidget*, QString> loaded = m_runner.beside().realSize();
+        if (const QString* reason = std::get_if<QString>(&loaded)) {
+            throw StepError{"the real-size window could not be loaded: " + reason->toStdString()};
         }
-        return *m_window;
+        QWidget* window = std::get<QWidget*>(loaded);
+        if (window->objectName() != QLatin1String("RealSizeWindow")) {
+            throw StepError{"the module made no real-size window"};
+        }
+        return *static_cast<RealSizeWindow*>(window);
     }
 
     ScriptRunner& m_runner;
-    std::unique_ptr<RealSizeWindow> m_window;
 };
 
 } // namespace
 
 void addRealSizeSteps(ScriptRunner& runner) {
-    RealSizeCompanion& steps = runner.addCompanion<RealSizeCompanion>();
-    runner.addStep("bigkey", {[&steps](const std::string& rest) { steps.bigkey(rest); }});
-    runner.addStep("bigtext", {[&steps](const std::string& rest) { steps.bigtext(rest); }});
-    runner.addStep("factor", {[&steps](const std::string& rest) { steps.factor(rest); }});
-    runner.addStep("race", {[&steps](const std::string& rest) { steps.race(rest); }});
+    auto steps = std::make_shared<RealSizeSteps>(runner);
+    runner.addStep("bigkey", {[steps](const std::string& rest) { steps->bigkey(rest); }});
+    runner.addStep("bigtext", {[steps](const std::string& rest) { steps->bigtext(rest); }});
+    runner.addStep("factor", {[steps](const std::string& rest) { steps->factor(rest); }});
+    runner.addStep("race", {[steps](const std::string& rest) { steps->race(rest); }});
 }
 
 } // namespace rsa::script

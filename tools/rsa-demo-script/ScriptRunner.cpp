@@ -67,9 +67,7 @@ int ScriptRunner::run(std::istream& in) {
 }
 
 void ScriptRunner::closeWindows() {
-    for (const std::unique_ptr<Companion>& companion : m_companions) {
-        companion->closing();
-    }
+    m_beside.reset();
     m_window.reset();
 }
 
@@ -101,8 +99,9 @@ bool ScriptRunner::launch(const std::string& options) {
         std::cerr << "rsa-demo-script: the window was not shown\n";
         return false;
     }
-    for (const std::unique_ptr<Companion>& companion : m_companions) {
-        companion->opened(m_launched);
+    m_beside = std::make_unique<Companions>(*m_window);
+    if (const std::optional<QString> reason = m_beside->open(m_launched)) {
+        throw StepError{"the real-size window could not be loaded: " + reason->toStdString()};
     }
     // Keyboard steps need the window to be the active one.
     if (!QTest::qWaitForWindowActive(m_window.get())) {

@@ -8,7 +8,7 @@
 // scenario goes on, with every window as it was.
 
 #include "ScriptedInteraction.h"
-#include "explain/Section.h"
+#include "companions/Companions.h"
 #include "window/LaunchOptions.h"
 #include "window/MainWindow.h"
 
@@ -18,7 +18,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace rsa::script {
 
@@ -30,15 +29,6 @@ struct StepError {
 struct Step {
     std::function<void(const std::string& rest)> run;
     bool standsAlone = false; // nothing may follow the verb ("focus", "dump")
-};
-
-// A window beside the main one: opened by the launch options (or by its
-// first step), closed whenever the main window closes.
-class Companion {
-public:
-    virtual ~Companion() = default;
-    virtual void opened(const LaunchOptions& options) = 0;
-    virtual void closing() = 0;
 };
 
 class ScriptRunner {
@@ -54,21 +44,10 @@ public:
     std::ostream& out() { return m_out; }
     ScriptedInteraction& interaction() { return m_interaction; }
     MainWindow& window() { return *m_window; }
+    // The windows beside the main one, opened as the program opens them.
+    Companions& beside() { return *m_beside; }
     const LaunchOptions& launched() const { return m_launched; }
     void addStep(const std::string& verb, Step step) { m_steps[verb] = std::move(step); }
-    // Makes a companion of type C (constructed from this runner), which
-    // every launch opens and closes, and hands it back for its steps.
-    template <typename C> C& addCompanion() {
-        auto companion = std::make_unique<C>(*this);
-        C& added = *companion;
-        m_companions.push_back(std::move(companion));
-        return added;
-    }
-    // The open step window's addSection, empty when it is not open; the
-    // windows beside the main one explain their actions through it.
-    const explain::SectionSink& stepSink() const { return m_stepSink; }
-    void setStepSink(explain::SectionSink sink) { m_stepSink = std::move(sink); }
-
     // Lets queued events run, as between two actions of a user.
     static void settle();
 
@@ -80,10 +59,9 @@ private:
     std::ostream& m_out;
     ScriptedInteraction m_interaction;
     std::map<std::string, Step, std::less<>> m_steps;
-    std::vector<std::unique_ptr<Companion>> m_companions;
     std::unique_ptr<MainWindow> m_window;
-    LaunchOptions m_launched; // those of the window open now
-    explain::SectionSink m_stepSink;
+    std::unique_ptr<Companions> m_beside; // closed before the main window
+    LaunchOptions m_launched;             // those of the window open now
 };
 
 void addMainWindowSteps(ScriptRunner& runner);

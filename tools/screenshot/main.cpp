@@ -8,6 +8,7 @@
 // race past 200 bits, --alistirma KOD for the exercise window alone, part-way
 // through its task (one answer right, one wrong, one hint).
 
+#include "companions/Companions.h"
 #include "exchangewindow/ExchangeWindow.h"
 #include "exercise/Exercise.h"
 #include "exercisewindow/ExerciseWindow.h"
@@ -30,7 +31,7 @@
 #include <QTest>
 
 #include <cstdio>
-#include <memory>
+#include <variant>
 
 namespace {
 
@@ -42,9 +43,16 @@ template <typename Part> bool waitUntilFinished(Part& part, int seconds) {
     return finished.count() > 0 || finished.wait(seconds * 1000);
 }
 
-int realSizePicture(const QString& output) {
-    rsa::RealSizeWindow window;
-    window.show();
+int realSizePicture(rsa::Companions& beside, const QString& output) {
+    const std::variant<QWidget*, QString> loaded = beside.realSize();
+    if (const QString* reason = std::get_if<QString>(&loaded)) {
+        std::fprintf(stderr, "%s\n", qPrintable(*reason));
+        return 1;
+    }
+    // The module's window; this tool links the same code. The README shows
+    // it alone, at the size it would like rather than beside the main window.
+    auto& window = *static_cast<rsa::RealSizeWindow*>(std::get<QWidget*>(loaded));
+    window.setGeometry(QRect(QPoint(0, 0), window.sizeHint()));
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
@@ -80,20 +88,18 @@ int main(int argc, char** argv) {
     if (options.exitCode) {
         return rsa::printEnding(options, arguments);
     }
-    if (options.realSize) {
-        return realSizePicture(QString::fromLocal8Bit(argv[1]));
-    }
     rsa::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
-    std::unique_ptr<rsa::StepWindow> steps;
-    if (options.stepByStep) {
-        steps = rsa::openStepWindow(window);
-        if (!QTest::qWaitForWindowExposed(steps.get())) {
-            return 1;
-        }
+    rsa::Companions beside(window);
+    if (options.realSize) {
+        return realSizePicture(beside, QString::fromLocal8Bit(argv[1]));
+    }
+    rsa::StepWindow* steps = options.stepByStep ? &beside.openSteps() : nullptr;
+    if (steps != nullptr && !QTest::qWaitForWindowExposed(steps)) {
+        return 1;
     }
     using rsa::TextBox;
     window.writeText(TextBox::txtP, "61");
@@ -113,10 +119,10 @@ int main(int argc, char** argv) {
     if (focused != nullptr) {
         focused->setFocus();
     }
-    std::unique_ptr<rsa::ExchangeWindow> exchange;
+    rsa::ExchangeWindow* exchange = nullptr;
     if (options.exchange) {
-        exchange = rsa::openExchangeWindow(window, steps.get());
-        if (!QTest::qWaitForWindowExposed(exchange.get())) {
+        exchange = &beside.exchange();
+        if (!QTest::qWaitForWindowExposed(exchange)) {
             return 1;
         }
         const auto type = [&exchange](const char* box, const char* text) {
@@ -142,17 +148,14 @@ int main(int argc, char** argv) {
         exchange->findChild<QPlainTextEdit*>(QStringLiteral("exchangeVerifySignature"))
             ->setPlainText(QStringLiteral("2761 3192 2970 2316 2339 2761 3192 2970"));
         click("exchangeVerify");
-        // On a narrow screen it overlaps the main window's right edge.
-        exchange->raise();
     }
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.
         steps->scrollToSection(2);
     }
     if (options.exercise.open) {
-        const std::unique_ptr<rsa::ExerciseWindow> exercise =
-            rsa::openExerciseWindow(window, options.exercise);
-        if (!QTest::qWaitForWindowExposed(exercise.get())) {
+        rsa::ExerciseWindow* exercise = &beside.openExercise(options.exercise);
+        if (!QTest::qWaitForWindowExposed(exercise)) {
             return 1;
         }
         const rsa::exercise::Task& task = exercise->current()->task();
@@ -176,7 +179,7 @@ int main(int argc, char** argv) {
     if (steps) {
         area = area.united(steps->frameGeometry());
     }
-    if (exchange) {
+    if (exchange != nullptr) {
         area = area.united(exchange->frameGeometry());
     }
     const QPixmap picture = window.screen()->grabWindow(0).copy(area);

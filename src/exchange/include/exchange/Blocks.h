@@ -31,10 +31,10 @@ struct ReceivedBlocks {
     bool tookLastEight() const { return found > blockCount; }
 };
 
-// Blocks are runs of digits separated by blanks, tabs, line breaks or commas
-// (any run of them counts as one separator). Refused: fewer than eight
-// blocks, a piece that is not a whole number of digits (a sign or a point
-// included), a block beyond largestModulus.
+// Blocks are whole numbers (reading/WholeNumber.h) without a sign, separated
+// by blanks, tabs, line breaks or commas (any run of them counts as one
+// separator). Refused: fewer than eight blocks, a piece that is not such a
+// number (a sign or a point included), a block beyond largestModulus.
 Result<ReceivedBlocks> parseBlocks(std::string_view text);
 
 // The row as the main window shows it: " 1730 180 1794 ...".

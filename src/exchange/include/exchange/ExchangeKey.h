@@ -31,9 +31,10 @@ struct KeyPair {
     PublicKey publicKey() const { return {e, n}; }
 };
 
-// A classmate's key as typed: n and e whole numbers up to 2^31 - 1, n of at
-// least 100 (every two-digit block must fit) and e of at least 2. Whether e
-// suits n is not checked: the sender cannot know φ.
+// A classmate's key as typed: n and e whole numbers (read as
+// reading/WholeNumber.h reads one) up to 2^31 - 1, n of at least 100 (every
+// two-digit block must fit) and e of at least 2. Whether e suits n is not
+// checked: the sender cannot know φ.
 Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText);
 
 // A public key as one line to pass on, "e = 17   n = 3233", and the two

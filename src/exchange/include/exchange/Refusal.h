@@ -1,47 +1,40 @@
 #pragma once
 
-// Why the exchange window refuses an action, as data: the kind and the
-// numbers involved. The window turns a refusal into one sentence in the
-// language in use (the sentences are in texts/ExchangeTexts.h); the library
-// never words it, so a test can compare kinds and numbers, not phrasing.
+// Why the exchange window refuses an action, as data: the rule and the
+// numbers (or text) its sentence names, in the order of its slots. The
+// sentences are in texts/ExchangeTexts.h; texts::word turns a refusal into
+// its sentence in the language in use, and the library never words it
+// otherwise, so a test compares rules and numbers, not phrasing.
 
-#include <cstddef>
-#include <cstdint>
+#include "texts/Wording.h"
+
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace rsa::exchange {
 
 enum class RefusalKind {
-    ModulusNotWhole,      // n is not a whole number up to limit
-    ExponentNotWhole,     // e is not a whole number up to limit
-    ModulusBelow100,      // value is n: a two-digit block would not fit
-    ExponentBelowTwo,     // value is e
-    ExponentEven,         // value is e: it shares the factor 2 with every φ
-    NoPairForExponent,    // value is e, limit the range of primes
-    BlockNotBelowModulus, // block index is value, limit is n
-    BlockBeyondRange,     // block index, text its digits, limit the largest n
-    BlockNotNumber,       // block index, text the piece that is not a number
-    TooFewBlocks,         // value is how many blocks were found
-    BlockNotTwoDigits,    // block index decrypted to value: not this key's blocks
-    CardNotSixteenDigits, // text is the card as given
+    ModulusNotWhole,      // the largest n allowed
+    ExponentNotWhole,     // the largest e allowed
+    ModulusBelow100,      // n: a two-digit block would not fit
+    ExponentBelowTwo,     // e
+    ExponentEven,         // e: it shares the factor 2 with every φ
+    NoPairForExponent,    // e, the range of primes
+    BlockNotBelowModulus, // the 1-based block index, the block, n
+    BlockBeyondRange,     // the block index, its digits, the largest n
+    BlockNotNumber,       // the block index, the piece that is not a number
+    TooFewBlocks,         // how many blocks were found
+    BlockNotTwoDigits,    // the block index, what it decrypted to: not this key's blocks
+    CardNotSixteenDigits, // the card as given
     NoKey,                // no key pair of my own yet
-    FileUnreadable,       // text is the system's reason
-    FileLineCount,        // value lines found, limit lines the format has
+    FileUnreadable,       // the system's reason
+    FileLineCount,        // lines found, lines the format has
 };
 
-struct Refusal {
-    Refusal(RefusalKind kind, std::size_t index = 0, std::int64_t value = 0, std::int64_t limit = 0,
-            std::string text = {})
-        : kind(kind), index(index), value(value), limit(limit), text(std::move(text)) {}
+using Refusal = texts::Refusal<RefusalKind>;
 
-    RefusalKind kind;
-    std::size_t index; // the 1-based block a refusal is about, 0 when none
-    std::int64_t value;
-    std::int64_t limit;
-    std::string text;
-};
+// The sentence of the catalogue that words each kind.
+const char* ruleSentence(RefusalKind kind);
 
 // What an action gives: its result, or the refusal instead.
 template <typename T> class Result {

@@ -8,16 +8,16 @@
 // exchange library computes and wires the clicks; a refusal is one sentence
 // inside the window, never a message box. The save dialog and failed saves go
 // through the main window's UserInteraction, so the driver answers them.
-// With a step window beside it (--adim-adim), each act adds a section there:
-// the square-and-multiply table of every block, or the refusal.
+// Each act is explained through the sink it is given (the step window's,
+// under --adim-adim): the square-and-multiply table of every block, or the
+// refusal.
 
 #include "exchange/Blocks.h"
 #include "exchange/ExchangeKey.h"
 #include "exchange/Refusal.h"
-#include "stepwindow/StepWindow.h"
+#include "explain/Section.h"
 #include "window/MainWindow.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -34,14 +34,15 @@ class QPushButton;
 
 namespace rsa {
 
-// The sentence the window shows for a refusal, in the language in use.
-QString refusalSentence(const exchange::Refusal& refusal);
-
 class ExchangeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ExchangeWindow(MainWindow& main, StepWindow* steps = nullptr);
+    explicit ExchangeWindow(MainWindow& main, explain::SectionSink explain = {});
+
+    // Wide enough for every part without a horizontal scroll bar, and tall
+    // enough for the sentences the parts add.
+    QSize sizeHint() const override;
 
     const std::optional<exchange::KeyPair>& myKey() const { return m_myKey; }
 
@@ -81,7 +82,8 @@ private:
     void explain(explain::Section section);
 
     MainWindow& m_main;
-    QPointer<StepWindow> m_steps;
+    explain::SectionSink m_explain;
+    QWidget* m_content;
     std::optional<exchange::KeyPair> m_myKey;
     std::optional<exchange::KeyPair> m_drawnKey;
     exchange::RandomSource m_random;
@@ -114,9 +116,5 @@ private:
     QLabel* m_verifyMessage;
     QLabel* m_verifyWhy;
 };
-
-// Opens the exchange window beside the main window, explaining its acts in
-// steps when given; the main window keeps the keyboard.
-std::unique_ptr<ExchangeWindow> openExchangeWindow(MainWindow& main, StepWindow* steps = nullptr);
 
 } // namespace rsa

@@ -1,74 +1,71 @@
 #pragma once
 
-// What is wrong with an answer, as data: the likely mistake and the numbers
-// its sentence needs. The answer is compared with the usual errors of the
-// method (n as p + q, φ as n − 1, d before reducing mod φ, c as m · e, r with
-// e instead of d, ...); an answer that matches none is told which check fails
-// (e · d mod φ, cᵈ mod n, a divisor), never the right answer. The sentences
-// are in texts/ExerciseTexts.h; sentenceOf() fills them in, in the language of
-// the translator a window hands in, as the explanation does.
+// What is wrong with an answer, as data: the likely mistake and what its
+// sentence names. The answer is compared with the usual errors of the method
+// (n as p + q, φ as n − 1, d before reducing mod φ, c as m · e, r with e
+// instead of d, ...); an answer that matches none is told which check fails
+// (e · d mod φ, cᵈ mod n, a divisor), never the right answer. A wrong answer
+// is a refusal like any other (texts/Wording.h): its sentence is in
+// texts/ExerciseTexts.h, worded in the language of the translator a window
+// hands in.
 
 #include "exercise/Task.h"
-#include "explain/Explanation.h"
+#include "texts/Wording.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rsa::exercise {
 
+// Each mistake, then after "names:" what its sentence names; "symbol" is the
+// answer's (n, φ, r, m₁), "cipher" the symbol of the block it decrypts (c′, c₁).
 enum class Mistake {
     None, // the answer is right
     Empty,
-    NotANumber,
-    Negative,
+    NotANumber,     // names: the text as typed
+    Negative,       // names: symbol
     NIsSum,         // p + q
     NIsPhi,         // (p − 1)(q − 1)
-    NNotMultiple,   // {p, remainder}
-    NWrongQuotient, // {p, quotient, q}
+    NNotMultiple,   // names: p, remainder
+    NWrongQuotient, // names: p, quotient, q
     PhiIsN,
     PhiIsNMinusOne,    // n − 1, that is p · q − 1
     PhiIsSum,          // (p − 1) + (q − 1)
     PhiMissingOne,     // p · q − p − q
-    PhiNotMultiple,    // {p − 1, remainder}
-    PhiWrongQuotient,  // {p − 1, quotient, q − 1}
-    DNegative,         // the Euclid coefficient t below 0: {φ}
-    DNotReduced,       // t above φ: {φ}
+    PhiNotMultiple,    // names: p − 1, remainder
+    PhiWrongQuotient,  // names: p − 1, quotient, q − 1
+    DNegative,         // the Euclid coefficient t below 0; names: φ
+    DNotReduced,       // t above φ; names: φ
     DInverseModN,      // e⁻¹ mod n instead of mod φ
-    DCheckFails,       // {e, φ, e · d mod φ}
+    DCheckFails,       // names: e, φ, e · d mod φ
     EncryptMultiplied, // m · e mod n, or m · e
     EncryptUsedD,      // mᵈ mod n
-    EncryptCheckFails, // {cᵈ mod n, m}
-    DecryptUsedE,      // cᵉ mod n
-    DecryptModPhi,     // cᵈ mod φ
-    DecryptCheckFails, // {answerᵉ mod n, the cipher block}
-    NotReduced,        // the right power, not reduced mod n: {n}
-    NotBelowModulus,   // {n}
+    EncryptCheckFails, // names: cᵈ mod n, m
+    DecryptUsedE,      // cᵉ mod n; names: symbol, cipher
+    DecryptModPhi,     // cᵈ mod φ; names: symbol, cipher
+    DecryptCheckFails, // names: symbol, cipher, answerᵉ mod n, the cipher block
+    NotReduced,        // the right power, not reduced mod n; names: symbol, n
+    NotBelowModulus,   // names: symbol, n
     FactorTrivial,     // 0, 1 or n
-    TooLarge,          // beyond any n or φ of a task
-    FactorNotDividing, // {n, remainder}
+    TooLarge,          // beyond any n or φ of a task, or past the size limit; names: symbol
+    FactorNotDividing, // names: n, remainder
     FactorLarger,      // q given as p
     FactorSmaller,     // p given as q
 };
 
-struct Diagnosis {
-    Mistake mistake = Mistake::None;
-    std::vector<std::int64_t> numbers;
-    std::string typed; // the text, for NotANumber
+// The sentence of each mistake, in texts/ExerciseTexts.h; none for None.
+const char* ruleSentence(Mistake mistake);
 
-    bool right() const { return mistake == Mistake::None; }
+struct Diagnosis : texts::Refusal<Mistake> {
+    bool right() const { return rule == Mistake::None; }
 };
 
-// Checks text as the answer asked for. Blanks around the number are allowed;
-// a number of any length is read exactly.
+// Checks text as the answer asked for, read as reading/WholeNumber.h reads a
+// whole number: up to its size limit, exactly.
 Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
 
-// The sentence the window shows for a wrong answer, in the language of the
-// translator (Turkish without one); empty for a right one.
-std::string sentenceOf(Answer answer, const Diagnosis& diagnosis,
-                       explain::Translator translator = nullptr);
-// The sentence for a refused task code.
-std::string sentenceOf(const CodeProblem& problem, explain::Translator translator = nullptr);
+// The sentence the window shows under a checked answer, in the translator's
+// language; empty for a right one.
+std::string sentenceOf(const Diagnosis& diagnosis, texts::Translator translator = nullptr);
 
 } // namespace rsa::exercise

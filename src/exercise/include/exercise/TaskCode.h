@@ -9,6 +9,8 @@
 // mistyped character and every swap of two neighbours is refused rather
 // than opening another task. The code determines the task completely.
 
+#include "texts/Wording.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,15 +38,18 @@ struct TaskCode {
     }
 };
 
-// Why a typed code was refused. position counts characters from 1;
-// character is the offending one as typed (UTF-8).
-struct CodeProblem {
-    enum Reason { Empty, WrongLength, ForeignCharacter, CheckFails, UnknownKind, UnknownLevel };
-    Reason reason;
-    int length = 0;
-    int position = 0;
-    std::string character;
+// Why a typed code was refused, and what its sentence names.
+enum class CodeRule {
+    Empty,
+    WrongLength,      // how many characters were typed
+    ForeignCharacter, // the character as typed (UTF-8), its place counted from 1
+    CheckFails,
+    UnknownKind,
+    UnknownLevel,
 };
+using CodeProblem = texts::Refusal<CodeRule>;
+// The sentence of each rule, in texts/ExerciseTexts.h.
+const char* ruleSentence(CodeRule rule);
 
 // Reads a typed code: blanks and hyphens between characters are ignored and
 // small letters count as capitals.

@@ -52,6 +52,14 @@ public:
     // The worked solution's window, once "Çözümü göster" was pressed.
     const StepWindow* solutionWindow() const { return m_solution.get(); }
 
+    // Room for the task in the large letters without scrolling.
+    QSize sizeHint() const override;
+
+signals:
+    // The solution's window is about to show: whoever placed this window
+    // places it too.
+    void solutionOpening(QWidget* window);
+
 private:
     struct Row {
         QLineEdit* box;
@@ -87,10 +95,9 @@ private:
     std::unique_ptr<StepWindow> m_solution;
 };
 
-// Opens the exercise window beside the main window as the launch options ask:
-// the task of their code, or a new one of their level and kind. A refused
-// code leaves a new task open with the refusal shown above it.
-std::unique_ptr<ExerciseWindow> openExerciseWindow(QWidget& main,
-                                                   const LaunchOptions::Exercise& options);
+// The exercise window as the launch options ask, not shown yet: the task of
+// their code, or a new one of their level and kind. A refused code leaves a
+// new task open with the refusal shown above it.
+std::unique_ptr<ExerciseWindow> makeExerciseWindow(const LaunchOptions::Exercise& options);
 
 } // namespace rsa

@@ -13,6 +13,7 @@
 #include "explain/Section.h"
 #include "operations/CommandRecord.h"
 #include "state/WindowVariables.h"
+#include "texts/Wording.h"
 
 #include <optional>
 #include <string>
@@ -24,7 +25,7 @@ namespace rsa::explain {
 // another language hands in the function that gives a text in that language,
 // and every text passes through it before its numbers are filled in.
 // nullptr keeps Turkish.
-using Translator = std::string (*)(const char* text);
+using Translator = texts::Translator;
 
 // The section for a command that has just run, from the record it left;
 // nothing for a command that has nothing to explain (the menu entries).

@@ -29,9 +29,4 @@ Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::ui
 // n factored by trial division, as the attacker's part tells it.
 Section explainFactoring(std::uint64_t n, Translator translator);
 
-// A text of the program's catalogue in the translator's language with its
-// {0}, {1}, ... slots filled, as the explanation fills its own texts.
-std::string fillText(Translator translator, const char* pattern,
-                     std::initializer_list<std::string> arguments);
-
 } // namespace rsa::explain

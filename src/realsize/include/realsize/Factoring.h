@@ -5,11 +5,12 @@
 //
 // FLINT offers no way to interrupt a factorisation, and its sieve of version
 // 2.9 writes its relations to a file named "<number>siqs.dat" in the current
-// folder. So each factorisation runs in a child process of its own, forked
-// for it, working in a fresh temporary folder: the parent waits on a pipe in
-// slices of 10 ms, reads the cancel flag and the deadline between them, and
-// ends the child with SIGKILL when either says so; the folder is removed
-// afterwards either way.
+// folder. So each factorisation runs in the helper program rsa-demo-factor
+// (src/factor), started with posix_spawn in a fresh temporary folder with n
+// as its argument; the factors come back on a pipe, which the caller watches
+// in slices of 10 ms, reading the cancel flag and the deadline between
+// them. When either says so the helper is ended with SIGKILL; it is reaped and
+// the folder removed on every way out, exceptions included.
 
 #include "realsize/RandomSource.h"
 
@@ -17,6 +18,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <functional>
 
 namespace rsa::realsize {
 
@@ -38,10 +41,22 @@ struct Factoring {
     std::chrono::duration<double> childCpuSeconds{};
 };
 
-// Factors n into two factors; `cancel` and `limit` are watched while FLINT
-// works. Throws std::runtime_error, saying why, when the child cannot be
-// started, fails, or returns something that does not multiply to n.
+// The helper program: rsa-demo-factor in the folder of the code that holds
+// this library, that is beside the real-size module (build tree and installed
+// package alike) or beside a program linking the library itself.
+std::filesystem::path factoringHelper();
+
+// Factors n into two factors with `helper`; `cancel` and `limit` are watched
+// while FLINT works. Throws std::runtime_error, saying why, when the helper
+// cannot be started, fails, or returns something that does not multiply to n.
+Factoring factorSemiprime(const std::filesystem::path& helper, const mpz_class& n,
+                          const std::atomic<bool>& cancel, std::chrono::duration<double> limit);
+// The same with factoringHelper().
 Factoring factorSemiprime(const mpz_class& n, const std::atomic<bool>& cancel,
                           std::chrono::duration<double> limit);
+
+// What factors the race's numbers: factorSemiprime in real use.
+using Factorer = std::function<Factoring(const mpz_class& n, const std::atomic<bool>& cancel,
+                                         std::chrono::duration<double> limit)>;
 
 } // namespace rsa::realsize

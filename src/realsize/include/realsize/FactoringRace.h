@@ -9,7 +9,7 @@
 // FLINT 2.9's sieve now and then needs a hundred times its usual time for one
 // number (n = 3898905446165274659136295935924473, 112 bits, takes seconds
 // where others of its size take 0.1 s), and one such number says nothing
-// about the size.
+// about the size. The caller passes the numbers and what factors them.
 
 #include "realsize/Factoring.h"
 
@@ -43,12 +43,13 @@ std::vector<int> raceSizes(int uptoBits);
 using RaceNumbers = std::function<BalancedNumber(int bits)>;
 
 // Runs the race on the calling thread; onPoint is called there after each
-// point. `cancel` is read between points and while each one is factored.
-RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers,
+// point. `cancel` is read between points and handed to `factor`.
+RaceEnd runRace(const RaceOptions& options, const RaceNumbers& numbers, const Factorer& factor,
                 const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint);
 
-// The same with fresh random numbers (balancedNumber).
+// The same with fresh random numbers (balancedNumber) factored by the helper
+// program (factorSemiprime).
 RaceEnd runRace(const RaceOptions& options, RandomSource& random, const std::atomic<bool>& cancel,
                 const std::function<void(const RacePoint&)>& onPoint);
 

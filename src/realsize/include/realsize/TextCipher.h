@@ -8,6 +8,7 @@
 // fit is refused with the largest length that does, as data the window words.
 
 #include "realsize/BigKey.h"
+#include "texts/Wording.h"
 
 #include <gmpxx.h>
 
@@ -28,17 +29,14 @@ struct TextContrast {
     bool oaepSame() const { return oaepFirst == oaepSecond; }
 };
 
+// Each with what its sentence names (texts/RealSizeTexts.h).
 enum class TextRefusal {
-    EmptyText,         // nothing to encrypt
-    TextTooLong,       // more bytes than fit; the limit is at least one byte
+    EmptyText,         // nothing to encrypt: the most UTF-8 bytes any text may have
+    TextTooLong,       // more bytes than fit: that most, and how many characters of this text fit
     KeyTooSmallForOaep // OAEP with SHA-256 needs 66 bytes of padding: n of 528 bits or more
 };
-
-struct TextRefused {
-    TextRefusal reason;
-    std::size_t largestBytes = 0;      // the most UTF-8 bytes any text may have
-    std::size_t largestCharacters = 0; // how many characters of this text fit in them
-};
+using TextRefused = texts::Refusal<TextRefusal>;
+const char* ruleSentence(TextRefusal refusal);
 
 using TextOutcome = std::variant<TextContrast, TextRefused>;
 

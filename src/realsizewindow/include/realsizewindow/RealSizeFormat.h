@@ -11,9 +11,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 namespace rsa::realsizeformat {
 
 QString text(const char* source);
+// text() as the Qt-free libraries are handed it (a texts::Translator).
+std::string inLanguageInUse(const char* source);
 QString fill(const char* pattern, const QStringList& values);
 QLocale numberLocale();
 QString seconds(double value);

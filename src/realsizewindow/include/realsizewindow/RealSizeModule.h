@@ -8,15 +8,19 @@
 
 #include "explain/Section.h"
 
+class QWidget;
+
 namespace rsa {
 
 // The name QLibrary resolves.
 inline constexpr const char* realSizeEntryPoint = "rsaOpenRealSizeWindow";
-using OpenRealSizeWindow = void (*)(const explain::SectionSink* sink);
+using OpenRealSizeWindow = QWidget* (*)(const explain::SectionSink* sink);
 
 } // namespace rsa
 
-// Opens the real-size window; it deletes itself when closed. Needs a
-// QApplication, whose translators it speaks through. `sink` may be null or
-// empty when there is no step window; the window keeps a copy.
-extern "C" void rsaOpenRealSizeWindow(const rsa::explain::SectionSink* sink);
+// Makes the real-size window and hands it back unshown, for the program to
+// place and show; it deletes itself when closed, and whoever opened it
+// deletes it when the program ends. Needs a QApplication, whose translators
+// it speaks through. `sink` may be null or empty when nothing explains; the
+// window keeps a copy.
+extern "C" QWidget* rsaOpenRealSizeWindow(const rsa::explain::SectionSink* sink);

@@ -27,6 +27,9 @@ public:
     // empty sink explains nothing.
     void setSectionSink(explain::SectionSink sink) { m_sink = std::move(sink); }
 
+    // Room for every part without scrolling, as far as the screen allows.
+    QSize sizeHint() const override;
+
     KeyPanel& keys() { return *m_keys; }
     TextPanel& text() { return *m_text; }
     RacePanel& race() { return *m_race; }

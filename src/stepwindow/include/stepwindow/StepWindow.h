@@ -1,9 +1,9 @@
 #pragma once
 
 // The step-by-step window ("Adım adım"), opened beside the main window with
-// --adim-adim. It follows the main window's commands through their one
-// notification and shows, for each, the section the explain library built:
-// newest at the bottom, earlier ones kept until "Temizle". It only renders
+// --adim-adim. Every window sends it the sections the explain library built
+// for its acts, the main window's commands included (src/companions): newest
+// at the bottom, earlier ones kept until "Temizle". It only renders
 // that data: block tables and the attacker's part fold and unfold on a click,
 // Ctrl++ / Ctrl+- / Ctrl+0 zoom for a projector, and "Dışa aktar" saves the
 // explanation as a handout, in HTML or PDF.
@@ -130,8 +130,8 @@ private:
     std::string* m_folder = &m_ownFolder;
 };
 
-// Opens a step window beside the main window that explains each command the
-// main window runs; the main window keeps the keyboard.
-std::unique_ptr<StepWindow> openStepWindow(MainWindow& main);
+// A step window for main, not shown yet: its handout names main's key and
+// its export starts in main's folder.
+std::unique_ptr<StepWindow> makeStepWindow(MainWindow& main);
 
 } // namespace rsa

@@ -3,10 +3,10 @@
 // Every text of the exchange window ("Mesajlaşma"): its captions, buttons,
 // results and the one sentence for each refusal. Turkish is the source
 // language and the words are the glossary's (açık anahtar, özel anahtar,
-// şifreleme, şifre çözme, sayısal imza, blok). A %1, %2, ... stands for a
+// şifreleme, şifre çözme, sayısal imza, blok). A {0}, {1}, ... stands for a
 // number or text the window fills in after translating, so a translation may
-// reorder them. A number never takes a suffix: the sentences say "n = %1
-// sayısından", "%1. blok".
+// reorder them. A number never takes a suffix: the sentences say "n = {0}
+// sayısından", "{0}. blok".
 
 #include "texts/Texts.h"
 
@@ -54,17 +54,16 @@ inline constexpr const char* cipherLabel = RSA_TEXT("rsa", "Şifreli bloklar:");
 inline constexpr const char* decrypt = RSA_TEXT("rsa", "Şifreyi çöz");
 inline constexpr const char* openFile = RSA_TEXT("rsa", "Dosya aç…");
 inline constexpr const char* saveFile = RSA_TEXT("rsa", "Kaydet…");
-inline constexpr const char* receivedCard = RSA_TEXT("rsa", "Çözülen kart numarası: %1");
 inline constexpr const char* sign = RSA_TEXT("rsa", "İmzala");
 inline constexpr const char* signatureLabel = RSA_TEXT("rsa", "İmza blokları:");
 inline constexpr const char* verify = RSA_TEXT("rsa", "Doğrula");
 inline constexpr const char* lastEightRead =
-    RSA_TEXT("rsa", "Metinde %1 blok var; son sekizi, yani en yeni mesaj okundu.");
+    RSA_TEXT("rsa", "Metinde {0} blok var; son sekizi, yani en yeni mesaj okundu.");
 
 // Verification.
 inline constexpr const char* signatureValid = RSA_TEXT("rsa", "İmza geçerli");
 inline constexpr const char* signatureInvalid =
-    RSA_TEXT("rsa", "İmza geçersiz: şu bloklar uymuyor: %1. Kart numarası ya da imza değişmiş, "
+    RSA_TEXT("rsa", "İmza geçersiz: şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, "
                     "ya da imza bu açık anahtarın sahibinden gelmiyor.");
 inline constexpr const char* whySignatureProves = RSA_TEXT(
     "rsa", "Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen "
@@ -74,43 +73,45 @@ inline constexpr const char* whySignatureProves = RSA_TEXT(
 
 // Files.
 inline constexpr const char* sigFilter = RSA_TEXT("rsa", "imza (*.SIG)|*.SIG");
-inline constexpr const char* saved = RSA_TEXT("rsa", "Kaydedildi: %1");
+inline constexpr const char* saved = RSA_TEXT("rsa", "Kaydedildi: {0}");
 inline constexpr const char* nothingToSave =
     RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.");
 
 // Refusals, one sentence each.
 inline constexpr const char* modulusNotWhole =
-    RSA_TEXT("rsa", "n, en çok %1 olan bir tam sayı olmalıdır.");
+    RSA_TEXT("rsa", "n, en çok {0} olan bir tam sayı olmalıdır.");
 inline constexpr const char* exponentNotWhole =
-    RSA_TEXT("rsa", "e, en çok %1 olan bir tam sayı olmalıdır.");
-inline constexpr const char* modulusBelow100 =
-    RSA_TEXT("rsa", "n = %1 sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük "
-                    "olmalıdır.");
+    RSA_TEXT("rsa", "e, en çok {0} olan bir tam sayı olmalıdır.");
+inline constexpr const char* modulusBelow100 = RSA_TEXT(
+    "rsa", "n = {0} sayısı 100 sayısından küçük; iki basamaklı her blok n sayısından küçük "
+           "olmalıdır.");
 inline constexpr const char* exponentBelowTwo =
-    RSA_TEXT("rsa", "e = %1 kullanılamaz: açık üs e en az 2 olmalıdır.");
+    RSA_TEXT("rsa", "e = {0} kullanılamaz: açık üs e en az 2 olmalıdır.");
 inline constexpr const char* exponentEven = RSA_TEXT(
-    "rsa", "e = %1 çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile "
+    "rsa", "e = {0} çift sayıdır: φ = (p − 1)(q − 1) her zaman çift olduğundan çift bir e, φ ile "
            "aralarında asal olamaz.");
 inline constexpr const char* noPairForExponent = RSA_TEXT(
-    "rsa", "%2 sayısına kadar olan asallardan φ sayısı e = %1 ile aralarında asal olan bir çift "
+    "rsa", "{1} sayısına kadar olan asallardan φ sayısı e = {0} ile aralarında asal olan bir çift "
            "bulunamadı; başka bir e deneyin.");
 inline constexpr const char* blockNotBelowModulus = RSA_TEXT(
-    "rsa", "%1. blok (%2), n = %3 sayısından küçük değil; böyle bir blok bu anahtarla geri "
+    "rsa", "{0}. blok ({1}), n = {2} sayısından küçük değil; böyle bir blok bu anahtarla geri "
            "getirilemez.");
 inline constexpr const char* blockBeyondRange =
-    RSA_TEXT("rsa", "%1. blok (%2) çok büyük; n en çok %3 olabilir.");
-inline constexpr const char* blockNotNumber = RSA_TEXT("rsa", "%1. blok bir sayı değil: \"%2\".");
-inline constexpr const char* tooFewBlocks = RSA_TEXT("rsa", "Sekiz blok gerekir, %1 blok bulundu.");
+    RSA_TEXT("rsa", "{0}. blok ({1}) çok büyük; n en çok {2} olabilir.");
+inline constexpr const char* blockNotNumber = RSA_TEXT("rsa", "{0}. blok bir sayı değil: \"{1}\".");
+inline constexpr const char* tooFewBlocks =
+    RSA_TEXT("rsa", "Sekiz blok gerekir, {0} blok bulundu.");
 inline constexpr const char* blockNotTwoDigits = RSA_TEXT(
-    "rsa", "%1. blok çözülünce %2 verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar "
-           "başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.");
+    "rsa",
+    "{0}. blok çözülünce {1} verdi, oysa kart numarasının blokları iki basamaklıdır: bloklar "
+    "başka bir açık anahtarla ya da n sayısına uymayan bir e ile şifrelenmiş.");
 inline constexpr const char* cardNotSixteenDigits =
-    RSA_TEXT("rsa", "Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): \"%1\".");
+    RSA_TEXT("rsa", "Kart numarası 16 rakam olmalıdır (dörder rakamlık dört grup): \"{0}\".");
 inline constexpr const char* noKey = RSA_TEXT(
     "rsa", "Önce bir anahtar çifti edinin: ana pencerede private anahtarı hesaplayın ya da "
            "\"Bana özel anahtar üret\" düğmesine basın.");
-inline constexpr const char* fileUnreadable = RSA_TEXT("rsa", "Dosya okunamadı: %1");
+inline constexpr const char* fileUnreadable = RSA_TEXT("rsa", "Dosya okunamadı: {0}");
 inline constexpr const char* fileLineCount =
-    RSA_TEXT("rsa", "Dosyada %1 satır var; bu türden bir dosya %2 satırdır.");
+    RSA_TEXT("rsa", "Dosyada {0} satır var; bu türden bir dosya {1} satırdır.");
 
 } // namespace rsa::texts::exchange

@@ -190,6 +190,6 @@ inline constexpr const char* attackerOption =
 inline constexpr const char* teacherOption =
     RSA_TEXT("rsa", "Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).");
 inline constexpr const char* unknownLevel =
-    RSA_TEXT("rsa", "Bilinmeyen düzey '%1'; düzeyler: kolay, orta, zor.");
+    RSA_TEXT("rsa", "Bilinmeyen düzey '{0}'; düzeyler: kolay, orta, zor.");
 
 } // namespace rsa::texts::exercise

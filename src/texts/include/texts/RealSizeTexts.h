@@ -73,6 +73,8 @@ inline constexpr const char* keyTooSmall =
                     "bitlik bir anahtar üretin.");
 // {0} is the library's own reason, in English.
 inline constexpr const char* failed = RSA_TEXT("rsa", "İşlem başarısız oldu: {0}");
+// The reason of a failure that gave none of its own.
+inline constexpr const char* unexpectedFailure = RSA_TEXT("rsa", "beklenmeyen bir hata");
 
 // The factoring race.
 inline constexpr const char* raceGroup = RSA_TEXT("rsa", "Çarpanlarına ayırma yarışı");

@@ -258,7 +258,6 @@ inline constexpr const char* exportTooltip =
 inline constexpr const char* zoomHint = RSA_TEXT("rsa", "Yazı boyu: Ctrl++ / Ctrl+- / Ctrl+0");
 inline constexpr const char* exportFilter =
     RSA_TEXT("rsa", "HTML dosyası (*.html);;PDF dosyası (*.pdf)");
-inline constexpr const char* exportFailed = RSA_TEXT("rsa", "Dosya kaydedilemedi: ");
 inline constexpr const char* pdfFailed = RSA_TEXT("rsa", "PDF oluşturulamadı");
 
 // The handout and the export dialog.

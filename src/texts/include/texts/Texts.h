@@ -4,7 +4,9 @@
 // and the command line's usage. They are Turkish, with a few English words the
 // learners know the program by, and are used exactly as they stand (double
 // blanks included): Turkish is the source language, shown without a
-// translation. Other languages translate them at the window, never here.
+// translation. Other languages translate them at the window, never here. A
+// {0}, {1}, ... in a text is a slot that texts::word (Wording.h) fills after
+// translating it.
 
 // Marks a text for translation and is the text itself: Qt's lupdate reads it
 // as QT_TRANSLATE_NOOP (see src/CMakeLists.txt), so every marked text is listed
@@ -81,7 +83,8 @@ inline constexpr const char* encryptFirst = RSA_TEXT("rsa", "önce kart numaras�
 
 // File and Help menu.
 inline constexpr const char* saveFilter = RSA_TEXT("rsa", "şifrelenmiş metin(*.ENC)|*.ENC");
-inline constexpr const char* saveFailedPrefix = RSA_TEXT("rsa", "Dosya kaydedilemedi: ");
+// {0} is the system's reason.
+inline constexpr const char* saveFailed = RSA_TEXT("rsa", "Dosya kaydedilemedi: {0}");
 inline constexpr const char* aboutAddress = RSA_TEXT("rsa", "https://tr.wikipedia.org/wiki/RSA");
 inline constexpr const char* aboutFailed = RSA_TEXT("rsa", "Error displaying file");
 inline constexpr const char* browserFailed = RSA_TEXT("rsa", "Web tarayıcısı açılamadı");
@@ -91,19 +94,15 @@ inline constexpr const char* needsGraphicalSession = RSA_TEXT(
     "rsa", "rsa-demo bir pencere açar ve grafik bir oturum ister, ancak ekrana bağlanamadı; "
            "ekransız çalıştırmak için: xvfb-run -a rsa-demo");
 
-// A run-time failure is shown as runtimeErrorPrefix + number + ": " + name.
-inline constexpr const char* runtimeErrorPrefix = RSA_TEXT("rsa", "Hata ");
-inline constexpr const char* unexpectedError = RSA_TEXT("rsa", "Beklenmeyen hata: ");
+// A run-time failure: {0} is its number, {1} its name ("Hata 6: Overflow").
+inline constexpr const char* runtimeError = RSA_TEXT("rsa", "Hata {0}: {1}");
+inline constexpr const char* unexpectedError = RSA_TEXT("rsa", "Beklenmeyen hata: {0}");
 
-// Messages that go on with a detail (a number, the system's reason): only
-// this beginning of them is translated.
-inline constexpr const char* messageBeginnings[] = {saveFailedPrefix, runtimeErrorPrefix,
-                                                    unexpectedError};
-
-// The command line; %1 and %2 stand for the values filled in.
+// The command line; {0} and {1} stand for the values filled in.
 inline constexpr const char* programDescription =
     RSA_TEXT("rsa", "RSA açık anahtarlı şifrelemeyi küçük sayılarla gösteren bir öğretim aracı.");
-inline constexpr const char* languageOption = RSA_TEXT("rsa", "Arayüzün dili: %1 (verilmezse tr).");
+inline constexpr const char* languageOption =
+    RSA_TEXT("rsa", "Arayüzün dili: {0} (verilmezse tr).");
 inline constexpr const char* languageValue = RSA_TEXT("rsa", "dil");
 inline constexpr const char* stepByStepOption =
     RSA_TEXT("rsa", "Her komutu adım adım açıklayan ikinci bir pencere açar.");
@@ -113,10 +112,11 @@ inline constexpr const char* exchangeOption = RSA_TEXT(
 inline constexpr const char* realSizeOption =
     RSA_TEXT("rsa", "Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve "
                     "çarpanlarına ayırma yarışı.");
-// Followed by the loader's reason, in English.
+// {0} is the loader's reason, in English.
 inline constexpr const char* realSizeUnavailable =
-    RSA_TEXT("rsa", "Gerçek boyut penceresi açılamadı: ");
-inline constexpr const char* unknownLanguage = RSA_TEXT("rsa", "Bilinmeyen dil '%1'; diller: %2.");
-inline constexpr const char* unexpectedArgument = RSA_TEXT("rsa", "Beklenmeyen argüman '%1'.");
+    RSA_TEXT("rsa", "Gerçek boyut penceresi açılamadı: {0}");
+inline constexpr const char* unknownLanguage =
+    RSA_TEXT("rsa", "Bilinmeyen dil '{0}'; diller: {1}.");
+inline constexpr const char* unexpectedArgument = RSA_TEXT("rsa", "Beklenmeyen argüman '{0}'.");
 
 } // namespace rsa::texts

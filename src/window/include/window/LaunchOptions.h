@@ -9,6 +9,8 @@
 // it. A new option is a field here and a line in each of describeOptions()
 // and readLaunchOptions().
 
+#include "exercise/TaskCode.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,8 +27,8 @@ struct LaunchOptions {
     // window beside the main one; any of the four opens it.
     struct Exercise {
         bool open = false;
-        QString code;                            // as typed; empty for a new task
-        QString level = QStringLiteral("kolay"); // kolay, orta or zor
+        QString code; // as typed; empty for a new task
+        exercise::Level level = exercise::Level::Kolay;
         bool attacker = false;
         bool teacher = false;
     } exercise;
@@ -39,6 +41,13 @@ struct LaunchOptions {
 
 // Reads arguments, the program's name first. Needs a QCoreApplication.
 LaunchOptions readLaunchOptions(const QStringList& arguments);
+
+// The language --lang asks for, read as readLaunchOptions() reads it, before
+// Qt has started: Qt looks for the display while it starts, and the sentence
+// that there is none must speak the language asked for. Needs no
+// application; Qt's own options, still in argv, are only unknown options
+// here. A language the program lacks is reported later, with the usage.
+QString askedLanguage(int argc, char* argv[]);
 
 // What a program that ends at once prints, in the language in use: the usage,
 // the version, or what was wrong followed by the usage.

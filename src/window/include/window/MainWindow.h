@@ -36,6 +36,12 @@ public:
     // What this window hands the user; windows beside it share it.
     UserInteraction& interaction() { return m_interaction; }
 
+    // What "private anahtarı hesapla" does after p, q and e were typed into
+    // their boxes: the command runs exactly as from the button, its messages,
+    // records and step window included. The key it accepted is then in
+    // variables().
+    void computeKey(const std::string& p, const std::string& q, const std::string& e);
+
     std::string readText(TextBox box) override;
     void writeText(TextBox box, const std::string& text) override;
 

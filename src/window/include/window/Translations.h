@@ -30,9 +30,16 @@ QString translatedInto(const QString& language, const char* text);
 // A text of Texts.h or StepTexts.h in the language in use.
 QString translated(const char* text);
 
-// A message in the language in use: a text of Texts.h, or one of the
-// messages that begin with such a text and go on with a detail. Anything
-// else, such as a reason given by the system, stays as it is.
+// A text of the catalogue in the language in use, as the libraries below the
+// window are handed it (a texts::Translator).
+std::string inLanguageInUse(const char* text);
+
+// A message in the language in use: a text of the catalogue, translated as a
+// whole. Anything else, such as a reason given by the system, stays as it is.
 std::string translatedMessage(const std::string& text);
+
+// A text of the catalogue in the language in use with its {0}, {1}, ...
+// filled (texts::word: a slot without a value throws).
+QString filled(const char* text, const QStringList& values);
 
 } // namespace rsa

@@ -1,0 +1,23 @@
+#pragma once
+
+// The multi-line text box of every window. Qt 6.4's text edits read the
+// first format of what is pasted without asking whether there is one: on X11
+// the clipboard offers no format at all while no program owns it (a fresh
+// session, or the owner has quit), and Ctrl+V or a middle click then ends the
+// program. This box pastes only data that has a format; anything else it
+// does as QPlainTextEdit does.
+
+#include <QPlainTextEdit>
+
+namespace rsa {
+
+class PlainTextBox final : public QPlainTextEdit {
+public:
+    explicit PlainTextBox(QWidget* parent = nullptr) : QPlainTextEdit(parent) {}
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+} // namespace rsa
