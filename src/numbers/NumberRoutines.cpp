@@ -1,5 +1,6 @@
 #include "numbers/NumberRoutines.h"
 
+#include "numbers/ModularArithmetic.h"
 #include "value/Conversions.h"
 #include "value/RuntimeError.h"
 

@@ -6,7 +6,6 @@
 // number. None of them changes its arguments or touches the window; the
 // modular arithmetic under them is ModularArithmetic.h.
 
-#include "numbers/ModularArithmetic.h"
 #include "value/Variant.h"
 
 #include <cstdint>
