@@ -146,7 +146,15 @@ closing() {
     local pid=$! steps exchange x y w h
     check 1366 768 1 own 3 "$pid" "--adim-adim --mesajlasma"
     steps=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Adım adım$')
-    xdotool windowactivate --sync "$steps" key alt+F4
+    # Alt+F4 to the window manager; on a loaded machine a key sent right
+    # after the activation can be lost, so it is sent again until it closes.
+    for _ in $(seq 5); do
+        xdotool windowactivate --sync "$steps" key alt+F4 2>/dev/null
+        for _ in $(seq 20); do
+            xdotool search --onlyvisible --pid "$pid" --name '^Adım adım$' >/dev/null || break 2
+            sleep 0.1
+        done
+    done
     check 1366 768 1 own 2 "$pid" "--adim-adim --mesajlasma, the step window closed"
     exchange=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Mesajlaşma$')
     read -r x y w h <<<"$(frame "$exchange")"

@@ -1,6 +1,6 @@
 #include "cipher/BlockCipher.h"
 
-#include "numbers/NumberRoutines.h"
+#include "numbers/ModularArithmetic.h"
 #include "value/Conversions.h"
 #include "value/CountedLoop.h"
 #include "value/RuntimeError.h"
@@ -9,23 +9,33 @@
 
 namespace rsa {
 
-Variant blockPower(const Variant& block, const Variant& exponent, const Variant& modulus) {
-    const std::uint64_t passes = unitLoopPasses(exponent);
-    if (passes == 0) {
-        return Variant::integer(1);
+BlockPowers blockPowers(const BlockRow& in, const Variant& exponent, const Variant& modulus,
+                        BlockRow& out) {
+    BlockPowers powers;
+    powers.exponent = unitLoopPasses(exponent);
+    if (powers.exponent == 0) {
+        out.fill(Variant::integer(1));
+        return powers;
     }
-    const std::int64_t base = block.toLongRounded();
-    const std::int64_t n = modulus.toLongRounded();
-    if (n == 0) {
-        throw RuntimeError::divisionByZero();
+    powers.blocks.reserve(in.size());
+    for (std::size_t k = 0; k < in.size(); ++k) {
+        BlockPower power;
+        power.base = in[k].toLongRounded();
+        const std::int64_t n = modulus.toLongRounded();
+        if (n == 0) {
+            throw RuntimeError::divisionByZero();
+        }
+        powers.modulus = static_cast<std::uint64_t>(std::llabs(n));
+        // Each remainder keeps the sign of its product, so the sign alternates
+        // with a negative block and the magnitude is that of |block|.
+        power.negative = power.base < 0 && (powers.exponent & 1) != 0;
+        power.magnitude = modularPower(static_cast<std::uint64_t>(std::llabs(power.base)),
+                                       powers.exponent, powers.modulus);
+        const auto magnitude = static_cast<std::int32_t>(power.magnitude);
+        out[k] = Variant::longInt(power.negative ? -magnitude : magnitude);
+        powers.blocks.push_back(power);
     }
-    // Each remainder keeps the sign of its product, so the sign alternates
-    // with a negative block and the magnitude is that of |block|.
-    const bool negative = base < 0 && (passes & 1) != 0;
-    const std::uint64_t result = modularPower(static_cast<std::uint64_t>(std::llabs(base)), passes,
-                                              static_cast<std::uint64_t>(std::llabs(n)));
-    const auto magnitude = static_cast<std::int32_t>(result);
-    return Variant::longInt(negative ? -magnitude : magnitude);
+    return powers;
 }
 
 std::string blockListText(const BlockRow& row) {

@@ -76,13 +76,11 @@ CommandRecord encryptCard(WindowVariables& vars, WindowOperations& window) {
         return record;
     }
     const Variant& exponent = vars.eAccepted();
-    for (std::size_t k = 0; k < 8; ++k) {
-        vars.c[k] = blockPower(vars.m[k], exponent, vars.nEnc);
-    }
+    CommandRecord record = CommandRecord::completed();
+    record.powers = blockPowers(vars.m, exponent, vars.nEnc, vars.c);
     vars.encCounter = unitLoopCounterAfter(exponent);
     vars.cipherKey = vars.key;
     window.appendText(TextBox::txtdecmsj, blockListText(vars.c));
-    CommandRecord record = CommandRecord::completed();
     record.typed = std::move(typed);
     return record;
 }
@@ -100,11 +98,10 @@ CommandRecord decryptCard(WindowVariables& vars, WindowOperations& window) {
         return CommandRecord::refused(Rule::cipherBlocksOfOtherKey);
     }
     vars.nDec = vars.p * vars.q;
-    for (std::size_t k = 0; k < 8; ++k) {
-        vars.r[k] = blockPower(vars.c[k], vars.d, vars.nDec);
-    }
+    CommandRecord record = CommandRecord::completed();
+    record.powers = blockPowers(vars.c, vars.d, vars.nDec, vars.r);
     window.appendText(TextBox::decrypttxt, blockListText(vars.r));
-    return CommandRecord::completed();
+    return record;
 }
 
 } // namespace rsa

@@ -1,8 +1,8 @@
 #include "exchange/ExchangeKey.h"
 
+#include "numbers/ModularArithmetic.h"
 #include "numbers/NumberRoutines.h"
 #include "reading/WholeNumber.h"
-#include "value/Variant.h"
 
 #include <cctype>
 #include <cmath>
@@ -64,12 +64,6 @@ std::uint32_t drawPrime(std::uint32_t range, const RandomSource& random) {
     return candidate;
 }
 
-std::uint32_t inverse(std::uint32_t e, std::uint64_t phi) {
-    const Variant d = privateExponent(Variant::longInt(static_cast<std::int32_t>(phi)),
-                                      Variant::doubleValue(static_cast<double>(e)));
-    return static_cast<std::uint32_t>(d.toLongRounded());
-}
-
 // Every prime up to range whose p - 1 shares no factor with e: exactly the
 // primes a pair with φ = (p - 1)(q - 1) coprime with e is made of.
 std::vector<std::uint32_t> primesSuiting(std::uint32_t e, std::uint32_t range) {
@@ -93,8 +87,10 @@ KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
     if (p > q) {
         std::swap(p, q);
     }
-    const std::uint64_t phi = std::uint64_t{p - 1} * (q - 1);
-    return KeyPair{p, q, e, inverse(e, phi), p * q};
+    const std::int64_t phi = std::int64_t{p - 1} * (q - 1);
+    // Every caller chose e coprime with phi.
+    const auto d = static_cast<std::uint32_t>(*inverse(e, phi));
+    return KeyPair{p, q, e, d, p * q};
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "exchange/Messages.h"
 
-#include "numbers/NumberRoutines.h"
+#include "numbers/ModularArithmetic.h"
 
 namespace rsa::exchange {
 

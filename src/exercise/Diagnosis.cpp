@@ -71,8 +71,8 @@ Diagnosis privateExponent(const Task& task, const AnswerNumber& answer) {
     if (reduced == task.d()) {
         return found(answer.negative ? Mistake::DNegative : Mistake::DNotReduced, {shown(phi)});
     }
-    const int64_t modN = inverse(task.e, task.n());
-    if (modN != 0 && answer.is(modN)) {
+    const std::optional<int64_t> modN = inverse(task.e, task.n());
+    if (modN && answer.is(*modN)) {
         return found(Mistake::DInverseModN);
     }
     if (answer.negative) {

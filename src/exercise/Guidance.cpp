@@ -2,6 +2,8 @@
 
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
+#include "numbers/ModularArithmetic.h"
+#include "numbers/TrialDivision.h"
 #include "texts/ExerciseTexts.h"
 #include "texts/Wording.h"
 
@@ -15,12 +17,14 @@ using std::to_string;
 
 std::string powerHint(Answer answer, int64_t base, int64_t exponent, int64_t n,
                       explain::Translator translator) {
-    const explain::PowerSteps steps =
-        explain::powerSteps(static_cast<std::uint64_t>(base), static_cast<std::uint64_t>(exponent),
-                            static_cast<std::uint64_t>(n), {});
+    // The first two rows of the step window's table, cell for cell.
+    const explain::Table table = explain::powerTable(powerRows(static_cast<std::uint64_t>(base),
+                                                               static_cast<std::uint64_t>(exponent),
+                                                               static_cast<std::uint64_t>(n)),
+                                                     {});
     std::string rows;
-    for (std::size_t i = 0; i < steps.table.rows.size() && i < 2; ++i) {
-        const std::vector<std::string>& cells = steps.table.rows[i];
+    for (std::size_t i = 0; i < table.rows.size() && i < 2; ++i) {
+        const std::vector<std::string>& cells = table.rows[i];
         rows += (i == 0 ? "" : " ") +
                 rsa::texts::word(texts::hintPowerRow,
                                  {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]},
@@ -35,11 +39,11 @@ std::string powerHint(Answer answer, int64_t base, int64_t exponent, int64_t n,
 }
 
 std::string euclidHint(const Task& task, explain::Translator translator) {
-    const explain::EuclidSteps steps = explain::euclidSteps(task.phi(), task.e, {});
+    const std::vector<EuclidRow> steps = euclidRows(task.phi(), task.e).rows;
     // Row 1 holds e and the first quotient, row 2 the next remainder.
     return rsa::texts::word(
         texts::hintD,
-        {to_string(task.phi()), to_string(task.e), steps.table.rows[1][2], steps.table.rows[2][1]},
+        {to_string(task.phi()), to_string(task.e), to_string(steps[1].q), to_string(steps[2].r)},
         translator);
 }
 
@@ -78,7 +82,7 @@ std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator
     case Answer::P:
         return fill(texts::hintP,
                     {to_string(task.n()),
-                     to_string(explain::integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
+                     to_string(integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
     case Answer::Q:
         if (open(exercise, Answer::P)) {
             return needsFirst(answer, "p", translator);
@@ -107,7 +111,7 @@ std::vector<explain::Section> solutionOf(const Task& task, explain::Translator t
     const auto d = static_cast<std::uint64_t>(task.d());
     std::vector<explain::Section> sections;
     if (task.code.kind == Kind::Task) {
-        sections.push_back(explain::explainKey(task.p, task.q, task.e, translator));
+        sections.push_back(explain::explainKey(task.p, task.q, task.e, task.d(), translator));
         sections.push_back(
             explain::explainBlockPower(PowerKind::Encryption, 1, static_cast<std::uint64_t>(task.m),
                                        static_cast<std::uint64_t>(task.e), n, translator));
@@ -116,7 +120,7 @@ std::vector<explain::Section> solutionOf(const Task& task, explain::Translator t
         return sections;
     }
     sections.push_back(explain::explainFactoring(n, translator));
-    sections.push_back(explain::explainKey(task.p, task.q, task.e, translator));
+    sections.push_back(explain::explainKey(task.p, task.q, task.e, task.d(), translator));
     for (std::size_t k = 0; k < task.blocks.size(); ++k) {
         sections.push_back(explain::explainBlockPower(
             PowerKind::Decryption, static_cast<int>(k + 1),

@@ -1,6 +1,7 @@
 #include "exercise/Task.h"
 
 #include "Modular.h"
+#include "numbers/ModularArithmetic.h"
 #include "numbers/NumberRoutines.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ std::int64_t drawBlock(Generator& random, const Task& task,
 } // namespace
 
 std::int64_t Task::d() const {
-    return inverse(e, phi());
+    return inverse(e, phi()).value_or(0);
 }
 
 LevelRange rangeOf(Level level) {
@@ -97,7 +98,7 @@ Task taskFromCode(const TaskCode& code) {
         std::vector<std::int64_t> exponents;
         const std::int64_t below = std::min(rangeOf(code.level).exponentsBelow, task.phi());
         for (std::int64_t e = 3; e < below; ++e) {
-            if (inverse(e, task.phi()) != 0 && e * e % lambda != 1) {
+            if (inverse(e, task.phi()) && e * e % lambda != 1) {
                 exponents.push_back(e);
             }
         }

@@ -1,8 +1,8 @@
 #include "explain/Arithmetic.h"
 
 #include "Language.h"
+#include "numbers/TrialDivision.h"
 
-#include <cmath>
 #include <utility>
 
 namespace rsa::explain {
@@ -43,52 +43,6 @@ std::string binary(std::uint64_t value) {
     return (bits.empty() ? "0" : bits) + subscript(2);
 }
 
-int bitLength(std::uint64_t value) {
-    int length = 0;
-    for (; value != 0; value >>= 1) {
-        ++length;
-    }
-    return length;
-}
-
-std::uint64_t integerSquareRoot(std::uint64_t value) {
-    auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(value)));
-    while (root * root > value) {
-        --root;
-    }
-    while ((root + 1) * (root + 1) <= value) {
-        ++root;
-    }
-    return root;
-}
-
-TrialDivision smallestDivisor(std::uint64_t n) {
-    if (n % 2 == 0) {
-        return {2, 1};
-    }
-    std::uint64_t divisions = 1;
-    for (std::uint64_t candidate = 3; candidate * candidate <= n; candidate += 2) {
-        ++divisions;
-        if (n % candidate == 0) {
-            return {candidate, divisions};
-        }
-    }
-    return {n, divisions};
-}
-
-std::vector<std::pair<std::uint64_t, int>> primeFactors(std::uint64_t n) {
-    std::vector<std::pair<std::uint64_t, int>> factors;
-    while (n > 1) {
-        const std::uint64_t prime = smallestDivisor(n).divisor;
-        int power = 0;
-        for (; n % prime == 0; n /= prime) {
-            ++power;
-        }
-        factors.emplace_back(prime, power);
-    }
-    return factors;
-}
-
 std::string factorisationText(std::uint64_t n) {
     std::string text = std::to_string(n) + " =";
     const char* separator = " ";
@@ -99,61 +53,28 @@ std::string factorisationText(std::uint64_t n) {
     return text;
 }
 
-EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e, std::vector<std::string> columns) {
-    using std::to_string;
-    EuclidSteps steps{{std::move(columns), {}}, phi, 0, 0};
-    // Each row keeps r = s * phi + t * e; the next remainder is the one before
-    // minus q times this one. The larger of the two starts, so that with
-    // e >= phi the first division is the reduction e = q * phi + r.
-    const bool eFirst = e >= phi;
-    std::int64_t r[2] = {phi, e};
-    std::int64_t s[2] = {1, 0};
-    std::int64_t t[2] = {0, 1};
-    if (eFirst) {
-        std::swap(r[0], r[1]);
-        std::swap(s[0], s[1]);
-        std::swap(t[0], t[1]);
+Table euclidTable(const EuclidRows& steps, std::vector<std::string> columns) {
+    Table table{std::move(columns), {}};
+    for (const EuclidRow& row : steps.rows) {
+        const bool first = table.rows.empty();
+        table.rows.push_back({std::to_string(table.rows.size()), number(row.r),
+                              first ? "" : number(row.q), number(row.s), number(row.t)});
     }
-    steps.table.rows.push_back({"0", number(r[0]), "", number(s[0]), number(t[0])});
-    for (int row = 1; r[1] != 0; ++row) {
-        const std::int64_t q = r[0] / r[1];
-        steps.table.rows.push_back(
-            {to_string(row), number(r[1]), number(q), number(s[1]), number(t[1])});
-        steps.gcd = r[1];
-        steps.lastT = t[1];
-        const std::int64_t next[3] = {r[0] - q * r[1], s[0] - q * s[1], t[0] - q * t[1]};
-        r[0] = r[1], s[0] = s[1], t[0] = t[1];
-        r[1] = next[0], s[1] = next[1], t[1] = next[2];
+    if (steps.inverse) {
+        table.rows.push_back({texts::euclidResultRow, "", "", "", number(*steps.inverse)});
     }
-    if (steps.gcd == 1) {
-        steps.inverse = ((steps.lastT % phi) + phi) % phi;
-        steps.table.rows.push_back({texts::euclidResultRow, "", "", "", number(steps.inverse)});
-    }
-    return steps;
+    return table;
 }
 
-PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus,
-                      std::vector<std::string> columns) {
-    PowerSteps steps{{std::move(columns), {}}, 1 % modulus};
-    base %= modulus;
-    int row = 1;
-    for (int bit = bitLength(exponent) - 1; bit >= 0; --bit, ++row) {
-        const bool set = ((exponent >> bit) & 1) != 0;
-        const std::uint64_t square = steps.result * steps.result;
-        steps.result = square % modulus;
-        std::vector<std::string> cells = {std::to_string(row), set ? "1" : "0",
-                                          std::to_string(square), std::to_string(steps.result)};
-        if (set) {
-            const std::uint64_t product = steps.result * base;
-            steps.result = product % modulus;
-            cells.push_back(std::to_string(product));
-        } else {
-            cells.push_back("–");
-        }
-        cells.push_back(std::to_string(steps.result));
-        steps.table.rows.push_back(std::move(cells));
+Table powerTable(const PowerRows& steps, std::vector<std::string> columns) {
+    using std::to_string;
+    Table table{std::move(columns), {}};
+    for (const PowerRow& row : steps.rows) {
+        table.rows.push_back({to_string(table.rows.size() + 1), row.bit ? "1" : "0",
+                              to_string(row.square), to_string(row.squared),
+                              row.bit ? to_string(row.product) : "–", to_string(row.result)});
     }
-    return steps;
+    return table;
 }
 
 } // namespace rsa::explain

@@ -61,14 +61,13 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
     section.groups.push_back(std::move(intro));
 
     for (std::size_t k = 0; k < powers.in.size(); ++k) {
-        PowerSteps steps =
-            powerSteps(powers.in[k], powers.exponent, powers.n, say.columns(texts::powerColumns));
         Group block{say.fill(text::blockTitle, {to_string(k + 1), to_string(powers.in[k]),
                                                 superscript(powers.exponent), to_string(powers.n),
-                                                to_string(steps.result)}),
+                                                to_string(powers.out[k])}),
                     k == 0 ? Fold::Open : Fold::Folded,
                     {}};
-        block.elements.emplace_back(std::move(steps.table));
+        block.elements.emplace_back(powerTable(powerRows(powers.in[k], powers.exponent, powers.n),
+                                               say.columns(texts::powerColumns)));
         section.groups.push_back(std::move(block));
     }
 
@@ -102,10 +101,9 @@ Section explainFreshKey(std::uint64_t p, std::uint64_t q, std::uint64_t e, std::
     group.elements.emplace_back(
         say.fill(text::newKeyDrawn,
                  {to_string(p), to_string(q), to_string(range), to_string(p * q), to_string(phi)}));
-    EuclidSteps steps =
-        euclidSteps(static_cast<std::int64_t>(phi), static_cast<std::int64_t>(e % phi),
-                    say.columns(texts::euclidColumns));
-    group.elements.emplace_back(std::move(steps.table));
+    group.elements.emplace_back(
+        euclidTable(euclidRows(static_cast<std::int64_t>(phi), static_cast<std::int64_t>(e % phi)),
+                    say.columns(texts::euclidColumns)));
     group.elements.emplace_back(say.fill(text::newKeyExponent, {to_string(e), to_string(d)}));
     section.groups.push_back(std::move(group));
     return section;

@@ -3,10 +3,11 @@
 #include "Language.h"
 #include "cipher/BlockCipher.h"
 #include "explain/Arithmetic.h"
+#include "explain/TaskExplanation.h"
 #include "numbers/NumberRoutines.h"
+#include "numbers/TrialDivision.h"
 #include "texts/Texts.h"
 #include "value/Conversions.h"
-#include "value/CountedLoop.h"
 #include "value/Operations.h"
 #include "value/RuntimeError.h"
 
@@ -98,8 +99,9 @@ std::string cardText(const BlockRow& row) {
     return cardText(blocks);
 }
 
-// Whether value is prime, and why, with the same test the window asked.
-std::string primeVerdict(const Language& say, const std::string& label, const Variant& value) {
+// Why value is prime, or is not, as the command found.
+std::string primeVerdict(const Language& say, const std::string& label, const Variant& value,
+                         bool prime) {
     const std::string text = shown(value);
     const std::string subject = label.empty() ? text : label + " = " + text;
     if (!isWhole(value)) {
@@ -112,7 +114,7 @@ std::string primeVerdict(const Language& say, const std::string& label, const Va
     if (n < 2) {
         return say.fill(texts::belowTwo, {subject});
     }
-    if (!isTrue(isPrime(value))) {
+    if (!prime) {
         const uint64_t divisor = smallestDivisor(static_cast<uint64_t>(n)).divisor;
         return say.fill(texts::composite, {subject, text, to_string(divisor),
                                            to_string(static_cast<uint64_t>(n) / divisor)});
@@ -128,26 +130,26 @@ std::string primeVerdict(const Language& say, const std::string& label, const Va
                     {subject, text, range, to_string(next), to_string(next * next)});
 }
 
-void primeListing(const CommandRecord&, const WindowVariables&, Builder& out) {
+void primeListing(const CommandRecord& record, const WindowVariables&, Builder& out) {
     const Language& say = out.language;
     out.paragraph(say(texts::primeDefinition));
     out.paragraph(say(texts::primeMethod));
-    int count = 0;
-    for (std::int16_t n = 1; n <= 100; ++n) {
-        count += isTrue(isPrime(Variant::integer(n))) ? 1 : 0;
-    }
-    out.paragraph(say.fill(texts::primeCount, {to_string(count)}));
+    const std::vector<Variant>& listed = record.numbers;
+    out.paragraph(say.fill(texts::primeCount, {to_string(listed.size())}));
     for (std::int16_t example : {91, 97}) {
-        out.paragraph(primeVerdict(say, "", Variant::integer(example)));
+        const bool prime = std::any_of(listed.begin(), listed.end(), [&](const Variant& prime) {
+            return prime.toNumber() == example;
+        });
+        out.paragraph(primeVerdict(say, "", Variant::integer(example), prime));
     }
 }
 
-void randomPair(const CommandRecord&, const WindowVariables& vars, Builder& out) {
+void randomPair(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
     out.paragraph(
         say.fill(texts::randomPair, {shown(vars.p), shown(vars.q), shown(vars.p * vars.q)}));
-    out.paragraph(primeVerdict(say, "p", vars.p));
-    out.paragraph(primeVerdict(say, "q", vars.q));
+    out.paragraph(primeVerdict(say, "p", vars.p, record.pIsPrime));
+    out.paragraph(primeVerdict(say, "q", vars.q, record.qIsPrime));
 }
 
 std::string primeFactorList(uint64_t n) {
@@ -163,13 +165,7 @@ void phiDivisors(const CommandRecord& record, const WindowVariables& vars, Build
     const Variant one = Variant::integer(1);
     const Variant m = (vars.p - one) * (vars.q - one);
     out.paragraph(say.fill(texts::phiValue, {shown(vars.p - one), shown(vars.q - one), shown(m)}));
-    // The listing asks no primality test, so p and q may lie beyond the range
-    // the test accepts; no prime does.
-    const auto prime = [](const Variant& value) {
-        const double number = value.toNumber();
-        return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
-    };
-    if (!prime(vars.p) || !prime(vars.q)) {
+    if (!record.pIsPrime || !record.qIsPrime) {
         out.paragraph(say(texts::phiNotForComposites));
     }
     // The same rounding as the listing in the window.
@@ -200,7 +196,7 @@ void phiDivisors(const CommandRecord& record, const WindowVariables& vars, Build
     out.paragraph(say.fill(texts::exponentRule, {primeFactorList(n)}));
     std::vector<std::string> examples;
     for (uint64_t e = 2; e < n && examples.size() < 6; ++e) {
-        if (euclidSteps(whole, static_cast<int64_t>(e), {}).gcd == 1) {
+        if (inverse(static_cast<int64_t>(e), whole)) {
             examples.push_back(to_string(e));
         }
     }
@@ -224,29 +220,42 @@ void keptKey(const CommandRecord& record, const WindowVariables& vars, Builder& 
                  {shown(key.e), shown(key.p * key.q), shown(vars.d), shown(key.p), shown(key.q)}));
 }
 
-void keyComputation(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+// What a key computation worked on and found: the values as read, whether p
+// and q are prime, and the rule that refused it (none for an accepted key,
+// with its d).
+struct KeyWork {
+    Variant p;
+    Variant q;
+    Variant e;
+    bool pIsPrime = true;
+    bool qIsPrime = true;
+    Rule rule = Rule::none;
+    Variant phi;
+    Variant sharedFactor; // exponentSharesFactor
+    int64_t d = 0;
+};
+
+// The key computation's section up to where its rule stopped it.
+void keySteps(const KeyWork& key, Builder& out) {
     const Language& say = out.language;
     // A refusal for a prime names the first of the two that is not one.
-    const bool pRefused =
-        record.rule == Rule::notPrime && !(isWhole(vars.p) && isTrue(isPrime(vars.p)));
-    const auto verdict = [&](const char* label, const Variant& value, bool refused) {
-        std::string text = primeVerdict(say, label, value);
+    const bool primeRefused = key.rule == Rule::notPrime;
+    const auto verdict = [&](const char* label, const Variant& value, bool isPrime, bool refused) {
+        std::string text = primeVerdict(say, label, value, isPrime);
         refused ? out.refusal(std::move(text)) : out.paragraph(std::move(text));
     };
-    verdict("p", vars.p, pRefused);
-    verdict("q", vars.q, record.rule == Rule::notPrime && !pRefused);
-    if (record.rule == Rule::notPrime) {
-        keptKey(record, vars, out);
+    verdict("p", key.p, key.pIsPrime, primeRefused && !key.pIsPrime);
+    verdict("q", key.q, key.qIsPrime, primeRefused && key.pIsPrime);
+    if (key.rule == Rule::notPrime) {
         return;
     }
-    if (record.rule == Rule::equalPrimes) {
-        out.refusal(say.fill(texts::equalPrimes, {shown(vars.p)}));
-        keptKey(record, vars, out);
+    if (key.rule == Rule::equalPrimes) {
+        out.refusal(say.fill(texts::equalPrimes, {shown(key.p)}));
         return;
     }
-    const int64_t p = vars.p.toLongRounded();
-    const int64_t q = vars.q.toLongRounded();
-    const int64_t phi = vars.phi.toLongRounded();
+    const int64_t p = key.p.toLongRounded();
+    const int64_t q = key.q.toLongRounded();
+    const int64_t phi = key.phi.toLongRounded();
     const auto bits = [](int64_t value) {
         return to_string(bitLength(static_cast<uint64_t>(value)));
     };
@@ -255,36 +264,46 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
     out.paragraph(
         say.fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
     out.paragraph(say(texts::phiMeaning));
-    if (record.rule == Rule::exponentNotAboveOne) {
-        out.refusal(say.fill(texts::exponentNotWhole, {shown(vars.e)}));
-        keptKey(record, vars, out);
+    if (key.rule == Rule::exponentNotAboveOne) {
+        out.refusal(say.fill(texts::exponentNotWhole, {shown(key.e)}));
         return;
     }
-    const int64_t e = vars.e.toLongRounded();
+    const int64_t e = key.e.toLongRounded();
     out.paragraph(say(texts::euclidIntro));
     if (e >= phi) {
         out.paragraph(say.fill(texts::exponentAbovePhi, {to_string(e), to_string(phi),
                                                          to_string(e / phi), to_string(e % phi)}));
     }
-    const EuclidSteps steps = euclidSteps(phi, e, say.columns(texts::euclidColumns));
+    const EuclidRows steps = euclidRows(phi, e);
     out.group(say.fill(texts::euclidTitle, {to_string(e), to_string(phi)}), Fold::Open);
-    out.table(steps.table);
+    out.table(euclidTable(steps, say.columns(texts::euclidColumns)));
     out.group("", Fold::Fixed);
-    if (record.rule == Rule::exponentSharesFactor) {
-        const Variant& shared = record.numbers.at(2);
+    if (key.rule == Rule::exponentSharesFactor) {
+        const Variant& shared = key.sharedFactor;
         out.refusal(say.fill(texts::sharedFactor,
                              {to_string(e), to_string(phi), shown(shared),
                               primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
-        keptKey(record, vars, out);
         return;
     }
-    const int64_t d = steps.inverse;
+    const int64_t d = key.d;
     out.paragraph(say.fill(texts::coprime, {to_string(e), to_string(phi)}));
-    out.paragraph(
-        say.fill(texts::privateExponent, {number(steps.lastT), to_string(phi), to_string(d)}));
+    out.paragraph(say.fill(texts::privateExponent,
+                           {number(steps.rows.back().t), to_string(phi), to_string(d)}));
     out.paragraph(say.fill(texts::inverseCheck,
                            {to_string(e), to_string(d), to_string(phi), to_string(e * d)}));
-    out.paragraph(say.fill(texts::keyPair, {to_string(e), to_string(p * q), shown(vars.d)}));
+    out.paragraph(say.fill(texts::keyPair, {to_string(e), to_string(p * q), to_string(d)}));
+}
+
+void keyComputation(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
+    const bool sharesFactor = record.rule == Rule::exponentSharesFactor;
+    const bool completed = record.outcome == Outcome::completed;
+    keySteps({vars.p, vars.q, vars.e, record.pIsPrime, record.qIsPrime, record.rule, vars.phi,
+              sharesFactor ? record.numbers.at(2) : Variant(),
+              completed ? record.privateExponent.toLongRounded() : 0},
+             out);
+    if (record.outcome == Outcome::refused) {
+        keptKey(record, vars, out);
+    }
 }
 
 // The refusal of a key that is missing or belongs to other primes; false for
@@ -304,21 +323,21 @@ bool keyRefused(const CommandRecord& record, Builder& out) {
     return false;
 }
 
-// One power per block, as blockPower computes it: on the rounded magnitude of
-// the block, with the sign put back for a negative block and an odd exponent.
-struct BlockPowers {
+// One power per block, as the command recorded it: on the rounded magnitude of
+// the block, with the sign the cipher gave the result.
+struct BlockPowerTexts {
     const BlockRow& in;
     const BlockRow& out;
-    const Variant& exponent;
     const char* inName;
     const char* outName;
     const char* formula;
     const char* blockTitle;
 };
 
-void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
+void blockPowers(const BlockPowerTexts& run, const BlockPowers& powers, Builder& out) {
     const Language& say = out.language;
-    const uint64_t exponent = unitLoopPasses(run.exponent);
+    const uint64_t exponent = powers.exponent;
+    const uint64_t n = powers.modulus;
     out.paragraph(say.fill(run.formula, {superscript(exponent), to_string(n)}));
     Table summary{{say(texts::blockColumn), run.inName, run.outName}, {}};
     for (std::size_t k = 0; k < 8; ++k) {
@@ -326,26 +345,25 @@ void blockPowers(const BlockPowers& run, int64_t n, Builder& out) {
     }
     out.table(std::move(summary));
     out.paragraph(say.fill(texts::powerMethod, {binary(exponent)}));
-    for (std::size_t k = 0; k < 8; ++k) {
-        const int64_t base = run.in[k].toLongRounded();
+    for (std::size_t k = 0; k < powers.blocks.size(); ++k) {
+        const BlockPower& power = powers.blocks[k];
+        const int64_t base = power.base;
         const auto magnitude = static_cast<uint64_t>(std::llabs(base));
-        PowerSteps steps = powerSteps(magnitude, exponent, static_cast<uint64_t>(n),
-                                      say.columns(texts::powerColumns));
-        const bool odd = (exponent & 1) != 0;
-        const auto result = static_cast<int64_t>(steps.result);
+        const auto result = static_cast<int64_t>(power.magnitude);
         const std::string baseText = base < 0 ? "(" + number(base) + ")" : number(base);
         out.group(say.fill(run.blockTitle,
                            {to_string(k + 1), subscript(k + 1), baseText, superscript(exponent),
-                            to_string(n), number(base < 0 && odd ? -result : result)}),
+                            to_string(n), number(power.negative ? -result : result)}),
                   k == 0 ? Fold::Open : Fold::Folded);
         if (!isWhole(run.in[k])) {
             out.paragraph(say.fill(texts::roundedBlock, {shown(run.in[k]), number(base)}));
         }
         if (base < 0) {
-            out.paragraph(say.fill(odd ? texts::negativeOddPower : texts::negativeEvenPower,
-                                   {to_string(magnitude)}));
+            out.paragraph(
+                say.fill(power.negative ? texts::negativeOddPower : texts::negativeEvenPower,
+                         {to_string(magnitude)}));
         }
-        out.table(std::move(steps.table));
+        out.table(powerTable(powerRows(magnitude, exponent, n), say.columns(texts::powerColumns)));
     }
 }
 
@@ -417,17 +435,15 @@ void factoring(uint64_t e, int64_t n, Builder& out) {
                                               to_string(found.divisor), to_string(other)}));
     const auto phi = static_cast<int64_t>((found.divisor - 1) * (other - 1));
     if (phi > 1) {
-        const EuclidSteps steps =
-            euclidSteps(phi, static_cast<int64_t>(e % static_cast<uint64_t>(phi)), {});
-        out.paragraph(
-            say.fill(texts::privateFromFactors, {to_string(phi), to_string(steps.inverse)}));
+        const int64_t d =
+            inverse(static_cast<int64_t>(e % static_cast<uint64_t>(phi)), phi).value_or(0);
+        out.paragraph(say.fill(texts::privateFromFactors, {to_string(phi), to_string(d)}));
     }
     out.paragraph(say(texts::realRsa));
 }
 
-void attackerView(const WindowVariables& vars, int64_t n, Builder& out) {
-    const uint64_t e = unitLoopPasses(vars.eAccepted());
-    const auto modulus = static_cast<uint64_t>(n);
+void attackerView(const WindowVariables& vars, uint64_t e, uint64_t modulus, Builder& out) {
+    const auto n = static_cast<int64_t>(modulus);
     out.group(out.language(texts::attackerTitle), Fold::Folded);
     precomputedBlocks(vars, e, modulus, out);
     equalBlocks(vars, out);
@@ -479,11 +495,9 @@ void encryption(const CommandRecord& record, const WindowVariables& vars, Builde
         out.refusal(say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
         return;
     }
-    const int64_t n = std::llabs(static_cast<int64_t>(vars.nEnc.toLongRounded()));
-    blockPowers({vars.m, vars.c, vars.eAccepted(), "m", "c", texts::encryptionFormula,
-                 texts::encryptedBlockTitle},
-                n, out);
-    attackerView(vars, n, out);
+    blockPowers({vars.m, vars.c, "m", "c", texts::encryptionFormula, texts::encryptedBlockTitle},
+                record.powers, out);
+    attackerView(vars, record.powers.exponent, record.powers.modulus, out);
 }
 
 void decryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
@@ -499,10 +513,8 @@ void decryption(const CommandRecord& record, const WindowVariables& vars, Builde
         out.refusal(say(texts::keyChanged));
         return;
     }
-    const int64_t n = std::llabs(static_cast<int64_t>(vars.nDec.toLongRounded()));
-    blockPowers(
-        {vars.c, vars.r, vars.d, "c", "r", texts::decryptionFormula, texts::decryptedBlockTitle}, n,
-        out);
+    blockPowers({vars.c, vars.r, "c", "r", texts::decryptionFormula, texts::decryptedBlockTitle},
+                record.powers, out);
     out.group("", Fold::Fixed);
     const bool same =
         std::equal(vars.r.begin(), vars.r.end(), vars.m.begin(),
@@ -541,33 +553,59 @@ const Explainer explainers[] = {
     {CommandId::decryptCard, texts::decryptTitle, rsa::texts::decryptButton, &decryption},
 };
 
+// Nothing for a command that has nothing to explain.
+const Explainer* explainerOf(CommandId command) {
+    for (const Explainer& explainer : explainers) {
+        if (explainer.command == command) {
+            return &explainer;
+        }
+    }
+    return nullptr;
+}
+
+std::string titleOf(const Explainer& explainer, const Language& say) {
+    return say.fill(explainer.title, {say(explainer.button)});
+}
+
 } // namespace
 
 std::optional<Section> explainCommand(const CommandRecord& record, const WindowVariables& vars,
                                       Translator translator) {
-    const Language say(translator);
-    for (const Explainer& explainer : explainers) {
-        if (explainer.command != record.command) {
-            continue;
-        }
-        const std::string title = say.fill(explainer.title, {say(explainer.button)});
-        try {
-            if (record.outcome != Outcome::stopped) {
-                Builder out(say, title);
-                explainer.build(record, vars, out);
-                return out.take();
-            }
-        } catch (const RuntimeError&) {
-            // The command has just used these values without a failure, so
-            // none is expected; should one come, a section that says so is
-            // better than half an explanation.
-        }
-        Builder stopped(say, title);
-        stopped.paragraph(record.outcome == Outcome::stopped ? whyStopped(record, vars, say)
-                                                             : say(texts::stoppedByError));
-        return stopped.take();
+    const Explainer* explainer = explainerOf(record.command);
+    if (explainer == nullptr) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const Language say(translator);
+    const std::string title = titleOf(*explainer, say);
+    try {
+        if (record.outcome != Outcome::stopped) {
+            Builder out(say, title);
+            explainer->build(record, vars, out);
+            return out.take();
+        }
+    } catch (const RuntimeError&) {
+        // The command has just used these values without a failure, so
+        // none is expected; should one come, a section that says so is
+        // better than half an explanation.
+    }
+    Builder stopped(say, title);
+    stopped.paragraph(record.outcome == Outcome::stopped ? whyStopped(record, vars, say)
+                                                         : say(texts::stoppedByError));
+    return stopped.take();
+}
+
+// Beside the key computation's section, whose steps it shares.
+Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, std::int64_t d,
+                   Translator translator) {
+    const Language say(translator);
+    const auto whole = [](std::int64_t value) {
+        return Variant::longInt(static_cast<std::int32_t>(value));
+    };
+    Builder out(say, titleOf(*explainerOf(CommandId::computeKey), say));
+    keySteps(
+        {whole(p), whole(q), whole(e), true, true, Rule::none, whole((p - 1) * (q - 1)), {}, d},
+        out);
+    return out.take();
 }
 
 std::vector<std::string> plainTextLines(const Section& section) {

@@ -2,34 +2,17 @@
 
 #include "Language.h"
 #include "explain/Arithmetic.h"
-#include "numbers/NumberRoutines.h"
-#include "value/Operations.h"
+#include "numbers/TrialDivision.h"
 
 namespace rsa::explain {
 
 using std::to_string;
 
-Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, Translator translator) {
-    // The variables exactly as the key computation leaves them, so the
-    // section is the one the step window shows after it.
-    WindowVariables vars;
-    vars.p = Variant::longInt(static_cast<std::int32_t>(p));
-    vars.q = Variant::longInt(static_cast<std::int32_t>(q));
-    const Variant one = Variant::integer(1);
-    vars.phi = (vars.p - one) * (vars.q - one);
-    vars.e = Variant::longInt(static_cast<std::int32_t>(e));
-    vars.d = privateExponent(vars.phi, vars.e);
-    vars.key = KeyOrigin{vars.p, vars.q, vars.e};
-    CommandRecord record = CommandRecord::completed();
-    record.command = CommandId::computeKey;
-    return explainCommand(record, vars, translator).value_or(Section{});
-}
-
 Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::uint64_t exponent,
                           std::uint64_t modulus, Translator translator) {
     const Language say(translator);
     const bool encrypting = kind == PowerKind::Encryption;
-    PowerSteps steps = powerSteps(base, exponent, modulus, say.columns(texts::powerColumns));
+    const PowerRows steps = powerRows(base, exponent, modulus);
     Section section;
     section.title =
         say.fill(encrypting ? texts::encryptedBlockTitle : texts::decryptedBlockTitle,
@@ -40,7 +23,7 @@ Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::ui
         say.fill(encrypting ? texts::encryptionFormula : texts::decryptionFormula,
                  {superscript(exponent), to_string(modulus)}));
     group.elements.emplace_back(say.fill(texts::powerMethod, {binary(exponent)}));
-    group.elements.emplace_back(std::move(steps.table));
+    group.elements.emplace_back(powerTable(steps, say.columns(texts::powerColumns)));
     section.groups.push_back(std::move(group));
     return section;
 }

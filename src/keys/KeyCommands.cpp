@@ -27,6 +27,14 @@ Variant drawCandidate(RandomSequence& random) {
     return Int(random.Rnd() * Variant::single(100) + Variant::single(1));
 }
 
+// Whether a value typed for the divisor listing is prime. The listing must not
+// stop on it, so a value beyond the Long range, on which the key computation
+// stops with Overflow, counts as not prime.
+bool primeWithinLong(const Variant& value) {
+    const double number = value.toNumber();
+    return number >= 2 && number < 2147483647.5 && isTrue(isPrime(value));
+}
+
 Variant drawPrime(RandomSequence& random) {
     Variant candidate;
     do {
@@ -39,15 +47,21 @@ Variant drawPrime(RandomSequence& random) {
 
 CommandRecord listPrimes(WindowVariables&, WindowOperations& window) {
     std::string list = "2,3,5,7";
+    std::vector<Variant> primes;
+    primes.reserve(25); // as many as there are up to 100
+    for (std::int16_t prime : {2, 3, 5, 7}) {
+        primes.push_back(Variant::integer(prime));
+    }
     Variant counter;
     countedLoop(counter, Variant::integer(8), Variant::integer(100), one, [&] {
         if (isTrue(isPrime(counter))) {
             list += "," + Str(counter);
+            primes.push_back(counter);
         }
         return true;
     });
     window.writeText(TextBox::txtprime, list);
-    return CommandRecord::completed();
+    return CommandRecord::completed(std::move(primes));
 }
 
 CommandRecord drawPrimePair(WindowVariables& vars, WindowOperations& window) {
@@ -63,7 +77,10 @@ CommandRecord drawPrimePair(WindowVariables& vars, WindowOperations& window) {
     }
     window.writeText(TextBox::txtP, Str(vars.p));
     window.writeText(TextBox::txtQ, Str(vars.q));
-    return CommandRecord::completed();
+    CommandRecord record = CommandRecord::completed();
+    record.pIsPrime = true;
+    record.qIsPrime = true;
+    return record;
 }
 
 CommandRecord listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
@@ -88,22 +105,27 @@ CommandRecord listPhiDivisors(WindowVariables& vars, WindowOperations& window) {
         list += Str(divisor);
     }
     window.appendText(TextBox::txtcarpan, list);
-    return CommandRecord::completed(std::move(listed));
+    CommandRecord record = CommandRecord::completed(std::move(listed));
+    record.pIsPrime = primeWithinLong(vars.p);
+    record.qIsPrime = primeWithinLong(vars.q);
+    return record;
 }
 
 CommandRecord computeKey(WindowVariables& vars, WindowOperations& window) {
     vars.p = readNumber(window, TextBox::txtP);
     vars.q = readNumber(window, TextBox::txtQ);
+    const bool pIsPrime = isTrue(isPrime(vars.p));
+    const bool qIsPrime = isTrue(isPrime(vars.q));
     // A refusal keeps the earlier key, which the cipher takes only with its own primes.
     const auto refused = [&](Rule rule, std::vector<Variant> numbers) {
         CommandRecord record = CommandRecord::refused(rule, std::move(numbers));
+        record.pIsPrime = pIsPrime;
+        record.qIsPrime = qIsPrime;
         record.keptKey = !vars.key                           ? KeptKey::none
                          : vars.key->madeFor(vars.p, vars.q) ? KeptKey::fitsPrimes
                                                              : KeptKey::forOtherPrimes;
         return record;
     };
-    const bool pIsPrime = isTrue(isPrime(vars.p));
-    const bool qIsPrime = isTrue(isPrime(vars.q));
     if (!pIsPrime) {
         window.showMessage(texts::pNotPrime);
     }
@@ -135,10 +157,14 @@ CommandRecord computeKey(WindowVariables& vars, WindowOperations& window) {
         return refused(Rule::exponentSharesFactor,
                        {vars.e, vars.phi, Variant::longInt(static_cast<std::int32_t>(shared))});
     }
-    vars.d = std::move(inverse);
+    vars.d = inverse;
     vars.key = KeyOrigin{vars.p, vars.q, vars.e};
     window.writeText(TextBox::txtPrivate, Str(vars.d));
-    return CommandRecord::completed();
+    CommandRecord record = CommandRecord::completed();
+    record.pIsPrime = true;
+    record.qIsPrime = true;
+    record.privateExponent = std::move(inverse);
+    return record;
 }
 
 } // namespace rsa

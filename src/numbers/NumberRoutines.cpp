@@ -1,26 +1,13 @@
 #include "numbers/NumberRoutines.h"
 
+#include "numbers/ModularArithmetic.h"
 #include "value/Conversions.h"
 #include "value/RuntimeError.h"
 
 #include <cmath>
 #include <cstdlib>
-#include <utility>
 
 namespace rsa {
-
-std::uint64_t modularPower(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
-    std::uint64_t result = 1 % modulus;
-    base %= modulus;
-    while (exponent > 0) {
-        if (exponent & 1) {
-            result = result * base % modulus;
-        }
-        base = base * base % modulus;
-        exponent >>= 1;
-    }
-    return result;
-}
 
 namespace {
 
@@ -102,26 +89,15 @@ Variant privateExponent(const Variant& phi, const Variant& publicExponent) {
     if (n == 1 || exponent <= 0 || exponent != std::floor(exponent)) {
         return {};
     }
-    // Extended Euclid on (e mod n, n), keeping only the coefficient of e.
-    std::int64_t a = static_cast<std::int64_t>(std::fmod(exponent, static_cast<double>(n)));
-    std::int64_t b = n;
-    std::int64_t x = 1;
-    std::int64_t y = 0;
-    while (b != 0) {
-        const std::int64_t quotient = a / b;
-        a -= quotient * b;
-        x -= quotient * y;
-        std::swap(a, b);
-        std::swap(x, y);
-    }
-    if (a != 1) {
+    const std::optional<std::int64_t> d =
+        inverse(static_cast<std::int64_t>(std::fmod(exponent, static_cast<double>(n))), n);
+    if (!d) {
         return {};
     }
-    const std::int64_t d = ((x % n) + n) % n;
-    if (d <= 32767) {
-        return Variant::integer(static_cast<std::int16_t>(d));
+    if (*d <= 32767) {
+        return Variant::integer(static_cast<std::int16_t>(*d));
     }
-    return Variant::longInt(static_cast<std::int32_t>(d));
+    return Variant::longInt(static_cast<std::int32_t>(*d));
 }
 
 } // namespace rsa

@@ -1,8 +1,10 @@
 // The explanation against the commands it explains: for any key the window
-// accepts and any card, every table ends in the number the window shows; a
-// refused key names the paragraph that says why.
+// accepts and any card, negative groups included, every table ends in the
+// number the window shows, with the sign the window gave it; a refused key
+// names the paragraph that says why.
 
 #include "cipher/CipherCommands.h"
+#include "explain/Arithmetic.h"
 #include "explain/Explanation.h"
 #include "keys/KeyCommands.h"
 #include "numbers/NumberRoutines.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 #include <random>
 #include <stdexcept>
@@ -23,19 +26,30 @@ namespace {
 
 namespace texts = rsa::texts::steps;
 
+// Each table with these columns and the title of the group it stands in.
+struct Found {
+    const Table* table;
+    std::string title;
+};
+
 template <std::size_t N>
-std::vector<const Table*> tablesWith(const Section& section, const char* const (&columns)[N]) {
-    std::vector<const Table*> found;
+std::vector<Found> tablesWith(const Section& section, const char* const (&columns)[N]) {
+    std::vector<Found> found;
     for (const Group& group : section.groups) {
         for (const Element& element : group.elements) {
             const auto* table = std::get_if<Table>(&element);
             if (table != nullptr && std::equal(table->columns.begin(), table->columns.end(),
                                                std::begin(columns), std::end(columns))) {
-                found.push_back(table);
+                found.push_back({table, group.title});
             }
         }
     }
     return found;
+}
+
+// The block a group's title ends in, "Blok 3: c₃ = (−12)¹⁷ mod 3233 = −1520".
+std::string titleResult(const std::string& title) {
+    return title.substr(title.rfind(" = ") + 3);
 }
 
 // A table cell's number, written with a real minus sign.
@@ -74,9 +88,13 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         WindowVariables vars;
         testing::RecordingWindow window;
         window.typeKey(std::to_string(p), std::to_string(q), std::to_string(e));
+        // Leading zeros kept; a group in four is negative, which makes both
+        // its blocks negative.
+        std::string digits[4];
         std::string groups[4];
-        for (std::string& group : groups) {
-            group = std::to_string(draw(10000, 19999)).substr(1); // leading zeros kept
+        for (int g = 0; g < 4; ++g) {
+            digits[g] = std::to_string(draw(10000, 19999)).substr(1);
+            groups[g] = (draw(0, 3) == 0 ? "-" : "") + digits[g];
         }
         window.typeCard(groups[0], groups[1], groups[2], groups[3]);
         const CommandRecord keyRecord = runCommand(commands::computeKey, vars, window);
@@ -86,13 +104,14 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         ASSERT_TRUE(window.messages.empty()) << window.messages.front().text;
 
         const Section key = explainCommand(keyRecord, vars).value();
-        const auto euclid = tablesWith(key, texts::euclidColumns);
-        ASSERT_EQ(euclid.size(), 1u);
-        EXPECT_EQ(euclid[0]->rows.back().back(), plainText(vars.d));
+        const auto found = tablesWith(key, texts::euclidColumns);
+        ASSERT_EQ(found.size(), 1u);
+        const Table* euclid = found[0].table;
+        EXPECT_EQ(euclid->rows.back().back(), plainText(vars.d));
         // Every row keeps the rule printed above the table for the e in its
         // title, the first rows included, also for an e above phi.
-        for (std::size_t row = 0; row + 1 < euclid[0]->rows.size(); ++row) {
-            const std::vector<std::string>& cells = euclid[0]->rows[row];
+        for (std::size_t row = 0; row + 1 < euclid->rows.size(); ++row) {
+            const std::vector<std::string>& cells = euclid->rows[row];
             EXPECT_EQ(signedNumber(cells[1]), signedNumber(cells[3]) * std::int64_t(phi) +
                                                   signedNumber(cells[4]) * std::int64_t(e))
                 << "row " << row;
@@ -106,11 +125,21 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
         ASSERT_EQ(encrypted.size(), 8u);
         ASSERT_EQ(decrypted.size(), 8u);
         ASSERT_EQ(attacker.size(), 1u);
+        const auto magnitude = [](const Variant& block) {
+            return std::to_string(std::llabs(block.toLongRounded()));
+        };
         for (std::size_t k = 0; k < 8; ++k) {
-            EXPECT_EQ(encrypted[k]->rows.back().back(), plainText(vars.c[k]));
-            EXPECT_EQ(decrypted[k]->rows.back().back(), plainText(vars.r[k]));
-            // The block the attacker reads from the cipher block alone.
-            EXPECT_EQ(attacker[0]->rows[k].back(), groups[k / 2].substr(k % 2 * 2, 2));
+            SCOPED_TRACE("block " + std::to_string(k + 1) + " of " + groups[k / 2]);
+            // The table works with the magnitude; the title gives the sign.
+            EXPECT_EQ(encrypted[k].table->rows.back().back(), magnitude(vars.c[k]));
+            EXPECT_EQ(titleResult(encrypted[k].title), number(vars.c[k].toLongRounded()));
+            EXPECT_EQ(decrypted[k].table->rows.back().back(), magnitude(vars.r[k]));
+            EXPECT_EQ(titleResult(decrypted[k].title), number(vars.r[k].toLongRounded()));
+            // The block the attacker reads from the cipher block alone; a
+            // negative one is in no table of blocks from 00 to 99.
+            EXPECT_EQ(attacker[0].table->rows[k].back(), vars.c[k].toNumber() < 0
+                                                             ? texts::notInTable
+                                                             : digits[k / 2].substr(k % 2 * 2, 2));
         }
     }
 }

@@ -69,6 +69,8 @@ TEST(PrivateExponent, IsTheSmallestInverseWhateverItsSize) {
         {60, -7, Variant(), 0},
         {60, 7.5, Variant(), 0},
         {2146468824, 65537, Variant::longInt(1015279721), 0},
+        {32768, 32767, Variant::integer(32767), 0}, // the largest Integer
+        {65537, 65535, Variant::longInt(32768), 0},
         {0.4, 7, Variant(), 11},
         {3e9, 7, Variant(), 6},
     };

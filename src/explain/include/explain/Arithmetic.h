@@ -1,17 +1,16 @@
 #pragma once
 
 // The worked arithmetic behind the explanation, shared with the exercises so
-// that a hint and the step window show the same rows: the steps a learner can check
-// by hand (square-and-multiply, extended Euclid, trial division) as tables,
-// and the way numbers and formulas are written (superscripts, subscripts, the
-// minus sign). Every product stays below 2^62, so all of it is exact in 64
-// bits for every modulus the window accepts.
+// that a hint and the step window show the same rows: the steps a learner can
+// check by hand (square-and-multiply and extended Euclid as numbers' rows
+// give them) as tables, and the way numbers and formulas are written
+// (superscripts, subscripts, the minus sign, a factorisation).
 
 #include "explain/Explanation.h"
+#include "numbers/ModularArithmetic.h"
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace rsa::explain {
@@ -19,40 +18,19 @@ namespace rsa::explain {
 std::string number(std::int64_t value); // a real minus sign, no leading blank
 std::string superscript(std::uint64_t value);
 std::string subscript(std::uint64_t value);
-std::string binary(std::uint64_t value); // "10001₂"
-int bitLength(std::uint64_t value);
-std::uint64_t integerSquareRoot(std::uint64_t value);
-
-// The smallest divisor above 1 of n >= 2 (n itself for a prime), found by
-// dividing by 2 and then by each odd number, and how many divisions it took.
-struct TrialDivision {
-    std::uint64_t divisor;
-    std::uint64_t divisions;
-};
-TrialDivision smallestDivisor(std::uint64_t n);
-
-// The prime factors of n >= 2 with their powers, ascending.
-std::vector<std::pair<std::uint64_t, int>> primeFactors(std::uint64_t n);
+std::string binary(std::uint64_t value);        // "10001₂"
 std::string factorisationText(std::uint64_t n); // "3120 = 2⁴ · 3 · 5 · 13"
 
-// The extended Euclidean algorithm on phi and e >= 0: one row per remainder
-// down to the gcd, each with r = s * phi + t * e, and when the gcd is 1 a last
-// row with the inverse of e mod phi. The larger of phi and e is the first row.
-struct EuclidSteps {
-    Table table;
-    std::int64_t gcd;
-    std::int64_t lastT;   // the coefficient of e in the gcd row
-    std::int64_t inverse; // (lastT mod phi), meaningful when gcd is 1
-};
-EuclidSteps euclidSteps(std::int64_t phi, std::int64_t e, std::vector<std::string> columns);
+// The Euclid table of the rows numbers' euclidRows gave (modulus phi, value
+// e): a line per row with its number, r, q, s and t (no q in the first), each
+// row keeping r = s * phi + t * e, and when the gcd is 1 a last line with the
+// inverse of e mod phi.
+Table euclidTable(const EuclidRows& steps, std::vector<std::string> columns);
 
-// base^exponent mod modulus from left to right, one row per bit of the
-// exponent; the last row's last cell is the result.
-struct PowerSteps {
-    Table table;
-    std::uint64_t result;
-};
-PowerSteps powerSteps(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus,
-                      std::vector<std::string> columns);
+// The square-and-multiply table of the rows numbers' powerRows gave: a line
+// per binary digit of the exponent from the highest, with its number, the
+// digit, the square and its remainder, the product with the base and its
+// remainder ("–" for a digit 0); the last line's last cell is the result.
+Table powerTable(const PowerRows& steps, std::vector<std::string> columns);
 
 } // namespace rsa::explain

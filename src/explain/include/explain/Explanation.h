@@ -3,12 +3,12 @@
 // The step-by-step explanation of a command, as plain data: a section of
 // groups, each a run of paragraphs and tables, some of them foldable. It is
 // built from the record the command left (completed, refused by which rule,
-// stopped by which failure) and the window variables after it, with the same
-// routines the command used, so every number it shows is one the main window
-// used; the square-and-multiply and Euclid tables are exact in 64 bits and end
-// in the block or d the window shows. Which rule refused a command is the
-// command's word alone. A window only renders it; the scenario driver prints
-// it as plain text.
+// stopped by which failure, and what it decided: which numbers are prime, d,
+// each block's power and sign) and the window variables after it; it decides
+// none of that again. The square-and-multiply and Euclid tables are the rows
+// of the program's one modular arithmetic, exact in 64 bits, and end in the
+// block or d the window shows. A window only renders it; the scenario driver
+// prints it as plain text.
 
 #include "explain/Section.h"
 #include "operations/CommandRecord.h"

@@ -15,9 +15,10 @@
 
 namespace rsa::explain {
 
-// The key section for the primes p != q and an exponent e with an inverse
+// The key section for the primes p != q, an exponent e and its inverse d
 // modulo (p - 1)(q - 1); p * q below 2^31.
-Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, Translator translator);
+Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, std::int64_t d,
+                   Translator translator);
 
 // One block to a power modulo n, by square-and-multiply: the method and its
 // table, named as the step window names an encrypted or a decrypted block.

@@ -2,8 +2,9 @@
 
 // The number routines the key set-up and the cipher share: the primality test
 // that the prime listing, the random pair and the key computation ask, the
-// private exponent, the divisors of a number and the modular power. None of
-// them changes its arguments or touches the window.
+// private exponent as the main window's values give it, and the divisors of a
+// number. None of them changes its arguments or touches the window; the
+// modular arithmetic under them is ModularArithmetic.h.
 
 #include "value/Variant.h"
 
@@ -32,10 +33,5 @@ Variant privateExponent(const Variant& phi, const Variant& publicExponent);
 // Every positive divisor of a positive number, ascending, found in about
 // sqrt(n) steps.
 std::vector<std::int32_t> divisorsOf(std::int32_t n);
-
-// base^exponent mod modulus by square-and-multiply; every intermediate product
-// stays below modulus^2, so any modulus up to 2^32 is exact. A modulus of 1
-// gives 0; modulus must not be 0.
-std::uint64_t modularPower(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus);
 
 } // namespace rsa
