@@ -40,7 +40,8 @@ std::vector<std::pair<double, QString>> timeMarks();
 // The first and last ten digits of a number of more than 24 digits.
 QString shortened(const mpz_class& number);
 // How many grapheme clusters lie whole within the first `bytes` bytes of a
-// UTF-8 text: eight family emoji are eight characters, not 53 code points.
+// UTF-8 text: eight family emoji are eight characters, whatever their code
+// points and bytes.
 std::size_t charactersWithin(const std::string& text, std::size_t bytes);
 
 } // namespace rsa::realsizeformat
