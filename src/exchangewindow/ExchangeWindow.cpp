@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace rsa {
 
@@ -91,20 +92,44 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.n);
 }
 
+// An open dialog's filter: the exchange's own files first, and every file,
+// so that one saved under another name can still be chosen.
+std::string orAnyFile(const char* filter) {
+    return translatedMessage(filter) + '|' + translatedMessage(text::allFilesFilter);
+}
+
 QString publicKeyText(const PublicKey& key) {
     return toQt(publicKeyLine(key));
 }
 
-// A classmate's key line as "Kopyala" copies it, pasted into either box of a
-// key, fills both.
+// A classmate's key line ("e = 17   n = 3233", "(17, 3233)", ...) in either
+// box of a key fills both. It is read when it arrives whole (pasted, dropped)
+// or is confirmed with Enter or the part's button, never while typed: a line
+// typed key by key reads as a key already at "e = 17 n = 3", and would be
+// split wrong.
+bool applyKeyLine(QLineEdit* e, QLineEdit* n) {
+    for (QLineEdit* box : {e, n}) {
+        if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(fromQt(box->text()))) {
+            e->setText(toQt(key->e));
+            n->setText(toQt(key->n));
+            return true;
+        }
+    }
+    return false;
+}
+
 void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
     for (QLineEdit* box : {e, n}) {
-        QObject::connect(box, &QLineEdit::textChanged, box, [e, n](const QString& text) {
-            if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(fromQt(text))) {
-                e->setText(toQt(key->e));
-                n->setText(toQt(key->n));
+        // A key press adds one character; more at once came whole.
+        auto length = std::make_shared<qsizetype>(0);
+        QObject::connect(box, &QLineEdit::textChanged, box, [e, n, length](const QString& text) {
+            const bool cameWhole = text.size() > *length + 1;
+            *length = text.size();
+            if (cameWhole) {
+                applyKeyLine(e, n);
             }
         });
+        QObject::connect(box, &QLineEdit::returnPressed, box, [e, n] { applyKeyLine(e, n); });
     }
 }
 
@@ -174,6 +199,9 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     for (const char* range : {text::range100, text::range1000, text::range46340}) {
         m_range->addItem(translated(range));
     }
+    // The widest range by default: among its millions of pairs, a class of
+    // thirty almost never draws the same key twice (exchange tests count it).
+    m_range->setCurrentIndex(static_cast<int>(defaultKeyRange));
     drawRow->addWidget(m_range);
     auto* exponentLabel = new QLabel(translated(text::exponentLabel), box);
     drawRow->addWidget(exponentLabel);
@@ -374,6 +402,10 @@ void ExchangeWindow::explain(explain::Section section) {
 }
 
 void ExchangeWindow::send() {
+    // A refusal leaves no earlier blocks to be read or saved as this card's.
+    m_cipher->clear();
+    m_cipherBytes.reset();
+    applyKeyLine(m_sendE, m_sendN);
     const Result<PublicKey> key = parsePublicKey(utf8(m_sendE), utf8(m_sendN));
     if (!key) {
         refuse(m_sendMessage, key.refusal(), text::encrypt);
@@ -401,6 +433,7 @@ void ExchangeWindow::receive() {
 }
 
 void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
+    m_receivedCard->clear();
     if (!blocks) {
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
@@ -427,6 +460,7 @@ void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
 void ExchangeWindow::receiveFile(const QString& path) {
     const Result<ReceivedBlocks> blocks = readEncFile(fromQt(path));
     if (!blocks) {
+        m_receivedCard->clear();
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
     }
@@ -435,6 +469,8 @@ void ExchangeWindow::receiveFile(const QString& path) {
 }
 
 void ExchangeWindow::sign() {
+    m_signature->clear();
+    m_signatureBytes.reset();
     const Result<Blocks> card = parseCard(utf8(m_signCard));
     if (!card) {
         refuse(m_signMessage, card.refusal(), text::sign);
@@ -455,6 +491,7 @@ void ExchangeWindow::sign() {
 
 void ExchangeWindow::verify() {
     m_verifyWhy->clear();
+    applyKeyLine(m_verifyE, m_verifyN);
     const Result<PublicKey> key = parsePublicKey(utf8(m_verifyE), utf8(m_verifyN));
     if (!key) {
         refuse(m_verifyMessage, key.refusal(), text::verify);
@@ -509,7 +546,7 @@ void ExchangeWindow::openSignatureFile(const QString& path) {
 bool ExchangeWindow::save(const char* filter, const std::string& bytes) {
     m_lastSaved.clear();
     const std::optional<std::string> path =
-        m_main.interaction().chooseFileToWrite(translatedMessage(filter), {});
+        m_main.interaction().chooseFileToExport(translatedMessage(filter), {});
     if (!path || path->empty()) {
         return false;
     }
@@ -549,14 +586,14 @@ void ExchangeWindow::saveSignature() {
 
 void ExchangeWindow::openReceiveDialog() {
     if (const std::optional<std::string> path =
-            m_main.interaction().chooseFileToRead(translatedMessage(texts::saveFilter))) {
+            m_main.interaction().chooseFileToRead(orAnyFile(texts::saveFilter))) {
         receiveFile(toQt(*path));
     }
 }
 
 void ExchangeWindow::openSignatureDialog() {
     if (const std::optional<std::string> path =
-            m_main.interaction().chooseFileToRead(translatedMessage(text::sigFilter))) {
+            m_main.interaction().chooseFileToRead(orAnyFile(text::sigFilter))) {
         openSignatureFile(toQt(*path));
     }
 }
