@@ -38,6 +38,10 @@ TEST(ExchangeBlocks, SeparatorsOfEveryKind) {
         {"0001730 0180 1794 3165 1668 1730 180 1794", 8},       // leading zeros
         // Two encryptions appended in the main window's box: the newest is last.
         {" 1 2 3 4 5 6 7 8 1730 180 1794 3165 1668 1730 180 1794", 16},
+        // An editor's byte order mark is no block.
+        {"\xEF\xBB\xBF"
+         "1730 180 1794 3165 1668 1730 180 1794",
+         8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
