@@ -1531,5 +1531,9 @@
         <source>e = {0} kullanılamaz: {1} sayısına kadar olan asallardan yapılan her çiftte e ile şifrelenen blok yine e ile çözülürdü (d = e ya da d = 1 iş görürdü); başka bir e deneyin.</source>
         <translation>e = {0} cannot be used: for every pair of primes up to {1}, a block encrypted with e would also be decrypted with e (d = e or d = 1 would do); try another e.</translation>
     </message>
+    <message>
+        <source>Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. Yalnız blokları yapıştırın.</source>
+        <translation>The pasted text has {0} characters; this box takes a text of at most {1} characters. Paste only the blocks.</translation>
+    </message>
 </context>
 </TS>

@@ -48,13 +48,29 @@ QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false) {
 
 // Eight blocks of up to ten digits do not fit a line of a half-window part;
 // they wrap over three lines, so that a learner can read all of them out.
+// They wrap between words only: Qt's fallback of breaking anywhere inside a
+// long word lays out a long paste in seconds.
 QPlainTextEdit* blockBox(const char* name, QWidget* parent, bool readOnly = false) {
     auto* made = new PlainTextBox(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setReadOnly(readOnly);
     made->setTabChangesFocus(true);
+    made->setWordWrapMode(QTextOption::WordWrap);
     made->setFixedHeight(made->fontMetrics().lineSpacing() * 3 + 12);
     return made;
+}
+
+// A pasted text longer than any row of blocks a learner hands on is left
+// out of a block box and told under its part, so the window never spends
+// seconds laying out a pasted page.
+constexpr qsizetype mostPasted = 20000;
+
+void limitPastes(QPlainTextEdit* box, QLabel* message) {
+    static_cast<PlainTextBox*>(box)->limitPastes(mostPasted, [message](qsizetype length) {
+        message->setText(
+            filled(text::pasteTooLong, {QString::number(length), QString::number(mostPasted)}));
+        message->setProperty("refused", true);
+    });
 }
 
 // A sentence under each part: a refusal or what the last action found. The
@@ -267,6 +283,7 @@ QWidget* ExchangeWindow::buildReceivePart() {
     m_receivedCard = edit("exchangeReceivedCard", box, true);
     form->addRow(translated(text::cardLabel), m_receivedCard);
     m_receiveMessage = message("exchangeReceiveMessage", box);
+    limitPastes(m_received, m_receiveMessage);
     form->addRow(m_receiveMessage);
     connect(decrypt, &QPushButton::clicked, this, &ExchangeWindow::receive);
     connect(open, &QPushButton::clicked, this, &ExchangeWindow::openReceiveDialog);
@@ -313,6 +330,7 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     buttons->addWidget(open);
     form->addRow(buttons);
     m_verifyMessage = message("exchangeVerifyMessage", box);
+    limitPastes(m_verifySignature, m_verifyMessage);
     form->addRow(m_verifyMessage);
     m_verifyWhy = message("exchangeVerifyWhy", box);
     form->addRow(m_verifyWhy);

@@ -57,6 +57,9 @@ inline constexpr const char* saveFile = RSA_TEXT("rsa", "Kaydet…");
 inline constexpr const char* sign = RSA_TEXT("rsa", "İmzala");
 inline constexpr const char* signatureLabel = RSA_TEXT("rsa", "İmza blokları:");
 inline constexpr const char* verify = RSA_TEXT("rsa", "Doğrula");
+inline constexpr const char* pasteTooLong = RSA_TEXT(
+    "rsa", "Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. "
+           "Yalnız blokları yapıştırın.");
 inline constexpr const char* lastEightRead =
     RSA_TEXT("rsa", "Metinde {0} blok var; son sekizi, yani en yeni mesaj okundu.");
 
