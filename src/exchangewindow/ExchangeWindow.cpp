@@ -158,15 +158,11 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     setWindowTitle(translated(text::windowTitle));
     // Sentences appear and wrap below the parts as the learner works; the
     // window scrolls rather than cut them off.
-    auto* layout = new QGridLayout(m_content);
-    buildKeyPart(layout);
-    layout->addWidget(buildSendPart(), 1, 0);
-    layout->addWidget(buildReceivePart(), 1, 1);
-    layout->addWidget(buildSignPart(), 2, 0);
-    layout->addWidget(buildVerifyPart(), 2, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(3, 1);
+    m_grid = new QGridLayout(m_content);
+    m_parts = {buildKeyPart(), buildSendPart(), buildReceivePart(), buildSignPart(),
+               buildVerifyPart()};
+    arrange(false);
+    m_twoColumnWidth = m_content->sizeHint().width();
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -180,7 +176,40 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     connect(&m_main, &MainWindow::commandRan, this, &ExchangeWindow::followMainWindow);
 }
 
-void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
+void ExchangeWindow::arrange(bool oneColumn) {
+    m_oneColumn = oneColumn;
+    for (QWidget* part : m_parts) {
+        m_grid->removeWidget(part);
+    }
+    for (int row = 0; row < 6; ++row) {
+        m_grid->setRowStretch(row, 0);
+    }
+    m_grid->addWidget(m_parts[0], 0, 0, 1, oneColumn ? 1 : 2);
+    for (std::size_t k = 1; k < m_parts.size(); ++k) {
+        const int place = static_cast<int>(k) - 1;
+        if (oneColumn) {
+            m_grid->addWidget(m_parts[k], 1 + place, 0);
+        } else {
+            m_grid->addWidget(m_parts[k], 1 + place / 2, place % 2);
+        }
+    }
+    m_grid->setColumnStretch(0, 1);
+    m_grid->setColumnStretch(1, oneColumn ? 0 : 1);
+    m_grid->setRowStretch(oneColumn ? 5 : 3, 1);
+}
+
+void ExchangeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // On a small screen the window beside the main one is narrower than two
+    // parts side by side: the parts then stand one below the other, and the
+    // window scrolls down rather than sideways.
+    const bool oneColumn = width() < m_twoColumnWidth;
+    if (oneColumn != m_oneColumn) {
+        arrange(oneColumn);
+    }
+}
+
+QWidget* ExchangeWindow::buildKeyPart() {
     QGroupBox* box = part(text::myKeyTitle, "exchangeKeyPart", this);
     auto* grid = new QGridLayout(box);
     m_keyOrigin = message("exchangeKeyOrigin", box);
@@ -199,6 +228,7 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     large.setPointSizeF(large.pointSizeF() * 2.5);
     large.setBold(true);
     m_publicKey->setFont(large);
+    m_publicKey->setWordWrap(true);
     QPushButton* copy = button(text::copyPublicKey, "exchangeCopyKey", box);
     copy->setToolTip(translated(text::copyPublicKeyTip));
     grid->addWidget(publicTitle, 2, 0);
@@ -225,23 +255,27 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     exponentLabel->setBuddy(m_exponent);
     m_exponent->setMaximumWidth(m_exponent->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     drawRow->addWidget(m_exponent);
+    drawRow->addStretch();
+    // The buttons on a row of their own, so that the part fits a narrow window.
+    auto* buttonRow = new QHBoxLayout;
     QPushButton* draw = button(text::newKey, "exchangeNewKey", box);
     draw->setToolTip(translated(text::newKeyTip));
-    drawRow->addWidget(draw);
+    buttonRow->addWidget(draw);
     m_useKey = button(text::useKey, "exchangeUseKey", box);
     m_useKey->setToolTip(translated(text::useKeyTip));
     m_useKey->setEnabled(false);
-    drawRow->addWidget(m_useKey);
-    drawRow->addStretch();
+    buttonRow->addWidget(m_useKey);
+    buttonRow->addStretch();
     grid->addLayout(drawRow, 4, 0, 1, 3);
+    grid->addLayout(buttonRow, 5, 0, 1, 3);
     m_keyMessage = message("exchangeKeyMessage", box);
-    grid->addWidget(m_keyMessage, 5, 0, 1, 3);
+    grid->addWidget(m_keyMessage, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-    layout->addWidget(box, 0, 0, 1, 2);
 
     connect(copy, &QPushButton::clicked, this, &ExchangeWindow::copyPublicKey);
     connect(draw, &QPushButton::clicked, this, &ExchangeWindow::drawKey);
     connect(m_useKey, &QPushButton::clicked, this, &ExchangeWindow::useKeyInMainWindow);
+    return box;
 }
 
 QWidget* ExchangeWindow::buildSendPart() {
