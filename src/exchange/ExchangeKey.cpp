@@ -158,18 +158,15 @@ std::optional<PublicKeyTexts> splitPublicKeyLine(std::string_view text) {
             }
             numbers.emplace_back(text.substr(from, at - from));
             shape += '#';
-        } else if (c == '(' || c == ')' || c == '=' || std::tolower(c) == 'e' ||
-                   std::tolower(c) == 'n') {
+        } else if (std::string_view("()=eEnN").find(static_cast<char>(c)) !=
+                   std::string_view::npos) {
             shape += static_cast<char>(std::tolower(c));
             ++at;
-            if (shape.back() != '(' && shape.back() != ')' && shape.back() != '=' &&
-                at < text.size() && std::isalpha(static_cast<unsigned char>(text[at]))) {
-                return std::nullopt;
-            }
         } else {
             return std::nullopt;
         }
-        if (shape.size() > 11) {
+        // No form is longer; a long paste is given up at once.
+        if (shape.size() > 9) {
             return std::nullopt;
         }
     }
