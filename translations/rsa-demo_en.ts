@@ -1212,10 +1212,6 @@
         <translation>For every signature block, s{0} mod {1} is computed and compared with the card number&apos;s block in the same place.</translation>
     </message>
     <message>
-        <source>Sekiz bloğun hepsi geri geldi: imza geçerli. e ile açılınca tam bu blokları veren sayıları yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz. Bu yüzden imza bu açık anahtarın sahibinden gelir.</source>
-        <translation>All eight blocks came back: the signature is valid. Only someone who knows d can compute numbers that give exactly these blocks under e, and d cannot be found without the factors of n. So the signature comes from the owner of this public key.</translation>
-    </message>
-    <message>
         <source>Şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza başka bir özel anahtarla yapılmış.</source>
         <translation>These blocks do not match: {0}. The card number or the signature was changed, or the signature was made with another private key.</translation>
     </message>
@@ -1364,16 +1360,8 @@
         <translation>The text holds {0} blocks; the last eight, the newest message, were read.</translation>
     </message>
     <message>
-        <source>İmza geçerli</source>
-        <translation>The signature is valid</translation>
-    </message>
-    <message>
         <source>İmza geçersiz: şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
         <translation>The signature is not valid: these blocks do not match: {0}. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
-    </message>
-    <message>
-        <source>Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.</source>
-        <translation>Each signature block is computed with the private exponent d as s = mᵈ mod n; anyone who knows the public key can check that sᵉ mod n = m. Someone who does not know d cannot find numbers that give exactly these blocks back under e: for that they would have to factor n. So a valid signature comes from the owner of the public key.</translation>
     </message>
     <message>
         <source>imza (*.SIG)|*.SIG</source>
@@ -1498,6 +1486,66 @@
     <message>
         <source>Gerçek boyutta şifreleme: {0} karakter ({1} bayt), {2} bitlik anahtar</source>
         <translation>Encryption at real size: {0} characters ({1} bytes), a {2}-bit key</translation>
+    </message>
+    <message>
+        <source>Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa bölünür ve her blok c = m{0} mod {1} ile şifrelenir.</source>
+        <translation>The sender knows only the receiver&apos;s public key (e, n). The card number is cut into eight blocks and each block is encrypted as c = m{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>e = {0} çifttir: n &gt; 2 için φ(n) her zaman çift olduğundan e ile φ aralarında asal değildir ve e sayısının tersi yoktur. Bu bloklar hiçbir özel üsle geri çevrilemez; alıcı kart numarasını okuyamaz.</source>
+        <translation>e = {0} is even: φ(n) is always even for n &gt; 2, so e is not coprime with φ and has no inverse. No private exponent turns these blocks back; the receiver cannot read the card number.</translation>
+    </message>
+    <message>
+        <source>Sekiz bloğun hepsi geri geldi: bu bloklar bu açık anahtara uyuyor. Bu, imzanın anahtarın sahibinden geldiğini tek başına kanıtlamaz, çünkü ders sürümündeki (ham) RSA imzası d bilinmeden de taklit edilebilir:</source>
+        <translation>All eight blocks came back: these blocks fit this public key. That alone does not prove the signature comes from the key&apos;s owner, because the classroom (textbook) RSA signature can be forged without knowing d:</translation>
+    </message>
+    <message>
+        <source>00 ve 01 blokları kendi imzalarıdır: 0ᵉ = 0 ve 1ᵉ = 1.</source>
+        <translation>The blocks 00 and 01 are their own signatures: 0ᵉ = 0 and 1ᵉ = 1.</translation>
+    </message>
+    <message>
+        <source>İki imzalı bloğun çarpımı imzalı bir bloktur: s₁ᵉ = m₁ ve s₂ᵉ = m₂ ise (s₁ · s₂)ᵉ mod n = m₁ · m₂ mod n.</source>
+        <translation>The product of two signed blocks is a signed block: if s₁ᵉ = m₁ and s₂ᵉ = m₂, then (s₁ · s₂)ᵉ mod n = m₁ · m₂ mod n.</translation>
+    </message>
+    <message>
+        <source>Küçük blokların tam kökü alınabilir: m bir tam sayının e. kuvveti ise (örneğin e = 3 için 8 = 2³), s = ᵉ√m hiç mod almadan imzadır.</source>
+        <translation>Small blocks have exact roots: when m is the e-th power of a whole number (for e = 3, 8 = 2³), s = ᵉ√m is its signature without any modulus.</translation>
+    </message>
+    <message>
+        <source>Gerçek imzalarda ileti imzalanmadan önce özetlenir (hash) ve rastgele baytlarla doldurulur (RSA-PSS): imzalanan sayı artık seçilebilir bir blok değildir, çarpım ve kök hileleri geçerli bir dolgu vermez. Böyle bir imzayı yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz.</source>
+        <translation>Real signatures hash the message and pad it with random bytes before signing (RSA-PSS): the number signed is no longer a block anyone can choose, and products and roots do not give a valid padding. Only someone who knows d can compute such a signature, and d cannot be found without the factors of n.</translation>
+    </message>
+    <message>
+        <source>İmza geçerli: bu bloklar bu açık anahtara uyuyor (her sᵉ mod n kartın bloğunu veriyor).</source>
+        <translation>The signature is valid: these blocks fit this public key (each sᵉ mod n gives the card&apos;s block).</translation>
+    </message>
+    <message>
+        <source>Geçerli bir denetim yalnız şunu gösterir: her imza bloğu, e ile açılınca kartın bloğunu veriyor. Bu ders sürümündeki imza, d olmadan da taklit edilebilir: 00 ve 01 blokları kendi imzalarıdır, iki imzalı bloğun çarpımı da imzalı bir bloktur ve küçük blokların tam kökleri alınabilir. Gerçek imzalarda ileti imzalanmadan önce özetlenir ve doldurulur (RSA-PSS gibi); böylece bu taklitler işe yaramaz.</source>
+        <translation>A valid check shows only this: each signature block, opened with e, gives the card&apos;s block. This classroom signature can be forged without d: the blocks 00 and 01 are their own signatures, the product of two signed blocks is a signed block, and small blocks have exact roots. Real signatures hash and pad the message before signing (as RSA-PSS does), so these forgeries no longer work.</translation>
+    </message>
+    <message>
+        <source>tüm dosyalar (*)|*</source>
+        <translation>all files (*)|*</translation>
+    </message>
+    <message>
+        <source>Açık anahtarın e ve n kutuları boş: arkadaşınızın açık anahtarını yazın ya da yapıştırın.</source>
+        <translation>The public key&apos;s e and n boxes are empty: type or paste your classmate&apos;s public key.</translation>
+    </message>
+    <message>
+        <source>e kutusu boş: açık anahtarın e sayısını yazın.</source>
+        <translation>The e box is empty: type the public key&apos;s e.</translation>
+    </message>
+    <message>
+        <source>n kutusu boş: açık anahtarın n sayısını yazın.</source>
+        <translation>The n box is empty: type the public key&apos;s n.</translation>
+    </message>
+    <message>
+        <source>e = {0} kullanılamaz: {1} sayısına kadar olan asallardan yapılan her çiftte e ile şifrelenen blok yine e ile çözülürdü (d = e ya da d = 1 iş görürdü); başka bir e deneyin.</source>
+        <translation>e = {0} cannot be used: for every pair of primes up to {1}, a block encrypted with e would also be decrypted with e (d = e or d = 1 would do); try another e.</translation>
+    </message>
+    <message>
+        <source>Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. Yalnız blokları yapıştırın.</source>
+        <translation>The pasted text has {0} characters; this box takes a text of at most {1} characters. Paste only the blocks.</translation>
     </message>
 </context>
 </TS>
