@@ -18,11 +18,11 @@ inline constexpr const char* codeEmpty = RSA_TEXT("rsa", "Görev kodu boş: kodu
 inline constexpr const char* codeLength =
     RSA_TEXT("rsa", "Görev kodu 8 karakterdir; yazılan kodda {0} karakter var.");
 inline constexpr const char* codeCharacter =
-    RSA_TEXT("rsa", "Görev kodunda \"{0}\" karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 "
-                    "rakamları ve I, L, O dışındaki harfler vardır.");
+    RSA_TEXT("rsa", "Görev kodunda \"{0}\" karakteri olamaz ({1}. karakter). Kodlarda rakam "
+                    "olarak yalnız 3, 4 ve 7, harf olarak da B, I, L, O, Q dışındakiler vardır.");
 inline constexpr const char* codeCheck =
-    RSA_TEXT("rsa", "Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle "
-                    "tutmuyor. Kodu yeniden okuyun.");
+    RSA_TEXT("rsa", "Kodda bir karakter yanlış ya da iki karakterin yeri değişmiş: böyle bir "
+                    "görev kodu yok. Kodu yeniden okuyun.");
 inline constexpr const char* codeKind =
     RSA_TEXT("rsa", "Görev kodu G (görev) ya da S (saldırgan) ile başlar.");
 inline constexpr const char* codeLevel =
@@ -94,6 +94,11 @@ inline constexpr const char* decryptModPhi = RSA_TEXT(
     "mod φ'ye göre indirgenmiş; şifre çözmede de mod n'ye göre indirgenir: {0} = {1}ᵈ mod n.");
 inline constexpr const char* decryptCheckFails =
     RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {0}ᵉ mod n = {2}; {1} = {3} olmalı.");
+
+// A check whose number is an answer of the task, so it is not shown: {0} is
+// the answer's symbol, {1} the check (e · d mod φ = 1, m₁ᵉ mod n = c₁).
+inline constexpr const char* checkFailsQuiet =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} ile {1} eşitliği sağlanmıyor.");
 
 // Powers of every kind. {0} is the answer's symbol, {1} is n.
 inline constexpr const char* notReduced = RSA_TEXT(
