@@ -47,12 +47,6 @@ std::int64_t cipherOf(const Task& task, Answer answer) {
                                      static_cast<int>(answer) - static_cast<int>(Answer::M1))];
 }
 
-const char* cipherSymbol(Answer answer) {
-    static const char* const symbols[] = {"c₁", "c₂", "c₃"};
-    return answer == Answer::R ? "c′"
-                               : symbols[static_cast<int>(answer) - static_cast<int>(Answer::M1)];
-}
-
 // A check that fails, with the number it computed, unless that number is an
 // answer of the task: then the sentence names the check alone.
 Diagnosis checkFails(const Task& task, Answer asked, int64_t computed, Mistake mistake,
@@ -99,8 +93,8 @@ Diagnosis decryption(const Task& task, const AnswerNumber& answer, Answer asked)
     }
     const int64_t check = power(*answer.value(), task.e, task.n());
     return checkFails(task, asked, check, Mistake::DecryptCheckFails,
-                      {symbol, cipherSymbol(asked), shown(check), shown(cipher)},
-                      symbol + "ᵉ mod n = " + cipherSymbol(asked));
+                      {symbol, baseSymbol(asked), shown(check), shown(cipher)},
+                      symbol + "ᵉ mod n = " + baseSymbol(asked));
 }
 
 Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked) {
@@ -115,7 +109,7 @@ Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked) {
 // What the sentence of a usual mistake names.
 std::vector<std::string> namesOf(Mistake mistake, Answer asked) {
     if (mistake == Mistake::DecryptUsedE || mistake == Mistake::DecryptModPhi) {
-        return {answerSymbol(asked), cipherSymbol(asked)};
+        return {answerSymbol(asked), baseSymbol(asked)};
     }
     return {};
 }
@@ -130,6 +124,8 @@ const char* ruleSentence(Mistake mistake) {
         return texts::answerEmpty;
     case Mistake::NotANumber:
         return texts::answerNotANumber;
+    case Mistake::NotWhole:
+        return texts::answerNotWhole;
     case Mistake::Negative:
         return texts::answerNegative;
     case Mistake::NIsSum:
@@ -210,13 +206,16 @@ const char* ruleSentence(CodeRule rule) {
     return texts::codeLevel;
 }
 
-Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
-    const AnswerNumber number = readAnswer(text);
+Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
+                   std::string_view thousands) {
+    const AnswerNumber number = readAnswer(text, thousands);
     if (number.form == AnswerNumber::Empty) {
         return found(Mistake::Empty);
     }
-    if (number.form == AnswerNumber::NotANumber) {
-        return found(Mistake::NotANumber, {std::string(text)});
+    if (number.form == AnswerNumber::NotANumber || number.form == AnswerNumber::Fraction) {
+        return found(number.form == AnswerNumber::Fraction ? Mistake::NotWhole
+                                                           : Mistake::NotANumber,
+                     {std::string(text)});
     }
     if (number.form == AnswerNumber::TooLong) {
         return found(Mistake::TooLarge, {answerSymbol(answer)});

@@ -23,8 +23,8 @@ Exercise::Exercise(const TaskCode& code)
     }
 }
 
-Diagnosis Exercise::check(Answer answer, std::string_view text) {
-    Diagnosis diagnosis = diagnose(m_task, answer, text);
+Diagnosis Exercise::check(Answer answer, std::string_view text, std::string_view thousands) {
+    Diagnosis diagnosis = diagnose(m_task, answer, text, thousands);
     ++m_tries;
     AnswerState& state = m_states.at(answer);
     if (diagnosis.right()) {
@@ -68,6 +68,10 @@ TeacherView teacherView(const TaskCode& code) {
         taskFromCode(code), {}, resultCode(code), resultCode(code, Earned::AfterReveal)};
     for (Answer answer : answersOf(code.kind)) {
         view.answers.emplace_back(answer, rightAnswer(view.task, answer));
+        // The attacker's task asks for no φ, but d is checked against it.
+        if (answer == Answer::Q) {
+            view.answers.emplace_back(Answer::Phi, view.task.phi());
+        }
     }
     return view;
 }

@@ -179,6 +179,11 @@ const char* answerName(Answer answer) {
     return names[static_cast<int>(answer)];
 }
 
+const char* baseSymbol(Answer answer) {
+    static const char* const symbols[] = {"", "", "", "m", "c′", "", "", "c₁", "c₂", "c₃"};
+    return symbols[static_cast<int>(answer)];
+}
+
 const char* answerSymbol(Answer answer) {
     static const char* const symbols[] = {"n", "φ", "d", "c", "r", "p", "q", "m₁", "m₂", "m₃"};
     return symbols[static_cast<int>(answer)];

@@ -111,6 +111,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     choices->addWidget(openCodeButton);
     m_teacherButton = button(words::teacherButton, "teacherView");
     m_teacherButton->setCheckable(true);
+    m_teacherButton->hide(); // only in a teacher's window
     connect(m_teacherButton, &QPushButton::toggled, this, &ExerciseWindow::setTeacherView);
     choices->addWidget(m_teacherButton);
 
@@ -194,6 +195,9 @@ void ExerciseWindow::setLevel(Level level) {
 }
 
 void ExerciseWindow::setTeacherView(bool shown) {
+    if (shown) {
+        m_teacherButton->show();
+    }
     if (m_teacherButton->isChecked() != shown) {
         m_teacherButton->setChecked(shown); // comes back here through toggled
         return;
@@ -231,6 +235,7 @@ void ExerciseWindow::buildRows() {
     m_answers->setObjectName(QStringLiteral("answers"));
     auto* rows = new QVBoxLayout(m_answers);
     rows->setContentsMargins(0, 0, 0, 0);
+    auto* notes = new QVBoxLayout;
     std::vector<std::pair<QString, Answer>> captions;
     int captionWidth = 0;
     for (Answer answer : m_exercise->answers()) {
@@ -242,15 +247,20 @@ void ExerciseWindow::buildRows() {
         captions.emplace_back(caption, answer);
         captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(caption));
     }
-    // One line per answer, the boxes one under the other, and the line's
-    // sentence (a mistake or a hint) under its box, wrapped to the window.
+    QFont bold = font();
+    bold.setBold(true);
+    // One line per answer, the boxes one under the other; the sentences (a
+    // mistake or a hint) come under all the lines, each after its symbol.
     for (const auto& [caption, answer] : captions) {
         auto* label = new QLabel(caption, m_answers);
         label->setMinimumWidth(captionWidth + fontMetrics().horizontalAdvance(QLatin1Char(' ')));
         Row row{new QLineEdit(m_answers),
                 new QPushButton(translated(words::checkButton), m_answers),
-                new QPushButton(translated(words::hintButton), m_answers), new QLabel(m_answers),
-                wrappedLabel(m_answers, "")};
+                new QPushButton(translated(words::hintButton), m_answers),
+                new QLabel(m_answers),
+                new QWidget(m_answers),
+                nullptr};
+        row.message = wrappedLabel(row.note, "");
         row.box->setObjectName(objectNameOf("answer", answer));
         row.box->setAccessibleName(caption);
         label->setBuddy(row.box);
@@ -258,9 +268,6 @@ void ExerciseWindow::buildRows() {
         row.hint->setObjectName(objectNameOf("hint", answer));
         row.mark->setObjectName(objectNameOf("mark", answer));
         row.message->setObjectName(objectNameOf("message", answer));
-        row.message->hide();
-        QFont bold = font();
-        bold.setBold(true);
         row.mark->setFont(bold);
         connect(row.check, &QPushButton::clicked, this, [this, answer = answer] { check(answer); });
         connect(row.box, &QLineEdit::returnPressed, this,
@@ -274,27 +281,39 @@ void ExerciseWindow::buildRows() {
         line->addWidget(row.hint);
         line->addWidget(row.mark, 1);
         rows->addLayout(line);
-        auto* below = new QHBoxLayout;
-        below->addSpacing(label->minimumWidth() + line->spacing());
-        below->addWidget(row.message, 1);
-        rows->addLayout(below);
+        auto* symbol = new QLabel(
+            QString::fromUtf8(exercise::answerSymbol(answer)) + QLatin1Char(':'), row.note);
+        symbol->setFont(bold);
+        symbol->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        auto* noteLine = new QHBoxLayout(row.note);
+        noteLine->setContentsMargins(0, 0, 0, 0);
+        noteLine->addWidget(symbol);
+        noteLine->addWidget(row.message, 1);
+        row.note->hide();
+        notes->addWidget(row.note);
         m_rows.emplace(answer, row);
     }
+    rows->addLayout(notes);
     m_answersLayout->addWidget(m_answers);
+}
+
+void ExerciseWindow::showNote(Row& row, Note says, const std::string& sentence) {
+    row.says = sentence.empty() ? Note::None : says;
+    row.message->setText(toQt(sentence));
+    row.note->setVisible(row.says != Note::None);
 }
 
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
-    const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(diagnosis, &inLanguageInUse)));
-    row.message->setVisible(!diagnosis.right());
+    const exercise::Diagnosis diagnosis = m_exercise->check(
+        answer, fromQt(row.box->text()), inLanguageInUse(words::thousandsSeparator));
+    showNote(row, Note::Mistake, exercise::sentenceOf(diagnosis, &inLanguageInUse));
     refresh();
 }
 
 void ExerciseWindow::showHint(Answer answer) {
-    Row& row = m_rows.at(answer);
-    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inLanguageInUse)));
-    row.message->show();
+    showNote(m_rows.at(answer), Note::Hint,
+             exercise::hintFor(*m_exercise, answer, &inLanguageInUse));
 }
 
 void ExerciseWindow::showSolution() {
@@ -323,6 +342,13 @@ void ExerciseWindow::refresh() {
         return;
     }
     for (auto& [answer, row] : m_rows) {
+        // A hint that waited for another answer no longer holds once that
+        // one is found.
+        if (row.says == Note::Hint &&
+            fromQt(row.message->text()) !=
+                exercise::hintFor(*m_exercise, answer, &inLanguageInUse)) {
+            showNote(row, Note::None, {});
+        }
         switch (m_exercise->state(answer)) {
         case AnswerState::Open:
             row.mark->clear();
@@ -354,8 +380,10 @@ void ExerciseWindow::refresh() {
             lines << QString::fromUtf8(exercise::answerSymbol(answer)) + QStringLiteral(" = ") +
                          QString::number(value);
         }
-        m_teacher->setText(lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
-                           filled(words::teacherResult, {toQt(teacher->resultCode)}));
+        m_teacher->setText(
+            lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
+            filled(words::teacherResult, {toQt(teacher->resultCode)}) + QLatin1Char('\n') +
+            filled(words::teacherResultAfterReveal, {toQt(teacher->resultAfterReveal)}));
     }
 }
 

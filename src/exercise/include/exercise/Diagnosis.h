@@ -26,6 +26,7 @@ enum class Mistake {
     None, // the answer is right
     Empty,
     NotANumber,     // names: the text as typed
+    NotWhole,       // a decimal fraction; names: the text as typed
     Negative,       // names: symbol
     NIsSum,         // p + q
     NIsPhi,         // (p − 1)(q − 1)
@@ -74,8 +75,10 @@ struct Diagnosis : texts::Refusal<Mistake> {
 };
 
 // Checks text as the answer asked for, read as reading/WholeNumber.h reads a
-// whole number: up to its size limit, exactly.
-Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
+// whole number: up to its size limit, exactly, its digits maybe grouped by
+// thousands, the separator of the window's language ("." in Turkish).
+Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
+                   std::string_view thousands = ".");
 
 // The sentence the window shows under a checked answer, in the translator's
 // language; empty for a right one.

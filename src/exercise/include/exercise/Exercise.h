@@ -38,8 +38,8 @@ public:
     const Task& task() const { return m_task; }
     const std::vector<Answer>& answers() const { return answersOf(m_task.code.kind); }
 
-    // Checks text as the answer and counts the try.
-    Diagnosis check(Answer answer, std::string_view text);
+    // Checks text as the answer and counts the try; thousands as diagnose().
+    Diagnosis check(Answer answer, std::string_view text, std::string_view thousands = ".");
     // Reveals every answer not yet right, for this code from now on.
     void reveal();
 
@@ -55,6 +55,7 @@ private:
     int m_tries = 0;
 };
 
+// The answers of every box, and φ for the attacker's task too.
 struct TeacherView {
     Task task;
     std::vector<std::pair<Answer, std::int64_t>> answers;
