@@ -176,7 +176,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
 
         for (Answer answer : exercise.answers()) {
             const int64_t right = rightAnswer(task, answer);
-            EXPECT_FALSE(hintFor(exercise, answer).empty());
+            EXPECT_FALSE(hintFor(exercise, answer, nullptr).empty());
             const std::map<Mistake, int64_t> usual = learnersMistakes(task, answer);
             for (const auto& [mistake, value] : usual) {
                 const bool shared = std::count_if(usual.begin(), usual.end(), [&](const auto& u) {
@@ -203,7 +203,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
 
         // The solution's last table of each power section ends in the answer.
-        const std::vector<explain::Section> solution = solutionOf(task);
+        const std::vector<explain::Section> solution = solutionOf(task, nullptr);
         const std::vector<Answer>& answers = exercise.answers();
         const std::size_t powers = code.kind == Kind::Task ? 2 : 3;
         ASSERT_EQ(solution.size(), code.kind == Kind::Task ? 3u : 5u);

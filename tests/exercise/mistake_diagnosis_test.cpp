@@ -72,7 +72,7 @@ TEST(MistakeDiagnosis, EachMistakeIsNamedWithItsNumbersInASentenceOfItsOwn) {
         const Diagnosis diagnosis = diagnose(booklet(c.kind), c.answer, c.text);
         EXPECT_EQ(diagnosis.rule, c.mistake) << c.label;
         EXPECT_EQ(diagnosis.numbers, c.numbers) << c.label;
-        const std::string sentence = sentenceOf(diagnosis);
+        const std::string sentence = sentenceOf(diagnosis, nullptr);
         EXPECT_EQ(sentence.empty(), c.mistake == Mistake::None) << c.label;
         for (const std::string& number : diagnosis.numbers) {
             EXPECT_NE(sentence.find(number), std::string::npos) << c.label << ": " << sentence;

@@ -81,7 +81,8 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
                    std::string_view thousands = ".");
 
 // The sentence the window shows under a checked answer, in the translator's
-// language; empty for a right one.
-std::string sentenceOf(const Diagnosis& diagnosis, texts::Translator translator = nullptr);
+// language (Turkish for nullptr, never by default: a window that forgot its
+// language would speak Turkish to an English class); empty for a right one.
+std::string sentenceOf(const Diagnosis& diagnosis, texts::Translator translator);
 
 } // namespace rsa::exercise
