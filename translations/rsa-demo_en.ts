@@ -236,10 +236,6 @@
         <translation>{0}: not prime; the primes start at 2.</translation>
     </message>
     <message>
-        <source>{0} asal değildir: en küçük böleni {2}, {1} = {2} × {3}.</source>
-        <translation>{0} is not prime: its smallest divisor is {2}, {1} = {2} × {3}.</translation>
-    </message>
-    <message>
         <source>{0} asaldır: {2}² = {3} &gt; {1}, denenecek bölen yok.</source>
         <translation>{0} is prime: {2}² = {3} &gt; {1}, there is no divisor to try.</translation>
     </message>
@@ -404,14 +400,6 @@
         <translation>A task code has 8 characters; the code typed has {0}.</translation>
     </message>
     <message>
-        <source>Görev kodunda &quot;{0}&quot; karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 rakamları ve I, L, O dışındaki harfler vardır.</source>
-        <translation>A task code cannot contain &quot;{0}&quot; (character {1}). Codes use only the digits 2–9 and the letters other than I, L and O.</translation>
-    </message>
-    <message>
-        <source>Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle tutmuyor. Kodu yeniden okuyun.</source>
-        <translation>The task code is mistyped: its last character (the check character) does not match the others. Read the code again.</translation>
-    </message>
-    <message>
         <source>Görev kodu G (görev) ya da S (saldırgan) ile başlar.</source>
         <translation>A task code starts with G (task) or S (attacker).</translation>
     </message>
@@ -450,10 +438,6 @@
     <message>
         <source>Bu n = p · q; φ(n) = (p − 1)(q − 1).</source>
         <translation>This is n = p · q; φ(n) = (p − 1)(q − 1).</translation>
-    </message>
-    <message>
-        <source>Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan sayıları sayar; n asal olmadığından φ(n) = (p − 1)(q − 1).</source>
-        <translation>This is n − 1 = p · q − 1. Euler&apos;s totient counts the numbers from 1 to n that are coprime with n; n is not prime, so φ(n) = (p − 1)(q − 1).</translation>
     </message>
     <message>
         <source>(p − 1) + (q − 1) toplanmış; φ(n) bir çarpımdır: (p − 1)(q − 1).</source>
@@ -548,10 +532,6 @@
         <translation>Euler&apos;s totient: φ(n) = (p − 1)(q − 1) = {0} × {1}.</translation>
     </message>
     <message>
-        <source>Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × {1} + {3}, yani q = {2} ve sonraki kalan r = {3}. Kalan 0 olana kadar sürdürün; son t değerinden d = t mod φ.</source>
-        <translation>The extended Euclidean algorithm starts with φ = {0} and e = {1}. First step: {0} = {2} × {1} + {3}, so q = {2} and the next remainder is r = {3}. Go on until the remainder is 0; from the last t, d = t mod φ.</translation>
-    </message>
-    <message>
         <source>{0} için önce {1} gerekli: önce o kutuyu doğru yanıtlayın.</source>
         <translation>{0} needs {1} first: answer that box correctly first.</translation>
     </message>
@@ -562,10 +542,6 @@
     <message>
         <source>Adım {0}, bit {1}: x² = {2}, x² mod n = {3}, x · taban = {4}, yeni x = {5}.</source>
         <translation>Step {0}, bit {1}: x² = {2}, x² mod n = {3}, x · base = {4}, new x = {5}.</translation>
-    </message>
-    <message>
-        <source>Deneme bölmesi: n = {0} sayısını 2, 3, 5, 7, … asallarına sırayla bölün; √n ≈ {1} sayısına varmadan bir bölen bulunur.</source>
-        <translation>Trial division: divide n = {0} by the primes 2, 3, 5, 7, … in turn; a divisor turns up before √n ≈ {1}.</translation>
     </message>
     <message>
         <source>q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.</source>
@@ -794,10 +770,6 @@
     <message>
         <source>e = {0} ≥ φ = {1}: tablo e ile başlar. İlk bölme e sayısını mod φ&apos;ye göre indirger: {0} = {2} · {1} + {3}; sonraki satırlar {3} ile sürer.</source>
         <translation>e = {0} ≥ φ = {1}: the table starts with e. The first division reduces e modulo φ: {0} = {2} · {1} + {3}; the rows go on with {3}.</translation>
-    </message>
-    <message>
-        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına bölümünün tam kısmıdır. Sonraki satırın r, s ve t değerleri &quot;önceki − q × bu&quot; ile bulunur. Kalan 0 olunca durulur; son r, ebob sayısıdır.</source>
-        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps r = s · φ + t · e. The q of a row is the integer quotient of the previous r by this r. The r, s and t of the next row are &quot;previous − q × this&quot;. It stops when the remainder is 0; the last r is the gcd.</translation>
     </message>
     <message>
         <source>ebob({0}, {1}) = 1: e ile φ aralarında asaldır.</source>
@@ -1546,6 +1518,66 @@
     <message>
         <source>Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. Yalnız blokları yapıştırın.</source>
         <translation>The pasted text has {0} characters; this box takes a text of at most {1} characters. Paste only the blocks.</translation>
+    </message>
+    <message>
+        <source>Görev kodunda &quot;{0}&quot; karakteri olamaz ({1}. karakter). Kodlarda rakam olarak yalnız 3, 4 ve 7, harf olarak da B, I, L, O, Q dışındakiler vardır.</source>
+        <translation>A task code cannot contain &quot;{0}&quot; (character {1}). Codes use only the digits 3, 4 and 7 and the letters other than B, I, L, O and Q.</translation>
+    </message>
+    <message>
+        <source>Kodda bir karakter yanlış ya da iki karakterin yeri değişmiş: böyle bir görev kodu yok. Kodu yeniden okuyun.</source>
+        <translation>A character of the code is wrong or two characters are swapped: there is no such task code. Read the code again.</translation>
+    </message>
+    <message>
+        <source>&quot;{0}&quot; ondalık bir sayı; burada bir tam sayı isteniyor.</source>
+        <translation>&quot;{0}&quot; is a decimal number; a whole number is asked for here.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan sayıları sayar; φ(n) = n − 1 yalnız asal bir n için doğrudur. n = p · q için φ(n) = (p − 1)(q − 1).</source>
+        <translation>This is n − 1 = p · q − 1. Euler&apos;s totient counts the numbers from 1 to n that are coprime with n; φ(n) = n − 1 holds only for a prime n. For n = p · q, φ(n) = (p − 1)(q − 1).</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} ile {1} eşitliği sağlanmıyor.</source>
+        <translation>The check fails: with your {0}, {1} does not hold.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × {1} + {3}, yani bölüm {2}, sonraki kalan {3}. Kalan 0 olana kadar sürdürün; son t değerinden d = t mod φ.</source>
+        <translation>The extended Euclidean algorithm starts with φ = {0} and e = {1}. First step: {0} = {2} × {1} + {3}, so the quotient is {2} and the next remainder {3}. Go on until the remainder is 0; from the last t, d = t mod φ.</translation>
+    </message>
+    <message>
+        <source>Deneme bölmesi: n = {0} sayısını 2 ile, sonra 3, 5, 7, 9, … tek sayılarıyla sırayla bölün; en geç √n ≈ {1} sayısında bir bölen bulunur.</source>
+        <translation>Trial division: divide n = {0} by 2, then by the odd numbers 3, 5, 7, 9, … in turn; a divisor turns up at √n ≈ {1} at the latest.</translation>
+    </message>
+    <message>
+        <source>Çözüm gösterildikten sonra bulunursa sonuç kodu: {0}</source>
+        <translation>Result code when found after the solution was shown: {0}</translation>
+    </message>
+    <message>
+        <source>{0} asal değildir: 1&apos;den büyük en küçük böleni {2}, {1} = {2} × {3}.</source>
+        <translation>{0} is not prime: its smallest divisor greater than 1 is {2}, {1} = {2} × {3}.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda kalan = s · φ + t · e eşitliği sağlanır. Bir satırın bölümü, önceki kalanın bu kalana bölümünün tam kısmıdır. Sonraki satırın kalan, s ve t değerleri &quot;önceki − bölüm × bu&quot; ile bulunur. Kalan 0 olunca durulur; son kalan, ebob sayısıdır.</source>
+        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps remainder = s · φ + t · e. The quotient of a row is the integer quotient of the previous remainder by this remainder. The remainder, s and t of the next row are &quot;previous − quotient × this&quot;. It stops when the remainder is 0; the last remainder is the gcd.</translation>
+    </message>
+    <message>
+        <source>kalan</source>
+        <translation>remainder</translation>
+    </message>
+    <message>
+        <source>bölüm</source>
+        <translation>quotient</translation>
+    </message>
+    <message>
+        <source>{0} = {2}{3} mod {4} = {5}</source>
+        <translation>{0} = {2}{3} mod {4} = {5}</translation>
+    </message>
+    <message>
+        <source>{0} = {1}{3} mod {4}, burada {1} = {2}.</source>
+        <translation>{0} = {1}{3} mod {4}, where {1} = {2}.</translation>
     </message>
 </context>
 </TS>
