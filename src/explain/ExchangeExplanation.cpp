@@ -18,7 +18,14 @@ struct ActTexts {
     const char* outName;
 };
 
-ActTexts textsOf(ExchangeAct act) {
+// A message of letters changes only the sentences that speak of a card.
+ActTexts textsOf(ExchangeAct act, bool letters) {
+    if (letters && act == ExchangeAct::Send) {
+        return {text::sendTitle, text::textSendIntro, "m", "c"};
+    }
+    if (letters && act == ExchangeAct::Verify) {
+        return {text::verifyTitle, text::textVerifyIntro, "s", "sᵉ mod n"};
+    }
     switch (act) {
     case ExchangeAct::Send:
         return {text::sendTitle, text::sendIntro, "m", "c"};
@@ -40,14 +47,14 @@ Group fixed() {
 
 Section explainExchange(const ExchangePowers& powers, Translator translator) {
     const Language say(translator);
-    const ActTexts names = textsOf(powers.act);
+    const ActTexts names = textsOf(powers.act, powers.letters);
     Section section{say.fill(names.title, {to_string(powers.exponent), to_string(powers.n)}), {}};
     Group intro = fixed();
     intro.elements.emplace_back(
         say.fill(names.intro, {superscript(powers.exponent), to_string(powers.n)}));
     Table summary{{say(texts::blockColumn), names.inName, names.outName}, {}};
     if (powers.act == ExchangeAct::Verify) {
-        summary.columns.push_back(say(text::cardColumn));
+        summary.columns.push_back(say(powers.letters ? text::messageColumn : text::cardColumn));
     }
     for (std::size_t k = 0; k < powers.in.size(); ++k) {
         summary.rows.push_back(
@@ -73,9 +80,11 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
 
     Group result = fixed();
     if (powers.act == ExchangeAct::Send) {
-        result.elements.emplace_back(say(text::sendWeakness));
+        result.elements.emplace_back(
+            say(powers.letters ? text::textSendWeakness : text::sendWeakness));
     } else if (powers.act == ExchangeAct::Receive) {
-        result.elements.emplace_back(say.fill(text::receivedCard, {powers.cardText}));
+        result.elements.emplace_back(say.fill(
+            powers.letters ? text::receivedMessage : text::receivedCard, {powers.cardText}));
     } else if (powers.act == ExchangeAct::Verify) {
         std::string mismatch;
         for (std::size_t k = 0; k < powers.out.size(); ++k) {
@@ -83,8 +92,11 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
                 mismatch += (mismatch.empty() ? "" : ", ") + to_string(k + 1);
             }
         }
-        result.elements.emplace_back(mismatch.empty() ? say(text::verifyValid)
-                                                      : say.fill(text::verifyInvalid, {mismatch}));
+        const bool letters = powers.letters;
+        result.elements.emplace_back(
+            mismatch.empty()
+                ? say(letters ? text::textVerifyValid : text::verifyValid)
+                : say.fill(letters ? text::textVerifyInvalid : text::verifyInvalid, {mismatch}));
     }
     if (!result.elements.empty()) {
         section.groups.push_back(std::move(result));
