@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeFiles.h"
 #include "exchange/Messages.h"
+#include "exchangewindow/TextPart.h"
 #include "explain/ExchangeExplanation.h"
 #include "texts/ExchangeTexts.h"
 #include "window/PlainTextBox.h"
@@ -123,6 +124,7 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     layout->addWidget(buildReceivePart(), 1, 1);
     layout->addWidget(buildSignPart(), 2, 0);
     layout->addWidget(buildVerifyPart(), 2, 1);
+    layout->addWidget(buildTextPart(), 3, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
@@ -291,6 +293,21 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     connect(verifyButton, &QPushButton::clicked, this, &ExchangeWindow::verify);
     connect(open, &QPushButton::clicked, this, &ExchangeWindow::openSignatureDialog);
     return box;
+}
+
+QWidget* ExchangeWindow::buildTextPart() {
+    m_textPart = new TextPart(
+        {[this] { return m_myKey; },
+         [this](QLabel* where, const Refusal& refusal, const char* act) {
+             refuse(where, refusal, act);
+         },
+         [this](explain::Section section) { explain(std::move(section)); },
+         [this](const char* filter, const std::string& bytes) { return save(filter, bytes); },
+         [this](const std::string& filter) {
+             return m_main.interaction().chooseFileToRead(filter);
+         }},
+        this);
+    return m_textPart;
 }
 
 void ExchangeWindow::followMainWindow(const CommandRecord& record) {

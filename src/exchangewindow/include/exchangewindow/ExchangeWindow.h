@@ -34,6 +34,8 @@ class QPushButton;
 
 namespace rsa {
 
+class TextPart;
+
 class ExchangeWindow : public QWidget {
     Q_OBJECT
 
@@ -56,12 +58,16 @@ public:
     // was cancelled.
     const QString& lastSaved() const { return m_lastSaved; }
 
+    // The part for a message of letters.
+    TextPart& textPart() { return *m_textPart; }
+
 private:
     void buildKeyPart(QGridLayout* layout);
     QWidget* buildSendPart();
     QWidget* buildReceivePart();
     QWidget* buildSignPart();
     QWidget* buildVerifyPart();
+    QWidget* buildTextPart();
 
     void followMainWindow(const CommandRecord& record);
     void showKey(const QString& origin);
@@ -115,6 +121,7 @@ private:
     QPlainTextEdit* m_verifySignature;
     QLabel* m_verifyMessage;
     QLabel* m_verifyWhy;
+    TextPart* m_textPart;
 };
 
 } // namespace rsa

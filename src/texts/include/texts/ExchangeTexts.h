@@ -93,8 +93,6 @@ inline constexpr const char* packingRule = RSA_TEXT(
            "n sayısından küçük kaldıkça yan yana harf konur: n, 29 sayısından büyükse bir harf, "
            "2929 sayısından büyükse iki, 292929 sayısından büyükse üç, 29292929 sayısından "
            "büyükse dört harf. Son blok boşlukla tamamlanır.");
-inline constexpr const char* packingUsed =
-    RSA_TEXT("rsa", "n = {0} için bir blokta {1} harf; mesajın blokları: {2}");
 inline constexpr const char* equalLetters = RSA_TEXT(
     "rsa", "Dikkat: her blokta bir harf olduğundan aynı harfler aynı şifreli bloğu verir. Uzun "
            "bir mesajda en sık görülen blok büyük olasılıkla A ya da E harfidir; sınıf mesajı d "
@@ -109,6 +107,13 @@ inline constexpr const char* frequencyLesson = RSA_TEXT(
            "deneyerek sınıf mesajı d üssü olmadan tahmin edebilir. Gerçek RSA bu yüzden iletiyi "
            "şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu): aynı ileti her seferinde "
            "başka bir şifreli metin verir ve sıklıklar hiçbir şey söylemez.");
+inline constexpr const char* textSignatureInvalid =
+    RSA_TEXT("rsa", "İmza geçersiz: şu bloklar uymuyor: {0}. Mesaj ya da imza değişmiş, ya da "
+                    "imza bu açık anahtarın sahibinden gelmiyor.");
+// A block and how often it occurs: "1234 ×5".
+inline constexpr const char* blockCount = RSA_TEXT("rsa", "{0} ×{1}");
+// A letter and its share in Turkish text, the whole per cent and two decimals.
+inline constexpr const char* letterShare = RSA_TEXT("rsa", "{0} %{1},{2}");
 inline constexpr const char* textNothingToSave =
     RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir mesaj şifreleyin ya da imzalayın.");
 
