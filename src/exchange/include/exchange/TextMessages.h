@@ -13,6 +13,7 @@
 // the message in windows-1254 as the main window saves text; a card's files
 // stay as they are.
 
+#include "exchange/Blocks.h"
 #include "exchange/ExchangeKey.h"
 #include "exchange/Letters.h"
 
