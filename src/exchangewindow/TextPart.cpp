@@ -194,6 +194,8 @@ void TextPart::receiveBlocks(const BlockList& cipher) {
                                              message,
                                              true},
                                             &inLanguageInUse));
+    // The letters of the decrypted blocks, after their powers.
+    explainPacking(key->n, {received->blocks.perBlock, received->blocks.result, {}});
     m_received->setText(toQt(message));
     m_sentence->clear();
     m_sentence->setProperty("refused", false);
@@ -236,6 +238,7 @@ void TextPart::sign() {
         refused(signature.refusal(), text::signText);
         return;
     }
+    explainPacking(key->n, *signature);
     m_host.explain(explain::explainExchange({explain::ExchangeAct::Sign,
                                              key->d,
                                              key->n,
