@@ -3,6 +3,7 @@
 #include "exchange/ExchangeFiles.h"
 #include "explain/ExchangeExplanation.h"
 #include "texts/ExchangeTexts.h"
+#include "window/PlainTextBox.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -86,7 +87,7 @@ TextPart::TextPart(TextPartHost host, QWidget* parent)
     }
     acts->addStretch();
     form->addRow(acts);
-    m_blocks = named(new QPlainTextEdit(this), "exchangeTextBlocks");
+    m_blocks = named(new PlainTextBox(this), "exchangeTextBlocks");
     m_blocks->setTabChangesFocus(true);
     m_blocks->setFixedHeight(m_blocks->fontMetrics().lineSpacing() * 3 + 12);
     form->addRow(translated(text::cipherLabel), m_blocks);
@@ -104,7 +105,9 @@ TextPart::TextPart(TextPartHost host, QWidget* parent)
     form->addRow(translated(text::receivedMessageLabel), m_received);
     m_sentence = named(new QLabel(this), "exchangeTextSentence");
     m_frequencies = named(new QLabel(this), "exchangeTextFrequencies");
-    auto* table = named(new QLabel(letterLine(), this), "exchangeLetterTable");
+    auto* table =
+        named(new QLabel(letterLine() + QLatin1Char('\n') + translated(text::packingRule), this),
+              "exchangeLetterTable");
     for (QLabel* label : {m_sentence, m_frequencies, table}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -134,9 +137,8 @@ void TextPart::explainPacking(std::uint32_t n, const TextBlocks& blocks) {
         table.push_back(letter.utf8);
     }
     m_host.explain(explain::explainLetterPacking(
-        {n, blocks.perBlock, largestBlock(blocks.perBlock),
-         std::uint64_t{largestBlock(blocks.perBlock)} * 100 + blankCode, table, blocks.plain,
-         lettersOfBlocks(blocks.plain, blocks.perBlock)},
+        {n, blocks.perBlock, largestBlock(blocks.perBlock), largestBlock(blocks.perBlock + 1),
+         table, blocks.plain, lettersOfBlocks(blocks.plain, blocks.perBlock)},
         &inLanguageInUse));
 }
 

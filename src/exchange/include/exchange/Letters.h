@@ -50,7 +50,8 @@ std::string messageText(const LetterCodes& codes);
 
 // How many letters go into one block for the modulus n: the most k (up to
 // mostLettersPerBlock) whose largest block is below n, or 0 when n is 29 or
-// less. largestBlock(k) is that block, the k-letter row of blanks.
+// less. largestBlock(k) is that block, the k-letter row of blanks (up to
+// five letters it fits 32 bits).
 std::size_t lettersPerBlock(std::uint32_t n);
 std::uint32_t largestBlock(std::size_t perBlock);
 
