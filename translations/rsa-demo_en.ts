@@ -1579,5 +1579,165 @@
         <source>{0} = {1}{3} mod {4}, burada {1} = {2}.</source>
         <translation>{0} = {1}{3} mod {4}, where {1} = {2}.</translation>
     </message>
+    <message>
+        <source>Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Mesajın harfleri harf tablosundaki kodlarıyla bloklara konmuştur ve her blok c = m{0} mod {1} ile şifrelenir; geri çevirmek için alıcının özel üssü d gerekir.</source>
+        <translation>The sender knows only the receiver&apos;s public key (e, n). The letters of the message have been put into blocks by their codes in the letter table, and each block is encrypted as c = m{0} mod {1}; turning it back needs the receiver&apos;s private exponent d.</translation>
+    </message>
+    <message>
+        <source>Bu haliyle şifreleme güvenli değildir: aynı blok her seferinde aynı şifreli bloğu verir ve açık anahtar herkese açık olduğundan bir saldırgan olası blokları (bir harflik blokta yalnız 30 tane) kendisi şifreleyip karşılaştırabilir. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu); böylece aynı ileti her seferinde başka bir şifreli metin verir.</source>
+        <translation>As it stands, this encryption is not secure: the same block always gives the same cipher block, and since the public key is known to everyone an attacker can encrypt the possible blocks (only 30 for a block of one letter) and compare. That is why real RSA fills the message with random bytes before encrypting it (OAEP padding): the same message then gives a different cipher text each time.</translation>
+    </message>
+    <message>
+        <source>Bloklar harf tablosuyla harflere çevrilince mesaj: {0}.</source>
+        <translation>Turned into letters with the letter table, the blocks give the message: {0}.</translation>
+    </message>
+    <message>
+        <source>Her imza bloğu için s{0} mod {1} hesaplanır ve mesajın aynı sıradaki bloğuyla karşılaştırılır.</source>
+        <translation>For each signature block s{0} mod {1} is computed and compared with the message&apos;s block in the same place.</translation>
+    </message>
+    <message>
+        <source>Blokların hepsi geri geldi: bu bloklar bu açık anahtara uyuyor. Bu, imzanın anahtarın sahibinden geldiğini tek başına kanıtlamaz, çünkü ders sürümündeki (ham) RSA imzası d bilinmeden de taklit edilebilir:</source>
+        <translation>Every block came back: these blocks fit this public key. That alone does not prove the signature comes from the key&apos;s owner, because the classroom (textbook) RSA signature can be forged without knowing d:</translation>
+    </message>
+    <message>
+        <source>Şu bloklar uymuyor: {0}. Mesaj ya da imza değişmiş, ya da imza başka bir özel anahtarla yapılmış.</source>
+        <translation>These blocks do not match: {0}. The message or the signature was changed, or the signature was made with another private key.</translation>
+    </message>
+    <message>
+        <source>mesaj bloğu</source>
+        <translation>message block</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma – harf tablosu ve mesajın blokları (n = {0})</source>
+        <translation>Messaging – the letter table and the message&apos;s blocks (n = {0})</translation>
+    </message>
+    <message>
+        <source>harf</source>
+        <translation>letter</translation>
+    </message>
+    <message>
+        <source>kod</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>harfler</source>
+        <translation>letters</translation>
+    </message>
+    <message>
+        <source>n = {0} için bir bloğa {1} harf konur: {1} harflik en büyük blok {2}, n sayısından küçüktür; bir harf daha eklenirse en büyük blok {3} olur ve n sayısından küçük kalmaz.</source>
+        <translation>For n = {0} a block holds {1} letters: the largest block of {1} letters, {2}, is below n; with one letter more the largest block would be {3}, which is not below n.</translation>
+    </message>
+    <message>
+        <source>Harflerle mesaj</source>
+        <translation>A message in letters</translation>
+    </message>
+    <message>
+        <source>Mesaj:</source>
+        <translation>Message:</translation>
+    </message>
+    <message>
+        <source>MERHABA</source>
+        <translation>MERHABA</translation>
+    </message>
+    <message>
+        <source>Mesajı şifrele</source>
+        <translation>Encrypt the message</translation>
+    </message>
+    <message>
+        <source>Mesajı çöz</source>
+        <translation>Decrypt the message</translation>
+    </message>
+    <message>
+        <source>Mesajı imzala</source>
+        <translation>Sign the message</translation>
+    </message>
+    <message>
+        <source>Mesaj imzasını doğrula</source>
+        <translation>Verify the message&apos;s signature</translation>
+    </message>
+    <message>
+        <source>Çözülen mesaj:</source>
+        <translation>Decrypted message:</translation>
+    </message>
+    <message>
+        <source>Harf tablosu</source>
+        <translation>Letter table</translation>
+    </message>
+    <message>
+        <source>boşluk</source>
+        <translation>blank</translation>
+    </message>
+    <message>
+        <source>Her harf iki basamaklı bir sayıdır (A = 00 … Z = 28, boşluk = 29). Bir bloğa, blok n sayısından küçük kaldıkça yan yana harf konur: n, 29 sayısından büyükse bir harf, 2929 sayısından büyükse iki, 292929 sayısından büyükse üç, 29292929 sayısından büyükse dört harf. Son blok boşlukla tamamlanır.</source>
+        <translation>Each letter is a two-digit number (A = 00 … Z = 28, blank = 29). A block takes letters side by side as long as it stays below n: one letter when n is above 29, two above 2929, three above 292929, four above 29292929. The last block is filled up with blanks.</translation>
+    </message>
+    <message>
+        <source>Dikkat: her blokta bir harf olduğundan aynı harfler aynı şifreli bloğu verir. Uzun bir mesajda en sık görülen blok büyük olasılıkla A ya da E harfidir; sınıf mesajı d üssünü bilmeden, harf sıklıklarından tahmin edebilir.</source>
+        <translation>Note: with one letter a block, equal letters give equal cipher blocks. In a long message the most frequent block is most likely A or E; the class can guess the message from letter frequencies, without knowing d.</translation>
+    </message>
+    <message>
+        <source>Bloklar ne sıklıkla geçiyor, Türkçe metinde harfler ne sıklıkla geçiyor</source>
+        <translation>How often each block occurs, and how often letters occur in Turkish text</translation>
+    </message>
+    <message>
+        <source>Bu mesajın blokları: {0}</source>
+        <translation>Blocks of this message: {0}</translation>
+    </message>
+    <message>
+        <source>Türkçe metinde harfler: {0}</source>
+        <translation>Letters in Turkish text: {0}</translation>
+    </message>
+    <message>
+        <source>Her blokta tek harf varken aynı harf hep aynı bloğu verir; bu yüzden blokların sıklığı harflerin sıklığını izler. En sık bloğu A, sonrakileri E, İ, N, R, L ile deneyerek sınıf mesajı d üssü olmadan tahmin edebilir. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu): aynı ileti her seferinde başka bir şifreli metin verir ve sıklıklar hiçbir şey söylemez.</source>
+        <translation>With one letter a block, the same letter always gives the same block, so how often the blocks occur follows how often the letters occur. Trying A for the most frequent block and E, İ, N, R, L for the next ones, the class can guess the message without d. That is why real RSA fills the message with random bytes before encrypting it (OAEP padding): the same message then gives a different cipher text each time, and the frequencies tell nothing.</translation>
+    </message>
+    <message>
+        <source>İmza geçersiz: şu bloklar uymuyor: {0}. Mesaj ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
+        <translation>The signature is not valid: these blocks do not match: {0}. The message or the signature was changed, or the signature does not come from the owner of this public key.</translation>
+    </message>
+    <message>
+        <source>{0} ×{1}</source>
+        <translation>{0} ×{1}</translation>
+    </message>
+    <message>
+        <source>{0} %{1},{2}</source>
+        <translation>{0} {1}.{2}%</translation>
+    </message>
+    <message>
+        <source>Kaydedilecek blok yok: önce bir mesaj şifreleyin ya da imzalayın.</source>
+        <translation>There are no blocks to save: encrypt or sign a message first.</translation>
+    </message>
+    <message>
+        <source>Mesajın {0}. karakteri &quot;{1}&quot; kullanılamaz: mesajda yalnız Türk alfabesinin 29 harfi ve boşluk olabilir.</source>
+        <translation>Character {0} of the message, &quot;{1}&quot;, cannot be used: a message holds only the 29 letters of the Turkish alphabet and the blank.</translation>
+    </message>
+    <message>
+        <source>Mesajda hiç harf yok: en az bir harf yazın.</source>
+        <translation>The message has no letter: type at least one.</translation>
+    </message>
+    <message>
+        <source>Mesaj {0} karakter; en çok {1} karakter olabilir.</source>
+        <translation>The message has {0} characters; it may have at most {1}.</translation>
+    </message>
+    <message>
+        <source>n = {0} sayısı 30 sayısından küçük; bir harfin kodu (en çok 29) bile n sayısından küçük kalmaz.</source>
+        <translation>n = {0} is below 30; not even the code of one letter (up to 29) stays below n.</translation>
+    </message>
+    <message>
+        <source>Metinde hiç blok yok.</source>
+        <translation>The text holds no block.</translation>
+    </message>
+    <message>
+        <source>{0}. blok çözülünce {1} verdi; bu, {2} harflik bir blok değildir (her harfin kodu 00 ile 29 arasındadır): bloklar başka bir açık anahtarla şifrelenmiş ya da harf değil.</source>
+        <translation>Block {0} decrypted to {1}, which is not made of {2} letter codes (every code lies between 00 and 29): the blocks were encrypted with another public key, or do not hold letters.</translation>
+    </message>
+    <message>
+        <source>İmzada {0} blok var, oysa mesaj bu n ile {1} bloğa bölünür.</source>
+        <translation>The signature has {0} blocks, but with this n the message packs into {1}.</translation>
+    </message>
+    <message>
+        <source>Bu dosyada harflerle yazılmış bir mesaj yok: ilk satırı &quot;HARFLER&quot; değil, &quot;{0}&quot;.</source>
+        <translation>This file holds no message in letters: its first line is not &quot;HARFLER&quot; but &quot;{0}&quot;.</translation>
+    </message>
 </context>
 </TS>

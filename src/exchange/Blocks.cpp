@@ -62,6 +62,24 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// A block as the main window writes it: digits without a sign, up to
+// largestModulus; position is its 1-based place in the whole text, as the
+// learner counts them, for the refusal.
+Result<std::uint32_t> readBlock(std::string_view piece, std::size_t position) {
+    const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+    const auto* number = std::get_if<reading::WholeNumber>(&read);
+    if (number == nullptr &&
+        std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
+        return Refusal{RefusalKind::BlockNotNumber, {std::to_string(position), quoted(piece)}};
+    }
+    const std::optional<std::int64_t> value = number != nullptr ? number->value() : std::nullopt;
+    if (!value || *value > largestModulus) {
+        return Refusal{RefusalKind::BlockBeyondRange,
+                       {std::to_string(position), quoted(piece), std::to_string(largestModulus)}};
+    }
+    return static_cast<std::uint32_t>(*value);
+}
+
 } // namespace
 
 std::string_view withoutByteOrderMark(std::string_view text) {
@@ -81,28 +99,36 @@ Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     received.found = found.size();
     const std::size_t first = found.size() - blockCount;
     for (std::size_t k = 0; k < blockCount; ++k) {
-        const std::string_view piece = found[first + k];
-        // Counted in the whole text, as the learner counts them.
-        const std::string position = std::to_string(first + k + 1);
-        // The main window writes blocks without a sign.
-        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
-        const auto* number = std::get_if<reading::WholeNumber>(&read);
-        if (number == nullptr &&
-            std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
-            return Refusal{RefusalKind::BlockNotNumber, {position, quoted(piece)}};
+        const Result<std::uint32_t> block = readBlock(found[first + k], first + k + 1);
+        if (!block) {
+            return block.refusal();
         }
-        const std::optional<std::int64_t> value =
-            number != nullptr ? number->value() : std::nullopt;
-        if (!value || *value > largestModulus) {
-            return Refusal{RefusalKind::BlockBeyondRange,
-                           {position, quoted(piece), std::to_string(largestModulus)}};
-        }
-        received.blocks[k] = static_cast<std::uint32_t>(*value);
+        received.blocks[k] = *block;
     }
     return received;
 }
 
+Result<std::vector<std::uint32_t>> parseBlockList(std::string_view text) {
+    const std::vector<std::string_view> found = pieces(text, isSeparator);
+    if (found.empty()) {
+        return Refusal{RefusalKind::NoBlocks, {}};
+    }
+    std::vector<std::uint32_t> blocks;
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        const Result<std::uint32_t> block = readBlock(found[k], k + 1);
+        if (!block) {
+            return block.refusal();
+        }
+        blocks.push_back(*block);
+    }
+    return blocks;
+}
+
 std::string blocksText(const Blocks& blocks) {
+    return blocksText(std::vector<std::uint32_t>(blocks.begin(), blocks.end()));
+}
+
+std::string blocksText(const std::vector<std::uint32_t>& blocks) {
     std::string text;
     for (std::uint32_t block : blocks) {
         text += ' ';

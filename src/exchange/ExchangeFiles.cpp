@@ -9,10 +9,6 @@
 
 namespace rsa::exchange {
 
-namespace {
-
-// The lines of a text file: CR LF or LF ends a line, and a last line without
-// its break counts as well.
 std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -30,6 +26,8 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     }
     return lines;
 }
+
+namespace {
 
 // The lines of the file, exactly `count` of them, or the refusal.
 Result<std::vector<std::string>> readLines(const std::string& path, std::size_t count) {

@@ -45,6 +45,22 @@ const char* ruleSentence(RefusalKind kind) {
         return text::modulusMissing;
     case RefusalKind::ExponentOwnInverse:
         return text::exponentOwnInverse;
+    case RefusalKind::LetterNotAllowed:
+        return text::letterNotAllowed;
+    case RefusalKind::MessageEmpty:
+        return text::messageEmpty;
+    case RefusalKind::MessageTooLong:
+        return text::messageTooLong;
+    case RefusalKind::ModulusBelowLetter:
+        return text::modulusBelowLetter;
+    case RefusalKind::NoBlocks:
+        return text::noBlocks;
+    case RefusalKind::BlockNotLetters:
+        return text::blockNotLetters;
+    case RefusalKind::BlockCountDiffers:
+        return text::blockCountDiffers;
+    case RefusalKind::NotLetterFile:
+        return text::notLetterFile;
     }
     return text::noKey;
 }

@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeFiles.h"
 #include "exchange/Messages.h"
+#include "exchangewindow/TextPart.h"
 #include "explain/ExchangeExplanation.h"
 #include "texts/ExchangeTexts.h"
 #include "window/PlainTextBox.h"
@@ -159,8 +160,8 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     // Sentences appear and wrap below the parts as the learner works; the
     // window scrolls rather than cut them off.
     m_grid = new QGridLayout(m_content);
-    m_parts = {buildKeyPart(), buildSendPart(), buildReceivePart(), buildSignPart(),
-               buildVerifyPart()};
+    m_parts = {buildKeyPart(),     buildSendPart(),   buildReceivePart(),
+               buildSignPart(),    buildVerifyPart(), buildTextPart()};
     arrange(false);
     m_twoColumnWidth = m_content->sizeHint().width();
     auto* scroll = new QScrollArea(this);
@@ -181,21 +182,27 @@ void ExchangeWindow::arrange(bool oneColumn) {
     for (QWidget* part : m_parts) {
         m_grid->removeWidget(part);
     }
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < 8; ++row) {
         m_grid->setRowStretch(row, 0);
     }
-    m_grid->addWidget(m_parts[0], 0, 0, 1, oneColumn ? 1 : 2);
-    for (std::size_t k = 1; k < m_parts.size(); ++k) {
-        const int place = static_cast<int>(k) - 1;
+    // The key part across the top, the four card acts below it, and the
+    // message of letters across the bottom.
+    const int width = oneColumn ? 1 : 2;
+    m_grid->addWidget(m_parts.front(), 0, 0, 1, width);
+    const std::size_t acts = m_parts.size() - 2;
+    for (std::size_t k = 0; k < acts; ++k) {
+        const int place = static_cast<int>(k);
         if (oneColumn) {
-            m_grid->addWidget(m_parts[k], 1 + place, 0);
+            m_grid->addWidget(m_parts[k + 1], 1 + place, 0);
         } else {
-            m_grid->addWidget(m_parts[k], 1 + place / 2, place % 2);
+            m_grid->addWidget(m_parts[k + 1], 1 + place / 2, place % 2);
         }
     }
+    const int messageRow = oneColumn ? 1 + static_cast<int>(acts) : 1 + static_cast<int>(acts) / 2;
+    m_grid->addWidget(m_parts.back(), messageRow, 0, 1, width);
     m_grid->setColumnStretch(0, 1);
     m_grid->setColumnStretch(1, oneColumn ? 0 : 1);
-    m_grid->setRowStretch(oneColumn ? 5 : 3, 1);
+    m_grid->setRowStretch(messageRow + 1, 1);
 }
 
 void ExchangeWindow::resizeEvent(QResizeEvent* event) {
@@ -371,6 +378,21 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     connect(verifyButton, &QPushButton::clicked, this, &ExchangeWindow::verify);
     connect(open, &QPushButton::clicked, this, &ExchangeWindow::openSignatureDialog);
     return box;
+}
+
+QWidget* ExchangeWindow::buildTextPart() {
+    m_textPart = new TextPart(
+        {[this] { return m_myKey; },
+         [this](QLabel* where, const Refusal& refusal, const char* act) {
+             refuse(where, refusal, act);
+         },
+         [this](explain::Section section) { explain(std::move(section)); },
+         [this](const char* filter, const std::string& bytes) { return save(filter, bytes); },
+         [this](const std::string& filter) {
+             return m_main.interaction().chooseFileToRead(filter);
+         }},
+        this);
+    return m_textPart;
 }
 
 void ExchangeWindow::followMainWindow(const CommandRecord& record) {

@@ -18,7 +18,14 @@ struct ActTexts {
     const char* outName;
 };
 
-ActTexts textsOf(ExchangeAct act) {
+// A message of letters changes only the sentences that speak of a card.
+ActTexts textsOf(ExchangeAct act, bool letters) {
+    if (letters && act == ExchangeAct::Send) {
+        return {text::sendTitle, text::textSendIntro, "m", "c"};
+    }
+    if (letters && act == ExchangeAct::Verify) {
+        return {text::verifyTitle, text::textVerifyIntro, "s", "sᵉ mod n"};
+    }
     switch (act) {
     case ExchangeAct::Send:
         return {text::sendTitle, text::sendIntro, "m", "c"};
@@ -40,11 +47,11 @@ Group fixed() {
 
 Section explainExchange(const ExchangePowers& powers, Translator translator) {
     const Language say(translator);
-    ActTexts names = textsOf(powers.act);
+    ActTexts names = textsOf(powers.act, powers.letters);
     // An even e has no inverse modulo any φ(n), which is even for n > 2: no
     // private exponent exists to speak of.
     const bool noInverse = powers.act == ExchangeAct::Send && powers.exponent % 2 == 0;
-    if (noInverse) {
+    if (noInverse && !powers.letters) {
         names.intro = text::sendIntroNoInverse;
     }
     Section section{say.fill(names.title, {to_string(powers.exponent), to_string(powers.n)}), {}};
@@ -53,7 +60,7 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
         say.fill(names.intro, {superscript(powers.exponent), to_string(powers.n)}));
     Table summary{{say(texts::blockColumn), names.inName, names.outName}, {}};
     if (powers.act == ExchangeAct::Verify) {
-        summary.columns.push_back(say(text::cardColumn));
+        summary.columns.push_back(say(powers.letters ? text::messageColumn : text::cardColumn));
     }
     for (std::size_t k = 0; k < powers.in.size(); ++k) {
         summary.rows.push_back(
@@ -81,9 +88,11 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
     if (noInverse) {
         result.elements.emplace_back(say.fill(text::sendNoInverse, {to_string(powers.exponent)}));
     } else if (powers.act == ExchangeAct::Send) {
-        result.elements.emplace_back(say(text::sendWeakness));
+        result.elements.emplace_back(
+            say(powers.letters ? text::textSendWeakness : text::sendWeakness));
     } else if (powers.act == ExchangeAct::Receive) {
-        result.elements.emplace_back(say.fill(text::receivedCard, {powers.cardText}));
+        result.elements.emplace_back(say.fill(
+            powers.letters ? text::receivedMessage : text::receivedCard, {powers.cardText}));
     } else if (powers.act == ExchangeAct::Verify) {
         std::string mismatch;
         for (std::size_t k = 0; k < powers.out.size(); ++k) {
@@ -91,14 +100,16 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
                 mismatch += (mismatch.empty() ? "" : ", ") + to_string(k + 1);
             }
         }
+        const bool letters = powers.letters;
         if (!mismatch.empty()) {
-            result.elements.emplace_back(say.fill(text::verifyInvalid, {mismatch}));
+            result.elements.emplace_back(
+                say.fill(letters ? text::textVerifyInvalid : text::verifyInvalid, {mismatch}));
         } else {
             // A valid check shows that the blocks fit the key, not who made
             // them: textbook signatures can be forged.
-            for (const char* sentence :
-                 {text::verifyValid, text::forgeryFixed, text::forgeryProduct, text::forgeryRoot,
-                  text::forgeryPrevented}) {
+            result.elements.emplace_back(say(letters ? text::textVerifyValid : text::verifyValid));
+            for (const char* sentence : {text::forgeryFixed, text::forgeryProduct,
+                                         text::forgeryRoot, text::forgeryPrevented}) {
                 result.elements.emplace_back(say(sentence));
             }
         }

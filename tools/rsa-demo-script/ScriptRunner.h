@@ -68,6 +68,7 @@ void addMainWindowSteps(ScriptRunner& runner);
 void addStepWindowSteps(ScriptRunner& runner);
 void addExerciseSteps(ScriptRunner& runner);
 void addExchangeSteps(ScriptRunner& runner);
+void addTextSteps(ScriptRunner& runner);
 void addRealSizeSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

@@ -3,13 +3,14 @@
 // options may follow the file name: --lang en for the English window,
 // --adim-adim for both windows side by side, --mesajlasma for the exchange
 // window beside the main one after a card was sent, received, signed and
-// verified with the worked example's key, --gercek-boyut for the real-size
-// window after a 2048-bit key, the contrast for the README's sentence and the
-// race past 200 bits, --alistirma KOD for the exercise window alone, part-way
-// through its task (one answer right, one wrong, one hint).
+// verified with the worked example's key and the word "MERHABA" sent, --gercek-boyut for the
+// real-size window after a 2048-bit key, the contrast for the README's sentence and the race past
+// 200 bits, --alistirma KOD for the exercise window alone, part-way through its task (one answer
+// right, one wrong, one hint).
 
 #include "companions/Companions.h"
 #include "exchangewindow/ExchangeWindow.h"
+#include "exchangewindow/TextPart.h"
 #include "exercise/Exercise.h"
 #include "exercisewindow/ExerciseWindow.h"
 #include "realsizewindow/KeyPanel.h"
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -148,6 +150,18 @@ int main(int argc, char** argv) {
         exchange->findChild<QPlainTextEdit*>(QStringLiteral("exchangeVerifySignature"))
             ->setPlainText(QStringLiteral("2761 3192 2970 2316 2339 2761 3192 2970"));
         click("exchangeVerify");
+        // A word sent to a classmate's key of one letter a block, scrolled
+        // down to the sentence on equal letters once the layout has settled.
+        type("exchangeTextE", "7");
+        type("exchangeTextN", "143");
+        type("exchangeTextMessage", "MERHABA");
+        click("exchangeTextSend");
+        QTest::qWait(200);
+        auto* scroll = exchange->findChild<QScrollArea*>();
+        const auto* sentence =
+            exchange->findChild<QWidget*>(QStringLiteral("exchangeTextSentence"));
+        scroll->ensureVisible(
+            0, sentence->mapTo(scroll->widget(), QPoint(0, sentence->height())).y(), 0, 8);
     }
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rsa::exchange {
 
@@ -42,8 +43,14 @@ std::string_view withoutByteOrderMark(std::string_view text);
 // start.
 Result<ReceivedBlocks> parseBlocks(std::string_view text);
 
+// Every block of a text, read as parseBlocks reads one, however many there
+// are (a message of letters has as many as it needs); refused also when there
+// is none.
+Result<std::vector<std::uint32_t>> parseBlockList(std::string_view text);
+
 // The row as the main window shows it: " 1730 180 1794 ...".
 std::string blocksText(const Blocks& blocks);
+std::string blocksText(const std::vector<std::uint32_t>& blocks);
 
 // A card number as sixteen digits, or four groups of four separated by
 // blanks; its blocks are the digits two by two, "1234 ..." gives 12, 34, ...

@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rsa::exchange {
 
@@ -31,6 +32,10 @@ std::string sigFileBytes(const Blocks& card, const Blocks& signature);
 // (.SIG), or whose lines do not parse, is refused with the reason.
 Result<ReceivedBlocks> readEncFile(const std::string& path);
 Result<SignedCard> readSigFile(const std::string& path);
+
+// The lines of a file's bytes: CR LF or LF ends a line, and a last line
+// without its break counts as well.
+std::vector<std::string> linesOf(const std::string& bytes);
 
 // Writes bytes as the whole file; nothing on success, else the reason.
 std::optional<std::string> writeExchangeFile(const std::string& path, const std::string& bytes);

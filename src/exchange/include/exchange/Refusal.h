@@ -33,6 +33,14 @@ enum class RefusalKind {
     ExponentMissing,      // the e box is empty
     ModulusMissing,       // the n box is empty
     ExponentOwnInverse,   // e, the range of primes: every pair suiting e gives d = e
+    LetterNotAllowed,     // the character's 1-based place in the message, the character
+    MessageEmpty,         // a message with no letter
+    MessageTooLong,       // its length, the longest allowed
+    ModulusBelowLetter,   // n: not even one letter's code is below it
+    NoBlocks,             // a text without a single block
+    BlockNotLetters,      // the block index, what it decrypted to, letters a block
+    BlockCountDiffers,    // signature blocks found, blocks the message packs into
+    NotLetterFile,        // the first line, which is not the letters' marker
 };
 
 using Refusal = texts::Refusal<RefusalKind>;

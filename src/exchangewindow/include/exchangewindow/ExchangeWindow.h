@@ -35,6 +35,8 @@ class QPushButton;
 
 namespace rsa {
 
+class TextPart;
+
 class ExchangeWindow : public QWidget {
     Q_OBJECT
 
@@ -59,6 +61,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The part for a message of letters.
+    TextPart& textPart() { return *m_textPart; }
 
 private:
     // The key part across the top, the four acts below it in two columns, or
@@ -69,6 +73,7 @@ private:
     QWidget* buildReceivePart();
     QWidget* buildSignPart();
     QWidget* buildVerifyPart();
+    QWidget* buildTextPart();
 
     void followMainWindow(const CommandRecord& record);
     void showKey(const QString& origin);
@@ -92,7 +97,7 @@ private:
     explain::SectionSink m_explain;
     QWidget* m_content;
     QGridLayout* m_grid;
-    std::array<QWidget*, 5> m_parts{};
+    std::array<QWidget*, 6> m_parts{};
     bool m_oneColumn = false;
     int m_twoColumnWidth = 0;
     std::optional<exchange::KeyPair> m_myKey;
@@ -126,6 +131,7 @@ private:
     QPlainTextEdit* m_verifySignature;
     QLabel* m_verifyMessage;
     QLabel* m_verifyWhy;
+    TextPart* m_textPart;
 };
 
 } // namespace rsa

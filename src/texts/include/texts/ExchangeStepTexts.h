@@ -79,6 +79,40 @@ inline constexpr const char* newKeyDrawn = RSA_TEXT(
 inline constexpr const char* newKeyExponent = RSA_TEXT(
     "rsa", "e = {0}: φ ile aralarında asal. Genişletilmiş Öklid algoritması d = {1} verir; "
            "sağlama: e · d mod φ = 1.");
+// A message of letters instead of a card.
+inline constexpr const char* textSendIntro =
+    RSA_TEXT("rsa", "Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Mesajın harfleri harf "
+                    "tablosundaki kodlarıyla bloklara konmuştur ve her blok c = m{0} mod {1} ile "
+                    "şifrelenir; geri çevirmek için alıcının özel üssü d gerekir.");
+inline constexpr const char* textSendWeakness = RSA_TEXT(
+    "rsa",
+    "Bu haliyle şifreleme güvenli değildir: aynı blok her seferinde aynı şifreli bloğu "
+    "verir ve açık anahtar herkese açık olduğundan bir saldırgan olası blokları (bir harflik "
+    "blokta yalnız 30 tane) kendisi şifreleyip karşılaştırabilir. Gerçek RSA bu yüzden "
+    "iletiyi şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu); böylece aynı "
+    "ileti her seferinde başka bir şifreli metin verir.");
+inline constexpr const char* receivedMessage =
+    RSA_TEXT("rsa", "Bloklar harf tablosuyla harflere çevrilince mesaj: {0}.");
+inline constexpr const char* textVerifyIntro =
+    RSA_TEXT("rsa", "Her imza bloğu için s{0} mod {1} hesaplanır ve mesajın aynı sıradaki "
+                    "bloğuyla karşılaştırılır.");
+inline constexpr const char* textVerifyValid = RSA_TEXT(
+    "rsa", "Blokların hepsi geri geldi: bu bloklar bu açık anahtara uyuyor. Bu, imzanın "
+           "anahtarın sahibinden geldiğini tek başına kanıtlamaz, çünkü ders sürümündeki (ham) "
+           "RSA imzası d bilinmeden de taklit edilebilir:");
+inline constexpr const char* textVerifyInvalid =
+    RSA_TEXT("rsa", "Şu bloklar uymuyor: {0}. Mesaj ya da imza değişmiş, ya da imza başka bir özel "
+                    "anahtarla yapılmış.");
+inline constexpr const char* messageColumn = RSA_TEXT("rsa", "mesaj bloğu");
+inline constexpr const char* lettersTitle =
+    RSA_TEXT("rsa", "Mesajlaşma – harf tablosu ve mesajın blokları (n = {0})");
+inline constexpr const char* letterColumn = RSA_TEXT("rsa", "harf");
+inline constexpr const char* codeColumn = RSA_TEXT("rsa", "kod");
+inline constexpr const char* lettersColumn = RSA_TEXT("rsa", "harfler");
+inline constexpr const char* packingForN = RSA_TEXT(
+    "rsa", "n = {0} için bir bloğa {1} harf konur: {1} harflik en büyük blok {2}, n sayısından "
+           "küçüktür; bir harf daha eklenirse en büyük blok {3} olur ve n sayısından küçük "
+           "kalmaz.");
 inline constexpr const char* refusedTitle = RSA_TEXT("rsa", "Mesajlaşma – {0}");
 
 } // namespace rsa::texts::exchangeSteps

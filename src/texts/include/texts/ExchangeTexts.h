@@ -84,6 +84,46 @@ inline constexpr const char* allFilesFilter = RSA_TEXT("rsa", "tüm dosyalar (*)
 inline constexpr const char* nothingToSave =
     RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.");
 
+// A message of letters (exchange/Letters.h).
+inline constexpr const char* textTitle = RSA_TEXT("rsa", "Harflerle mesaj");
+inline constexpr const char* messageLabel = RSA_TEXT("rsa", "Mesaj:");
+inline constexpr const char* messagePlaceholder = RSA_TEXT("rsa", "MERHABA");
+inline constexpr const char* sendText = RSA_TEXT("rsa", "Mesajı şifrele");
+inline constexpr const char* receiveText = RSA_TEXT("rsa", "Mesajı çöz");
+inline constexpr const char* signText = RSA_TEXT("rsa", "Mesajı imzala");
+inline constexpr const char* verifyText = RSA_TEXT("rsa", "Mesaj imzasını doğrula");
+inline constexpr const char* receivedMessageLabel = RSA_TEXT("rsa", "Çözülen mesaj:");
+inline constexpr const char* letterTableTitle = RSA_TEXT("rsa", "Harf tablosu");
+inline constexpr const char* blankName = RSA_TEXT("rsa", "boşluk");
+inline constexpr const char* packingRule = RSA_TEXT(
+    "rsa", "Her harf iki basamaklı bir sayıdır (A = 00 … Z = 28, boşluk = 29). Bir bloğa, blok "
+           "n sayısından küçük kaldıkça yan yana harf konur: n, 29 sayısından büyükse bir harf, "
+           "2929 sayısından büyükse iki, 292929 sayısından büyükse üç, 29292929 sayısından "
+           "büyükse dört harf. Son blok boşlukla tamamlanır.");
+inline constexpr const char* equalLetters = RSA_TEXT(
+    "rsa", "Dikkat: her blokta bir harf olduğundan aynı harfler aynı şifreli bloğu verir. Uzun "
+           "bir mesajda en sık görülen blok büyük olasılıkla A ya da E harfidir; sınıf mesajı d "
+           "üssünü bilmeden, harf sıklıklarından tahmin edebilir.");
+inline constexpr const char* frequencyTitle =
+    RSA_TEXT("rsa", "Bloklar ne sıklıkla geçiyor, Türkçe metinde harfler ne sıklıkla geçiyor");
+inline constexpr const char* blockCountsLine = RSA_TEXT("rsa", "Bu mesajın blokları: {0}");
+inline constexpr const char* letterSharesLine = RSA_TEXT("rsa", "Türkçe metinde harfler: {0}");
+inline constexpr const char* frequencyLesson = RSA_TEXT(
+    "rsa", "Her blokta tek harf varken aynı harf hep aynı bloğu verir; bu yüzden blokların "
+           "sıklığı harflerin sıklığını izler. En sık bloğu A, sonrakileri E, İ, N, R, L ile "
+           "deneyerek sınıf mesajı d üssü olmadan tahmin edebilir. Gerçek RSA bu yüzden iletiyi "
+           "şifrelemeden önce rastgele baytlarla doldurur (OAEP dolgusu): aynı ileti her seferinde "
+           "başka bir şifreli metin verir ve sıklıklar hiçbir şey söylemez.");
+inline constexpr const char* textSignatureInvalid =
+    RSA_TEXT("rsa", "İmza geçersiz: şu bloklar uymuyor: {0}. Mesaj ya da imza değişmiş, ya da "
+                    "imza bu açık anahtarın sahibinden gelmiyor.");
+// A block and how often it occurs: "1234 ×5".
+inline constexpr const char* blockCount = RSA_TEXT("rsa", "{0} ×{1}");
+// A letter and its share in Turkish text, the whole per cent and two decimals.
+inline constexpr const char* letterShare = RSA_TEXT("rsa", "{0} %{1},{2}");
+inline constexpr const char* textNothingToSave =
+    RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir mesaj şifreleyin ya da imzalayın.");
+
 // Refusals, one sentence each.
 inline constexpr const char* modulusNotWhole =
     RSA_TEXT("rsa", "n, en çok {0} olan bir tam sayı olmalıdır.");
@@ -131,5 +171,25 @@ inline constexpr const char* exponentOwnInverse = RSA_TEXT(
     "rsa", "e = {0} kullanılamaz: {1} sayısına kadar olan asallardan yapılan her çiftte e ile "
            "şifrelenen blok yine e ile çözülürdü (d = e ya da d = 1 iş görürdü); başka bir e "
            "deneyin.");
+
+inline constexpr const char* letterNotAllowed = RSA_TEXT(
+    "rsa", "Mesajın {0}. karakteri \"{1}\" kullanılamaz: mesajda yalnız Türk alfabesinin 29 "
+           "harfi ve boşluk olabilir.");
+inline constexpr const char* messageEmpty =
+    RSA_TEXT("rsa", "Mesajda hiç harf yok: en az bir harf yazın.");
+inline constexpr const char* messageTooLong =
+    RSA_TEXT("rsa", "Mesaj {0} karakter; en çok {1} karakter olabilir.");
+inline constexpr const char* modulusBelowLetter = RSA_TEXT(
+    "rsa", "n = {0} sayısı 30 sayısından küçük; bir harfin kodu (en çok 29) bile n sayısından "
+           "küçük kalmaz.");
+inline constexpr const char* noBlocks = RSA_TEXT("rsa", "Metinde hiç blok yok.");
+inline constexpr const char* blockNotLetters = RSA_TEXT(
+    "rsa", "{0}. blok çözülünce {1} verdi; bu, {2} harflik bir blok değildir (her harfin kodu "
+           "00 ile 29 arasındadır): bloklar başka bir açık anahtarla şifrelenmiş ya da harf "
+           "değil.");
+inline constexpr const char* blockCountDiffers =
+    RSA_TEXT("rsa", "İmzada {0} blok var, oysa mesaj bu n ile {1} bloğa bölünür.");
+inline constexpr const char* notLetterFile = RSA_TEXT(
+    "rsa", "Bu dosyada harflerle yazılmış bir mesaj yok: ilk satırı \"HARFLER\" değil, \"{0}\".");
 
 } // namespace rsa::texts::exchange
