@@ -59,10 +59,11 @@ public:
     // was cancelled.
     const QString& lastSaved() const { return m_lastSaved; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
     // The part for a message of letters.
     TextPart& textPart() { return *m_textPart; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The key part across the top, the four acts below it in two columns, or
