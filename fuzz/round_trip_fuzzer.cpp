@@ -3,6 +3,7 @@
 // rounding leaves the Double range, Val fails with Overflow. The text starts
 // with a blank, or with a minus for a negative number.
 
+#include "Report.h"
 #include "testing/Failures.h"
 #include "value/Conversions.h"
 
@@ -21,11 +22,9 @@ void checkRoundTrip(const rsa::Variant& value, double number, int digits) {
     const std::string text = rsa::Str(value);
     double read = 0;
     const int failure = rsa::testing::failureNumber([&] { read = rsa::Val(text).asDouble(); });
-    if (text[0] != (number < 0 ? '-' : ' ') ||
-        (std::isinf(expected) ? failure != 6 : failure != 0 || read != expected)) {
-        std::fprintf(stderr, "broken rule: Val(Str(%.17g)), Str \"%s\"\n", number, text.c_str());
-        std::abort();
-    }
+    rsa::fuzz::require(text[0] == (number < 0 ? '-' : ' ') &&
+                           (std::isinf(expected) ? failure == 6 : failure == 0 && read == expected),
+                       "Val reads back the number Str showed", text);
 }
 
 } // namespace

@@ -74,9 +74,10 @@ struct StepWindowTest : ::testing::Test {
         }
         return std::nullopt;
     }
-    QString shownText() {
+    QString shownText() const { return shownText(*steps); }
+    static QString shownText(const StepWindow& window) {
         QString text;
-        for (QTextBrowser* page : steps->pages()) {
+        for (QTextBrowser* page : window.pages()) {
             text += page->document()->toPlainText() + QLatin1Char('\n');
         }
         return text;
@@ -130,11 +131,7 @@ TEST_F(StepWindowTest, FoldsInTheMiddleOfAPageLeaveTheRestAsItWas) {
          {std::pair<std::size_t, std::size_t>{1, 9}, {4, 2}, {4, 9}, {2, 5}}) {
         again->toggleFold(section, group);
     }
-    QString expected;
-    for (QTextBrowser* page : again->pages()) {
-        expected += page->document()->toPlainText() + QLatin1Char('\n');
-    }
-    EXPECT_EQ(folded, expected);
+    EXPECT_EQ(folded, shownText(*again));
     EXPECT_NE(steps->plainTextLines(), before);
 }
 
