@@ -43,6 +43,18 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
 // encryption and decryption.
 bool keyIsSound(const BigKey& key, RandomSource& random);
 
+// The first prime from `start` up (p - 1 coprime to e, GMP's probable-prime
+// test) while it keeps exactly `bits` bits; std::nullopt when there is none
+// of that size or `cancel` is seen, which is read before each candidate.
+std::optional<mpz_class> primeFrom(mpz_class start, unsigned long bits,
+                                   const std::atomic<bool>& cancel);
+
+// A random prime of exactly `bits` bits whose two top bits are set, so that
+// the product of two of them has exactly twice as many bits; std::nullopt
+// once `cancel` is seen.
+std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
+                                     const std::atomic<bool>& cancel);
+
 std::string decimal(const mpz_class& number);
 int bitLength(const mpz_class& number);
 
