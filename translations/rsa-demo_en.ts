@@ -1532,10 +1532,6 @@
         <translation>Making {0} moduli of {1} bits, then measuring the gcds…</translation>
     </message>
     <message>
-        <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} saniyede bulundu ({2} yakınsak denendi).</source>
-        <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} seconds ({2} convergents tried).</translation>
-    </message>
-    <message>
         <source>Wiener: {0} yakınsağın hiçbiri d&apos;yi vermedi; d, Wiener sınırının üstünde.</source>
         <translation>Wiener: none of the {0} convergents gave d; d is above Wiener&apos;s bound.</translation>
     </message>
@@ -1552,10 +1548,6 @@ With φ(n) = (e · d − 1) / k, the whole roots of x² − (n − φ(n) + 1) x 
 p = {6}
 q = {7}
 Check: p · q = n and e · d mod φ(n) = 1.</translation>
-    </message>
-    <message>
-        <source>Fermat: n, {0} adımda, {1} saniyede çarpanlarına ayrıldı.</source>
-        <translation>Fermat: n factored in {0} steps, {1} seconds.</translation>
     </message>
     <message>
         <source>Fermat: {0} adımda kare bulunamadı; p ile q birbirinden uzak.</source>
@@ -1608,6 +1600,18 @@ Check: p · q = n.</translation>
     <message>
         <source>2012&apos;deki “Mining your Ps and Qs” taramasında (Heninger, Durumeric, Wustrow, Halderman, USENIX Security) zayıf rastgele sayı üreteçleri yüzünden TLS sunucularının %0,50&apos;sinin ve SSH sunucularının %0,03&apos;ünün gizli anahtarı, ortak asallar bu yolla bulunarak ele geçirilebildi. Toplu ebob, N modülün çarpımı P&apos;yi bir ağaçla kurar ve her nᵢ için zᵢ = P mod nᵢ² hesaplar; ebob(nᵢ, zᵢ / nᵢ) 1 değilse nᵢ&apos;nin bir asalı başka bir modülde de vardır. Süresi yaklaşık N log² N ile büyür, her çiftin ebob&apos;u ise N² / 2 ile; çiftler yalnız küçük N için ölçülür.</source>
         <translation>In the 2012 survey “Mining your Ps and Qs” (Heninger, Durumeric, Wustrow, Halderman, USENIX Security), weak random number generators made the private keys of 0.50% of TLS hosts and 0.03% of SSH hosts recoverable, by finding shared primes this way. The batch GCD builds the product P of the N moduli with a tree and computes zᵢ = P mod nᵢ² for each nᵢ; when gcd(nᵢ, zᵢ / nᵢ) is not 1, a prime of nᵢ is in another modulus too. Its time grows about as N log² N, that of the gcd of every pair as N² / 2; the pairs are measured for small N only.</translation>
+    </message>
+    <message>
+        <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu ({2} yakınsak denendi).</source>
+        <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} milliseconds ({2} convergents tried).</translation>
+    </message>
+    <message>
+        <source>Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.</source>
+        <translation>Fermat: n factored in {0} steps, {1} milliseconds.</translation>
+    </message>
+    <message>
+        <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>
+        <translation>Key {0}: its prime shared with another key is {1}</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,11 @@ template <typename Work> std::optional<double> timed(Work work) {
     return work() ? std::optional<double>(secondsSince(started)) : std::nullopt;
 }
 
+// Wiener and Fermat end within a millisecond or so on a badly made key.
+QString milliseconds(double seconds) {
+    return numberLocale().toString(seconds * 1000, 'f', 2);
+}
+
 QString digits(const mpz_class& number) {
     return QString::fromStdString(number.get_str(10));
 }
@@ -147,7 +152,7 @@ BigAttackPanel::BigAttackPanel(QWidget* parent)
     layout->addWidget(m_status, 5, 0, 1, 4);
     layout->addWidget(m_details, 6, 0, 1, 4);
     layout->addWidget(view, 0, 4, 6, 1);
-    layout->addWidget(note, 6, 4);
+    layout->addWidget(note, 6, 4, Qt::AlignTop);
     layout->setRowStretch(6, 1);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(4, 2);
@@ -294,9 +299,8 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
                 m_progress->setValue(percent);
             });
         }
-        m_job.post([this, count, found = realsize::keysSharingAPrime(*gcds), seconds] {
-            showSurvey(count, found, seconds);
-        });
+        m_job.post(
+            [this, count, gcds = std::move(*gcds), seconds] { showSurvey(count, gcds, seconds); });
     });
 }
 
@@ -319,7 +323,7 @@ void BigAttackPanel::showWiener(const realsize::BigKey& key, const realsize::Wie
         return;
     }
     m_status->setText(
-        fill(t::wienerFound, {QString::number(attack.convergent), seconds(took), tried}));
+        fill(t::wienerFound, {QString::number(attack.convergent), milliseconds(took), tried}));
     m_details->setPlainText(
         fill(t::wienerDetails, {bitsOf(key.n), bitsOf(key.e), bitsOf(realsize::wienerBound(key.n)),
                                 bitsOf(key.d), QString::number(attack.convergent), digits(attack.d),
@@ -336,7 +340,7 @@ void BigAttackPanel::showFermat(const realsize::BigKey& key, const realsize::Fer
         m_status->setText(fill(t::fermatNotFound, {steps}));
         return;
     }
-    m_status->setText(fill(t::fermatFound, {steps, seconds(took)}));
+    m_status->setText(fill(t::fermatFound, {steps, milliseconds(took)}));
     m_details->setPlainText(fill(t::fermatDetails, {bitsOf(key.n), QString::number(key.bits / 4),
                                                     steps, digits(attack.a), digits(attack.b),
                                                     digits(attack.p), digits(attack.q)}));
@@ -351,22 +355,25 @@ void BigAttackPanel::addTimes(int count, double batchSeconds,
         longest = std::max(longest, *pairwiseSeconds);
     }
     m_secondsAxis->setRange(0, std::max(m_secondsAxis->max(), longest * 1.1));
+    m_secondsAxis->applyNiceNumbers();
 }
 
-void BigAttackPanel::showSurvey(int count, const std::vector<std::size_t>& found, double took) {
+void BigAttackPanel::showSurvey(int count, const std::vector<mpz_class>& gcds, double took) {
     m_progress->setValue(100);
-    m_sharing = found;
-    if (found.empty()) {
+    m_sharing = realsize::keysSharingAPrime(gcds);
+    if (m_sharing->empty()) {
         m_status->setText(fill(t::surveyNone, {numberLocale().toString(count), seconds(took)}));
         return;
     }
-    QStringList numbers;
-    for (const std::size_t key : found) {
+    QStringList numbers, lines;
+    for (const std::size_t key : *m_sharing) {
         numbers << QString::number(key + 1);
+        lines << fill(t::sharedPrimeLine, {numbers.back(), digits(gcds[key])});
     }
     m_status->setText(
-        fill(t::surveyFound, {numberLocale().toString(count), QString::number(found.size()),
+        fill(t::surveyFound, {numberLocale().toString(count), QString::number(m_sharing->size()),
                               seconds(took), numbers.join(QStringLiteral(", "))}));
+    m_details->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace rsa

@@ -65,7 +65,8 @@ private:
     void showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,
                     double seconds);
     void addTimes(int count, double batchSeconds, std::optional<double> pairwiseSeconds);
-    void showSurvey(int count, const std::vector<std::size_t>& found, double seconds);
+    // `gcds` as realsize::batchGcd gives them.
+    void showSurvey(int count, const std::vector<mpz_class>& gcds, double seconds);
 
     QComboBox* m_size;
     QPushButton* m_wienerButton;

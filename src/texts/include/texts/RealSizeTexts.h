@@ -163,9 +163,10 @@ inline constexpr const char* makingCloseKey =
 // {0} is the number of moduli, {1} their size in bits.
 inline constexpr const char* makingModuli =
     RSA_TEXT("rsa", "{1} bitlik {0} modül üretiliyor, sonra ebob'lar ölçülüyor…");
-// {0} is the convergent's number, {1} the seconds, {2} how many convergents were tried.
+// {0} is the convergent's number, {1} the milliseconds, {2} how many convergents were tried.
 inline constexpr const char* wienerFound =
-    RSA_TEXT("rsa", "Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} saniyede bulundu "
+    RSA_TEXT("rsa", "Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede "
+                    "bulundu "
                     "({2} yakınsak denendi).");
 // {0} is how many convergents were tried.
 inline constexpr const char* wienerNotFound =
@@ -177,9 +178,9 @@ inline constexpr const char* wienerDetails = RSA_TEXT(
            "e/n sürekli kesrinin {4}. yakınsağı k/d: d = {5}\n"
            "φ(n) = (e · d − 1) / k ile x² − (n − φ(n) + 1) x + n = 0 denkleminin tam sayı kökleri, "
            "tam sayı karekökle:\np = {6}\nq = {7}\nDenetim: p · q = n ve e · d mod φ(n) = 1.");
-// {0} is the number of steps, {1} the seconds.
+// {0} is the number of steps, {1} the milliseconds.
 inline constexpr const char* fermatFound =
-    RSA_TEXT("rsa", "Fermat: n, {0} adımda, {1} saniyede çarpanlarına ayrıldı.");
+    RSA_TEXT("rsa", "Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.");
 // {0} is the number of steps.
 inline constexpr const char* fermatNotFound =
     RSA_TEXT("rsa", "Fermat: {0} adımda kare bulunamadı; p ile q birbirinden uzak.");
@@ -194,6 +195,9 @@ inline constexpr const char* fermatDetails =
 inline constexpr const char* surveyFound =
     RSA_TEXT("rsa", "{0} anahtarın {1} tanesinin asalları toplu ebob ile {2} saniyede bulundu: "
                     "{3}. anahtar.");
+// {0} is the key's number (from 1), {1} its gcd with the product of the others.
+inline constexpr const char* sharedPrimeLine =
+    RSA_TEXT("rsa", "{0}. anahtar: başka bir anahtarla ortak asalı {1}");
 // {0} is the number of moduli, {1} the seconds.
 inline constexpr const char* surveyNone = RSA_TEXT(
     "rsa", "{0} anahtarın hiçbiri başka bir anahtarla asal paylaşmıyor (toplu ebob, {1} saniye).");
