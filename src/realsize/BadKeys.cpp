@@ -5,44 +5,6 @@
 
 namespace rsa::realsize {
 
-namespace {
-
-// Two distinct primes of bits / 2 bits; the second from `second`, which draws
-// it given the first.
-template <typename Second>
-std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
-                                    Second second) {
-    if (bits < smallestKeyBits || bits > largestKeyBits || bits % 2 != 0) {
-        throw std::invalid_argument("key size must be even and within 64..4096 bits");
-    }
-    const auto half = static_cast<unsigned long>(bits / 2);
-    const std::optional<mpz_class> p = randomPrime(half, random, cancel);
-    if (!p) {
-        return std::nullopt;
-    }
-    std::optional<mpz_class> q;
-    do {
-        q = second(*p, half);
-        if (!q) {
-            return std::nullopt;
-        }
-    } while (*q == *p);
-    BigKey key;
-    key.bits = bits;
-    key.p = *p;
-    key.q = *q;
-    key.n = key.p * key.q;
-    return key;
-}
-
-void checked(const BigKey& key, RandomSource& random) {
-    if (!keyIsSound(key, random)) {
-        throw std::logic_error("a generated key failed its own check");
-    }
-}
-
-} // namespace
-
 int wienerSafeBits(int bits) {
     return bits / 4 - 2;
 }
@@ -68,7 +30,7 @@ std::optional<BigKey> smallPrivateExponentKey(int bits, int dBits, RandomSource&
         mpz_setbit(key->d.get_mpz_t(), static_cast<unsigned long>(dBits) - 1);
         mpz_setbit(key->d.get_mpz_t(), 0);
     } while (mpz_invert(key->e.get_mpz_t(), key->d.get_mpz_t(), phi.get_mpz_t()) == 0);
-    checked(*key, random);
+    checkGenerated(*key, random);
     return key;
 }
 
@@ -94,7 +56,7 @@ std::optional<BigKey> closePrimesKey(int bits, RandomSource& random,
     key->e = publicExponent;
     const mpz_class phi = (key->p - 1) * (key->q - 1);
     mpz_invert(key->d.get_mpz_t(), key->e.get_mpz_t(), phi.get_mpz_t());
-    checked(*key, random);
+    checkGenerated(*key, random);
     return key;
 }
 

@@ -59,8 +59,8 @@ int bitLength(const mpz_class& number) {
     return number == 0 ? 0 : static_cast<int>(mpz_sizeinbase(number.get_mpz_t(), 2));
 }
 
-std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
-                                  const KeyProgress& progress) {
+std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                    const SecondPrime& second, const KeyProgress& progress) {
     if (bits < smallestKeyBits || bits > largestKeyBits || bits % 2 != 0) {
         throw std::invalid_argument("key size must be even and within 64..4096 bits");
     }
@@ -78,7 +78,7 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
     report(50);
     std::optional<mpz_class> q;
     do {
-        q = randomPrime(half, random, cancel);
+        q = second(*p, half);
         if (!q) {
             return std::nullopt;
         }
@@ -88,13 +88,31 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
     key.p = *p;
     key.q = *q;
     key.n = key.p * key.q;
-    key.e = publicExponent;
-    const mpz_class phi = (key.p - 1) * (key.q - 1);
-    if (mpz_invert(key.d.get_mpz_t(), key.e.get_mpz_t(), phi.get_mpz_t()) == 0 ||
-        !keyIsSound(key, random)) {
+    return key;
+}
+
+void checkGenerated(const BigKey& key, RandomSource& random) {
+    if (!keyIsSound(key, random)) {
         throw std::logic_error("a generated key failed its own check");
     }
-    report(100);
+}
+
+std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                  const KeyProgress& progress) {
+    std::optional<BigKey> key = keyFromPrimes(
+        bits, random, cancel,
+        [&](const mpz_class&, unsigned long half) { return randomPrime(half, random, cancel); },
+        progress);
+    if (!key) {
+        return std::nullopt;
+    }
+    key->e = publicExponent;
+    const mpz_class phi = (key->p - 1) * (key->q - 1);
+    mpz_invert(key->d.get_mpz_t(), key->e.get_mpz_t(), phi.get_mpz_t());
+    checkGenerated(*key, random);
+    if (progress) {
+        progress(100);
+    }
     return key;
 }
 

@@ -55,6 +55,20 @@ std::optional<mpz_class> primeFrom(mpz_class start, unsigned long bits,
 std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
                                      const std::atomic<bool>& cancel);
 
+// Draws the second prime of a key, given the first and the bits each has.
+using SecondPrime =
+    std::function<std::optional<mpz_class>(const mpz_class& first, unsigned long bits)>;
+
+// The primes of a key of `bits` bits (even, 64..4096, else
+// std::invalid_argument): p from randomPrime, q from `second` until it
+// differs from p, and n = p q; e and d are the caller's. Reports 0 and 50.
+std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                    const SecondPrime& second, const KeyProgress& progress = {});
+
+// Throws std::logic_error unless keyIsSound(key): a key the program made
+// must never be shown broken.
+void checkGenerated(const BigKey& key, RandomSource& random);
+
 std::string decimal(const mpz_class& number);
 int bitLength(const mpz_class& number);
 
