@@ -14,10 +14,8 @@ std::optional<BigKey> smallPrivateExponentKey(int bits, int dBits, RandomSource&
     if (dBits < 2 || dBits >= bits) {
         throw std::invalid_argument("d must have 2 bits or more, and fewer than n");
     }
-    std::optional<BigKey> key =
-        keyFromPrimes(bits, random, cancel, [&](const mpz_class&, unsigned long half) {
-            return randomPrime(half, random, cancel);
-        });
+    // A sound key, whose e and d are then replaced.
+    std::optional<BigKey> key = generateKey(bits, random, cancel);
     if (!key) {
         return std::nullopt;
     }
@@ -36,28 +34,18 @@ std::optional<BigKey> smallPrivateExponentKey(int bits, int dBits, RandomSource&
 
 std::optional<BigKey> closePrimesKey(int bits, RandomSource& random,
                                      const std::atomic<bool>& cancel) {
-    std::optional<BigKey> key =
-        keyFromPrimes(bits, random, cancel, [&](const mpz_class& p, unsigned long half) {
-            // p's top half with random bits below it; a prime past the end
-            // of that range is drawn again, so the two halves stay equal.
-            const unsigned long low = half / 2;
-            for (;;) {
-                const mpz_class top = p >> low;
-                std::optional<mpz_class> q =
-                    primeFrom((top << low) + random.bits(low), half, cancel);
-                if (!q || (*q >> low) == top) {
-                    return q;
-                }
+    return keyFromPrimes(bits, random, cancel, [&](const mpz_class& p, unsigned long half) {
+        // p's top half with random bits below it; a prime past the end
+        // of that range is drawn again, so the two halves stay equal.
+        const unsigned long low = half / 2;
+        for (;;) {
+            const mpz_class top = p >> low;
+            std::optional<mpz_class> q = primeFrom((top << low) + random.bits(low), half, cancel);
+            if (!q || (*q >> low) == top) {
+                return q;
             }
-        });
-    if (!key) {
-        return std::nullopt;
-    }
-    key->e = publicExponent;
-    const mpz_class phi = (key->p - 1) * (key->q - 1);
-    mpz_invert(key->d.get_mpz_t(), key->e.get_mpz_t(), phi.get_mpz_t());
-    checkGenerated(*key, random);
-    return key;
+        }
+    });
 }
 
 std::optional<PlantedModuli> plantedModuli(std::size_t count, int bits, std::size_t sharedPairs,

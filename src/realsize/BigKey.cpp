@@ -59,6 +59,12 @@ int bitLength(const mpz_class& number) {
     return number == 0 ? 0 : static_cast<int>(mpz_sizeinbase(number.get_mpz_t(), 2));
 }
 
+void checkGenerated(const BigKey& key, RandomSource& random) {
+    if (!keyIsSound(key, random)) {
+        throw std::logic_error("a generated key failed its own check");
+    }
+}
+
 std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
                                     const SecondPrime& second, const KeyProgress& progress) {
     if (bits < smallestKeyBits || bits > largestKeyBits || bits % 2 != 0) {
@@ -88,32 +94,20 @@ std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::a
     key.p = *p;
     key.q = *q;
     key.n = key.p * key.q;
+    key.e = publicExponent;
+    const mpz_class phi = (key.p - 1) * (key.q - 1);
+    mpz_invert(key.d.get_mpz_t(), key.e.get_mpz_t(), phi.get_mpz_t());
+    checkGenerated(key, random);
+    report(100);
     return key;
-}
-
-void checkGenerated(const BigKey& key, RandomSource& random) {
-    if (!keyIsSound(key, random)) {
-        throw std::logic_error("a generated key failed its own check");
-    }
 }
 
 std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
                                   const KeyProgress& progress) {
-    std::optional<BigKey> key = keyFromPrimes(
+    return keyFromPrimes(
         bits, random, cancel,
         [&](const mpz_class&, unsigned long half) { return randomPrime(half, random, cancel); },
         progress);
-    if (!key) {
-        return std::nullopt;
-    }
-    key->e = publicExponent;
-    const mpz_class phi = (key->p - 1) * (key->q - 1);
-    mpz_invert(key->d.get_mpz_t(), key->e.get_mpz_t(), phi.get_mpz_t());
-    checkGenerated(*key, random);
-    if (progress) {
-        progress(100);
-    }
-    return key;
 }
 
 bool keyIsSound(const BigKey& key, RandomSource& random) {

@@ -4,7 +4,7 @@
 // a private exponent far smaller than n (Wiener), two primes sharing the top
 // half of their bits (Fermat), and many moduli among which a few pairs share
 // a prime, as weak random generators made them (batch GCD). The primes come
-// from the same search as every real-size key (randomPrime, primeFrom), and
+// from the same search as every real-size key (keyFromPrimes, primeFrom), and
 // each key is checked before it is handed out.
 
 #include "realsize/BigKey.h"
@@ -20,7 +20,7 @@
 
 namespace rsa::realsize {
 
-// A checked key of `bits` bits (as generateKey) whose d is chosen first, a
+// A checked key of `bits` bits (as generateKey) whose d is chosen instead of e: a
 // random odd number of exactly `dBits` bits coprime to phi(n), and e = d^-1
 // mod phi(n). std::nullopt once `cancel` is seen.
 std::optional<BigKey> smallPrivateExponentKey(int bits, int dBits, RandomSource& random,

@@ -59,9 +59,9 @@ std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
 using SecondPrime =
     std::function<std::optional<mpz_class>(const mpz_class& first, unsigned long bits)>;
 
-// The primes of a key of `bits` bits (even, 64..4096, else
-// std::invalid_argument): p from randomPrime, q from `second` until it
-// differs from p, and n = p q; e and d are the caller's. Reports 0 and 50.
+// A checked key of `bits` bits (even, 64..4096, else std::invalid_argument)
+// with e = 65537: p from randomPrime, q from `second` until it differs from
+// p. Reports 0, 50 and 100; std::nullopt once `cancel` is seen.
 std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
                                     const SecondPrime& second, const KeyProgress& progress = {});
 
