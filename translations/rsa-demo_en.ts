@@ -1551,7 +1551,7 @@ Check: p · q = n and e · d mod φ(n) = 1.</translation>
     </message>
     <message>
         <source>Fermat: {0} adımda kare bulunamadı; p ile q birbirinden uzak.</source>
-        <translation>Fermat: no square found in {0} steps; p and q are far apart.</translation>
+        <translation>Fermat: no square in {0} values of a; p and q are far apart.</translation>
     </message>
     <message>
         <source>n {0} bit; p ile q&apos;nun üst {1} biti aynı. a = ⌈√n⌉ ile başlanınca {2}. adımda a² − n bir kare oldu, b²:
@@ -1607,7 +1607,7 @@ Check: p · q = n.</translation>
     </message>
     <message>
         <source>Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.</source>
-        <translation>Fermat: n factored in {0} steps, {1} milliseconds.</translation>
+        <translation>Fermat: n factored at step {0}, in {1} milliseconds.</translation>
     </message>
     <message>
         <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>
