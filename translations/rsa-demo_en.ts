@@ -220,8 +220,8 @@
         <translation>Unexpected argument &apos;{0}&apos;.</translation>
     </message>
     <message>
-        <source>Komut bir çalışma hatasıyla durdu (ana penceredeki &quot;Hata&quot; iletisi). Bu adımın açıklanacak bir sonucu yok.</source>
-        <translation>The command stopped with a run-time error (the &quot;Error&quot; message in the main window). This step has no result to explain.</translation>
+        <source>Komut bir çalışma hatasıyla durdu (programın &quot;Hata&quot; iletisi). Bu adımın açıklanacak bir sonucu yok.</source>
+        <translation>The command stopped with a run-time error (the program&apos;s &quot;Error&quot; message). This step has no result to explain.</translation>
     </message>
     <message>
         <source>Bir n sayısını sınamak için 2&apos;den √n sayısına kadar bölmek yeter: n = a × b ise a ile b sayılarının küçüğü √n sayısını geçmez.</source>
@@ -272,8 +272,8 @@
         <translation>step</translation>
     </message>
     <message>
-        <source>ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak asal çarpanı var: {3}. e · d mod φ = 1 olan bir d yoktur; pencere &quot;hatalı giriş&quot; der.</source>
-        <translation>gcd({0}, {1}) = {2} ≠ 1: e and φ share a prime factor: {3}. There is no d with e · d mod φ = 1; the window says &quot;Invalid input&quot;.</translation>
+        <source>ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak asal çarpanı var: {3}. e · d mod φ = 1 olan bir d yoktur; program &quot;hatalı giriş&quot; der.</source>
+        <translation>gcd({0}, {1}) = {2} ≠ 1: e and φ share a prime factor: {3}. There is no d with e · d mod φ = 1; the program says &quot;Invalid input&quot;.</translation>
     </message>
     <message>
         <source>Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların anahtarı bu n ile çalışmaz: anahtarı yeniden hesaplayın.</source>
@@ -740,16 +740,16 @@
         <translation>{0}: not a whole number, so it cannot be prime.</translation>
     </message>
     <message>
-        <source>Anahtar hesaplanmadı. Pencerede henüz bir anahtar yok; anahtar hesaplanmadan şifreleme yapılmaz.</source>
-        <translation>No key was computed. The window holds no key yet; nothing is encrypted until a key is computed.</translation>
+        <source>Anahtar hesaplanmadı. Programda henüz bir anahtar yok; anahtar hesaplanmadan şifreleme yapılmaz.</source>
+        <translation>No key was computed. The program holds no key yet; nothing is encrypted until a key is computed.</translation>
     </message>
     <message>
-        <source>Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), özel anahtar (d, n) = ({2}, {1}). Bu anahtar p = {3}, q = {4} için hesaplanmıştır; şifreleme onu kullanır.</source>
-        <translation>No key was computed. The window keeps the earlier key: public key (e, n) = ({0}, {1}), private key (d, n) = ({2}, {1}). It was computed for p = {3}, q = {4}; encryption uses it.</translation>
+        <source>Anahtar hesaplanmadı. Program önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), özel anahtar (d, n) = ({2}, {1}). Bu anahtar p = {3}, q = {4} için hesaplanmıştır; şifreleme onu kullanır.</source>
+        <translation>No key was computed. The program keeps the earlier key: public key (e, n) = ({0}, {1}), private key (d, n) = ({2}, {1}). It was computed for p = {3}, q = {4}; encryption uses it.</translation>
     </message>
     <message>
-        <source>Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), p = {3}, q = {4} için hesaplanmıştır. Bu anahtar şimdiki p ve q ile uyuşmaz; anahtar yeniden hesaplanana kadar şifreleme yapılmaz.</source>
-        <translation>No key was computed. The window keeps the earlier key: public key (e, n) = ({0}, {1}), computed for p = {3}, q = {4}. It does not match the present p and q; nothing is encrypted until the key is computed again.</translation>
+        <source>Anahtar hesaplanmadı. Program önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), p = {3}, q = {4} için hesaplanmıştır. Bu anahtar şimdiki p ve q ile uyuşmaz; anahtar yeniden hesaplanana kadar şifreleme yapılmaz.</source>
+        <translation>No key was computed. The program keeps the earlier key: public key (e, n) = ({0}, {1}), computed for p = {3}, q = {4}. It does not match the present p and q; nothing is encrypted until the key is computed again.</translation>
     </message>
     <message>
         <source>Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1} = {2}.</source>
@@ -764,12 +764,12 @@
         <translation>Its prime factorisation is {0}.</translation>
     </message>
     <message>
-        <source>{0} sayısının {1} böleni vardır; pencere hepsini listeler.</source>
-        <translation>{0} has {1} divisors; the window lists all of them.</translation>
+        <source>{0} sayısının {1} böleni vardır; program hepsini listeler.</source>
+        <translation>{0} has {1} divisors; the program lists all of them.</translation>
     </message>
     <message>
-        <source>{0} sayısının {1} böleni vardır, pencere {2} tanesini listeler. (p − 1)(q − 1) = {4} tam sayı değildir: pencere {4} sayısını aşmayan her i sayısını dener ve {4} sayısını bölerken {0} sayısına yuvarlar. Bu yüzden {0} sayısının bölenlerini bulur, ama {4} sayısından büyük olanları ({3}) listelemez.</source>
-        <translation>{0} has {1} divisors, and the window lists {2} of them. (p − 1)(q − 1) = {4} is not a whole number: the window tries every i up to {4} and rounds {4} to {0} when it divides. So it finds the divisors of {0} but does not list those above {4} ({3}).</translation>
+        <source>{0} sayısının {1} böleni vardır, program {2} tanesini listeler. (p − 1)(q − 1) = {4} tam sayı değildir: program {4} sayısını aşmayan her i sayısını dener ve {4} sayısını bölerken {0} sayısına yuvarlar. Bu yüzden {0} sayısının bölenlerini bulur, ama {4} sayısından büyük olanları ({3}) listelemez.</source>
+        <translation>{0} has {1} divisors, and the program lists {2} of them. (p − 1)(q − 1) = {4} is not a whole number: the program tries every i up to {4} and rounds {4} to {0} when it divides. So it finds the divisors of {0} but does not list those above {4} ({3}).</translation>
     </message>
     <message>
         <source>Açık üs e, bu asal çarpanların hiçbirine bölünmemelidir: {0}. O zaman ebob(e, φ) = 1 olur, yani e ile φ aralarında asaldır, ve özel üs d vardır.</source>
@@ -812,20 +812,20 @@
         <translation>Check: e · d mod φ = {0} · {1} mod {2} = {3} mod {2} = 1.</translation>
     </message>
     <message>
-        <source>Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (penceredeki adıyla private key): (d, n) = ({2}, {1}).</source>
-        <translation>Public key: (e, n) = ({0}, {1}). Private key (called &quot;private key&quot; in the window): (d, n) = ({2}, {1}).</translation>
+        <source>Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (programdaki adıyla private key): (d, n) = ({2}, {1}).</source>
+        <translation>Public key: (e, n) = ({0}, {1}). Private key: (d, n) = ({2}, {1}).</translation>
     </message>
     <message>
-        <source>Pencerede henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı (e, n), şifre çözme özel anahtarı (d, n) kullanır.</source>
-        <translation>The window holds no key yet. A key must be computed first: encryption uses the public key (e, n), decryption the private key (d, n).</translation>
+        <source>Programda henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı (e, n), şifre çözme özel anahtarı (d, n) kullanır.</source>
+        <translation>The program holds no key yet. A key must be computed first: encryption uses the public key (e, n), decryption the private key (d, n).</translation>
     </message>
     <message>
-        <source>Dikkat: {0}. grup boş; pencere onu 0000 olarak okur.</source>
-        <translation>Note: group {0} is empty; the window reads it as 0000.</translation>
+        <source>Dikkat: {0}. grup boş; program onu 0000 olarak okur.</source>
+        <translation>Note: group {0} is empty; the program reads it as 0000.</translation>
     </message>
     <message>
-        <source>Dikkat: {0}. grup &quot;{1}&quot; rakam olmayan işaretler içerir; pencere onu {4} olarak okur.</source>
-        <translation>Note: group {0}, &quot;{1}&quot;, contains signs that are not digits; the window reads it as {4}.</translation>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; rakam olmayan işaretler içerir; program onu {4} olarak okur.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, contains signs that are not digits; the program reads it as {4}.</translation>
     </message>
     <message>
         <source>Dikkat: {0}. grup &quot;{1}&quot; dört basamaktan uzundur; {2} ve {3} bloklarını verir, bunlar iki basamaklı bloklar değildir.</source>
@@ -836,8 +836,8 @@
         <translation>Note: group {0}, &quot;{1}&quot;, is negative; its blocks {2} and {3} are negative, and RSA does not define negative blocks.</translation>
     </message>
     <message>
-        <source>Dikkat: {0}. grup &quot;{1}&quot; tam sayı değildir; pencere {2} ve {3} bloklarını yapar, bunlar kart numarasının basamakları değildir.</source>
-        <translation>Note: group {0}, &quot;{1}&quot;, is not a whole number; the window makes the blocks {2} and {3}, which are not digits of a card number.</translation>
+        <source>Dikkat: {0}. grup &quot;{1}&quot; tam sayı değildir; program {2} ve {3} bloklarını yapar, bunlar kart numarasının basamakları değildir.</source>
+        <translation>Note: group {0}, &quot;{1}&quot;, is not a whole number; the program makes the blocks {2} and {3}, which are not digits of a card number.</translation>
     </message>
     <message>
         <source>Şu bloklar n = {0} sayısından küçük değildir: {1}. Şifre çözme böyle bir bloğu değil, n ile bölümünden kalanı geri verirdi; şifreleme yapılmadı. Daha büyük asallar seçin.</source>
@@ -848,8 +848,8 @@
         <translation>Every block m is encrypted as c = m{0} mod {1}.</translation>
     </message>
     <message>
-        <source>n = p × q = {0} sayısı pencerenin 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 (2³¹ − 1) sayısıdır. Bu yüzden bu anahtarla hiçbir blok şifrelenemez (&quot;Hata 6: Overflow&quot;). p × q en çok 2147483647 olan iki asal seçin; örneğin 46327 × 46337 = 2146654199 çalışır.</source>
-        <translation>n = p × q = {0} does not fit the window&apos;s 32-bit numbers, whose largest is 2147483647 (2³¹ − 1). So no block can be encrypted with this key (&quot;Error 6: Overflow&quot;). Choose two primes with p × q at most 2147483647; 46327 × 46337 = 2146654199, for example, works.</translation>
+        <source>n = p × q = {0} sayısı programın 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 (2³¹ − 1) sayısıdır. Bu yüzden bu anahtarla hiçbir blok şifrelenemez (&quot;Hata 6: Overflow&quot;). p × q en çok 2147483647 olan iki asal seçin; örneğin 46327 × 46337 = 2146654199 çalışır.</source>
+        <translation>n = p × q = {0} does not fit the program&apos;s 32-bit numbers, whose largest is 2147483647 (2³¹ − 1). So no block can be encrypted with this key (&quot;Error 6: Overflow&quot;). Choose two primes with p × q at most 2147483647; 46327 × 46337 = 2146654199, for example, works.</translation>
     </message>
     <message>
         <source>Modüler üs alma, &quot;kare al ve çarp&quot; yöntemiyle yapılır: üs ikili yazılır ({0}) ve bitleri soldan okunur. x = 1 ile başlanır; her bitte x&apos;in karesi alınır ve mod n&apos;ye göre indirgenir. Bit 1 ise sonuç bir de taban ile çarpılır ve yeniden indirgenir.</source>
@@ -1080,10 +1080,6 @@
         <translation>bits of n</translation>
     </message>
     <message>
-        <source>süre (saniye, logaritmik ölçek)</source>
-        <translation>time (seconds, logarithmic scale)</translation>
-    </message>
-    <message>
         <source>Ölçülen (bu bilgisayar)</source>
         <translation>Measured (this computer)</translation>
     </message>
@@ -1094,14 +1090,6 @@
     <message>
         <source>RSA-250 rekoru (2020)</source>
         <translation>RSA-250 record (2020)</translation>
-    </message>
-    <message>
-        <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
-        <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about 2,700 core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
-    </message>
-    <message>
-        <source>Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.</source>
-        <translation>By this extrapolation, factoring a 2048-bit n would take about {0} core-years; the universe is about 1.4 · 10¹⁰ years old.</translation>
     </message>
     <message>
         <source>Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve çarpanlarına ayırma yarışı.</source>
@@ -1148,10 +1136,6 @@
         <translation>d (decryption)</translation>
     </message>
     <message>
-        <source>Gerçek boyutta şifreleme: {0} bayt, {1} bitlik anahtar</source>
-        <translation>Encryption at real size: {0} bytes, a {1}-bit key</translation>
-    </message>
-    <message>
         <source>Ders kitabı RSA ile iki şifreli metin aynı mı? {0}</source>
         <translation>Are the two textbook RSA ciphertexts the same? {0}</translation>
     </message>
@@ -1182,14 +1166,6 @@
     <message>
         <source>Anahtar: henüz hesaplanmadı.</source>
         <translation>Key: not computed yet.</translation>
-    </message>
-    <message>
-        <source>Kapalı tablo ({0} satır): pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
-        <translation>Folded table ({0} rows): click its title in the window to open it, and it is printed open.</translation>
-    </message>
-    <message>
-        <source>Kapalı bölüm: pencerede başlığına tıklanınca açılır ve öyle yazdırılır.</source>
-        <translation>Folded part: click its title in the window to open it, and it is printed open.</translation>
     </message>
     <message>
         <source>PDF hazırlanıyor…</source>
@@ -1608,6 +1584,42 @@ Check: p · q = n.</translation>
     <message>
         <source>Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.</source>
         <translation>Fermat: n factored at step {0}, in {1} milliseconds.</translation>
+    </message>
+    <message>
+        <source>süre (logaritmik ölçek)</source>
+        <translation>time (logarithmic scale)</translation>
+    </message>
+    <message>
+        <source>1 ms</source>
+        <translation>1 ms</translation>
+    </message>
+    <message>
+        <source>1 saniye</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>1 saat</source>
+        <translation>1 hour</translation>
+    </message>
+    <message>
+        <source>1 yıl</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>{0} yıl</source>
+        <translation>{0} years</translation>
+    </message>
+    <message>
+        <source>Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık {0} çekirdek-yılı), GNFS yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, 1024 ve 2048 bite ölçeklendi.</source>
+        <translation>The measured points are times taken with FLINT on one core of this computer. The extrapolation is not measured: the RSA-250 record (829 bits, 2020, about {0} core-years) is scaled to 512, 1024 and 2048 bits with the growth of the GNFS, L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)).</translation>
+    </message>
+    <message>
+        <source>Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak tek bir işlemci çekirdeğiyle yaklaşık {0} yıl sürerdi; bir milyon çekirdek birlikte çalışsa bile yaklaşık {1} yıl.</source>
+        <translation>By this estimate, factoring a 2048-bit n would take about {0} years on one processor core; even a million cores working together would need about {1} years.</translation>
+    </message>
+    <message>
+        <source>Gerçek boyutta şifreleme: {0} karakter ({1} bayt), {2} bitlik anahtar</source>
+        <translation>Encryption at real size: {0} characters ({1} bytes), a {2}-bit key</translation>
     </message>
     <message>
         <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>

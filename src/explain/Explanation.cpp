@@ -33,6 +33,11 @@ public:
     const Language& language;
 
     void paragraph(std::string text) { current().elements.emplace_back(std::move(text)); }
+    // A paragraph that says why the command was refused.
+    void refusal(std::string text) {
+        m_section.refusal = text;
+        paragraph(std::move(text));
+    }
     void table(Table table) { current().elements.emplace_back(std::move(table)); }
     // Starts a group; a fixed one with no title carries on after a foldable one.
     void group(std::string title, Fold fold) {
@@ -233,13 +238,19 @@ struct KeyWork {
 // The key computation's section up to where its rule stopped it.
 void keySteps(const KeyWork& key, Builder& out) {
     const Language& say = out.language;
-    out.paragraph(primeVerdict(say, "p", key.p, key.pIsPrime));
-    out.paragraph(primeVerdict(say, "q", key.q, key.qIsPrime));
+    // A refusal for a prime names the first of the two that is not one.
+    const bool primeRefused = key.rule == Rule::notPrime;
+    const auto verdict = [&](const char* label, const Variant& value, bool isPrime, bool refused) {
+        std::string text = primeVerdict(say, label, value, isPrime);
+        refused ? out.refusal(std::move(text)) : out.paragraph(std::move(text));
+    };
+    verdict("p", key.p, key.pIsPrime, primeRefused && !key.pIsPrime);
+    verdict("q", key.q, key.qIsPrime, primeRefused && key.pIsPrime);
     if (key.rule == Rule::notPrime) {
         return;
     }
     if (key.rule == Rule::equalPrimes) {
-        out.paragraph(say.fill(texts::equalPrimes, {shown(key.p)}));
+        out.refusal(say.fill(texts::equalPrimes, {shown(key.p)}));
         return;
     }
     const int64_t p = key.p.toLongRounded();
@@ -254,7 +265,7 @@ void keySteps(const KeyWork& key, Builder& out) {
         say.fill(texts::phi, {to_string(p - 1), to_string(q - 1), to_string(phi), bits(phi)}));
     out.paragraph(say(texts::phiMeaning));
     if (key.rule == Rule::exponentNotAboveOne) {
-        out.paragraph(say.fill(texts::exponentNotWhole, {shown(key.e)}));
+        out.refusal(say.fill(texts::exponentNotWhole, {shown(key.e)}));
         return;
     }
     const int64_t e = key.e.toLongRounded();
@@ -269,9 +280,9 @@ void keySteps(const KeyWork& key, Builder& out) {
     out.group("", Fold::Fixed);
     if (key.rule == Rule::exponentSharesFactor) {
         const Variant& shared = key.sharedFactor;
-        out.paragraph(say.fill(texts::sharedFactor,
-                               {to_string(e), to_string(phi), shown(shared),
-                                primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
+        out.refusal(say.fill(texts::sharedFactor,
+                             {to_string(e), to_string(phi), shown(shared),
+                              primeFactorList(static_cast<uint64_t>(shared.toLongRounded()))}));
         return;
     }
     const int64_t d = key.d;
@@ -300,14 +311,13 @@ void keyComputation(const CommandRecord& record, const WindowVariables& vars, Bu
 bool keyRefused(const CommandRecord& record, Builder& out) {
     const Language& say = out.language;
     if (record.rule == Rule::noKey) {
-        out.paragraph(say(texts::noKey));
+        out.refusal(say(texts::noKey));
         return true;
     }
     if (record.rule == Rule::keyForOtherPrimes) {
         const std::vector<Variant>& primes = record.numbers;
-        out.paragraph(
-            say.fill(texts::keyForOtherPrimes, {shown(primes.at(0)), shown(primes.at(1)),
-                                                shown(primes.at(2)), shown(primes.at(3))}));
+        out.refusal(say.fill(texts::keyForOtherPrimes, {shown(primes.at(0)), shown(primes.at(1)),
+                                                        shown(primes.at(2)), shown(primes.at(3))}));
         return true;
     }
     return false;
@@ -482,8 +492,7 @@ void encryption(const CommandRecord& record, const WindowVariables& vars, Builde
         for (std::size_t i = 1; i < record.numbers.size(); ++i) {
             tooLarge.push_back(shown(record.numbers[i]));
         }
-        out.paragraph(
-            say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
+        out.refusal(say.fill(texts::blocksNotBelowModulus, {to_string(n), joined(tooLarge, ", ")}));
         return;
     }
     blockPowers({vars.m, vars.c, "m", "c", texts::encryptionFormula, texts::encryptedBlockTitle},
@@ -494,14 +503,14 @@ void encryption(const CommandRecord& record, const WindowVariables& vars, Builde
 void decryption(const CommandRecord& record, const WindowVariables& vars, Builder& out) {
     const Language& say = out.language;
     if (record.rule == Rule::noCipherBlocks) {
-        out.paragraph(say(texts::noCipherBlocks));
+        out.refusal(say(texts::noCipherBlocks));
         return;
     }
     if (keyRefused(record, out)) {
         return;
     }
     if (record.rule == Rule::cipherBlocksOfOtherKey) {
-        out.paragraph(say(texts::keyChanged));
+        out.refusal(say(texts::keyChanged));
         return;
     }
     blockPowers({vars.c, vars.r, "c", "r", texts::decryptionFormula, texts::decryptedBlockTitle},

@@ -3,8 +3,6 @@
 #include "realsize/OaepKey.h"
 #include "texts/RealSizeTexts.h"
 
-#include <algorithm>
-
 namespace rsa::realsize {
 
 namespace {
@@ -32,10 +30,6 @@ mpz_class power(const mpz_class& base, const mpz_class& exponent, const mpz_clas
     return result;
 }
 
-bool isContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 } // namespace
 
 std::size_t largestTextBytes(int keyBits) {
@@ -43,17 +37,6 @@ std::size_t largestTextBytes(int keyBits) {
     // bytes has at most bits - 8 * 66 bits, far below n.
     const auto length = static_cast<std::size_t>((keyBits + 7) / 8);
     return length > oaepOverhead ? length - oaepOverhead : 0;
-}
-
-std::size_t charactersWithin(const std::string& text, std::size_t bytes) {
-    std::size_t end = std::min(bytes, text.size());
-    // A character cut in two does not fit.
-    while (end > 0 && end < text.size() && isContinuationByte(text[end])) {
-        --end;
-    }
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end),
-                      [](char byte) { return !isContinuationByte(byte); }));
 }
 
 const char* ruleSentence(TextRefusal refusal) {
@@ -68,7 +51,8 @@ const char* ruleSentence(TextRefusal refusal) {
     return texts::realsize::keyTooSmall;
 }
 
-TextOutcome encryptTwice(const BigKey& key, const std::string& text) {
+TextOutcome encryptTwice(const BigKey& key, const std::string& text,
+                         const CharactersWithin& charactersWithin) {
     const std::size_t largest = largestTextBytes(key.bits);
     if (largest == 0) {
         return TextRefused{TextRefusal::KeyTooSmallForOaep, {}};

@@ -84,7 +84,7 @@ BigAttackPanel::BigAttackPanel(QWidget* parent)
     m_wienerButton->setObjectName(QStringLiteral("wienerAttack"));
     m_fermatButton->setObjectName(QStringLiteral("fermatAttack"));
     for (const int count : keyCounts) {
-        m_count->addItem(numberLocale().toString(count), count);
+        m_count->addItem(whole(count), count);
     }
     m_count->setCurrentIndex(m_count->findData(defaultKeyCount));
     m_count->setObjectName(QStringLiteral("keyCount"));
@@ -250,7 +250,7 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
     if (busy() || count < 1 || sharedPairs < 0) {
         return;
     }
-    begin(fill(t::makingModuli, {numberLocale().toString(count), QString::number(bits)}));
+    begin(fill(t::makingModuli, {whole(count), QString::number(bits)}));
     m_progress->setRange(0, 100);
     m_batch->clear();
     m_pairwise->clear();
@@ -362,7 +362,7 @@ void BigAttackPanel::showSurvey(int count, const std::vector<mpz_class>& gcds, d
     m_progress->setValue(100);
     m_sharing = realsize::keysSharingAPrime(gcds);
     if (m_sharing->empty()) {
-        m_status->setText(fill(t::surveyNone, {numberLocale().toString(count), seconds(took)}));
+        m_status->setText(fill(t::surveyNone, {whole(count), seconds(took)}));
         return;
     }
     QStringList numbers, lines;
@@ -370,9 +370,8 @@ void BigAttackPanel::showSurvey(int count, const std::vector<mpz_class>& gcds, d
         numbers << QString::number(key + 1);
         lines << fill(t::sharedPrimeLine, {numbers.back(), digits(gcds[key])});
     }
-    m_status->setText(
-        fill(t::surveyFound, {numberLocale().toString(count), QString::number(m_sharing->size()),
-                              seconds(took), numbers.join(QStringLiteral(", "))}));
+    m_status->setText(fill(t::surveyFound, {whole(count), QString::number(m_sharing->size()),
+                                            seconds(took), numbers.join(QStringLiteral(", "))}));
     m_details->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -4,17 +4,19 @@
 #include "realsizewindow/RealSizeFormat.h"
 #include "texts/RealSizeTexts.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QValueAxis>
+
+#include <cmath>
 
 namespace rsa {
 
@@ -26,13 +28,19 @@ namespace {
 constexpr int defaultLimitSeconds = 20;
 constexpr int largestRaceBits = 512;
 // The time axis spans a tenth of a millisecond to beyond 10^23 seconds, so
-// that the measured points and 2048 bits share one chart.
+// that the measured points and 2048 bits share one chart. Points are placed
+// by the power of ten of their seconds, and the axis names its marks in
+// units a learner knows.
 constexpr double shortestSeconds = 1e-4;
 constexpr double longestSeconds = 1e24;
 constexpr int curveStepBits = 32;
 
-double coreYearsInSeconds(int bits) {
-    return realsize::extrapolatedCoreYears(bits) * realsize::secondsPerYear;
+double logSeconds(double seconds) {
+    return std::log10(std::max(seconds, shortestSeconds));
+}
+
+double coreYearsLogSeconds(int bits) {
+    return logSeconds(realsize::extrapolatedCoreYears(bits) * realsize::secondsPerYear);
 }
 
 } // namespace
@@ -73,14 +81,18 @@ RacePanel::RacePanel(QWidget* parent)
     bitsAxis->setTitleText(text(t::axisBits));
     bitsAxis->setRange(0, 2100);
     bitsAxis->setTickCount(8);
-    bitsAxis->setLabelFormat(QStringLiteral("%d"));
-    auto* timeAxis = new QLogValueAxis;
+    bitsAxis->setLabelFormat(QStringLiteral("%.0f"));
+    auto* timeAxis = new QCategoryAxis;
     timeAxis->setTitleText(text(t::axisTime));
-    // A tick every four powers of ten keeps the labels legible.
-    timeAxis->setBase(1e4);
-    timeAxis->setRange(shortestSeconds, longestSeconds);
-    timeAxis->setLabelFormat(QStringLiteral("%.0g"));
-    timeAxis->setMinorTickCount(0);
+    timeAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    timeAxis->setStartValue(logSeconds(shortestSeconds));
+    for (const auto& [seconds, label] : timeMarks()) {
+        timeAxis->append(label, logSeconds(seconds));
+    }
+    timeAxis->setRange(logSeconds(shortestSeconds), logSeconds(longestSeconds));
+    // The bits axis writes 1.200 in Turkish, as the texts do.
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(numberLocale());
     m_chart->addAxis(bitsAxis, Qt::AlignBottom);
     m_chart->addAxis(timeAxis, Qt::AlignLeft);
     for (QXYSeries* series :
@@ -100,7 +112,7 @@ RacePanel::RacePanel(QWidget* parent)
 
     auto* intro = new QLabel(text(t::raceIntro), this);
     intro->setWordWrap(true);
-    auto* note = new QLabel(text(t::chartNote), this);
+    auto* note = new QLabel(fill(t::chartNote, {aboutWhole(realsize::recordCoreYears)}), this);
     note->setWordWrap(true);
     auto* limitLabel = new QLabel(text(t::limit), this);
     limitLabel->setBuddy(m_limit);
@@ -171,7 +183,7 @@ QString RacePanel::verdict() const {
 
 void RacePanel::addPoint(const realsize::RacePoint& point) {
     m_points.push_back(point);
-    m_measured->append(point.bits, std::max(point.seconds.count(), shortestSeconds));
+    m_measured->append(point.bits, logSeconds(point.seconds.count()));
     m_status->setText(
         fill(t::racePoint, {QString::number(point.bits), seconds(point.seconds.count())}));
     emit pointMeasured();
@@ -199,13 +211,14 @@ void RacePanel::drawExtrapolation() {
     // through the record it was scaled from.
     const std::vector<int>& marked = realsize::extrapolatedSizes();
     for (int bits = marked.front(); bits <= marked.back(); bits += curveStepBits) {
-        m_extrapolated->append(bits, coreYearsInSeconds(bits));
+        m_extrapolated->append(bits, coreYearsLogSeconds(bits));
     }
     for (const int bits : marked) {
-        m_extrapolatedMarks->append(bits, coreYearsInSeconds(bits));
+        m_extrapolatedMarks->append(bits, coreYearsLogSeconds(bits));
     }
-    m_record->append(realsize::recordBits, coreYearsInSeconds(realsize::recordBits));
-    m_verdict->setText(fill(t::verdict2048, {powerOfTen(realsize::extrapolatedCoreYears(2048))}));
+    m_record->append(realsize::recordBits, coreYearsLogSeconds(realsize::recordBits));
+    const double years = realsize::extrapolatedCoreYears(2048);
+    m_verdict->setText(fill(t::verdict2048, {powerOfTen(years), aboutWhole(years / 1e6)}));
 }
 
 } // namespace rsa

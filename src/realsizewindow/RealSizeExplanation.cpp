@@ -12,6 +12,7 @@ namespace {
 
 namespace say = texts::realsize;
 using realsizeformat::fill;
+using realsizeformat::whole;
 
 std::string plain(const QString& text) {
     return text.toStdString();
@@ -27,8 +28,8 @@ explain::Section fixedSection(std::string title, std::vector<explain::Element> e
 
 std::vector<std::string> powerRow(const char* name, const mpz_class& exponent) {
     const realsize::PowerSteps steps = realsize::squareAndMultiplySteps(exponent);
-    return {plain(realsizeformat::text(name)), std::to_string(realsize::bitLength(exponent)),
-            std::to_string(steps.squarings), std::to_string(steps.multiplications)};
+    return {plain(realsizeformat::text(name)), plain(whole(realsize::bitLength(exponent))),
+            plain(whole(steps.squarings)), plain(whole(steps.multiplications))};
 }
 
 QString answer(bool same) {
@@ -62,7 +63,9 @@ explain::Section textSection(const realsize::BigKey& key, const std::string& tex
         elements.emplace_back(plain(realsizeformat::text(say::allBack)));
     }
     return fixedSection(
-        filled(say::textSection, {QString::number(text.size()), QString::number(key.bits)}),
+        filled(say::textSection,
+               {whole(static_cast<long long>(realsizeformat::charactersWithin(text, text.size()))),
+                whole(static_cast<long long>(text.size())), QString::number(key.bits)}),
         std::move(elements));
 }
 
@@ -78,8 +81,12 @@ explain::Section raceSection(const std::vector<realsize::RacePoint>& points, con
                                                          QString::number(points.front().bits),
                                                          QString::number(points.back().bits)}));
     }
-    elements.emplace_back(plain(ending));
-    elements.emplace_back(plain(verdict));
+    // A race that failed has no verdict, and may have no ending of its own.
+    for (const QString& sentence : {ending, verdict}) {
+        if (!sentence.isEmpty()) {
+            elements.emplace_back(plain(sentence));
+        }
+    }
     return fixedSection(plain(realsizeformat::text(say::raceSection)), std::move(elements));
 }
 

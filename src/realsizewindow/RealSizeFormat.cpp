@@ -1,9 +1,12 @@
 #include "realsizewindow/RealSizeFormat.h"
 
+#include "realsize/Extrapolation.h"
+
 #include "texts/RealSizeTexts.h"
 #include "texts/Wording.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 #include <vector>
@@ -45,6 +48,15 @@ QLocale numberLocale() {
     return QLocale(text(texts::realsize::numberLocale));
 }
 
+QString whole(long long value) {
+    return numberLocale().toString(value);
+}
+
+QString aboutWhole(double value) {
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - 1);
+    return whole(std::llround(std::round(value / unit) * unit));
+}
+
 QString seconds(double value) {
     return numberLocale().toString(value, 'f', value < 10 ? 3 : 1);
 }
@@ -56,8 +68,24 @@ QString powerOfTen(double value) {
            superscript(exponent);
 }
 
+std::vector<std::pair<double, QString>> timeMarks() {
+    constexpr double year = realsize::secondsPerYear;
+    std::vector<std::pair<double, QString>> marks{
+        {1e-3, text(texts::realsize::millisecondMark)},
+        {1.0, text(texts::realsize::secondMark)},
+        {3600.0, text(texts::realsize::hourMark)},
+        {year, text(texts::realsize::yearMark)},
+        {1e3 * year, fill(texts::realsize::yearsMark, {whole(1000)})}};
+    for (int exponent = 6; exponent <= 15; exponent += 3) {
+        marks.emplace_back(
+            std::pow(10.0, exponent) * year,
+            fill(texts::realsize::yearsMark, {QStringLiteral("10") + superscript(exponent)}));
+    }
+    return marks;
+}
+
 QString digitCount(const mpz_class& number) {
-    return QString::number(number.get_str(10).size());
+    return whole(static_cast<long long>(number.get_str(10).size()));
 }
 
 QString shortened(const mpz_class& number) {
@@ -66,7 +94,24 @@ QString shortened(const mpz_class& number) {
         return digits;
     }
     return fill(texts::realsize::shortened,
-                {digits.left(shownEnd), digits.right(shownEnd), QString::number(digits.size())});
+                {digits.left(shownEnd), digits.right(shownEnd), whole(digits.size())});
+}
+
+std::size_t charactersWithin(const std::string& text, std::size_t bytes) {
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, characters);
+    std::size_t count = 0;
+    std::size_t used = 0;
+    qsizetype start = 0;
+    for (qsizetype end = boundaries.toNextBoundary(); end > start;
+         start = end, end = boundaries.toNextBoundary()) {
+        used += static_cast<std::size_t>(characters.mid(start, end - start).toUtf8().size());
+        if (used > bytes) {
+            break;
+        }
+        ++count;
+    }
+    return count;
 }
 
 } // namespace rsa::realsizeformat

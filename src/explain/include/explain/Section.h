@@ -36,6 +36,9 @@ struct Group {
 struct Section {
     std::string title;
     std::vector<Group> groups;
+    // For a refused command, the paragraph that says why: a handout prints it
+    // alone under the title. Empty for anything else.
+    std::string refusal{};
 };
 
 // Where a window beside the main one sends its sections: the step window's

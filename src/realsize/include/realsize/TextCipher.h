@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -44,11 +45,15 @@ using TextOutcome = std::variant<TextContrast, TextRefused>;
 // n's length for its padding (the textbook number then stays below n too).
 std::size_t largestTextBytes(int keyBits);
 
-// How many whole UTF-8 characters from the start of `text` fit in `bytes`.
-std::size_t charactersWithin(const std::string& text, std::size_t bytes);
+// How many characters, as a reader counts them, lie whole within the first
+// `bytes` bytes of a UTF-8 text. The window counts grapheme clusters, so that
+// a family emoji or a letter with a combining accent is one character.
+using CharactersWithin = std::function<std::size_t(const std::string& text, std::size_t bytes)>;
 
 // Encrypts `text` (UTF-8) twice with textbook RSA and twice with RSA-OAEP and
-// decrypts all four; throws std::runtime_error when OpenSSL fails.
-TextOutcome encryptTwice(const BigKey& key, const std::string& text);
+// decrypts all four; a text too long says how many of its characters fit, as
+// `charactersWithin` counts them. Throws std::runtime_error when OpenSSL fails.
+TextOutcome encryptTwice(const BigKey& key, const std::string& text,
+                         const CharactersWithin& charactersWithin);
 
 } // namespace rsa::realsize

@@ -92,19 +92,28 @@ inline constexpr const char* raceLimit =
 inline constexpr const char* raceStopped = RSA_TEXT("rsa", "Yarış durduruldu.");
 inline constexpr const char* raceReached = RSA_TEXT("rsa", "Yarış {0} bite ulaştı.");
 inline constexpr const char* axisBits = RSA_TEXT("rsa", "n sayısının bit sayısı");
-inline constexpr const char* axisTime = RSA_TEXT("rsa", "süre (saniye, logaritmik ölçek)");
+inline constexpr const char* axisTime = RSA_TEXT("rsa", "süre (logaritmik ölçek)");
+// The marks of the time axis: a millisecond, a second, an hour, a year, and
+// {0} years (1.000, 10⁶, 10⁹, ...).
+inline constexpr const char* millisecondMark = RSA_TEXT("rsa", "1 ms");
+inline constexpr const char* secondMark = RSA_TEXT("rsa", "1 saniye");
+inline constexpr const char* hourMark = RSA_TEXT("rsa", "1 saat");
+inline constexpr const char* yearMark = RSA_TEXT("rsa", "1 yıl");
+inline constexpr const char* yearsMark = RSA_TEXT("rsa", "{0} yıl");
 inline constexpr const char* measured = RSA_TEXT("rsa", "Ölçülen (bu bilgisayar)");
 inline constexpr const char* extrapolated = RSA_TEXT("rsa", "Tahmin (ölçülmedi)");
 inline constexpr const char* record = RSA_TEXT("rsa", "RSA-250 rekoru (2020)");
 inline constexpr const char* chartNote = RSA_TEXT(
     "rsa", "Ölçülen noktalar, bu bilgisayarın bir çekirdeğinde FLINT ile alınan sürelerdir. "
-           "Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık 2700 çekirdek-yılı), GNFS "
+           "Tahmin ölçülmedi: RSA-250 rekoru (829 bit, 2020, yaklaşık {0} çekirdek-yılı), GNFS "
            "yönteminin büyümesi L(n) = exp((64/9)^(1/3) (ln n)^(1/3) (ln ln n)^(2/3)) ile 512, "
            "1024 ve 2048 bite ölçeklendi.");
-// {0} is the number of core-years, written as a power of ten.
+// {0} is the years on one core, as a power of ten; {1} the years on a million
+// cores, written whole.
 inline constexpr const char* verdict2048 =
-    RSA_TEXT("rsa", "Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak yaklaşık {0} "
-                    "çekirdek-yılı sürerdi; evren yaklaşık 1,4 · 10¹⁰ yaşındadır.");
+    RSA_TEXT("rsa", "Bu tahmine göre 2048 bitlik bir n sayısını çarpanlarına ayırmak tek bir "
+                    "işlemci çekirdeğiyle yaklaşık {0} yıl sürerdi; bir milyon çekirdek birlikte "
+                    "çalışsa bile yaklaşık {1} yıl.");
 
 // The step window's sections (--adim-adim): sizes and counts, never the
 // numbers' thousands of digits.
@@ -124,9 +133,10 @@ inline constexpr const char* powerSquarings = RSA_TEXT("rsa", "Kare alma");
 inline constexpr const char* powerMultiplications = RSA_TEXT("rsa", "Çarpma");
 inline constexpr const char* powerEncrypt = RSA_TEXT("rsa", "e (şifreleme)");
 inline constexpr const char* powerDecrypt = RSA_TEXT("rsa", "d (şifre çözme)");
-// {0} is the number of bytes of the text, {1} the size of n in bits.
+// {0} is the characters of the text as a reader counts them, {1} its bytes,
+// {2} the size of n in bits.
 inline constexpr const char* textSection =
-    RSA_TEXT("rsa", "Gerçek boyutta şifreleme: {0} bayt, {1} bitlik anahtar");
+    RSA_TEXT("rsa", "Gerçek boyutta şifreleme: {0} karakter ({1} bayt), {2} bitlik anahtar");
 // {0} is yes or no.
 inline constexpr const char* textbookSame =
     RSA_TEXT("rsa", "Ders kitabı RSA ile iki şifreli metin aynı mı? {0}");

@@ -26,7 +26,7 @@ inline constexpr const char* encryptTitle = RSA_TEXT("rsa", "Kart numarasının 
 inline constexpr const char* decryptTitle = RSA_TEXT("rsa", "Şifreli blokların çözülmesi ({0})");
 
 inline constexpr const char* stoppedByError =
-    RSA_TEXT("rsa", "Komut bir çalışma hatasıyla durdu (ana penceredeki \"Hata\" iletisi). "
+    RSA_TEXT("rsa", "Komut bir çalışma hatasıyla durdu (programın \"Hata\" iletisi). "
                     "Bu adımın açıklanacak bir sonucu yok.");
 
 // Primes.
@@ -63,14 +63,14 @@ inline constexpr const char* equalPrimes = RSA_TEXT(
 // for these primes ({0} e, {1} n, {2} d, {3} p, {4} q); the earlier key, made
 // for other primes.
 inline constexpr const char* keyNotComputed =
-    RSA_TEXT("rsa", "Anahtar hesaplanmadı. Pencerede henüz bir anahtar yok; anahtar hesaplanmadan "
+    RSA_TEXT("rsa", "Anahtar hesaplanmadı. Programda henüz bir anahtar yok; anahtar hesaplanmadan "
                     "şifreleme yapılmaz.");
 inline constexpr const char* earlierKeyFits = RSA_TEXT(
-    "rsa", "Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
+    "rsa", "Anahtar hesaplanmadı. Program önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
            "özel anahtar (d, n) = ({2}, {1}). Bu anahtar p = {3}, q = {4} için hesaplanmıştır; "
            "şifreleme onu kullanır.");
 inline constexpr const char* earlierKeyForOtherPrimes = RSA_TEXT(
-    "rsa", "Anahtar hesaplanmadı. Pencere önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
+    "rsa", "Anahtar hesaplanmadı. Program önceki anahtarı tutar: açık anahtar (e, n) = ({0}, {1}), "
            "p = {3}, q = {4} için hesaplanmıştır. Bu anahtar şimdiki p ve q ile uyuşmaz; anahtar "
            "yeniden hesaplanana kadar şifreleme yapılmaz.");
 
@@ -83,14 +83,14 @@ inline constexpr const char* phiNotForComposites = RSA_TEXT(
            "için doğrudur.");
 inline constexpr const char* factorisation = RSA_TEXT("rsa", "Asal çarpanlarına ayrılır: {0}.");
 inline constexpr const char* divisorCount =
-    RSA_TEXT("rsa", "{0} sayısının {1} böleni vardır; pencere hepsini "
+    RSA_TEXT("rsa", "{0} sayısının {1} böleni vardır; program hepsini "
                     "listeler.");
 // (p-1)(q-1) = {4} is not whole: the window tries each i up to {4} on its
 // rounding {0}, so it leaves out the divisors {3} of {0} above {4}; {1} is
 // how many {0} has, {2} how many the window lists.
 inline constexpr const char* divisorsLeftOut = RSA_TEXT(
-    "rsa", "{0} sayısının {1} böleni vardır, pencere {2} tanesini listeler. (p − 1)(q − 1) = {4} "
-           "tam sayı değildir: pencere {4} sayısını aşmayan her i sayısını dener ve {4} sayısını "
+    "rsa", "{0} sayısının {1} böleni vardır, program {2} tanesini listeler. (p − 1)(q − 1) = {4} "
+           "tam sayı değildir: program {4} sayısını aşmayan her i sayısını dener ve {4} sayısını "
            "bölerken {0} sayısına yuvarlar. Bu yüzden {0} sayısının bölenlerini bulur, ama {4} "
            "sayısından büyük olanları ({3}) listelemez.");
 inline constexpr const char* exponentRule = RSA_TEXT(
@@ -128,16 +128,16 @@ inline constexpr const char* inverseCheck =
     RSA_TEXT("rsa", "Sağlama: e · d mod φ = {0} · {1} mod {2} = {3} mod "
                     "{2} = 1.");
 inline constexpr const char* keyPair =
-    RSA_TEXT("rsa", "Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (penceredeki adıyla "
+    RSA_TEXT("rsa", "Açık anahtar: (e, n) = ({0}, {1}). Özel anahtar (programdaki adıyla "
                     "private key): (d, n) = ({2}, {1}).");
 inline constexpr const char* sharedFactor =
     RSA_TEXT("rsa", "ebob({0}, {1}) = {2} ≠ 1: e ile φ sayılarının ortak "
                     "asal çarpanı var: {3}. e · d mod φ = 1 olan "
-                    "bir d yoktur; pencere \"hatalı giriş\" der.");
+                    "bir d yoktur; program \"hatalı giriş\" der.");
 
 // Encryption and decryption.
 inline constexpr const char* noKey = RSA_TEXT(
-    "rsa", "Pencerede henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı "
+    "rsa", "Programda henüz bir anahtar yok. Önce anahtar hesaplanmalıdır: şifreleme açık anahtarı "
            "(e, n), şifre çözme özel anahtarı (d, n) kullanır.");
 inline constexpr const char* keyForOtherPrimes = RSA_TEXT(
     "rsa", "Anahtar p = {0}, q = {1} için hesaplanmıştı, şimdi p = {2}, q = {3}. Başka asalların "
@@ -149,10 +149,10 @@ inline constexpr const char* blocksCut = RSA_TEXT(
 // the group's number (1 to 4), {1} the group as typed, {2} and {3} its two
 // blocks, {4} its four digits as the card shows them.
 inline constexpr const char* emptyGroup =
-    RSA_TEXT("rsa", "Dikkat: {0}. grup boş; pencere onu 0000 olarak okur.");
+    RSA_TEXT("rsa", "Dikkat: {0}. grup boş; program onu 0000 olarak okur.");
 inline constexpr const char* groupWithLetters = RSA_TEXT(
     "rsa",
-    "Dikkat: {0}. grup \"{1}\" rakam olmayan işaretler içerir; pencere onu {4} olarak okur.");
+    "Dikkat: {0}. grup \"{1}\" rakam olmayan işaretler içerir; program onu {4} olarak okur.");
 inline constexpr const char* groupTooLong = RSA_TEXT(
     "rsa", "Dikkat: {0}. grup \"{1}\" dört basamaktan uzundur; {2} ve {3} bloklarını verir, "
            "bunlar iki basamaklı bloklar değildir.");
@@ -160,7 +160,7 @@ inline constexpr const char* negativeGroup = RSA_TEXT(
     "rsa", "Dikkat: {0}. grup \"{1}\" negatiftir; {2} ve {3} blokları negatif olur, RSA negatif "
            "blokları tanımlamaz.");
 inline constexpr const char* fractionGroup = RSA_TEXT(
-    "rsa", "Dikkat: {0}. grup \"{1}\" tam sayı değildir; pencere {2} ve {3} bloklarını yapar, "
+    "rsa", "Dikkat: {0}. grup \"{1}\" tam sayı değildir; program {2} ve {3} bloklarını yapar, "
            "bunlar kart numarasının basamakları değildir.");
 inline constexpr const char* blocksNotBelowModulus = RSA_TEXT(
     "rsa", "Şu bloklar n = {0} sayısından küçük değildir: {1}. Şifre çözme böyle bir bloğu değil, "
@@ -169,7 +169,7 @@ inline constexpr const char* encryptionFormula =
     RSA_TEXT("rsa", "Her blok m, c = m{0} mod {1} ile şifrelenir.");
 // {0} is n, which does not fit the window's 32-bit numbers.
 inline constexpr const char* modulusTooLarge = RSA_TEXT(
-    "rsa", "n = p × q = {0} sayısı pencerenin 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 "
+    "rsa", "n = p × q = {0} sayısı programın 32 bitlik sayılarına sığmaz: en büyüğü 2147483647 "
            "(2³¹ − 1) sayısıdır. Bu yüzden bu anahtarla hiçbir blok şifrelenemez (\"Hata 6: "
            "Overflow\"). p × q en çok 2147483647 olan iki asal seçin; örneğin 46327 × 46337 = "
            "2146654199 çalışır.");
@@ -268,10 +268,6 @@ inline constexpr const char* handoutLocale = RSA_TEXT("rsa", "tr_TR");
 inline constexpr const char* handoutKey =
     RSA_TEXT("rsa", "Anahtar: p = {0}, q = {1}, n = {2}, e = {3}, d = {4}");
 inline constexpr const char* handoutNoKey = RSA_TEXT("rsa", "Anahtar: henüz hesaplanmadı.");
-inline constexpr const char* foldedTable = RSA_TEXT(
-    "rsa", "Kapalı tablo ({0} satır): pencerede başlığına tıklanınca açılır ve öyle yazdırılır.");
-inline constexpr const char* foldedGroup =
-    RSA_TEXT("rsa", "Kapalı bölüm: pencerede başlığına tıklanınca açılır ve öyle yazdırılır.");
 inline constexpr const char* exportProgress = RSA_TEXT("rsa", "PDF hazırlanıyor…");
 inline constexpr const char* exportCancel = RSA_TEXT("rsa", "İptal");
 inline constexpr const char* nameTooLong = RSA_TEXT(
