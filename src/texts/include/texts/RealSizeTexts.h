@@ -217,12 +217,13 @@ inline constexpr const char* seriesPairwise = RSA_TEXT("rsa", "Her çiftin ebob'
 inline constexpr const char* axisKeys = RSA_TEXT("rsa", "anahtar sayısı N");
 inline constexpr const char* axisSeconds = RSA_TEXT("rsa", "süre (saniye)");
 inline constexpr const char* surveyNote = RSA_TEXT(
-    "rsa", "2012'deki “Mining your Ps and Qs” taramasında (Heninger, Durumeric, Wustrow, "
-           "Halderman, USENIX Security) zayıf rastgele sayı üreteçleri yüzünden TLS "
-           "sunucularının %0,50'sinin ve SSH sunucularının %0,03'ünün gizli anahtarı, ortak "
-           "asallar bu yolla bulunarak ele geçirilebildi. Toplu ebob, N modülün çarpımı P'yi bir "
-           "ağaçla kurar ve her nᵢ için zᵢ = P mod nᵢ² hesaplar; ebob(nᵢ, zᵢ / nᵢ) 1 değilse "
-           "nᵢ'nin bir asalı başka bir modülde de vardır. Süresi yaklaşık N log² N ile büyür, her "
-           "çiftin ebob'u ise N² / 2 ile; çiftler yalnız küçük N için ölçülür.");
+    "rsa",
+    "2012'deki “Mining your Ps and Qs” taramasında (Heninger, Durumeric, Wustrow, "
+    "Halderman, USENIX Security) zayıf rastgele sayı üreteçleri yüzünden TLS "
+    "sunucularının yüzde 0,50'sinin ve SSH sunucularının yüzde 0,03'ünün gizli anahtarı, ortak "
+    "asallar bu yolla bulunarak ele geçirilebildi. Toplu ebob, N modülün çarpımı P'yi bir "
+    "ağaçla kurar ve her nᵢ için zᵢ = P mod nᵢ² hesaplar; ebob(nᵢ, zᵢ / nᵢ) 1 değilse "
+    "nᵢ'nin bir asalı başka bir modülde de vardır. Süresi yaklaşık N log² N ile büyür, her "
+    "çiftin ebob'u ise N² / 2 ile; çiftler yalnız küçük N için ölçülür.");
 
 } // namespace rsa::texts::realsize
