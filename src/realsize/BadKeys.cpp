@@ -35,13 +35,17 @@ std::optional<BigKey> smallPrivateExponentKey(int bits, int dBits, RandomSource&
 std::optional<BigKey> closePrimesKey(int bits, RandomSource& random,
                                      const std::atomic<bool>& cancel) {
     return keyFromPrimes(bits, random, cancel, [&](const mpz_class& p, unsigned long half) {
-        // p's top half with random bits below it; a prime past the end
-        // of that range is drawn again, so the two halves stay equal.
+        // p's top half with random bits below it; a start with no prime
+        // before the end of that range is drawn again, so the two halves
+        // stay equal.
         const unsigned long low = half / 2;
         for (;;) {
             const mpz_class top = p >> low;
             std::optional<mpz_class> q = primeFrom((top << low) + random.bits(low), half, cancel);
-            if (!q || (*q >> low) == top) {
+            if (cancel.load()) {
+                return std::optional<mpz_class>();
+            }
+            if (q && (*q >> low) == top) {
                 return q;
             }
         }
