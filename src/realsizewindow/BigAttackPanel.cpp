@@ -178,7 +178,8 @@ BigAttackPanel::BigAttackPanel(QWidget* parent)
     });
 }
 
-void BigAttackPanel::begin(const QString& doing) {
+void BigAttackPanel::begin(const char* attack, const QString& doing) {
+    m_attackName = text(attack);
     for (QPushButton* button : {m_wienerButton, m_fermatButton, m_surveyButton}) {
         button->setEnabled(false);
     }
@@ -199,7 +200,8 @@ void BigAttackPanel::runWiener(int bits) {
     }
     m_size->setCurrentIndex(index);
     const int dBits = realsize::wienerSafeBits(bits);
-    begin(fill(t::makingWienerKey, {QString::number(bits), QString::number(dBits)}));
+    begin(t::wienerButton,
+          fill(t::makingWienerKey, {QString::number(bits), QString::number(dBits)}));
     m_job.start([this, bits, dBits](const std::atomic<bool>& cancel) {
         realsize::RandomSource random;
         const std::optional<realsize::BigKey> key =
@@ -226,7 +228,7 @@ void BigAttackPanel::runFermat(int bits) {
         return;
     }
     m_size->setCurrentIndex(index);
-    begin(fill(t::makingCloseKey, {QString::number(bits)}));
+    begin(t::fermatButton, fill(t::makingCloseKey, {QString::number(bits)}));
     m_job.start([this, bits](const std::atomic<bool>& cancel) {
         realsize::RandomSource random;
         const std::optional<realsize::BigKey> key = realsize::closePrimesKey(bits, random, cancel);
@@ -250,7 +252,7 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
     if (busy() || count < 1 || sharedPairs < 0) {
         return;
     }
-    begin(fill(t::makingModuli, {whole(count), QString::number(bits)}));
+    begin(t::surveyButton, fill(t::makingModuli, {whole(count), QString::number(bits)}));
     m_progress->setRange(0, 100);
     m_batch->clear();
     m_pairwise->clear();

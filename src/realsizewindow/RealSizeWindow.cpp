@@ -54,6 +54,11 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
                        : realsizeexplain::textRefusedSection(m_text->status());
         });
     });
+    connect(m_attacks, &BigAttackPanel::finished, this, [this] {
+        explainWith([this] {
+            return realsizeexplain::attackSection(m_attacks->attackName(), m_attacks->status());
+        });
+    });
     connect(m_race, &RacePanel::finished, this, [this] {
         explainWith([this] {
             return realsizeexplain::raceSection(m_race->points(), m_race->status(),

@@ -102,11 +102,18 @@ TEST(RealSizeWindow, TheAttacksStopAtOnceAndNameTheKeysTheyBroke) {
         EXPECT_TRUE(attacks.status().contains(QString::number(key + 1))) << key;
     }
 
+    std::vector<explain::Section> explained;
+    window.setSectionSink([&](explain::Section section) { explained.push_back(section); });
     attacks.runWiener(1024);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !attacks.busy(); }, 60000));
     ASSERT_TRUE(attacks.wiener());
     EXPECT_EQ(attacks.wiener()->end, realsize::AttackEnd::Found);
     EXPECT_FALSE(attacks.sharing());
+    // The step window hears of it in the panel's own words.
+    ASSERT_EQ(explained.size(), 1u);
+    EXPECT_EQ(explained[0].title, texts::realsize::wienerButton);
+    EXPECT_EQ(std::get<std::string>(explained[0].groups.at(0).elements.at(0)),
+              attacks.status().toStdString());
 }
 
 TEST(BackgroundJob, WhateverTheWorkThrowsIsReportedBeforeItFinishes) {

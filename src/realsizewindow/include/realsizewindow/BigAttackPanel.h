@@ -53,13 +53,16 @@ public:
     // The positions (from 0) of the moduli whose primes the last search found.
     const std::optional<std::vector<std::size_t>>& sharing() const { return m_sharing; }
     QString status() const;
+    // The name of the button whose attack ran last.
+    QString attackName() const { return m_attackName; }
 
 signals:
     // An attack ended, with a result, cancelled or failed.
     void finished();
 
 private:
-    void begin(const QString& doing);
+    // `attack` is the button's text.
+    void begin(const char* attack, const QString& doing);
     void showWiener(const realsize::BigKey& key, const realsize::WienerAttack& attack,
                     double seconds);
     void showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,
@@ -83,6 +86,7 @@ private:
     QValueAxis* m_secondsAxis;
     QLineSeries* m_batch;
     QLineSeries* m_pairwise;
+    QString m_attackName;
     BackgroundJob m_job;
     std::optional<realsize::WienerAttack> m_wiener;
     std::optional<realsize::FermatAttack> m_fermat;
