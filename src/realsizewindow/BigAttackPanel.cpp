@@ -193,28 +193,27 @@ void BigAttackPanel::begin(const char* attack, const QString& doing) {
     m_progress->setRange(0, 0);
 }
 
-void BigAttackPanel::runWiener(int bits) {
+template <typename Make, typename Break, typename Show>
+void BigAttackPanel::attackKey(int bits, const char* button, const QString& doing, Make make,
+                               Break attack, Show show) {
     const int index = m_size->findData(bits);
     if (index < 0 || busy()) {
         return;
     }
     m_size->setCurrentIndex(index);
-    const int dBits = realsize::wienerSafeBits(bits);
-    begin(t::wienerButton,
-          fill(t::makingWienerKey, {QString::number(bits), QString::number(dBits)}));
-    m_job.start([this, bits, dBits](const std::atomic<bool>& cancel) {
+    begin(button, doing);
+    m_job.start([this, make, attack, show](const std::atomic<bool>& cancel) {
         realsize::RandomSource random;
-        const std::optional<realsize::BigKey> key =
-            realsize::smallPrivateExponentKey(bits, dBits, random, cancel);
+        const std::optional<realsize::BigKey> key = make(random, cancel);
         const auto started = std::chrono::steady_clock::now();
-        std::optional<realsize::WienerAttack> attack;
+        std::optional<decltype(attack(*key, cancel))> broken;
         if (key) {
-            attack = realsize::wienerAttack(key->n, key->e, cancel);
+            broken = attack(*key, cancel);
         }
         const double took = secondsSince(started);
-        m_job.post([this, key, attack, took] {
-            if (attack && attack->end != realsize::AttackEnd::Cancelled) {
-                showWiener(*key, *attack, took);
+        m_job.post([this, key, broken, took, show] {
+            if (broken && broken->end != realsize::AttackEnd::Cancelled) {
+                (this->*show)(*key, *broken, took);
             } else {
                 m_status->setText(text(t::attackStopped));
             }
@@ -222,30 +221,30 @@ void BigAttackPanel::runWiener(int bits) {
     });
 }
 
+void BigAttackPanel::runWiener(int bits) {
+    const int dBits = realsize::wienerSafeBits(bits);
+    attackKey(
+        bits, t::wienerButton,
+        fill(t::makingWienerKey, {QString::number(bits), QString::number(dBits)}),
+        [bits, dBits](realsize::RandomSource& random, const std::atomic<bool>& cancel) {
+            return realsize::smallPrivateExponentKey(bits, dBits, random, cancel);
+        },
+        [](const realsize::BigKey& key, const std::atomic<bool>& cancel) {
+            return realsize::wienerAttack(key.n, key.e, cancel);
+        },
+        &BigAttackPanel::showWiener);
+}
+
 void BigAttackPanel::runFermat(int bits) {
-    const int index = m_size->findData(bits);
-    if (index < 0 || busy()) {
-        return;
-    }
-    m_size->setCurrentIndex(index);
-    begin(t::fermatButton, fill(t::makingCloseKey, {QString::number(bits)}));
-    m_job.start([this, bits](const std::atomic<bool>& cancel) {
-        realsize::RandomSource random;
-        const std::optional<realsize::BigKey> key = realsize::closePrimesKey(bits, random, cancel);
-        const auto started = std::chrono::steady_clock::now();
-        std::optional<realsize::FermatAttack> attack;
-        if (key) {
-            attack = realsize::fermatAttack(key->n, fermatLargestSteps, cancel);
-        }
-        const double took = secondsSince(started);
-        m_job.post([this, key, attack, took] {
-            if (attack && attack->end != realsize::AttackEnd::Cancelled) {
-                showFermat(*key, *attack, took);
-            } else {
-                m_status->setText(text(t::attackStopped));
-            }
-        });
-    });
+    attackKey(
+        bits, t::fermatButton, fill(t::makingCloseKey, {QString::number(bits)}),
+        [bits](realsize::RandomSource& random, const std::atomic<bool>& cancel) {
+            return realsize::closePrimesKey(bits, random, cancel);
+        },
+        [](const realsize::BigKey& key, const std::atomic<bool>& cancel) {
+            return realsize::fermatAttack(key.n, fermatLargestSteps, cancel);
+        },
+        &BigAttackPanel::showFermat);
 }
 
 void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {

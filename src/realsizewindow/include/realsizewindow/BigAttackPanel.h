@@ -63,6 +63,11 @@ signals:
 private:
     // `attack` is the button's text.
     void begin(const char* attack, const QString& doing);
+    // Makes a key with make(random, cancel) off the GUI thread, breaks it
+    // with attack(key, cancel) and shows what came of it with `show`.
+    template <typename Make, typename Break, typename Show>
+    void attackKey(int bits, const char* button, const QString& doing, Make make, Break attack,
+                   Show show);
     void showWiener(const realsize::BigKey& key, const realsize::WienerAttack& attack,
                     double seconds);
     void showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,
