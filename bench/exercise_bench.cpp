@@ -41,8 +41,8 @@ void hint(benchmark::State& state) {
     exercise.check(Answer::Phi, std::to_string(exercise.task().phi()));
     exercise.check(Answer::D, std::to_string(exercise.task().d()));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(hintFor(exercise, Answer::D));
-        benchmark::DoNotOptimize(hintFor(exercise, Answer::R));
+        benchmark::DoNotOptimize(hintFor(exercise, Answer::D, nullptr));
+        benchmark::DoNotOptimize(hintFor(exercise, Answer::R, nullptr));
     }
 }
 BENCHMARK(hint)->Unit(benchmark::kMicrosecond);
@@ -50,7 +50,7 @@ BENCHMARK(hint)->Unit(benchmark::kMicrosecond);
 void solution(benchmark::State& state) {
     const Task task = taskFromCode({Kind::Attacker, Level::Zor, 4242});
     for (auto _ : state) {
-        benchmark::DoNotOptimize(solutionOf(task));
+        benchmark::DoNotOptimize(solutionOf(task, nullptr));
     }
 }
 BENCHMARK(solution)->Unit(benchmark::kMicrosecond);

@@ -13,7 +13,8 @@ using namespace rsa::exercise;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string typed(reinterpret_cast<const char*>(data), size);
-    const AnswerNumber answer = readAnswer(typed);
+    // Read as the Turkish window reads it, digit groups and all.
+    const AnswerNumber answer = readAnswer(typed, ".");
     if (answer.form != AnswerNumber::Number) {
         return 0;
     }
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
             (digits == "0" || digits.front() != '0') && !(answer.negative && digits == "0"),
         "digits only, without a leading zero or a negative zero", typed);
-    const AnswerNumber again = readAnswer((answer.negative ? "-" : "") + digits);
+    const AnswerNumber again = readAnswer((answer.negative ? "-" : "") + digits, ".");
     rsa::fuzz::require(again.form == AnswerNumber::Number && again.negative == answer.negative &&
                            again.digits == digits,
                        "the number's own text reads back as the number", typed);

@@ -31,6 +31,6 @@ grep -q -- '--alistirma *Opens the exercise window' <<<"$help" || fail "--help l
 errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en --seviye kolayy 2>&1 >/dev/null)
 [[ $? -eq 2 ]] && grep -qx "rsa-demo: Unknown level 'kolayy'; levels: kolay, orta, zor." <<<"$errors" ||
     fail "--seviye kolayy printed: $errors"
-errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en GK5MEG7A 2>&1 >/dev/null)
-[[ $? -eq 2 ]] && grep -qx "rsa-demo: Unexpected argument 'GK5MEG7A'." <<<"$errors" ||
+errors=$(QT_QPA_PLATFORM=offscreen "$program" --lang en GKKWTRJY 2>&1 >/dev/null)
+[[ $? -eq 2 ]] && grep -qx "rsa-demo: Unexpected argument 'GKKWTRJY'." <<<"$errors" ||
     fail "a code without --alistirma printed: $errors"

@@ -236,10 +236,6 @@
         <translation>{0}: not prime; the primes start at 2.</translation>
     </message>
     <message>
-        <source>{0} asal değildir: en küçük böleni {2}, {1} = {2} × {3}.</source>
-        <translation>{0} is not prime: its smallest divisor is {2}, {1} = {2} × {3}.</translation>
-    </message>
-    <message>
         <source>{0} asaldır: {2}² = {3} &gt; {1}, denenecek bölen yok.</source>
         <translation>{0} is prime: {2}² = {3} &gt; {1}, there is no divisor to try.</translation>
     </message>
@@ -404,14 +400,6 @@
         <translation>A task code has 8 characters; the code typed has {0}.</translation>
     </message>
     <message>
-        <source>Görev kodunda &quot;{0}&quot; karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 rakamları ve I, L, O dışındaki harfler vardır.</source>
-        <translation>A task code cannot contain &quot;{0}&quot; (character {1}). Codes use only the digits 2–9 and the letters other than I, L and O.</translation>
-    </message>
-    <message>
-        <source>Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle tutmuyor. Kodu yeniden okuyun.</source>
-        <translation>The task code is mistyped: its last character (the check character) does not match the others. Read the code again.</translation>
-    </message>
-    <message>
         <source>Görev kodu G (görev) ya da S (saldırgan) ile başlar.</source>
         <translation>A task code starts with G (task) or S (attacker).</translation>
     </message>
@@ -450,10 +438,6 @@
     <message>
         <source>Bu n = p · q; φ(n) = (p − 1)(q − 1).</source>
         <translation>This is n = p · q; φ(n) = (p − 1)(q − 1).</translation>
-    </message>
-    <message>
-        <source>Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan sayıları sayar; n asal olmadığından φ(n) = (p − 1)(q − 1).</source>
-        <translation>This is n − 1 = p · q − 1. Euler&apos;s totient counts the numbers from 1 to n that are coprime with n; n is not prime, so φ(n) = (p − 1)(q − 1).</translation>
     </message>
     <message>
         <source>(p − 1) + (q − 1) toplanmış; φ(n) bir çarpımdır: (p − 1)(q − 1).</source>
@@ -548,10 +532,6 @@
         <translation>Euler&apos;s totient: φ(n) = (p − 1)(q − 1) = {0} × {1}.</translation>
     </message>
     <message>
-        <source>Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × {1} + {3}, yani q = {2} ve sonraki kalan r = {3}. Kalan 0 olana kadar sürdürün; son t değerinden d = t mod φ.</source>
-        <translation>The extended Euclidean algorithm starts with φ = {0} and e = {1}. First step: {0} = {2} × {1} + {3}, so q = {2} and the next remainder is r = {3}. Go on until the remainder is 0; from the last t, d = t mod φ.</translation>
-    </message>
-    <message>
         <source>{0} için önce {1} gerekli: önce o kutuyu doğru yanıtlayın.</source>
         <translation>{0} needs {1} first: answer that box correctly first.</translation>
     </message>
@@ -562,10 +542,6 @@
     <message>
         <source>Adım {0}, bit {1}: x² = {2}, x² mod n = {3}, x · taban = {4}, yeni x = {5}.</source>
         <translation>Step {0}, bit {1}: x² = {2}, x² mod n = {3}, x · base = {4}, new x = {5}.</translation>
-    </message>
-    <message>
-        <source>Deneme bölmesi: n = {0} sayısını 2, 3, 5, 7, … asallarına sırayla bölün; √n ≈ {1} sayısına varmadan bir bölen bulunur.</source>
-        <translation>Trial division: divide n = {0} by the primes 2, 3, 5, 7, … in turn; a divisor turns up before √n ≈ {1}.</translation>
     </message>
     <message>
         <source>q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.</source>
@@ -794,10 +770,6 @@
     <message>
         <source>e = {0} ≥ φ = {1}: tablo e ile başlar. İlk bölme e sayısını mod φ&apos;ye göre indirger: {0} = {2} · {1} + {3}; sonraki satırlar {3} ile sürer.</source>
         <translation>e = {0} ≥ φ = {1}: the table starts with e. The first division reduces e modulo φ: {0} = {2} · {1} + {3}; the rows go on with {3}.</translation>
-    </message>
-    <message>
-        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına bölümünün tam kısmıdır. Sonraki satırın r, s ve t değerleri &quot;önceki − q × bu&quot; ile bulunur. Kalan 0 olunca durulur; son r, ebob sayısıdır.</source>
-        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps r = s · φ + t · e. The q of a row is the integer quotient of the previous r by this r. The r, s and t of the next row are &quot;previous − q × this&quot;. It stops when the remainder is 0; the last r is the gcd.</translation>
     </message>
     <message>
         <source>ebob({0}, {1}) = 1: e ile φ aralarında asaldır.</source>
@@ -1212,10 +1184,6 @@
         <translation>For every signature block, s{0} mod {1} is computed and compared with the card number&apos;s block in the same place.</translation>
     </message>
     <message>
-        <source>Sekiz bloğun hepsi geri geldi: imza geçerli. e ile açılınca tam bu blokları veren sayıları yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz. Bu yüzden imza bu açık anahtarın sahibinden gelir.</source>
-        <translation>All eight blocks came back: the signature is valid. Only someone who knows d can compute numbers that give exactly these blocks under e, and d cannot be found without the factors of n. So the signature comes from the owner of this public key.</translation>
-    </message>
-    <message>
         <source>Şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza başka bir özel anahtarla yapılmış.</source>
         <translation>These blocks do not match: {0}. The card number or the signature was changed, or the signature was made with another private key.</translation>
     </message>
@@ -1364,16 +1332,8 @@
         <translation>The text holds {0} blocks; the last eight, the newest message, were read.</translation>
     </message>
     <message>
-        <source>İmza geçerli</source>
-        <translation>The signature is valid</translation>
-    </message>
-    <message>
         <source>İmza geçersiz: şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza bu açık anahtarın sahibinden gelmiyor.</source>
         <translation>The signature is not valid: these blocks do not match: {0}. The card number or the signature was changed, or the signature does not come from the owner of this public key.</translation>
-    </message>
-    <message>
-        <source>Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.</source>
-        <translation>Each signature block is computed with the private exponent d as s = mᵈ mod n; anyone who knows the public key can check that sᵉ mod n = m. Someone who does not know d cannot find numbers that give exactly these blocks back under e: for that they would have to factor n. So a valid signature comes from the owner of the public key.</translation>
     </message>
     <message>
         <source>imza (*.SIG)|*.SIG</source>
@@ -1620,6 +1580,126 @@ Check: p · q = n.</translation>
     <message>
         <source>Gerçek boyutta şifreleme: {0} karakter ({1} bayt), {2} bitlik anahtar</source>
         <translation>Encryption at real size: {0} characters ({1} bytes), a {2}-bit key</translation>
+    </message>
+    <message>
+        <source>Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa bölünür ve her blok c = m{0} mod {1} ile şifrelenir.</source>
+        <translation>The sender knows only the receiver&apos;s public key (e, n). The card number is cut into eight blocks and each block is encrypted as c = m{0} mod {1}.</translation>
+    </message>
+    <message>
+        <source>e = {0} çifttir: n &gt; 2 için φ(n) her zaman çift olduğundan e ile φ aralarında asal değildir ve e sayısının tersi yoktur. Bu bloklar hiçbir özel üsle geri çevrilemez; alıcı kart numarasını okuyamaz.</source>
+        <translation>e = {0} is even: φ(n) is always even for n &gt; 2, so e is not coprime with φ and has no inverse. No private exponent turns these blocks back; the receiver cannot read the card number.</translation>
+    </message>
+    <message>
+        <source>Sekiz bloğun hepsi geri geldi: bu bloklar bu açık anahtara uyuyor. Bu, imzanın anahtarın sahibinden geldiğini tek başına kanıtlamaz, çünkü ders sürümündeki (ham) RSA imzası d bilinmeden de taklit edilebilir:</source>
+        <translation>All eight blocks came back: these blocks fit this public key. That alone does not prove the signature comes from the key&apos;s owner, because the classroom (textbook) RSA signature can be forged without knowing d:</translation>
+    </message>
+    <message>
+        <source>00 ve 01 blokları kendi imzalarıdır: 0ᵉ = 0 ve 1ᵉ = 1.</source>
+        <translation>The blocks 00 and 01 are their own signatures: 0ᵉ = 0 and 1ᵉ = 1.</translation>
+    </message>
+    <message>
+        <source>İki imzalı bloğun çarpımı imzalı bir bloktur: s₁ᵉ = m₁ ve s₂ᵉ = m₂ ise (s₁ · s₂)ᵉ mod n = m₁ · m₂ mod n.</source>
+        <translation>The product of two signed blocks is a signed block: if s₁ᵉ = m₁ and s₂ᵉ = m₂, then (s₁ · s₂)ᵉ mod n = m₁ · m₂ mod n.</translation>
+    </message>
+    <message>
+        <source>Küçük blokların tam kökü alınabilir: m bir tam sayının e. kuvveti ise (örneğin e = 3 için 8 = 2³), s = ᵉ√m hiç mod almadan imzadır.</source>
+        <translation>Small blocks have exact roots: when m is the e-th power of a whole number (for e = 3, 8 = 2³), s = ᵉ√m is its signature without any modulus.</translation>
+    </message>
+    <message>
+        <source>Gerçek imzalarda ileti imzalanmadan önce özetlenir (hash) ve rastgele baytlarla doldurulur (RSA-PSS): imzalanan sayı artık seçilebilir bir blok değildir, çarpım ve kök hileleri geçerli bir dolgu vermez. Böyle bir imzayı yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz.</source>
+        <translation>Real signatures hash the message and pad it with random bytes before signing (RSA-PSS): the number signed is no longer a block anyone can choose, and products and roots do not give a valid padding. Only someone who knows d can compute such a signature, and d cannot be found without the factors of n.</translation>
+    </message>
+    <message>
+        <source>İmza geçerli: bu bloklar bu açık anahtara uyuyor (her sᵉ mod n kartın bloğunu veriyor).</source>
+        <translation>The signature is valid: these blocks fit this public key (each sᵉ mod n gives the card&apos;s block).</translation>
+    </message>
+    <message>
+        <source>Geçerli bir denetim yalnız şunu gösterir: her imza bloğu, e ile açılınca kartın bloğunu veriyor. Bu ders sürümündeki imza, d olmadan da taklit edilebilir: 00 ve 01 blokları kendi imzalarıdır, iki imzalı bloğun çarpımı da imzalı bir bloktur ve küçük blokların tam kökleri alınabilir. Gerçek imzalarda ileti imzalanmadan önce özetlenir ve doldurulur (RSA-PSS gibi); böylece bu taklitler işe yaramaz.</source>
+        <translation>A valid check shows only this: each signature block, opened with e, gives the card&apos;s block. This classroom signature can be forged without d: the blocks 00 and 01 are their own signatures, the product of two signed blocks is a signed block, and small blocks have exact roots. Real signatures hash and pad the message before signing (as RSA-PSS does), so these forgeries no longer work.</translation>
+    </message>
+    <message>
+        <source>tüm dosyalar (*)|*</source>
+        <translation>all files (*)|*</translation>
+    </message>
+    <message>
+        <source>Açık anahtarın e ve n kutuları boş: arkadaşınızın açık anahtarını yazın ya da yapıştırın.</source>
+        <translation>The public key&apos;s e and n boxes are empty: type or paste your classmate&apos;s public key.</translation>
+    </message>
+    <message>
+        <source>e kutusu boş: açık anahtarın e sayısını yazın.</source>
+        <translation>The e box is empty: type the public key&apos;s e.</translation>
+    </message>
+    <message>
+        <source>n kutusu boş: açık anahtarın n sayısını yazın.</source>
+        <translation>The n box is empty: type the public key&apos;s n.</translation>
+    </message>
+    <message>
+        <source>e = {0} kullanılamaz: {1} sayısına kadar olan asallardan yapılan her çiftte e ile şifrelenen blok yine e ile çözülürdü (d = e ya da d = 1 iş görürdü); başka bir e deneyin.</source>
+        <translation>e = {0} cannot be used: for every pair of primes up to {1}, a block encrypted with e would also be decrypted with e (d = e or d = 1 would do); try another e.</translation>
+    </message>
+    <message>
+        <source>Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. Yalnız blokları yapıştırın.</source>
+        <translation>The pasted text has {0} characters; this box takes a text of at most {1} characters. Paste only the blocks.</translation>
+    </message>
+    <message>
+        <source>Görev kodunda &quot;{0}&quot; karakteri olamaz ({1}. karakter). Kodlarda rakam olarak yalnız 3, 4 ve 7, harf olarak da B, I, L, O, Q dışındakiler vardır.</source>
+        <translation>A task code cannot contain &quot;{0}&quot; (character {1}). Codes use only the digits 3, 4 and 7 and the letters other than B, I, L, O and Q.</translation>
+    </message>
+    <message>
+        <source>Kodda bir karakter yanlış ya da iki karakterin yeri değişmiş: böyle bir görev kodu yok. Kodu yeniden okuyun.</source>
+        <translation>A character of the code is wrong or two characters are swapped: there is no such task code. Read the code again.</translation>
+    </message>
+    <message>
+        <source>&quot;{0}&quot; ondalık bir sayı; burada bir tam sayı isteniyor.</source>
+        <translation>&quot;{0}&quot; is a decimal number; a whole number is asked for here.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan sayıları sayar; φ(n) = n − 1 yalnız asal bir n için doğrudur. n = p · q için φ(n) = (p − 1)(q − 1).</source>
+        <translation>This is n − 1 = p · q − 1. Euler&apos;s totient counts the numbers from 1 to n that are coprime with n; φ(n) = n − 1 holds only for a prime n. For n = p · q, φ(n) = (p − 1)(q − 1).</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} ile {1} eşitliği sağlanmıyor.</source>
+        <translation>The check fails: with your {0}, {1} does not hold.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × {1} + {3}, yani bölüm {2}, sonraki kalan {3}. Kalan 0 olana kadar sürdürün; son t değerinden d = t mod φ.</source>
+        <translation>The extended Euclidean algorithm starts with φ = {0} and e = {1}. First step: {0} = {2} × {1} + {3}, so the quotient is {2} and the next remainder {3}. Go on until the remainder is 0; from the last t, d = t mod φ.</translation>
+    </message>
+    <message>
+        <source>Deneme bölmesi: n = {0} sayısını 2 ile, sonra 3, 5, 7, 9, … tek sayılarıyla sırayla bölün; en geç √n ≈ {1} sayısında bir bölen bulunur.</source>
+        <translation>Trial division: divide n = {0} by 2, then by the odd numbers 3, 5, 7, 9, … in turn; a divisor turns up at √n ≈ {1} at the latest.</translation>
+    </message>
+    <message>
+        <source>Çözüm gösterildikten sonra bulunursa sonuç kodu: {0}</source>
+        <translation>Result code when found after the solution was shown: {0}</translation>
+    </message>
+    <message>
+        <source>{0} asal değildir: 1&apos;den büyük en küçük böleni {2}, {1} = {2} × {3}.</source>
+        <translation>{0} is not prime: its smallest divisor greater than 1 is {2}, {1} = {2} × {3}.</translation>
+    </message>
+    <message>
+        <source>Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda kalan = s · φ + t · e eşitliği sağlanır. Bir satırın bölümü, önceki kalanın bu kalana bölümünün tam kısmıdır. Sonraki satırın kalan, s ve t değerleri &quot;önceki − bölüm × bu&quot; ile bulunur. Kalan 0 olunca durulur; son kalan, ebob sayısıdır.</source>
+        <translation>The extended Euclidean algorithm finds gcd(e, φ); every row keeps remainder = s · φ + t · e. The quotient of a row is the integer quotient of the previous remainder by this remainder. The remainder, s and t of the next row are &quot;previous − quotient × this&quot;. It stops when the remainder is 0; the last remainder is the gcd.</translation>
+    </message>
+    <message>
+        <source>kalan</source>
+        <translation>remainder</translation>
+    </message>
+    <message>
+        <source>bölüm</source>
+        <translation>quotient</translation>
+    </message>
+    <message>
+        <source>{0} = {2}{3} mod {4} = {5}</source>
+        <translation>{0} = {2}{3} mod {4} = {5}</translation>
+    </message>
+    <message>
+        <source>{0} = {1}{3} mod {4}, burada {1} = {2}.</source>
+        <translation>{0} = {1}{3} mod {4}, where {1} = {2}.</translation>
     </message>
     <message>
         <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>

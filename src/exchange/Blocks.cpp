@@ -42,14 +42,38 @@ bool allDigits(std::string_view piece) {
     return true;
 }
 
+// A refusal quotes the start of a piece, never a whole pasted page: a few
+// characters tell the learner which piece it is, and a long sentence would
+// keep the window busy wrapping it.
+std::string quoted(std::string_view piece) {
+    constexpr std::size_t most = 24;
+    if (piece.size() <= most) {
+        return std::string(piece);
+    }
+    std::size_t end = most;
+    // Not inside a character of several bytes.
+    while (end > 0 && (static_cast<unsigned char>(piece[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return std::string(piece.substr(0, end)) + "…";
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
 } // namespace
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        text.remove_prefix(byteOrderMark.size());
+    }
+    return text;
+}
+
 Result<ReceivedBlocks> parseBlocks(std::string_view text) {
-    const std::vector<std::string_view> found = pieces(text, isSeparator);
+    const std::vector<std::string_view> found = pieces(withoutByteOrderMark(text), isSeparator);
     if (found.size() < blockCount) {
         return Refusal{RefusalKind::TooFewBlocks, {std::to_string(found.size())}};
     }
@@ -58,20 +82,20 @@ Result<ReceivedBlocks> parseBlocks(std::string_view text) {
     const std::size_t first = found.size() - blockCount;
     for (std::size_t k = 0; k < blockCount; ++k) {
         const std::string_view piece = found[first + k];
+        // Counted in the whole text, as the learner counts them.
+        const std::string position = std::to_string(first + k + 1);
         // The main window writes blocks without a sign.
         const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
         const auto* number = std::get_if<reading::WholeNumber>(&read);
         if (number == nullptr &&
             std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
-            return Refusal{RefusalKind::BlockNotNumber,
-                           {std::to_string(k + 1), std::string(piece)}};
+            return Refusal{RefusalKind::BlockNotNumber, {position, quoted(piece)}};
         }
         const std::optional<std::int64_t> value =
             number != nullptr ? number->value() : std::nullopt;
         if (!value || *value > largestModulus) {
-            return Refusal{
-                RefusalKind::BlockBeyondRange,
-                {std::to_string(k + 1), std::string(piece), std::to_string(largestModulus)}};
+            return Refusal{RefusalKind::BlockBeyondRange,
+                           {position, quoted(piece), std::to_string(largestModulus)}};
         }
         received.blocks[k] = static_cast<std::uint32_t>(*value);
     }

@@ -37,7 +37,7 @@ Result<std::vector<std::string>> readLines(const std::string& path, std::size_t 
     if (const auto* failure = std::get_if<ReadFailure>(&read)) {
         return Refusal{RefusalKind::FileUnreadable, {failure->reason}};
     }
-    std::string bytes = std::get<FileContent>(read).bytes;
+    std::string bytes(withoutByteOrderMark(std::get<FileContent>(read).bytes));
     // Blocks are ASCII digits; any other byte of the code page is only ever
     // quoted back in a refusal, where "?" keeps the sentence valid UTF-8.
     std::replace_if(

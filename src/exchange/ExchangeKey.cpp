@@ -9,6 +9,7 @@
 #include <memory>
 #include <numeric>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace rsa::exchange {
@@ -24,6 +25,15 @@ std::optional<std::int64_t> wholeNumber(std::string_view text) {
 }
 
 constexpr std::int64_t largest = 2147483647;
+
+bool isBlank(std::string_view text) {
+    for (char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::optional<std::uint32_t> wholeUpToLargest(std::string_view text) {
     const std::optional<std::int64_t> value = wholeNumber(text);
@@ -83,6 +93,14 @@ std::vector<std::uint32_t> primesSuiting(std::uint32_t e, std::uint32_t range) {
     return suiting;
 }
 
+// e² ≡ 1 mod λ, λ = lcm(p − 1, q − 1): then d = e (or d = 1) would do, and
+// decrypting with e gives every message back, as the exercises' keys never
+// allow.
+bool ownInverse(std::uint32_t e, std::uint32_t p, std::uint32_t q) {
+    const std::uint64_t lambda = std::uint64_t{p - 1} * (q - 1) / std::gcd(p - 1, q - 1);
+    return std::uint64_t{e} % lambda * (e % lambda) % lambda == 1 % lambda;
+}
+
 KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
     if (p > q) {
         std::swap(p, q);
@@ -96,16 +114,24 @@ KeyPair pairOf(std::uint32_t p, std::uint32_t q, std::uint32_t e) {
 } // namespace
 
 Result<PublicKey> parsePublicKey(std::string_view eText, std::string_view nText) {
+    const bool noE = isBlank(eText);
+    const bool noN = isBlank(nText);
+    if (noE || noN) {
+        return Refusal{noE && noN ? RefusalKind::KeyMissing
+                       : noE      ? RefusalKind::ExponentMissing
+                                  : RefusalKind::ModulusMissing,
+                       {}};
+    }
+    const Result<std::uint32_t> e = exponentFrom(eText);
+    if (!e) {
+        return e.refusal();
+    }
     const std::optional<std::uint32_t> n = wholeUpToLargest(nText);
     if (!n) {
         return Refusal{RefusalKind::ModulusNotWhole, {std::to_string(largest)}};
     }
     if (*n < 100) {
         return Refusal{RefusalKind::ModulusBelow100, {std::to_string(*wholeNumber(nText))}};
-    }
-    const Result<std::uint32_t> e = exponentFrom(eText);
-    if (!e) {
-        return e.refusal();
     }
     return PublicKey{e.value(), *n};
 }
@@ -115,50 +141,44 @@ std::string publicKeyLine(const PublicKey& key) {
 }
 
 // Read by hand, not with std::regex, whose matcher recurses once per
-// character and could overflow the stack on a long paste.
+// character and could overflow the stack on a long paste. The line becomes a
+// shape of one letter a token ("#" a number, "e", "n", brackets, "="; blanks,
+// commas and semicolons only separate) and the numbers in their order.
 std::optional<PublicKeyTexts> splitPublicKeyLine(std::string_view text) {
-    std::size_t at = 0;
-    const auto skipBlanks = [&] {
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
+    std::string shape;
+    std::vector<std::string> numbers;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (std::isspace(c) || c == ',' || c == ';') {
             ++at;
-        }
-    };
-    const auto take = [&](char wanted) {
-        skipBlanks();
-        if (at < text.size() && std::tolower(static_cast<unsigned char>(text[at])) == wanted) {
+        } else if (std::isdigit(c)) {
+            const std::size_t from = at;
+            while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
+                ++at;
+            }
+            numbers.emplace_back(text.substr(from, at - from));
+            shape += '#';
+        } else if (std::string_view("()=eEnN").find(static_cast<char>(c)) !=
+                   std::string_view::npos) {
+            shape += static_cast<char>(std::tolower(c));
             ++at;
-            return true;
+        } else {
+            return std::nullopt;
         }
-        return false;
-    };
-    const auto digits = [&] {
-        skipBlanks();
-        const std::size_t from = at;
-        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
-            ++at;
+        // No form is longer; a long paste is given up at once.
+        if (shape.size() > 9) {
+            return std::nullopt;
         }
-        return std::string(text.substr(from, at - from));
-    };
-    const bool bracketed = take('(');
-    if (!take('e') || !take('=')) {
+    }
+    bool eFirst = true;
+    if (shape == "e=#n=#" || shape == "(e=#n=#)" || shape == "(##)" || shape == "(en)=(##)") {
+        eFirst = true;
+    } else if (shape == "n=#e=#" || shape == "(n=#e=#)" || shape == "(ne)=(##)") {
+        eFirst = false;
+    } else {
         return std::nullopt;
     }
-    std::string e = digits();
-    if (!take(',')) {
-        take(';');
-    }
-    if (!take('n') || !take('=')) {
-        return std::nullopt;
-    }
-    std::string n = digits();
-    if (bracketed && !take(')')) {
-        return std::nullopt;
-    }
-    skipBlanks();
-    if (e.empty() || n.empty() || at != text.size()) {
-        return std::nullopt;
-    }
-    return PublicKeyTexts{std::move(e), std::move(n)};
+    return eFirst ? PublicKeyTexts{numbers[0], numbers[1]} : PublicKeyTexts{numbers[1], numbers[0]};
 }
 
 Result<std::uint32_t> parseExponent(std::string_view text) {
@@ -206,6 +226,9 @@ Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> ex
             while (std::gcd(std::uint64_t{e}, phi) != 1) {
                 e += 2;
             }
+            if (ownInverse(e, p, q)) {
+                continue;
+            }
             return pairOf(p, q, e);
         }
     }
@@ -222,13 +245,32 @@ Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> ex
                        {std::to_string(*exponent), std::to_string(range)}};
     }
     const auto last = static_cast<std::uint32_t>(count - 1);
-    for (;;) {
+    const auto usable = [&](std::uint32_t p, std::uint32_t q) {
+        return p != q && std::uint64_t{p} * q >= 100 && !ownInverse(*exponent, p, q);
+    };
+    // Pairs where e is its own inverse are rare; only when many draws find
+    // none is every pair looked at, to tell for certain.
+    for (int tries = 0; tries < 4096; ++tries) {
         const std::uint32_t p = suiting[uniformUpTo(last, random)];
         const std::uint32_t q = suiting[uniformUpTo(last, random)];
-        if (p != q && std::uint64_t{p} * q >= 100) {
+        if (usable(p, q)) {
             return pairOf(p, q, *exponent);
         }
     }
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+    for (std::size_t i = 0; i < count; ++i) {
+        for (std::size_t j = i + 1; j < count; ++j) {
+            if (usable(suiting[i], suiting[j])) {
+                pairs.emplace_back(suiting[i], suiting[j]);
+            }
+        }
+    }
+    if (pairs.empty()) {
+        return Refusal{RefusalKind::ExponentOwnInverse,
+                       {std::to_string(*exponent), std::to_string(range)}};
+    }
+    const auto& [p, q] = pairs[uniformUpTo(static_cast<std::uint32_t>(pairs.size() - 1), random)];
+    return pairOf(p, q, *exponent);
 }
 
 } // namespace rsa::exchange

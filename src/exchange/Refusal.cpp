@@ -37,6 +37,14 @@ const char* ruleSentence(RefusalKind kind) {
         return text::fileUnreadable;
     case RefusalKind::FileLineCount:
         return text::fileLineCount;
+    case RefusalKind::KeyMissing:
+        return text::keyMissing;
+    case RefusalKind::ExponentMissing:
+        return text::exponentMissing;
+    case RefusalKind::ModulusMissing:
+        return text::modulusMissing;
+    case RefusalKind::ExponentOwnInverse:
+        return text::exponentOwnInverse;
     }
     return text::noKey;
 }

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace rsa {
 
@@ -47,13 +48,29 @@ QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false) {
 
 // Eight blocks of up to ten digits do not fit a line of a half-window part;
 // they wrap over three lines, so that a learner can read all of them out.
+// They wrap between words only: Qt's fallback of breaking anywhere inside a
+// long word lays out a long paste in seconds.
 QPlainTextEdit* blockBox(const char* name, QWidget* parent, bool readOnly = false) {
     auto* made = new PlainTextBox(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setReadOnly(readOnly);
     made->setTabChangesFocus(true);
+    made->setWordWrapMode(QTextOption::WordWrap);
     made->setFixedHeight(made->fontMetrics().lineSpacing() * 3 + 12);
     return made;
+}
+
+// A pasted text longer than any row of blocks a learner hands on is left
+// out of a block box and told under its part, so the window never spends
+// seconds laying out a pasted page.
+constexpr qsizetype mostPasted = 20000;
+
+void limitPastes(QPlainTextEdit* box, QLabel* message) {
+    static_cast<PlainTextBox*>(box)->limitPastes(mostPasted, [message](qsizetype length) {
+        message->setText(
+            filled(text::pasteTooLong, {QString::number(length), QString::number(mostPasted)}));
+        message->setProperty("refused", true);
+    });
 }
 
 // A sentence under each part: a refusal or what the last action found. The
@@ -91,20 +108,44 @@ QString keyNumbers(const KeyPair& key) {
         .arg(key.n);
 }
 
+// An open dialog's filter: the exchange's own files first, and every file,
+// so that one saved under another name can still be chosen.
+std::string orAnyFile(const char* filter) {
+    return translatedMessage(filter) + '|' + translatedMessage(text::allFilesFilter);
+}
+
 QString publicKeyText(const PublicKey& key) {
     return toQt(publicKeyLine(key));
 }
 
-// A classmate's key line as "Kopyala" copies it, pasted into either box of a
-// key, fills both.
+// A classmate's key line ("e = 17   n = 3233", "(17, 3233)", ...) in either
+// box of a key fills both. It is read when it arrives whole (pasted, dropped)
+// or is confirmed with Enter or the part's button, never while typed: a line
+// typed key by key reads as a key already at "e = 17 n = 3", and would be
+// split wrong.
+bool applyKeyLine(QLineEdit* e, QLineEdit* n) {
+    for (QLineEdit* box : {e, n}) {
+        if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(fromQt(box->text()))) {
+            e->setText(toQt(key->e));
+            n->setText(toQt(key->n));
+            return true;
+        }
+    }
+    return false;
+}
+
 void acceptKeyLine(QLineEdit* e, QLineEdit* n) {
     for (QLineEdit* box : {e, n}) {
-        QObject::connect(box, &QLineEdit::textChanged, box, [e, n](const QString& text) {
-            if (const std::optional<PublicKeyTexts> key = splitPublicKeyLine(fromQt(text))) {
-                e->setText(toQt(key->e));
-                n->setText(toQt(key->n));
+        // A key press adds one character; more at once came whole.
+        auto length = std::make_shared<qsizetype>(0);
+        QObject::connect(box, &QLineEdit::textChanged, box, [e, n, length](const QString& text) {
+            const bool cameWhole = text.size() > *length + 1;
+            *length = text.size();
+            if (cameWhole) {
+                applyKeyLine(e, n);
             }
         });
+        QObject::connect(box, &QLineEdit::returnPressed, box, [e, n] { applyKeyLine(e, n); });
     }
 }
 
@@ -117,15 +158,11 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     setWindowTitle(translated(text::windowTitle));
     // Sentences appear and wrap below the parts as the learner works; the
     // window scrolls rather than cut them off.
-    auto* layout = new QGridLayout(m_content);
-    buildKeyPart(layout);
-    layout->addWidget(buildSendPart(), 1, 0);
-    layout->addWidget(buildReceivePart(), 1, 1);
-    layout->addWidget(buildSignPart(), 2, 0);
-    layout->addWidget(buildVerifyPart(), 2, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(3, 1);
+    m_grid = new QGridLayout(m_content);
+    m_parts = {buildKeyPart(), buildSendPart(), buildReceivePart(), buildSignPart(),
+               buildVerifyPart()};
+    arrange(false);
+    m_twoColumnWidth = m_content->sizeHint().width();
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -139,7 +176,40 @@ ExchangeWindow::ExchangeWindow(MainWindow& main, explain::SectionSink explain)
     connect(&m_main, &MainWindow::commandRan, this, &ExchangeWindow::followMainWindow);
 }
 
-void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
+void ExchangeWindow::arrange(bool oneColumn) {
+    m_oneColumn = oneColumn;
+    for (QWidget* part : m_parts) {
+        m_grid->removeWidget(part);
+    }
+    for (int row = 0; row < 6; ++row) {
+        m_grid->setRowStretch(row, 0);
+    }
+    m_grid->addWidget(m_parts[0], 0, 0, 1, oneColumn ? 1 : 2);
+    for (std::size_t k = 1; k < m_parts.size(); ++k) {
+        const int place = static_cast<int>(k) - 1;
+        if (oneColumn) {
+            m_grid->addWidget(m_parts[k], 1 + place, 0);
+        } else {
+            m_grid->addWidget(m_parts[k], 1 + place / 2, place % 2);
+        }
+    }
+    m_grid->setColumnStretch(0, 1);
+    m_grid->setColumnStretch(1, oneColumn ? 0 : 1);
+    m_grid->setRowStretch(oneColumn ? 5 : 3, 1);
+}
+
+void ExchangeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // On a small screen the window beside the main one is narrower than two
+    // parts side by side: the parts then stand one below the other, and the
+    // window scrolls down rather than sideways.
+    const bool oneColumn = width() < m_twoColumnWidth;
+    if (oneColumn != m_oneColumn) {
+        arrange(oneColumn);
+    }
+}
+
+QWidget* ExchangeWindow::buildKeyPart() {
     QGroupBox* box = part(text::myKeyTitle, "exchangeKeyPart", this);
     auto* grid = new QGridLayout(box);
     m_keyOrigin = message("exchangeKeyOrigin", box);
@@ -158,6 +228,7 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     large.setPointSizeF(large.pointSizeF() * 2.5);
     large.setBold(true);
     m_publicKey->setFont(large);
+    m_publicKey->setWordWrap(true);
     QPushButton* copy = button(text::copyPublicKey, "exchangeCopyKey", box);
     copy->setToolTip(translated(text::copyPublicKeyTip));
     grid->addWidget(publicTitle, 2, 0);
@@ -174,6 +245,9 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     for (const char* range : {text::range100, text::range1000, text::range46340}) {
         m_range->addItem(translated(range));
     }
+    // The widest range by default: among its millions of pairs, a class of
+    // thirty almost never draws the same key twice (exchange tests count it).
+    m_range->setCurrentIndex(static_cast<int>(defaultKeyRange));
     drawRow->addWidget(m_range);
     auto* exponentLabel = new QLabel(translated(text::exponentLabel), box);
     drawRow->addWidget(exponentLabel);
@@ -181,23 +255,27 @@ void ExchangeWindow::buildKeyPart(QGridLayout* layout) {
     exponentLabel->setBuddy(m_exponent);
     m_exponent->setMaximumWidth(m_exponent->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     drawRow->addWidget(m_exponent);
+    drawRow->addStretch();
+    // The buttons on a row of their own, so that the part fits a narrow window.
+    auto* buttonRow = new QHBoxLayout;
     QPushButton* draw = button(text::newKey, "exchangeNewKey", box);
     draw->setToolTip(translated(text::newKeyTip));
-    drawRow->addWidget(draw);
+    buttonRow->addWidget(draw);
     m_useKey = button(text::useKey, "exchangeUseKey", box);
     m_useKey->setToolTip(translated(text::useKeyTip));
     m_useKey->setEnabled(false);
-    drawRow->addWidget(m_useKey);
-    drawRow->addStretch();
+    buttonRow->addWidget(m_useKey);
+    buttonRow->addStretch();
     grid->addLayout(drawRow, 4, 0, 1, 3);
+    grid->addLayout(buttonRow, 5, 0, 1, 3);
     m_keyMessage = message("exchangeKeyMessage", box);
-    grid->addWidget(m_keyMessage, 5, 0, 1, 3);
+    grid->addWidget(m_keyMessage, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-    layout->addWidget(box, 0, 0, 1, 2);
 
     connect(copy, &QPushButton::clicked, this, &ExchangeWindow::copyPublicKey);
     connect(draw, &QPushButton::clicked, this, &ExchangeWindow::drawKey);
     connect(m_useKey, &QPushButton::clicked, this, &ExchangeWindow::useKeyInMainWindow);
+    return box;
 }
 
 QWidget* ExchangeWindow::buildSendPart() {
@@ -239,6 +317,7 @@ QWidget* ExchangeWindow::buildReceivePart() {
     m_receivedCard = edit("exchangeReceivedCard", box, true);
     form->addRow(translated(text::cardLabel), m_receivedCard);
     m_receiveMessage = message("exchangeReceiveMessage", box);
+    limitPastes(m_received, m_receiveMessage);
     form->addRow(m_receiveMessage);
     connect(decrypt, &QPushButton::clicked, this, &ExchangeWindow::receive);
     connect(open, &QPushButton::clicked, this, &ExchangeWindow::openReceiveDialog);
@@ -285,6 +364,7 @@ QWidget* ExchangeWindow::buildVerifyPart() {
     buttons->addWidget(open);
     form->addRow(buttons);
     m_verifyMessage = message("exchangeVerifyMessage", box);
+    limitPastes(m_verifySignature, m_verifyMessage);
     form->addRow(m_verifyMessage);
     m_verifyWhy = message("exchangeVerifyWhy", box);
     form->addRow(m_verifyWhy);
@@ -374,6 +454,10 @@ void ExchangeWindow::explain(explain::Section section) {
 }
 
 void ExchangeWindow::send() {
+    // A refusal leaves no earlier blocks to be read or saved as this card's.
+    m_cipher->clear();
+    m_cipherBytes.reset();
+    applyKeyLine(m_sendE, m_sendN);
     const Result<PublicKey> key = parsePublicKey(utf8(m_sendE), utf8(m_sendN));
     if (!key) {
         refuse(m_sendMessage, key.refusal(), text::encrypt);
@@ -401,6 +485,7 @@ void ExchangeWindow::receive() {
 }
 
 void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
+    m_receivedCard->clear();
     if (!blocks) {
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
@@ -427,6 +512,7 @@ void ExchangeWindow::receiveBlocks(const Result<ReceivedBlocks>& blocks) {
 void ExchangeWindow::receiveFile(const QString& path) {
     const Result<ReceivedBlocks> blocks = readEncFile(fromQt(path));
     if (!blocks) {
+        m_receivedCard->clear();
         refuse(m_receiveMessage, blocks.refusal(), text::decrypt);
         return;
     }
@@ -435,6 +521,8 @@ void ExchangeWindow::receiveFile(const QString& path) {
 }
 
 void ExchangeWindow::sign() {
+    m_signature->clear();
+    m_signatureBytes.reset();
     const Result<Blocks> card = parseCard(utf8(m_signCard));
     if (!card) {
         refuse(m_signMessage, card.refusal(), text::sign);
@@ -455,6 +543,7 @@ void ExchangeWindow::sign() {
 
 void ExchangeWindow::verify() {
     m_verifyWhy->clear();
+    applyKeyLine(m_verifyE, m_verifyN);
     const Result<PublicKey> key = parsePublicKey(utf8(m_verifyE), utf8(m_verifyN));
     if (!key) {
         refuse(m_verifyMessage, key.refusal(), text::verify);
@@ -509,7 +598,7 @@ void ExchangeWindow::openSignatureFile(const QString& path) {
 bool ExchangeWindow::save(const char* filter, const std::string& bytes) {
     m_lastSaved.clear();
     const std::optional<std::string> path =
-        m_main.interaction().chooseFileToWrite(translatedMessage(filter), {});
+        m_main.interaction().chooseFileToExport(translatedMessage(filter), {});
     if (!path || path->empty()) {
         return false;
     }
@@ -549,14 +638,14 @@ void ExchangeWindow::saveSignature() {
 
 void ExchangeWindow::openReceiveDialog() {
     if (const std::optional<std::string> path =
-            m_main.interaction().chooseFileToRead(translatedMessage(texts::saveFilter))) {
+            m_main.interaction().chooseFileToRead(orAnyFile(texts::saveFilter))) {
         receiveFile(toQt(*path));
     }
 }
 
 void ExchangeWindow::openSignatureDialog() {
     if (const std::optional<std::string> path =
-            m_main.interaction().chooseFileToRead(translatedMessage(text::sigFilter))) {
+            m_main.interaction().chooseFileToRead(orAnyFile(text::sigFilter))) {
         openSignatureFile(toQt(*path));
     }
 }

@@ -18,9 +18,9 @@ bool AnswerNumber::atLeast(std::int64_t bound) const {
     return !fits || *fits >= bound;
 }
 
-AnswerNumber readAnswer(std::string_view text) {
+AnswerNumber readAnswer(std::string_view text, std::string_view thousands) {
     using reading::NumberProblem;
-    const auto read = reading::readWholeNumber(text);
+    const auto read = reading::readWholeNumber(text, reading::Sign::Allowed, thousands);
     AnswerNumber answer;
     if (const auto* number = std::get_if<reading::WholeNumber>(&read)) {
         static_cast<reading::WholeNumber&>(answer) = *number;
@@ -28,9 +28,10 @@ AnswerNumber readAnswer(std::string_view text) {
         return answer;
     }
     const NumberProblem problem = std::get<NumberProblem>(read);
-    answer.form = problem == NumberProblem::Empty     ? AnswerNumber::Empty
-                  : problem == NumberProblem::TooLong ? AnswerNumber::TooLong
-                                                      : AnswerNumber::NotANumber;
+    answer.form = problem == NumberProblem::Empty      ? AnswerNumber::Empty
+                  : problem == NumberProblem::TooLong  ? AnswerNumber::TooLong
+                  : problem == NumberProblem::Fraction ? AnswerNumber::Fraction
+                                                       : AnswerNumber::NotANumber;
     return answer;
 }
 

@@ -3,7 +3,8 @@
 // A typed answer read as an exact integer of any length: a learner who
 // forgets to reduce mᵉ mod n types a number far beyond 64 bits, and its
 // remainder mod n still tells what was computed. The text is read as every
-// box of the program reads a whole number (reading/WholeNumber.h).
+// box of the program reads a whole number (reading/WholeNumber.h), written
+// in groups of three digits as the window's language writes them.
 
 #include "reading/WholeNumber.h"
 
@@ -13,7 +14,7 @@
 namespace rsa::exercise {
 
 struct AnswerNumber : reading::WholeNumber {
-    enum Form { Empty, NotANumber, TooLong, Number };
+    enum Form { Empty, NotANumber, Fraction, TooLong, Number };
     Form form = Empty;
 
     // The remainder mod a positive modulus, from 0 to modulus - 1 (also for
@@ -24,6 +25,7 @@ struct AnswerNumber : reading::WholeNumber {
     bool atLeast(std::int64_t bound) const;
 };
 
-AnswerNumber readAnswer(std::string_view text);
+// thousands: the separator of the window's language, which may group digits.
+AnswerNumber readAnswer(std::string_view text, std::string_view thousands);
 
 } // namespace rsa::exercise

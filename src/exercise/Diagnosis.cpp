@@ -37,48 +37,33 @@ Diagnosis product(const AnswerNumber& answer, Answer asked, int64_t a, int64_t b
     return found(wrongQuotient, {shown(a), shown(*value / a), shown(b)});
 }
 
-Diagnosis modulus(const Task& task, const AnswerNumber& answer) {
-    const int64_t p = task.p, q = task.q;
-    if (answer.is(p + q)) {
-        return found(Mistake::NIsSum);
-    }
-    if (answer.is((p - 1) * (q - 1))) {
-        return found(Mistake::NIsPhi);
-    }
-    return product(answer, Answer::N, p, q, Mistake::NNotMultiple, Mistake::NWrongQuotient);
+bool isPower(Answer answer) {
+    return answer == Answer::C || answer == Answer::R || answer >= Answer::M1;
 }
 
-Diagnosis totient(const Task& task, const AnswerNumber& answer) {
-    const int64_t p = task.p, q = task.q;
-    const std::pair<int64_t, Mistake> usual[] = {
-        {p * q, Mistake::PhiIsN},
-        {p * q - 1, Mistake::PhiIsNMinusOne},
-        {(p - 1) + (q - 1), Mistake::PhiIsSum},
-        {p * q - p - q, Mistake::PhiMissingOne},
-    };
-    for (const auto& [value, mistake] : usual) {
-        if (answer.is(value)) {
-            return found(mistake);
+std::int64_t cipherOf(const Task& task, Answer answer) {
+    return answer == Answer::R ? task.cPrime
+                               : task.blocks[static_cast<std::size_t>(
+                                     static_cast<int>(answer) - static_cast<int>(Answer::M1))];
+}
+
+// A check that fails, with the number it computed, unless that number is an
+// answer of the task: then the sentence names the check alone.
+Diagnosis checkFails(const Task& task, Answer asked, int64_t computed, Mistake mistake,
+                     std::vector<std::string> numbers, const std::string& check) {
+    for (Answer answer : answersOf(task.code.kind)) {
+        if (rightAnswer(task, answer) == computed) {
+            return found(Mistake::CheckFailsQuiet, {answerSymbol(asked), check});
         }
     }
-    return product(answer, Answer::Phi, p - 1, q - 1, Mistake::PhiNotMultiple,
-                   Mistake::PhiWrongQuotient);
+    return found(mistake, std::move(numbers));
 }
 
 Diagnosis privateExponent(const Task& task, const AnswerNumber& answer) {
     const int64_t phi = task.phi();
-    const int64_t reduced = answer.residue(phi);
-    if (reduced == task.d()) {
-        return found(answer.negative ? Mistake::DNegative : Mistake::DNotReduced, {shown(phi)});
-    }
-    const std::optional<int64_t> modN = inverse(task.e, task.n());
-    if (modN && answer.is(*modN)) {
-        return found(Mistake::DInverseModN);
-    }
-    if (answer.negative) {
-        return found(Mistake::Negative, {answerSymbol(Answer::D)});
-    }
-    return found(Mistake::DCheckFails, {shown(task.e), shown(phi), shown(task.e * reduced % phi)});
+    const int64_t product = task.e * answer.residue(phi) % phi;
+    return checkFails(task, Answer::D, product, Mistake::DCheckFails,
+                      {shown(task.e), shown(phi), shown(product)}, "e · d mod φ = 1");
 }
 
 // A power mod n that is not the right one, but may be the right one unreduced.
@@ -92,71 +77,41 @@ std::optional<Diagnosis> beyondModulus(const Task& task, const AnswerNumber& ans
 }
 
 Diagnosis encryption(const Task& task, const AnswerNumber& answer) {
-    const int64_t n = task.n();
-    if (answer.negative) {
-        return found(Mistake::Negative, {answerSymbol(Answer::C)});
-    }
-    if (answer.is(task.m * task.e) || answer.is(task.m * task.e % n)) {
-        return found(Mistake::EncryptMultiplied);
-    }
-    if (auto beyond = beyondModulus(task, answer, Answer::C, power(task.m, task.e, n))) {
+    if (auto beyond = beyondModulus(task, answer, Answer::C, rightAnswer(task, Answer::C))) {
         return *beyond;
     }
-    if (answer.is(power(task.m, task.d(), n))) {
-        return found(Mistake::EncryptUsedD);
-    }
-    return found(Mistake::EncryptCheckFails,
-                 {shown(power(*answer.value(), task.d(), n)), shown(task.m)});
-}
-
-std::int64_t cipherOf(const Task& task, Answer answer) {
-    return answer == Answer::R ? task.cPrime
-                               : task.blocks[static_cast<std::size_t>(
-                                     static_cast<int>(answer) - static_cast<int>(Answer::M1))];
-}
-
-const char* cipherSymbol(Answer answer) {
-    static const char* const symbols[] = {"c₁", "c₂", "c₃"};
-    return answer == Answer::R ? "c′"
-                               : symbols[static_cast<int>(answer) - static_cast<int>(Answer::M1)];
+    const int64_t check = power(*answer.value(), task.d(), task.n());
+    return checkFails(task, Answer::C, check, Mistake::EncryptCheckFails,
+                      {shown(check), shown(task.m)}, "cᵈ mod n = m");
 }
 
 Diagnosis decryption(const Task& task, const AnswerNumber& answer, Answer asked) {
-    const int64_t n = task.n();
     const int64_t cipher = cipherOf(task, asked);
     const std::string symbol = answerSymbol(asked);
-    if (answer.negative) {
-        return found(Mistake::Negative, {symbol});
-    }
-    if (auto beyond = beyondModulus(task, answer, asked, power(cipher, task.d(), n))) {
+    if (auto beyond = beyondModulus(task, answer, asked, rightAnswer(task, asked))) {
         return *beyond;
     }
-    if (answer.is(power(cipher, task.e, n))) {
-        return found(Mistake::DecryptUsedE, {symbol, cipherSymbol(asked)});
-    }
-    if (answer.is(power(cipher, task.d(), task.phi()))) {
-        return found(Mistake::DecryptModPhi, {symbol, cipherSymbol(asked)});
-    }
-    return found(
-        Mistake::DecryptCheckFails,
-        {symbol, cipherSymbol(asked), shown(power(*answer.value(), task.e, n)), shown(cipher)});
+    const int64_t check = power(*answer.value(), task.e, task.n());
+    return checkFails(task, asked, check, Mistake::DecryptCheckFails,
+                      {symbol, baseSymbol(asked), shown(check), shown(cipher)},
+                      symbol + "ᵉ mod n = " + baseSymbol(asked));
 }
 
-Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked, int64_t other,
-                 Mistake swapped) {
+Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked) {
     const int64_t n = task.n();
-    if (answer.negative) {
-        return found(Mistake::Negative, {answerSymbol(asked)});
-    }
-    if (answer.is(0) || answer.is(1) || answer.is(n)) {
-        return found(Mistake::FactorTrivial);
-    }
-    if (answer.is(other)) {
-        return found(swapped);
-    }
     const std::optional<int64_t> value = answer.value();
-    return found(Mistake::FactorNotDividing,
-                 {shown(n), shown(value && *value < n ? n % *value : n)});
+    const int64_t remainder = value && *value < n ? n % *value : n;
+    return checkFails(task, asked, remainder, Mistake::FactorNotDividing,
+                      {shown(n), shown(remainder)},
+                      std::string("n mod ") + answerSymbol(asked) + " = 0");
+}
+
+// What the sentence of a usual mistake names.
+std::vector<std::string> namesOf(Mistake mistake, Answer asked) {
+    if (mistake == Mistake::DecryptUsedE || mistake == Mistake::DecryptModPhi) {
+        return {answerSymbol(asked), baseSymbol(asked)};
+    }
+    return {};
 }
 
 } // namespace
@@ -169,6 +124,8 @@ const char* ruleSentence(Mistake mistake) {
         return texts::answerEmpty;
     case Mistake::NotANumber:
         return texts::answerNotANumber;
+    case Mistake::NotWhole:
+        return texts::answerNotWhole;
     case Mistake::Negative:
         return texts::answerNegative;
     case Mistake::NIsSum:
@@ -225,6 +182,8 @@ const char* ruleSentence(Mistake mistake) {
         return texts::factorLarger;
     case Mistake::FactorSmaller:
         return texts::factorSmaller;
+    case Mistake::CheckFailsQuiet:
+        return texts::checkFailsQuiet;
     }
     return nullptr;
 }
@@ -247,13 +206,16 @@ const char* ruleSentence(CodeRule rule) {
     return texts::codeLevel;
 }
 
-Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
-    const AnswerNumber number = readAnswer(text);
+Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
+                   std::string_view thousands) {
+    const AnswerNumber number = readAnswer(text, thousands);
     if (number.form == AnswerNumber::Empty) {
         return found(Mistake::Empty);
     }
-    if (number.form == AnswerNumber::NotANumber) {
-        return found(Mistake::NotANumber, {std::string(text)});
+    if (number.form == AnswerNumber::NotANumber || number.form == AnswerNumber::Fraction) {
+        return found(number.form == AnswerNumber::Fraction ? Mistake::NotWhole
+                                                           : Mistake::NotANumber,
+                     {std::string(text)});
     }
     if (number.form == AnswerNumber::TooLong) {
         return found(Mistake::TooLarge, {answerSymbol(answer)});
@@ -261,21 +223,32 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
     if (number.is(rightAnswer(task, answer))) {
         return found(Mistake::None);
     }
+    if (answer == Answer::D && number.residue(task.phi()) == task.d()) {
+        return found(number.negative ? Mistake::DNegative : Mistake::DNotReduced,
+                     {shown(task.phi())});
+    }
+    for (const auto& [mistake, value] : usualMistakes(task, answer)) {
+        if (number.is(value)) {
+            return found(mistake, namesOf(mistake, answer));
+        }
+    }
+    if (number.negative) {
+        return found(Mistake::Negative, {answerSymbol(answer)});
+    }
     switch (answer) {
     case Answer::N:
+        return product(number, answer, task.p, task.q, Mistake::NNotMultiple,
+                       Mistake::NWrongQuotient);
     case Answer::Phi:
-        if (number.negative) {
-            return found(Mistake::Negative, {answerSymbol(answer)});
-        }
-        return answer == Answer::N ? modulus(task, number) : totient(task, number);
+        return product(number, answer, task.p - 1, task.q - 1, Mistake::PhiNotMultiple,
+                       Mistake::PhiWrongQuotient);
     case Answer::D:
         return privateExponent(task, number);
     case Answer::C:
         return encryption(task, number);
     case Answer::P:
-        return factor(task, number, answer, task.q, Mistake::FactorLarger);
     case Answer::Q:
-        return factor(task, number, answer, task.p, Mistake::FactorSmaller);
+        return factor(task, number, answer);
     case Answer::R:
     case Answer::M1:
     case Answer::M2:
@@ -283,6 +256,58 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text) {
         break;
     }
     return decryption(task, number, answer);
+}
+
+std::vector<std::pair<Mistake, int64_t>> usualMistakes(const Task& task, Answer answer) {
+    const int64_t p = task.p, q = task.q, n = task.n(), e = task.e;
+    switch (answer) {
+    case Answer::N:
+        return {{Mistake::NIsSum, p + q}, {Mistake::NIsPhi, task.phi()}};
+    case Answer::Phi:
+        return {{Mistake::PhiIsN, n},
+                {Mistake::PhiIsNMinusOne, n - 1},
+                {Mistake::PhiIsSum, p + q - 2},
+                {Mistake::PhiMissingOne, n - p - q}};
+    case Answer::D:
+        if (const std::optional<int64_t> modN = inverse(e, n)) {
+            return {{Mistake::DInverseModN, *modN}};
+        }
+        return {};
+    case Answer::C:
+        return {{Mistake::EncryptMultiplied, task.m * e},
+                {Mistake::EncryptMultiplied, task.m * e % n},
+                {Mistake::EncryptUsedD, power(task.m, task.d(), n)}};
+    case Answer::P:
+    case Answer::Q:
+        return {{Mistake::FactorTrivial, 0},
+                {Mistake::FactorTrivial, 1},
+                {Mistake::FactorTrivial, n},
+                answer == Answer::P ? std::pair{Mistake::FactorLarger, q}
+                                    : std::pair{Mistake::FactorSmaller, p}};
+    case Answer::R:
+    case Answer::M1:
+    case Answer::M2:
+    case Answer::M3:
+        break;
+    }
+    const int64_t cipher = cipherOf(task, answer);
+    return {{Mistake::DecryptUsedE, power(cipher, e, n)},
+            {Mistake::DecryptModPhi, power(cipher, task.d(), task.phi())}};
+}
+
+bool gradesAMistakeRight(const Task& task) {
+    const std::vector<Answer>& answers = answersOf(task.code.kind);
+    for (Answer answer : answers) {
+        for (const auto& [mistake, value] : usualMistakes(task, answer)) {
+            for (Answer into : answers) {
+                const bool typable = into == answer || (isPower(into) && isPower(answer));
+                if (typable && value == rightAnswer(task, into)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
 }
 
 std::string sentenceOf(const Diagnosis& diagnosis, rsa::texts::Translator translator) {

@@ -106,25 +106,25 @@ std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator
 }
 
 std::vector<explain::Section> solutionOf(const Task& task, explain::Translator translator) {
-    using explain::PowerKind;
     const auto n = static_cast<std::uint64_t>(task.n());
     const auto d = static_cast<std::uint64_t>(task.d());
+    const auto power = [&](Answer answer, std::int64_t value, std::uint64_t exponent) {
+        return explain::explainBlockPower({answerSymbol(answer), baseSymbol(answer)},
+                                          static_cast<std::uint64_t>(value), exponent, n,
+                                          translator);
+    };
     std::vector<explain::Section> sections;
     if (task.code.kind == Kind::Task) {
         sections.push_back(explain::explainKey(task.p, task.q, task.e, task.d(), translator));
-        sections.push_back(
-            explain::explainBlockPower(PowerKind::Encryption, 1, static_cast<std::uint64_t>(task.m),
-                                       static_cast<std::uint64_t>(task.e), n, translator));
-        sections.push_back(explain::explainBlockPower(
-            PowerKind::Decryption, 1, static_cast<std::uint64_t>(task.cPrime), d, n, translator));
+        sections.push_back(power(Answer::C, task.m, static_cast<std::uint64_t>(task.e)));
+        sections.push_back(power(Answer::R, task.cPrime, d));
         return sections;
     }
     sections.push_back(explain::explainFactoring(n, translator));
     sections.push_back(explain::explainKey(task.p, task.q, task.e, task.d(), translator));
     for (std::size_t k = 0; k < task.blocks.size(); ++k) {
-        sections.push_back(explain::explainBlockPower(
-            PowerKind::Decryption, static_cast<int>(k + 1),
-            static_cast<std::uint64_t>(task.blocks[k]), d, n, translator));
+        const auto block = static_cast<Answer>(static_cast<int>(Answer::M1) + static_cast<int>(k));
+        sections.push_back(power(block, task.blocks[k], d));
     }
     return sections;
 }

@@ -1,6 +1,7 @@
 #include "exercise/Task.h"
 
 #include "Modular.h"
+#include "exercise/Diagnosis.h"
 #include "numbers/ModularArithmetic.h"
 #include "numbers/NumberRoutines.h"
 
@@ -72,12 +73,10 @@ LevelRange rangeOf(Level level) {
     return {101, 1000, 1000};
 }
 
-Task taskFromCode(const TaskCode& code) {
-    const std::uint64_t seed = (static_cast<std::uint64_t>(code.serial) << 3) |
-                               (static_cast<std::uint64_t>(code.kind) << 2) |
-                               static_cast<std::uint64_t>(code.level);
-    Generator random(seed);
-    const std::vector<std::int64_t> primes = primesOf(code.level);
+namespace {
+
+// One draw of a task's numbers: p and q, then e, then the blocks.
+Task drawTask(Generator& random, const TaskCode& code, const std::vector<std::int64_t>& primes) {
     const auto count = static_cast<std::int64_t>(primes.size());
     Task task;
     task.code = code;
@@ -92,8 +91,8 @@ Task taskFromCode(const TaskCode& code) {
         task.p = std::min(p, q);
         task.q = std::max(p, q);
         // With e² = 1 mod λ(n) (λ the lcm of p − 1 and q − 1), raising to d
-        // is raising to e, so a learner who decrypts with e would be right;
-        // with e = 1 mod λ(n) every block would encrypt to itself.
+        // is raising to e for every block; with e = 1 mod λ(n) every block
+        // would encrypt to itself.
         const std::int64_t lambda = task.phi() / std::gcd(task.p - 1, task.q - 1);
         std::vector<std::int64_t> exponents;
         const std::int64_t below = std::min(rangeOf(code.level).exponentsBelow, task.phi());
@@ -119,6 +118,26 @@ Task taskFromCode(const TaskCode& code) {
         block = power(plain.back(), task.e, task.n());
     }
     return task;
+}
+
+} // namespace
+
+Task taskFromCode(const TaskCode& code) {
+    const std::uint64_t seed = (static_cast<std::uint64_t>(code.serial) << 3) |
+                               (static_cast<std::uint64_t>(code.kind) << 2) |
+                               static_cast<std::uint64_t>(code.level);
+    Generator random(seed);
+    const std::vector<std::int64_t> primes = primesOf(code.level);
+    // Even where e and d differ, a single block may still give the same
+    // power with both, or a wrong method may hit an answer by chance (mᵈ = c,
+    // c′ᵉ = m₂, ...): a task where a mistake would be graded right is drawn
+    // again.
+    for (;;) {
+        Task task = drawTask(random, code, primes);
+        if (!gradesAMistakeRight(task)) {
+            return task;
+        }
+    }
 }
 
 const std::vector<Answer>& answersOf(Kind kind) {
@@ -158,6 +177,11 @@ std::int64_t rightAnswer(const Task& task, Answer answer) {
 const char* answerName(Answer answer) {
     static const char* const names[] = {"n", "phi", "d", "c", "r", "p", "q", "m1", "m2", "m3"};
     return names[static_cast<int>(answer)];
+}
+
+const char* baseSymbol(Answer answer) {
+    static const char* const symbols[] = {"", "", "", "m", "c′", "", "", "c₁", "c₂", "c₃"};
+    return symbols[static_cast<int>(answer)];
 }
 
 const char* answerSymbol(Answer answer) {

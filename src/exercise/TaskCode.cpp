@@ -10,19 +10,27 @@ constexpr char kindLetters[] = {'G', 'S'};
 constexpr char levelLetters[] = {'K', 'T', 'Z'};
 constexpr int base = static_cast<int>(alphabet.size());
 
+// What a character read off a board stands for: its look-alike in the
+// alphabet, or itself.
+char standsFor(char c) {
+    constexpr std::string_view read = "526V", meant = "SZGU";
+    const std::size_t at = read.find(c);
+    return at == std::string_view::npos ? c : meant[at];
+}
+
 int valueOf(char letter) {
     const std::size_t at = alphabet.find(letter);
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-// The character that makes sum(position * value) over all eight 0 mod 31.
+// The character that makes sum(position * value) over all eight 0 mod 23.
 char checkCharacter(std::string_view first) {
     int sum = 0;
     for (std::size_t i = 0; i < first.size(); ++i) {
         sum += static_cast<int>(i + 1) * valueOf(first[i]);
     }
-    // 8 * 4 = 32 = 1 mod 31, so 4 is the inverse of the check's weight.
-    const int value = ((base - sum % base) * 4) % base;
+    // 8 * 3 = 24 = 1 mod 23, so 3 is the inverse of the check's weight.
+    const int value = ((base - sum % base) * 3) % base;
     return alphabet[static_cast<std::size_t>(value)];
 }
 
@@ -65,7 +73,7 @@ std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed) {
         if (c == ' ' || c == '\t' || c == '-') {
             continue;
         }
-        const char capital = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        const char capital = standsFor(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
         if (valueOf(capital) < 0) {
             return CodeProblem{CodeRule::ForeignCharacter,
                                {characterAt(typed, at), std::to_string(code.size() + 1)}};
@@ -105,10 +113,12 @@ TaskCode newTaskCode(Kind kind, Level level) {
     return codeFromRandom(kind, level, source());
 }
 
-std::string resultCode(const TaskCode& code) {
-    // FNV-1a over the code, then SplitMix64's finaliser to spread it.
+namespace {
+
+std::string hashed(const std::string& text) {
+    // FNV-1a, then SplitMix64's finaliser to spread it.
     std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (char c : code.text() + "/sonuç") {
+    for (char c : text) {
         hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
     }
     hash = (hash ^ (hash >> 30)) * 0xbf58476d1ce4e5b9ULL;
@@ -119,6 +129,23 @@ std::string resultCode(const TaskCode& code) {
         result += alphabet[hash % base];
     }
     return result;
+}
+
+} // namespace
+
+std::string resultCode(const TaskCode& code, Earned earned) {
+    const std::string clean = hashed(code.text() + "/sonuç");
+    if (earned == Earned::Clean) {
+        return clean;
+    }
+    // A teacher tells the two apart by the code alone, so they never agree.
+    std::string salt = "/gösterildi";
+    for (;; salt += '/') {
+        const std::string revealed = hashed(code.text() + "/sonuç" + salt);
+        if (revealed != clean) {
+            return revealed;
+        }
+    }
 }
 
 const char* levelName(Level level) {

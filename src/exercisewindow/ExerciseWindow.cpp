@@ -8,6 +8,7 @@
 #include "window/Translations.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,17 +43,19 @@ QLabel* wrappedLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// The givens wrap between two of them, never inside "p = 7" (no-break
+// spaces), so that a narrow window beside the main one needs no scrolling.
 std::string givensOf(const exercise::Task& task) {
-    using std::to_string;
-    const std::string gap = "    ";
+    const std::string gap = "\u00A0\u00A0  ";
+    const auto given = [](const char* symbol, std::int64_t value) {
+        return std::string(symbol) + "\u00A0=\u00A0" + std::to_string(value);
+    };
     if (task.code.kind == Kind::Task) {
-        return "p = " + to_string(task.p) + gap + "q = " + to_string(task.q) + gap +
-               "e = " + to_string(task.e) + gap + "m = " + to_string(task.m) + gap +
-               "c′ = " + to_string(task.cPrime);
+        return given("p", task.p) + gap + given("q", task.q) + gap + given("e", task.e) + gap +
+               given("m", task.m) + gap + given("c′", task.cPrime);
     }
-    return "e = " + to_string(task.e) + gap + "n = " + to_string(task.n()) + gap +
-           "c₁ = " + to_string(task.blocks[0]) + gap + "c₂ = " + to_string(task.blocks[1]) + gap +
-           "c₃ = " + to_string(task.blocks[2]);
+    return given("e", task.e) + gap + given("n", task.n()) + gap + given("c₁", task.blocks[0]) +
+           gap + given("c₂", task.blocks[1]) + gap + given("c₃", task.blocks[2]);
 }
 
 QPalette markPalette(const QWidget* mark, const QColor& color) {
@@ -98,21 +101,25 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(attacker, &QPushButton::clicked, this, [this] { openNewTask(Kind::Attacker); });
     choices->addWidget(attacker);
     choices->addStretch();
-    choices->addWidget(new QLabel(translated(words::codeLabel), this));
+    // The code on a line of its own: the window stands beside the main one.
+    auto* codeLine = new QHBoxLayout;
+    codeLine->addWidget(new QLabel(translated(words::codeLabel), this));
     m_codeBox = new QLineEdit(this);
     m_codeBox->setObjectName(QStringLiteral("codeBox"));
     m_codeBox->setAccessibleName(translated(words::codeLabel));
     m_codeBox->setMinimumWidth(QFontMetrics(large).horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
-    choices->addWidget(m_codeBox);
+    codeLine->addWidget(m_codeBox);
     QPushButton* openCodeButton = button(words::openCodeButton, "openCode");
     const auto openTyped = [this] { openCode(fromQt(m_codeBox->text())); };
     connect(openCodeButton, &QPushButton::clicked, this, openTyped);
     connect(m_codeBox, &QLineEdit::returnPressed, this, openTyped);
-    choices->addWidget(openCodeButton);
+    codeLine->addWidget(openCodeButton);
     m_teacherButton = button(words::teacherButton, "teacherView");
     m_teacherButton->setCheckable(true);
+    m_teacherButton->hide(); // only in a teacher's window
     connect(m_teacherButton, &QPushButton::toggled, this, &ExerciseWindow::setTeacherView);
-    choices->addWidget(m_teacherButton);
+    codeLine->addWidget(m_teacherButton);
+    codeLine->addStretch();
 
     // Everything scrolls, so that wrapped sentences always get the lines they
     // need, at any scale, and the window can stand beside the main window on
@@ -129,6 +136,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_intro = wrappedLabel(content, "intro");
     m_givens = new QLabel(content);
     m_givens->setObjectName(QStringLiteral("givens"));
+    m_givens->setWordWrap(true);
     m_givens->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont givensFont = titleFont;
     givensFont.setPointSizeF(large.pointSizeF() * 1.2);
@@ -150,6 +158,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(choices);
+    layout->addLayout(codeLine);
     layout->addWidget(m_codeProblem);
     layout->addWidget(m_title);
     layout->addWidget(m_intro);
@@ -194,6 +203,9 @@ void ExerciseWindow::setLevel(Level level) {
 }
 
 void ExerciseWindow::setTeacherView(bool shown) {
+    if (shown) {
+        m_teacherButton->show();
+    }
     if (m_teacherButton->isChecked() != shown) {
         m_teacherButton->setChecked(shown); // comes back here through toggled
         return;
@@ -229,28 +241,32 @@ void ExerciseWindow::buildRows() {
     m_rows.clear();
     m_answers = new QWidget(m_givens->parentWidget());
     m_answers->setObjectName(QStringLiteral("answers"));
-    auto* rows = new QVBoxLayout(m_answers);
-    rows->setContentsMargins(0, 0, 0, 0);
-    std::vector<std::pair<QString, Answer>> captions;
-    int captionWidth = 0;
+    auto* answers = new QVBoxLayout(m_answers);
+    answers->setContentsMargins(0, 0, 0, 0);
+    // A grid, so that every box has the same place and width whatever the
+    // marks beside them say.
+    auto* rows = new QGridLayout;
+    rows->setColumnStretch(4, 1);
+    auto* notes = new QVBoxLayout;
+    QFont bold = font();
+    bold.setBold(true);
+    // One line per answer, the boxes one under the other; the sentences (a
+    // mistake or a hint) come under all the lines, each after its symbol.
+    int line = 0;
     for (Answer answer : m_exercise->answers()) {
         const QString caption =
             answer == Answer::P ? translated(words::smallerFactor)
             : answer == Answer::Q
                 ? translated(words::largerFactor)
                 : QString::fromUtf8(words::answerFormulas[static_cast<int>(answer)]);
-        captions.emplace_back(caption, answer);
-        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(caption));
-    }
-    // One line per answer, the boxes one under the other, and the line's
-    // sentence (a mistake or a hint) under its box, wrapped to the window.
-    for (const auto& [caption, answer] : captions) {
         auto* label = new QLabel(caption, m_answers);
-        label->setMinimumWidth(captionWidth + fontMetrics().horizontalAdvance(QLatin1Char(' ')));
         Row row{new QLineEdit(m_answers),
                 new QPushButton(translated(words::checkButton), m_answers),
-                new QPushButton(translated(words::hintButton), m_answers), new QLabel(m_answers),
-                wrappedLabel(m_answers, "")};
+                new QPushButton(translated(words::hintButton), m_answers),
+                new QLabel(m_answers),
+                new QWidget(m_answers),
+                nullptr};
+        row.message = wrappedLabel(row.note, "");
         row.box->setObjectName(objectNameOf("answer", answer));
         row.box->setAccessibleName(caption);
         label->setBuddy(row.box);
@@ -258,43 +274,50 @@ void ExerciseWindow::buildRows() {
         row.hint->setObjectName(objectNameOf("hint", answer));
         row.mark->setObjectName(objectNameOf("mark", answer));
         row.message->setObjectName(objectNameOf("message", answer));
-        row.message->hide();
-        QFont bold = font();
-        bold.setBold(true);
         row.mark->setFont(bold);
-        connect(row.check, &QPushButton::clicked, this, [this, answer = answer] { check(answer); });
-        connect(row.box, &QLineEdit::returnPressed, this,
-                [this, answer = answer] { check(answer); });
-        connect(row.hint, &QPushButton::clicked, this,
-                [this, answer = answer] { showHint(answer); });
-        auto* line = new QHBoxLayout;
-        line->addWidget(label);
-        line->addWidget(row.box);
-        line->addWidget(row.check);
-        line->addWidget(row.hint);
-        line->addWidget(row.mark, 1);
-        rows->addLayout(line);
-        auto* below = new QHBoxLayout;
-        below->addSpacing(label->minimumWidth() + line->spacing());
-        below->addWidget(row.message, 1);
-        rows->addLayout(below);
+        connect(row.check, &QPushButton::clicked, this, [this, answer] { check(answer); });
+        connect(row.box, &QLineEdit::returnPressed, this, [this, answer] { check(answer); });
+        connect(row.hint, &QPushButton::clicked, this, [this, answer] { showHint(answer); });
+        rows->addWidget(label, line, 0);
+        rows->addWidget(row.box, line, 1);
+        rows->addWidget(row.check, line, 2);
+        rows->addWidget(row.hint, line, 3);
+        rows->addWidget(row.mark, line, 4);
+        ++line;
+        auto* symbol = new QLabel(
+            QString::fromUtf8(exercise::answerSymbol(answer)) + QLatin1Char(':'), row.note);
+        symbol->setFont(bold);
+        symbol->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        auto* noteLine = new QHBoxLayout(row.note);
+        noteLine->setContentsMargins(0, 0, 0, 0);
+        noteLine->addWidget(symbol);
+        noteLine->addWidget(row.message, 1);
+        row.note->hide();
+        notes->addWidget(row.note);
         m_rows.emplace(answer, row);
     }
+    answers->addLayout(rows);
+    answers->addLayout(notes);
     m_answersLayout->addWidget(m_answers);
+}
+
+void ExerciseWindow::showNote(Row& row, Note says, const std::string& sentence) {
+    row.says = sentence.empty() ? Note::None : says;
+    row.message->setText(toQt(sentence));
+    row.note->setVisible(row.says != Note::None);
 }
 
 void ExerciseWindow::check(Answer answer) {
     Row& row = m_rows.at(answer);
-    const exercise::Diagnosis diagnosis = m_exercise->check(answer, fromQt(row.box->text()));
-    row.message->setText(toQt(exercise::sentenceOf(diagnosis, &inLanguageInUse)));
-    row.message->setVisible(!diagnosis.right());
+    const exercise::Diagnosis diagnosis = m_exercise->check(
+        answer, fromQt(row.box->text()), inLanguageInUse(words::thousandsSeparator));
+    showNote(row, Note::Mistake, exercise::sentenceOf(diagnosis, &inLanguageInUse));
     refresh();
 }
 
 void ExerciseWindow::showHint(Answer answer) {
-    Row& row = m_rows.at(answer);
-    row.message->setText(toQt(exercise::hintFor(*m_exercise, answer, &inLanguageInUse)));
-    row.message->show();
+    showNote(m_rows.at(answer), Note::Hint,
+             exercise::hintFor(*m_exercise, answer, &inLanguageInUse));
 }
 
 void ExerciseWindow::showSolution() {
@@ -323,6 +346,13 @@ void ExerciseWindow::refresh() {
         return;
     }
     for (auto& [answer, row] : m_rows) {
+        // A hint that waited for another answer no longer holds once that
+        // one is found.
+        if (row.says == Note::Hint &&
+            fromQt(row.message->text()) !=
+                exercise::hintFor(*m_exercise, answer, &inLanguageInUse)) {
+            showNote(row, Note::None, {});
+        }
         switch (m_exercise->state(answer)) {
         case AnswerState::Open:
             row.mark->clear();
@@ -354,8 +384,10 @@ void ExerciseWindow::refresh() {
             lines << QString::fromUtf8(exercise::answerSymbol(answer)) + QStringLiteral(" = ") +
                          QString::number(value);
         }
-        m_teacher->setText(lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
-                           filled(words::teacherResult, {toQt(teacher->resultCode)}));
+        m_teacher->setText(
+            lines.join(QStringLiteral("    ")) + QLatin1Char('\n') +
+            filled(words::teacherResult, {toQt(teacher->resultCode)}) + QLatin1Char('\n') +
+            filled(words::teacherResultAfterReveal, {toQt(teacher->resultAfterReveal)}));
     }
 }
 

@@ -40,7 +40,13 @@ Group fixed() {
 
 Section explainExchange(const ExchangePowers& powers, Translator translator) {
     const Language say(translator);
-    const ActTexts names = textsOf(powers.act);
+    ActTexts names = textsOf(powers.act);
+    // An even e has no inverse modulo any φ(n), which is even for n > 2: no
+    // private exponent exists to speak of.
+    const bool noInverse = powers.act == ExchangeAct::Send && powers.exponent % 2 == 0;
+    if (noInverse) {
+        names.intro = text::sendIntroNoInverse;
+    }
     Section section{say.fill(names.title, {to_string(powers.exponent), to_string(powers.n)}), {}};
     Group intro = fixed();
     intro.elements.emplace_back(
@@ -72,7 +78,9 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
     }
 
     Group result = fixed();
-    if (powers.act == ExchangeAct::Send) {
+    if (noInverse) {
+        result.elements.emplace_back(say.fill(text::sendNoInverse, {to_string(powers.exponent)}));
+    } else if (powers.act == ExchangeAct::Send) {
         result.elements.emplace_back(say(text::sendWeakness));
     } else if (powers.act == ExchangeAct::Receive) {
         result.elements.emplace_back(say.fill(text::receivedCard, {powers.cardText}));
@@ -83,8 +91,17 @@ Section explainExchange(const ExchangePowers& powers, Translator translator) {
                 mismatch += (mismatch.empty() ? "" : ", ") + to_string(k + 1);
             }
         }
-        result.elements.emplace_back(mismatch.empty() ? say(text::verifyValid)
-                                                      : say.fill(text::verifyInvalid, {mismatch}));
+        if (!mismatch.empty()) {
+            result.elements.emplace_back(say.fill(text::verifyInvalid, {mismatch}));
+        } else {
+            // A valid check shows that the blocks fit the key, not who made
+            // them: textbook signatures can be forged.
+            for (const char* sentence :
+                 {text::verifyValid, text::forgeryFixed, text::forgeryProduct, text::forgeryRoot,
+                  text::forgeryPrevented}) {
+                result.elements.emplace_back(say(sentence));
+            }
+        }
     }
     if (!result.elements.empty()) {
         section.groups.push_back(std::move(result));

@@ -8,20 +8,18 @@ namespace rsa::explain {
 
 using std::to_string;
 
-Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::uint64_t exponent,
+Section explainBlockPower(const PowerSymbols& symbols, std::uint64_t base, std::uint64_t exponent,
                           std::uint64_t modulus, Translator translator) {
     const Language say(translator);
-    const bool encrypting = kind == PowerKind::Encryption;
     const PowerRows steps = powerRows(base, exponent, modulus);
     Section section;
-    section.title =
-        say.fill(encrypting ? texts::encryptedBlockTitle : texts::decryptedBlockTitle,
-                 {to_string(block), subscript(static_cast<std::uint64_t>(block)), to_string(base),
-                  superscript(exponent), to_string(modulus), to_string(steps.result)});
+    section.title = say.fill(texts::powerTitle,
+                             {symbols.result, symbols.base, to_string(base), superscript(exponent),
+                              to_string(modulus), to_string(steps.result)});
     Group group;
     group.elements.emplace_back(
-        say.fill(encrypting ? texts::encryptionFormula : texts::decryptionFormula,
-                 {superscript(exponent), to_string(modulus)}));
+        say.fill(texts::powerFormula, {symbols.result, symbols.base, to_string(base),
+                                       superscript(exponent), to_string(modulus)}));
     group.elements.emplace_back(say.fill(texts::powerMethod, {binary(exponent)}));
     group.elements.emplace_back(powerTable(steps, say.columns(texts::powerColumns)));
     section.groups.push_back(std::move(group));

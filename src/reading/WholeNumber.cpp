@@ -1,7 +1,9 @@
 #include "reading/WholeNumber.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace rsa::reading {
 
@@ -63,7 +65,69 @@ std::optional<std::int64_t> WholeNumber::value() const {
     return negative ? -magnitude : magnitude;
 }
 
-std::variant<WholeNumber, NumberProblem> readWholeNumber(std::string_view text, Sign sign) {
+namespace {
+
+// The length of the separator or blank at the start of text, or 0.
+std::size_t separatorAt(std::string_view text, std::string_view thousands) {
+    if (!thousands.empty() && text.substr(0, thousands.size()) == thousands) {
+        return thousands.size();
+    }
+    for (std::string_view blank : blanks) {
+        if (text.substr(0, blank.size()) == blank) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+// The digits of a number written in groups (3.907, 3 907), without the
+// separators; nothing when the groups are not 1 to 3 digits and then
+// threes, or when text holds anything else. A fraction is digits, one "."
+// or ",", digits.
+std::variant<std::string, NumberProblem> ungrouped(std::string_view text,
+                                                   std::string_view thousands) {
+    std::string digits;
+    std::vector<std::size_t> groups{0};
+    int marks = 0;
+    bool wellGrouped = true;
+    while (!text.empty()) {
+        if (const std::size_t separator = separatorAt(text, thousands)) {
+            groups.push_back(0);
+            marks += text.front() == '.' || text.front() == ',' ? 1 : 0;
+            text.remove_prefix(separator);
+            continue;
+        }
+        if (text.front() == '.' || text.front() == ',') {
+            ++marks; // the decimal mark of either language
+            wellGrouped = false;
+            groups.push_back(0);
+            text.remove_prefix(1);
+            continue;
+        }
+        const auto digit = digitAt(text);
+        if (!digit) {
+            return NumberProblem::NotANumber;
+        }
+        digits += static_cast<char>('0' + digit->first);
+        ++groups.back();
+        text.remove_prefix(digit->second);
+    }
+    wellGrouped = wellGrouped && (groups.size() == 1 ||
+                                  (groups.front() >= 1 && groups.front() <= 3 &&
+                                   std::all_of(groups.begin() + 1, groups.end(),
+                                               [](std::size_t group) { return group == 3; })));
+    if (wellGrouped) {
+        return digits;
+    }
+    const bool fraction =
+        marks == 1 && groups.size() == 2 && groups.front() > 0 && groups.back() > 0;
+    return fraction ? NumberProblem::Fraction : NumberProblem::NotANumber;
+}
+
+} // namespace
+
+std::variant<WholeNumber, NumberProblem> readWholeNumber(std::string_view text, Sign sign,
+                                                         std::string_view thousands) {
     text = trimmed(text);
     if (text.empty()) {
         return NumberProblem::Empty;
@@ -81,6 +145,15 @@ std::variant<WholeNumber, NumberProblem> readWholeNumber(std::string_view text, 
     }
     if (text.empty() || (hasSign && sign == Sign::Refused)) {
         return NumberProblem::NotANumber;
+    }
+    std::string grouped;
+    if (!thousands.empty()) {
+        auto read = ungrouped(text, thousands);
+        if (const auto* problem = std::get_if<NumberProblem>(&read)) {
+            return *problem;
+        }
+        grouped = std::move(std::get<std::string>(read));
+        text = grouped;
     }
     bool tooLong = false;
     while (!text.empty()) {

@@ -16,14 +16,6 @@ namespace rsa {
 
 namespace {
 
-// Qt's dialogs answer a cancel with an empty name.
-std::optional<std::string> chosenFile(const QString& name) {
-    if (name.isEmpty()) {
-        return std::nullopt;
-    }
-    return fromQt(name);
-}
-
 // The save dialog of an export. Before it accepts a name, it gives the name
 // the extension of the type chosen in it (a name typed as "ders." or
 // "Ders 8.1" gets one too), so its question before replacing a file is about
@@ -89,6 +81,19 @@ QWidget* QtInteraction::dialogParent() const {
     return active != nullptr ? active : &m_parent;
 }
 
+QString QtInteraction::startIn(const std::string& asked) const {
+    return asked.empty() ? m_lastFolder : toQt(asked);
+}
+
+std::optional<std::string> QtInteraction::chosen(const QString& name) {
+    // Qt's dialogs answer a cancel with an empty name.
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    m_lastFolder = QFileInfo(name).absolutePath();
+    return fromQt(name);
+}
+
 QtInteraction::~QtInteraction() {
     // An opener still running ends quietly with the window: nothing is left
     // to report its end to.
@@ -107,22 +112,22 @@ void QtInteraction::showMessage(const std::string& text, const std::optional<std
 
 std::optional<std::string> QtInteraction::chooseFileToWrite(const std::string& filter,
                                                             const std::string& startFolder) {
-    return chosenFile(QFileDialog::getSaveFileName(dialogParent(), QString(), toQt(startFolder),
-                                                   qtFileFilter(filter)));
+    return chosen(QFileDialog::getSaveFileName(dialogParent(), QString(), startIn(startFolder),
+                                               qtFileFilter(filter)));
 }
 
 std::optional<std::string> QtInteraction::chooseFileToRead(const std::string& filter) {
-    return chosenFile(
-        QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), qtFileFilter(filter)));
+    return chosen(QFileDialog::getOpenFileName(dialogParent(), QString(), m_lastFolder,
+                                               qtFileFilter(filter)));
 }
 
 std::optional<std::string> QtInteraction::chooseFileToExport(const std::string& filter,
                                                              const std::string& startFolder) {
-    ExportDialog dialog(dialogParent(), toQt(startFolder), toQt(filter));
+    ExportDialog dialog(dialogParent(), startIn(startFolder), toQt(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fromQt(dialog.selectedFiles().constFirst());
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<std::string> QtInteraction::openWebPage(const std::string& address) {

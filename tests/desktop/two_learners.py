@@ -142,14 +142,15 @@ class Learner:
         self.bring_forward()
         combo.queryAction().doAction(0)  # opens the list, which takes the keys
         time.sleep(0.5)
+        subprocess.run(["xdotool", "key", "Home"], check=True)
         for _ in range(10):
-            subprocess.run(["xdotool", "key", "Down"], check=True)
             time.sleep(0.1)
             chosen = find(must_find(combo, "list"), "list item", item)
             if chosen is not None and chosen.getState().contains(pyatspi.STATE_SELECTED):
                 subprocess.run(["xdotool", "key", "Return"], check=True)
                 wait_for(f"{item!r} chosen", lambda: combo.name == item)
                 return
+            subprocess.run(["xdotool", "key", "Down"], check=True)
         raise Failure(f"{item!r} is not among the choices of {combo.name!r}")
 
     def picture(self, grab, output):

@@ -38,6 +38,10 @@ TEST(ExchangeBlocks, SeparatorsOfEveryKind) {
         {"0001730 0180 1794 3165 1668 1730 180 1794", 8},       // leading zeros
         // Two encryptions appended in the main window's box: the newest is last.
         {" 1 2 3 4 5 6 7 8 1730 180 1794 3165 1668 1730 180 1794", 16},
+        // An editor's byte order mark is no block.
+        {"\xEF\xBB\xBF"
+         "1730 180 1794 3165 1668 1730 180 1794",
+         8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -63,20 +67,25 @@ TEST(ExchangeCard, GroupsOrDigitsAndLeadingZeros) {
 }
 
 // The line "Kopyala" copies comes back as the two numbers in the forms a
-// classmate may paste it; anything else is not a key line.
+// classmate may paste or type it, the step window's "(17, 3233)" among them;
+// anything else is not a key line.
 TEST(ExchangeKeyLine, CopiedLineAndItsPastedForms) {
     const PublicKey key{65537, 2147395591};
     const std::optional<PublicKeyTexts> copied = splitPublicKeyLine(publicKeyLine(key));
     ASSERT_TRUE(copied);
     EXPECT_EQ(copied->e, "65537");
     EXPECT_EQ(copied->n, "2147395591");
-    for (const char* pasted : {"E=17,N=3233", " (e = 17; n = 3233) \n", "e = 17\tn = 3233"}) {
+    for (const char* pasted :
+         {"E=17,N=3233", " (e = 17; n = 3233) \n", "e = 17\tn = 3233", "e = 17 n = 3233",
+          "n = 3233, e = 17", "(17, 3233)", "(e, n) = (17, 3233)", "(n, e) = (3233, 17)"}) {
         const std::optional<PublicKeyTexts> split = splitPublicKeyLine(pasted);
         ASSERT_TRUE(split) << pasted;
         EXPECT_EQ(split->e + " " + split->n, "17 3233") << pasted;
     }
-    for (const char* other : {"17", "n = 3233 e = 17", "e = 17", "e = n = 3233", "(e = 17 n = 3233",
-                              "e = -17 n = 3233", "e = 17 n = 3233 x", "e = 17,, n = 3233"}) {
+    for (const char* other :
+         {"17", "17 3233", "e = 17", "e = n = 3233", "(e = 17 n = 3233", "e = -17 n = 3233",
+          "e = 17 n = 3233 x", "e = 17 e = 3233", "(e, n) = (17)", "(e, e) = (17, 3233)",
+          "en = 17 n = 3233", "(17, 3233, 5)"}) {
         EXPECT_FALSE(splitPublicKeyLine(other)) << other;
     }
 }

@@ -44,6 +44,9 @@ void expectValidPair(const KeyPair& key, std::uint32_t range) {
     EXPECT_GE(key.n, 100u);
     const std::uint64_t phi = std::uint64_t{key.p - 1} * (key.q - 1);
     EXPECT_EQ(std::uint64_t{key.e} * key.d % phi, 1u);
+    // e never decrypts too: e² ≢ 1 modulo λ = lcm(p − 1, q − 1).
+    const std::uint64_t lambda = phi / std::gcd(key.p - 1, key.q - 1);
+    EXPECT_NE(std::uint64_t{key.e} * key.e % lambda, 1u) << key.e << ' ' << lambda;
     EXPECT_LT(key.d, phi);
     // The smallest e from 3 up that is coprime with φ.
     for (std::uint32_t smaller = 3; smaller < key.e; ++smaller) {
@@ -121,6 +124,51 @@ TEST(ExchangeKeyDraw, EqualPrimesAndSmallProductsAreDrawnAgain) {
     // φ = 88 · 96 = 8448 = 2⁸ · 3 · 11, so 3 is out and 5 is the smallest e.
     EXPECT_EQ(drawn->e, 5u);
     EXPECT_EQ(drawn->d * 5u % 8448u, 1u);
+}
+
+// The chance that a class of thirty draws thirty different keys from a
+// range. Each unordered pair of different primes whose product reaches 100
+// is equally likely (both primes are drawn alike, and a rejected draw is
+// drawn again) and gives its own n, so with K pairs the chance is the product
+// of (1 − k/K) for k below 30.
+double thirtyDifferent(std::uint32_t range) {
+    std::vector<std::uint32_t> primes;
+    for (std::uint32_t k = 2; k <= range; ++k) {
+        if (prime(k)) {
+            primes.push_back(k);
+        }
+    }
+    double pairs = 0;
+    for (std::size_t i = 0; i < primes.size(); ++i) {
+        for (std::size_t j = i + 1; j < primes.size(); ++j) {
+            pairs += std::uint64_t{primes[i]} * primes[j] >= 100 ? 1 : 0;
+        }
+    }
+    double chance = 1;
+    for (int k = 0; k < 30; ++k) {
+        chance *= 1 - k / pairs;
+    }
+    return chance;
+}
+
+// At the default range a class of thirty has thirty different keys with
+// probability above 99.99 %; primes up to 100 (270 pairs) give it 19 %.
+TEST(ExchangeKeyDraw, AClassOfThirtyHasThirtyDifferentKeysAtTheDefaultRange) {
+    EXPECT_GT(thirtyDifferent(keyRanges[defaultKeyRange]), 0.9999);
+    EXPECT_NEAR(thirtyDifferent(100), 0.19, 0.01);
+}
+
+// Of the 203 pairs of primes up to 100 that a typed e = 11 suits, 19 have
+// 11² ≡ 1 mod λ (11 · 13, λ = 12, among them); none is ever drawn.
+TEST(ExchangeKeyDraw, TypedExponentIsNeverItsOwnInverse) {
+    const RandomSource random = systemRandom();
+    for (int k = 0; k < keysPerRange; ++k) {
+        const Result<KeyPair> drawn = drawKeyPair(100, 11, random);
+        ASSERT_TRUE(drawn);
+        const std::uint64_t lambda =
+            std::uint64_t{drawn->p - 1} * (drawn->q - 1) / std::gcd(drawn->p - 1, drawn->q - 1);
+        EXPECT_NE(121 % lambda, 1u) << drawn->p << ' ' << drawn->q;
+    }
 }
 
 // The exchange window's tests read the main window's accepted key; primes

@@ -40,6 +40,29 @@ struct RefusalCase {
 // exchange_main_window_file do not print: the text a refusal quotes, the main window's own negative
 // blocks, the 2^31 boundary and the refusals of a file's contents.
 const RefusalCase refusalCases[] = {
+    // The empty box is named, and e is judged before n.
+    {"no key at all",
+     [] { return refusalOf(parsePublicKey(" ", "")); },
+     RefusalKind::KeyMissing,
+     {}},
+    {"no e",
+     [] { return refusalOf(parsePublicKey("", "3233")); },
+     RefusalKind::ExponentMissing,
+     {}},
+    {"no n", [] { return refusalOf(parsePublicKey("17", "\t")); }, RefusalKind::ModulusMissing, {}},
+    {"both wrong",
+     [] { return refusalOf(parsePublicKey("(17, 3233", "abc")); },
+     RefusalKind::ExponentNotWhole,
+     {"2147483647"}},
+    // A bad piece is counted in the whole text and quoted by its start only,
+    // a character of several bytes kept whole.
+    {"long bad piece among more than eight",
+     [] {
+         return refusalOf(parseBlocks("1 2 3 4 5 6 7 8 9 " + std::string(23, 'x') + "ğ" +
+                                      std::string(1000000, 'y') + " 11 12 13 14 15 16"));
+     },
+     RefusalKind::BlockNotNumber,
+     {"10", std::string(23, 'x') + "…"}},
     {"modulus with a point",
      [] { return refusalOf(parsePublicKey("17", "3233.0")); },
      RefusalKind::ModulusNotWhole,
@@ -79,6 +102,10 @@ const RefusalCase refusalCases[] = {
      [] { return refusalOf(readEncFile(fileWith("letters.ENC", "\xf0\xfc\r\n"))); },
      RefusalKind::TooFewBlocks,
      {"1"}},
+    {"byte order mark before too few blocks",
+     [] { return refusalOf(readEncFile(fileWith("bom.ENC", "\xEF\xBB\xBF 1 2 3 4 5 6 7\r\n"))); },
+     RefusalKind::TooFewBlocks,
+     {"7"}},
     {".ENC with a blank second line",
      [] { return refusalOf(readEncFile(fileWith("blank.ENC", " 1 2 3 4 5 6 7 8\r\n\r\n"))); },
      RefusalKind::FileLineCount,

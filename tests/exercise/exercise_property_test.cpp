@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
+#include <utility>
 
 namespace rsa::exercise {
 namespace {
@@ -67,13 +69,17 @@ void expectValid(const Task& task) {
 }
 
 // The usual mistakes of each answer, as the learner would compute them.
-std::map<Mistake, int64_t> usualMistakes(const Task& task, Answer answer) {
+std::map<Mistake, int64_t> learnersMistakes(const Task& task, Answer answer) {
     const int64_t p = task.p, q = task.q, n = task.n(), phi = task.phi(), e = task.e;
     const int64_t d = task.d();
-    int64_t inverseModN = 0;
-    for (int64_t x = 1; x < n && inverseModN == 0; ++x) {
-        inverseModN = e * x % n == 1 ? x : 0;
+    // e⁻¹ mod n by the extended Euclid on (n, e); 0 when there is none.
+    int64_t r0 = n, r1 = e, t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const int64_t quotient = r0 / r1;
+        r0 = std::exchange(r1, r0 - quotient * r1);
+        t0 = std::exchange(t1, t0 - quotient * t1);
     }
+    const int64_t inverseModN = r0 == 1 ? (t0 % n + n) % n : 0;
     switch (answer) {
     case Answer::N:
         return {{Mistake::NIsSum, p + q}, {Mistake::NIsPhi, phi}};
@@ -106,6 +112,56 @@ std::map<Mistake, int64_t> usualMistakes(const Task& task, Answer answer) {
             {Mistake::NotReduced, powerMod(cipher, d, n) + n}};
 }
 
+bool isPower(Answer answer) {
+    return answer == Answer::C || answer == Answer::R || answer >= Answer::M1;
+}
+
+// No task of any kind or level grades a usual mistake right, in its own box
+// or in another power's box, and a failing check never shows an answer: the
+// learner who types x with xᵉ = an answer into a block's box is not told it.
+TEST(ExerciseProperty, NoMistakeIsGradedRightAndNoCheckShowsAnAnswer) {
+    std::mt19937 random(20261208);
+    int tasks = 0, quiet = 0;
+    for (int i = 0; i < 120000; ++i, ++tasks) {
+        const TaskCode code =
+            codeFromRandom(static_cast<Kind>(i % 2), static_cast<Level>(i / 2 % 3), random());
+        const Task task = taskFromCode(code);
+        const std::vector<Answer>& answers = answersOf(code.kind);
+        std::vector<int64_t> rights;
+        for (Answer answer : answers) {
+            rights.push_back(rightAnswer(task, answer));
+        }
+        const auto isAnAnswer = [&](const std::string& shown) {
+            return std::any_of(rights.begin(), rights.end(),
+                               [&](int64_t right) { return std::to_string(right) == shown; });
+        };
+        for (Answer answer : answers) {
+            for (const auto& [mistake, value] : learnersMistakes(task, answer)) {
+                for (std::size_t k = 0; k < answers.size(); ++k) {
+                    if (answers[k] == answer || (isPower(answers[k]) && isPower(answer))) {
+                        ASSERT_NE(value, rights[k])
+                            << code.text() << ' ' << answerName(answer) << " typed as "
+                            << answerName(answers[k]) << ", mistake " << static_cast<int>(mistake);
+                    }
+                }
+            }
+            if (answer != Answer::R && answer < Answer::M1) {
+                continue;
+            }
+            for (int64_t right : rights) {
+                const int64_t typed = powerMod(right % task.n(), task.d(), task.n());
+                const Diagnosis diagnosis = diagnose(task, answer, std::to_string(typed));
+                if (diagnosis.rule == Mistake::DecryptCheckFails) {
+                    ASSERT_FALSE(isAnAnswer(diagnosis.numbers[2])) << code.text();
+                }
+                quiet += diagnosis.rule == Mistake::CheckFailsQuiet ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(tasks, 120000);
+    EXPECT_GT(quiet, 1000); // the quiet sentence was needed, and given
+}
+
 TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
     std::mt19937 random(20261207);
     std::map<Mistake, int> named;
@@ -120,8 +176,8 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
 
         for (Answer answer : exercise.answers()) {
             const int64_t right = rightAnswer(task, answer);
-            EXPECT_FALSE(hintFor(exercise, answer).empty());
-            const std::map<Mistake, int64_t> usual = usualMistakes(task, answer);
+            EXPECT_FALSE(hintFor(exercise, answer, nullptr).empty());
+            const std::map<Mistake, int64_t> usual = learnersMistakes(task, answer);
             for (const auto& [mistake, value] : usual) {
                 const bool shared = std::count_if(usual.begin(), usual.end(), [&](const auto& u) {
                                         return u.second == value;
@@ -137,14 +193,17 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
         const TeacherView teacher = teacherView(code);
         for (const auto& [answer, value] : teacher.answers) {
-            EXPECT_TRUE(exercise.check(answer, std::to_string(value)).right());
+            EXPECT_EQ(value, rightAnswer(task, answer));
+            if (answer != Answer::Phi || code.kind == Kind::Task) {
+                EXPECT_TRUE(exercise.check(answer, std::to_string(value)).right());
+            }
         }
         // d is right exactly when the step window's check holds.
         EXPECT_EQ(task.e * rightAnswer(task, Answer::D) % task.phi(), 1);
         EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
 
         // The solution's last table of each power section ends in the answer.
-        const std::vector<explain::Section> solution = solutionOf(task);
+        const std::vector<explain::Section> solution = solutionOf(task, nullptr);
         const std::vector<Answer>& answers = exercise.answers();
         const std::size_t powers = code.kind == Kind::Task ? 2 : 3;
         ASSERT_EQ(solution.size(), code.kind == Kind::Task ? 3u : 5u);

@@ -72,7 +72,7 @@ TEST(MistakeDiagnosis, EachMistakeIsNamedWithItsNumbersInASentenceOfItsOwn) {
         const Diagnosis diagnosis = diagnose(booklet(c.kind), c.answer, c.text);
         EXPECT_EQ(diagnosis.rule, c.mistake) << c.label;
         EXPECT_EQ(diagnosis.numbers, c.numbers) << c.label;
-        const std::string sentence = sentenceOf(diagnosis);
+        const std::string sentence = sentenceOf(diagnosis, nullptr);
         EXPECT_EQ(sentence.empty(), c.mistake == Mistake::None) << c.label;
         for (const std::string& number : diagnosis.numbers) {
             EXPECT_NE(sentence.find(number), std::string::npos) << c.label << ": " << sentence;
@@ -86,17 +86,33 @@ TEST(MistakeDiagnosis, EachMistakeIsNamedWithItsNumbersInASentenceOfItsOwn) {
     EXPECT_EQ(different.size(), sentenceOfMistake.size());
 }
 
-TEST(MistakeDiagnosis, RevealedAnswersAreNotCountedRight) {
-    Exercise exercise(TaskCode{Kind::Task, Level::Kolay, 12345});
-    const Task& task = exercise.task();
-    EXPECT_TRUE(exercise.check(Answer::N, std::to_string(task.n())).right());
+// A revealed answer found right afterwards earns the other result code, and
+// opening the code again does not forget the reveal.
+TEST(MistakeDiagnosis, RevealedAnswersStayRevealedAndChangeTheResultCode) {
+    const TaskCode code{Kind::Task, Level::Kolay, 12345};
+    const auto solveAll = [](Exercise& exercise) {
+        for (Answer answer : exercise.answers()) {
+            EXPECT_TRUE(exercise.check(answer, std::to_string(rightAnswer(exercise.task(), answer)))
+                            .right());
+        }
+    };
+    Exercise clean(TaskCode{Kind::Task, Level::Kolay, 12346});
+    solveAll(clean);
+    EXPECT_EQ(clean.resultCode(), resultCode(clean.task().code));
+
+    Exercise exercise(code);
+    EXPECT_TRUE(exercise.check(Answer::N, std::to_string(exercise.task().n())).right());
     exercise.reveal();
-    EXPECT_TRUE(exercise.check(Answer::D, std::to_string(task.d())).right());
     EXPECT_EQ(exercise.state(Answer::D), AnswerState::Revealed);
-    const Score score = exercise.score();
-    EXPECT_EQ(score.right, 1);
-    EXPECT_EQ(score.revealed, 4);
-    EXPECT_FALSE(exercise.resultCode());
+    EXPECT_EQ(exercise.score().revealed, 4);
+    Exercise reopened(code);
+    EXPECT_EQ(reopened.score().revealed, 4);
+    EXPECT_EQ(reopened.state(Answer::N), AnswerState::Open);
+    solveAll(reopened);
+    EXPECT_EQ(reopened.score().right, 5);
+    const TeacherView teacher = teacherView(code);
+    EXPECT_EQ(reopened.resultCode(), teacher.resultAfterReveal);
+    EXPECT_NE(teacher.resultAfterReveal, teacher.resultCode);
 }
 
 } // namespace

@@ -16,6 +16,8 @@ struct Row {
     Sign sign;
     // A number is given as its digits and sign; a refusal as its problem.
     std::variant<WholeNumber, NumberProblem> read;
+    // The thousands separator of the window's language, when groups are read.
+    std::string_view thousands = {};
 };
 
 WholeNumber number(const char* digits, bool negative = false) {
@@ -58,12 +60,22 @@ const Row rows[] = {
     {"one digit too many", "1" + tenThousandNines, Sign::Allowed, NumberProblem::TooLong},
     {"too long and a letter: not a number", "1" + tenThousandNines + "x", Sign::Allowed,
      NumberProblem::NotANumber},
+    {"Turkish groups", "−1.234.567", Sign::Allowed, number("1234567", true), "."},
+    {"English groups", "3,907", Sign::Allowed, number("3907"), ","},
+    {"blank groups", "3 907\u00A0000", Sign::Allowed, number("3907000"), "."},
+    {"no groups at all", "3907", Sign::Allowed, number("3907"), ","},
+    {"a Turkish decimal comma", "3,5", Sign::Allowed, NumberProblem::Fraction, "."},
+    {"a point that groups nothing", "12.5", Sign::Allowed, NumberProblem::Fraction, "."},
+    {"a decimal point in English", "3.907", Sign::Allowed, NumberProblem::Fraction, ","},
+    {"a group of two", "3.90", Sign::Allowed, NumberProblem::Fraction, "."},
+    {"a first group of four", "3907 000", Sign::Allowed, NumberProblem::NotANumber, "."},
+    {"two marks", "1.5,5", Sign::Allowed, NumberProblem::NotANumber, "."},
 };
 
 TEST(WholeNumber, EachRowReadOrRefusedAsNamed) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto read = readWholeNumber(row.text, row.sign);
+        const auto read = readWholeNumber(row.text, row.sign, row.thousands);
         ASSERT_EQ(read.index(), row.read.index());
         if (const auto* expected = std::get_if<WholeNumber>(&row.read)) {
             EXPECT_EQ(std::get<WholeNumber>(read).digits, expected->digits);

@@ -1,7 +1,8 @@
 // What the golden scenarios cannot see of the exchange window: the key it
 // follows and the one it hands the main window (with the main window's fixed
 // random sequence untouched), the large public key and its copy, a cancelled
-// save and a .SIG file opened for verification.
+// save and a .SIG file opened for verification, results a refusal clears, a
+// key line pasted, a huge paste, and the real file dialogs.
 
 #include "companions/Companions.h"
 #include "exchange/ExchangeFiles.h"
@@ -10,16 +11,21 @@
 #include "testing/AnswerQueue.h"
 #include "testing/QtApplication.h"
 #include "texts/ExchangeTexts.h"
+#include "window/QtInteraction.h"
 #include "window/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -183,6 +189,118 @@ TEST(ExchangeWindow, FreshKeyIsExplainedInTheStepWindow) {
     })) << drawn;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "d |  |  |  | " + std::to_string(key.d)),
               lines.end());
+}
+
+// A refusal clears the result it replaces, so that neither the screen nor
+// "Kaydet…" offers the old one as this action's.
+TEST(ExchangeWindow, RefusalClearsTheResultItReplaces) {
+    Windows windows;
+    windows.computeMainKey("61", "53", "17");
+    auto* card = windows.find<QLineEdit>("exchangeSignCard");
+    card->setText(QStringLiteral("1234 5678 9012 3456"));
+    windows.click("exchangeSign");
+    EXPECT_FALSE(windows.find<QPlainTextEdit>("exchangeSignature")->toPlainText().isEmpty());
+    card->setText(QStringLiteral("1234"));
+    windows.click("exchangeSign");
+    EXPECT_TRUE(windows.find<QPlainTextEdit>("exchangeSignature")->toPlainText().isEmpty());
+    windows.click("exchangeSaveSignature");
+    EXPECT_EQ(windows.label("exchangeSignMessage"), translated(texts::exchange::nothingToSave));
+
+    auto* received = windows.find<QPlainTextEdit>("exchangeReceived");
+    received->setPlainText(QStringLiteral("1730 180 1794 3165 1668 1730 180 1794"));
+    windows.click("exchangeReceive");
+    EXPECT_EQ(windows.find<QLineEdit>("exchangeReceivedCard")->text(),
+              QStringLiteral("1234 5678 9012 3456"));
+    received->setPlainText(QStringLiteral("1730 180 1773 3165 1668 1730 180 1794"));
+    windows.click("exchangeReceive");
+    EXPECT_TRUE(windows.find<QLineEdit>("exchangeReceivedCard")->text().isEmpty());
+}
+
+// A key line pasted into the e box fills both boxes at once; typed key by key
+// it waits for Enter, whatever it reads as on the way.
+TEST(ExchangeWindow, KeyLineIsReadWhenPastedOrConfirmed) {
+    Windows windows;
+    auto* e = windows.find<QLineEdit>("exchangeSendE");
+    auto* n = windows.find<QLineEdit>("exchangeSendN");
+    QApplication::clipboard()->setText(QStringLiteral("n = 3233, e = 17"));
+    e->paste();
+    EXPECT_EQ(e->text() + ' ' + n->text(), QStringLiteral("17 3233"));
+    e->clear();
+    n->clear();
+    QTest::keyClicks(e, QStringLiteral("(17, 3233)"));
+    EXPECT_EQ(e->text(), QStringLiteral("(17, 3233)"));
+    EXPECT_TRUE(n->text().isEmpty());
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(e->text() + ' ' + n->text(), QStringLiteral("17 3233"));
+}
+
+// 200 KB pasted into the block box, or one piece of a million characters,
+// is left out at once and told; a long row of blocks is taken and read.
+TEST(ExchangeWindow, HugePasteIsHandledAtOnce) {
+    Windows windows;
+    auto* received = windows.find<QPlainTextEdit>("exchangeReceived");
+    const QString row = QString(QStringLiteral("1234 ")).repeated(3900);
+    for (const QString& pasted : {QString(QStringLiteral("1234 ")).repeated(40000),
+                                  QString(1000000, QLatin1Char('x')), row}) {
+        QElapsedTimer clock;
+        clock.start();
+        QApplication::clipboard()->setText(pasted);
+        received->clear();
+        received->paste();
+        windows.click("exchangeReceive");
+        QApplication::processEvents();
+        EXPECT_LT(clock.elapsed(), 100) << pasted.size();
+        EXPECT_LT(windows.label("exchangeReceiveMessage").size(), 200);
+        EXPECT_EQ(received->toPlainText().isEmpty(), pasted != row);
+    }
+}
+
+// Through Qt's own dialogs: a name typed without extension is saved with
+// .ENC, and the open dialog that follows starts in the same folder and
+// offers every file too.
+TEST(ExchangeWindow, SaveAddsTheExtensionAndDialogsKeepTheFolder) {
+    QWidget parent;
+    QtInteraction dialogs(parent);
+    MainWindow main(dialogs);
+    ExchangeWindow exchange(main);
+    exchange.show();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    exchange.findChild<QLineEdit*>(QStringLiteral("exchangeSendE"))->setText(QStringLiteral("17"));
+    exchange.findChild<QLineEdit*>(QStringLiteral("exchangeSendN"))
+        ->setText(QStringLiteral("3233"));
+    exchange.findChild<QLineEdit*>(QStringLiteral("exchangeSendCard"))
+        ->setText(QStringLiteral("1234 5678 9012 3456"));
+    QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeSend")),
+                      Qt::LeftButton);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(folder.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("kart"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeSaveCipher")),
+                      Qt::LeftButton);
+    EXPECT_EQ(exchange.lastSaved(), folder.filePath(QStringLiteral("kart.ENC")));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("kart.ENC"))));
+
+    QString openedIn;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            openedIn = dialog->directory().absolutePath();
+            offered = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(exchange.findChild<QAbstractButton*>(QStringLiteral("exchangeOpenCipher")),
+                      Qt::LeftButton);
+    EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_TRUE(offered[1].endsWith(QStringLiteral("(*)"))) << offered[1].toStdString();
 }
 
 } // namespace

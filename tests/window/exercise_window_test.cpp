@@ -1,16 +1,19 @@
 // What the driver's lines cannot show of the exercise window: a new task is
 // ready for typing in its first box, Enter checks a box, the right mark stays through a later wrong
-// check, the level chosen and "Saldırgan ol" decide the next task, a code typed in the window opens
-// its task, and the teacher's view follows its button.
+// check, a sentence coming or going moves no box, the level chosen and "Saldırgan ol" decide the
+// next task, a code typed in the window opens its task, and the teacher's view is offered only in
+// a teacher's window.
 
 #include "exercisewindow/ExerciseWindow.h"
 #include "testing/QtApplication.h"
 #include "window/MainWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,6 +25,8 @@ using exercise::Answer;
 using exercise::Kind;
 using exercise::Level;
 
+const exercise::TaskCode kolay{Kind::Task, Level::Kolay, 3318772};
+
 struct ExerciseWindowTest : ::testing::Test {
     MainWindow main;
     std::unique_ptr<ExerciseWindow> window;
@@ -30,7 +35,7 @@ struct ExerciseWindowTest : ::testing::Test {
         main.show();
         LaunchOptions::Exercise options;
         options.open = true;
-        options.code = QStringLiteral("GK5MEG7A");
+        options.code = QString::fromStdString(kolay.text());
         window = makeExerciseWindow(options);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -63,6 +68,33 @@ TEST_F(ExerciseWindowTest, EnterChecksAndARightMarkStays) {
     EXPECT_EQ(window->current()->score().right, 1);
 }
 
+TEST_F(ExerciseWindowTest, SentencesMoveNoBoxAndGoWhenTheyNoLongerHold) {
+    const exercise::Task& task = window->current()->task();
+    const auto boxPlaces = [this] {
+        std::vector<int> places;
+        for (auto* box : window->findChildren<QLineEdit*>(QRegularExpression("^answer_"))) {
+            places.push_back(box->mapTo(window.get(), QPoint()).y());
+        }
+        return places;
+    };
+    const std::vector<int> before = boxPlaces();
+    ASSERT_EQ(before.size(), 5u);
+    QLabel* dSentence = child<QLabel>(QStringLiteral("message_d"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("hint_d")), Qt::LeftButton);
+    typeAnswer(QStringLiteral("phi"), QString::number(task.n() - 1));
+    typeAnswer(QStringLiteral("n"), QStringLiteral("abc"));
+    QApplication::processEvents();
+    EXPECT_TRUE(dSentence->isVisible());
+    EXPECT_TRUE(child<QLabel>(QStringLiteral("message_phi"))->isVisible());
+    EXPECT_EQ(boxPlaces(), before);
+    // "d needs φ first" no longer holds once φ is right.
+    typeAnswer(QStringLiteral("phi"), QString::number(task.phi()));
+    QApplication::processEvents();
+    EXPECT_FALSE(dSentence->isVisible());
+    EXPECT_FALSE(child<QLabel>(QStringLiteral("message_phi"))->isVisible());
+    EXPECT_EQ(boxPlaces(), before);
+}
+
 TEST_F(ExerciseWindowTest, TheLevelAndTheAttackerButtonDecideTheNextTask) {
     child<QComboBox>(QStringLiteral("level"))->setCurrentIndex(2);
     QTest::mouseClick(child<QPushButton>(QStringLiteral("attackerTask")), Qt::LeftButton);
@@ -77,11 +109,11 @@ TEST_F(ExerciseWindowTest, TheLevelAndTheAttackerButtonDecideTheNextTask) {
     EXPECT_NE(window->current()->task().code.text(), code.text());
 }
 
-TEST_F(ExerciseWindowTest, ACodeTypedOpensItsTaskWhoseTeacherViewFollowsItsButton) {
+TEST_F(ExerciseWindowTest, ACodeTypedOpensItsTaskAndOnlyATeacherIsOfferedItsAnswers) {
     QLineEdit* box = child<QLineEdit>(QStringLiteral("codeBox"));
-    box->setText(QStringLiteral("GK5MEG7B"));
+    box->setText(QString::fromStdString(kolay.text()).chopped(1) + QLatin1Char('A'));
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(window->current()->task().code.text(), "GK5MEG7A");
+    EXPECT_EQ(window->current()->task().code, kolay);
     EXPECT_TRUE(child<QLabel>(QStringLiteral("codeProblem"))->isVisible());
     const exercise::TaskCode attacker{Kind::Attacker, Level::Orta, 99};
     box->setText(QString::fromStdString(attacker.text()).toLower());
@@ -89,13 +121,17 @@ TEST_F(ExerciseWindowTest, ACodeTypedOpensItsTaskWhoseTeacherViewFollowsItsButto
     EXPECT_EQ(window->current()->task().code, attacker);
     EXPECT_FALSE(child<QLabel>(QStringLiteral("codeProblem"))->isVisible());
     EXPECT_EQ(child<QComboBox>(QStringLiteral("level"))->currentIndex(), 1);
-    // The teacher's view, of the task just opened, follows its button.
+    // A learner's window offers no teacher's view; a teacher's window shows
+    // it, of the task just opened, with both result codes, and may hide it.
     EXPECT_FALSE(child<QLabel>(QStringLiteral("teacher"))->isVisible());
+    EXPECT_FALSE(child<QPushButton>(QStringLiteral("teacherView"))->isVisible());
     EXPECT_FALSE(window->teacherView());
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("teacherView")), Qt::LeftButton);
+    window->setTeacherView(true);
+    EXPECT_TRUE(child<QPushButton>(QStringLiteral("teacherView"))->isVisible());
     ASSERT_TRUE(window->teacherView());
     const QString teacher = shown(QStringLiteral("teacher"));
     EXPECT_TRUE(teacher.contains(QString::fromStdString(window->teacherView()->resultCode)));
+    EXPECT_TRUE(teacher.contains(QString::fromStdString(window->teacherView()->resultAfterReveal)));
     EXPECT_TRUE(
         teacher.contains(QStringLiteral("d = ") + QString::number(window->current()->task().d())));
     QTest::mouseClick(child<QPushButton>(QStringLiteral("teacherView")), Qt::LeftButton);

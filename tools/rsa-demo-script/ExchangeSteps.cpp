@@ -1,5 +1,6 @@
 // The exchange window's steps (--mesajlasma): exchange, mykey, newkey,
-// usekey, send, receive, receive-file, sign, verify and save-blocks. Each
+// usekey, send, receive, receive-file, sign, verify, save-blocks and
+// exchange-type. Each
 // types into the window's own boxes and clicks its own buttons, then prints
 // what the window shows. The window opens with the main window when the
 // launch asks for it, or at the first of these steps.
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -106,14 +108,18 @@ public:
     }
 
     void newKey(const std::string& rest) {
-        const std::vector<std::string> given = words(rest);
+        std::vector<std::string> given = words(rest);
+        // Without a range, the window's default one.
+        if (given.empty()) {
+            given.push_back(std::to_string(exchange::keyRanges[exchange::defaultKeyRange]));
+        }
         std::size_t range = exchange::keyRanges.size();
-        for (std::size_t k = 0; k < exchange::keyRanges.size() && !given.empty(); ++k) {
+        for (std::size_t k = 0; k < exchange::keyRanges.size(); ++k) {
             if (given[0] == std::to_string(exchange::keyRanges[k])) {
                 range = k;
             }
         }
-        if (given.empty() || given.size() > 2 || range == exchange::keyRanges.size()) {
+        if (given.size() > 2 || range == exchange::keyRanges.size()) {
             throw StepError{"newkey takes a range (100, 1000 or 46340) and an optional e"};
         }
         child<QComboBox>("exchangeRange").setCurrentIndex(static_cast<int>(range));
@@ -204,6 +210,45 @@ public:
         }
     }
 
+    // BOX TEXT: TEXT typed key by key, as at the keyboard; "\n" in it is the
+    // Enter key. Prints what the part's boxes then hold.
+    void typeKeys(const std::string& rest) {
+        const std::size_t blank = rest.find(' ');
+        const std::string box = rest.substr(0, blank);
+        std::string typed = blank == std::string::npos ? "" : rest.substr(blank + 1);
+        static const std::vector<std::pair<std::string, const char*>> boxes = {
+            {"send-e", "exchangeSendE"},
+            {"send-n", "exchangeSendN"},
+            {"verify-e", "exchangeVerifyE"},
+            {"verify-n", "exchangeVerifyN"},
+            {"blocks", "exchangeReceived"}};
+        const auto found = std::find_if(boxes.begin(), boxes.end(),
+                                        [&box](const auto& entry) { return entry.first == box; });
+        if (found == boxes.end() || typed.empty()) {
+            throw StepError{"exchange-type takes a box (send-e, send-n, verify-e, verify-n or "
+                            "blocks) and a text"};
+        }
+        QWidget* target = window().findChild<QWidget*>(QString::fromLatin1(found->second));
+        target->setFocus();
+        for (std::size_t at = 0; at < typed.size();) {
+            const std::size_t enter = typed.find("\\n", at);
+            QTest::keyClicks(target, toQt(typed.substr(at, enter - at)));
+            if (enter == std::string::npos) {
+                break;
+            }
+            QTest::keyClick(target, Qt::Key_Return);
+            at = enter + 2;
+        }
+        ScriptRunner::settle();
+        if (box == "blocks") {
+            m_runner.out() << "exchange-type: blocks=" << shownBlocks("exchangeReceived") << '\n';
+            return;
+        }
+        const bool send = box.rfind("send", 0) == 0;
+        m_runner.out() << "exchange-type: e=" << shown(send ? "exchangeSendE" : "exchangeVerifyE")
+                       << " n=" << shown(send ? "exchangeSendN" : "exchangeVerifyN") << '\n';
+    }
+
     // A name ending in .SIG saves the signature, as the signing part's
     // "Kaydet…" does; any other the cipher blocks.
     void saveBlocks(const std::string& rest) {
@@ -244,6 +289,7 @@ void addExchangeSteps(ScriptRunner& runner) {
     add("sign", &ExchangeSteps::sign);
     add("verify", &ExchangeSteps::verify);
     add("save-blocks", &ExchangeSteps::saveBlocks);
+    add("exchange-type", &ExchangeSteps::typeKeys);
     runner.addStep("mykey", {[exchange](const std::string&) { exchange->myKey(); }, true});
     runner.addStep("usekey", {[exchange](const std::string&) { exchange->useKey(); }, true});
 }

@@ -60,7 +60,8 @@ public:
             for (const auto& [answer, value] : teacher->answers) {
                 out << "teacher: " << exercise::answerName(answer) << '=' << value << '\n';
             }
-            out << "teacher: result=" << teacher->resultCode << '\n';
+            out << "teacher: result=" << teacher->resultCode
+                << " after-reveal=" << teacher->resultAfterReveal << '\n';
         }
     }
 

@@ -31,10 +31,15 @@ struct ReceivedBlocks {
     bool tookLastEight() const { return found > blockCount; }
 };
 
+// Editors that save UTF-8 may put its byte order mark first; it is no block.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // Blocks are whole numbers (reading/WholeNumber.h) without a sign, separated
 // by blanks, tabs, line breaks or commas (any run of them counts as one
 // separator). Refused: fewer than eight blocks, a piece that is not such a
-// number (a sign or a point included), a block beyond largestModulus.
+// number (a sign or a point included), a block beyond largestModulus; the
+// refusal counts the piece's place in the whole text and quotes at most its
+// start.
 Result<ReceivedBlocks> parseBlocks(std::string_view text);
 
 // The row as the main window shows it: " 1730 180 1794 ...".

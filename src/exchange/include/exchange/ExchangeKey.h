@@ -9,6 +9,7 @@
 #include "state/WindowVariables.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,7 +32,8 @@ struct KeyPair {
     PublicKey publicKey() const { return {e, n}; }
 };
 
-// A classmate's key as typed: n and e whole numbers (read as
+// A classmate's key as typed: the empty box (or both) named first, then e and
+// n whole numbers (read as
 // reading/WholeNumber.h reads one) up to 2^31 - 1, n of at least 100 (every
 // two-digit block must fit) and e of at least 2. Whether e suits n is not
 // checked: the sender cannot know φ.
@@ -57,6 +59,8 @@ std::optional<KeyPair> keyFromWindow(const WindowVariables& vars);
 // The ranges a fresh pair's primes are drawn from: as in the main window, ten
 // times more, and as far as n = p * q stays below 2^31.
 inline constexpr std::array<std::uint32_t, 3> keyRanges = {100, 1000, 46340};
+// The one a fresh pair is drawn from unless another is chosen.
+inline constexpr std::size_t defaultKeyRange = 2;
 
 // A source of uniformly random 32-bit values.
 using RandomSource = std::function<std::uint32_t()>;
@@ -67,8 +71,10 @@ RandomSource systemRandom();
 // Two different primes up to range (one of keyRanges), the smaller first,
 // with n = p * q of at least 100 and φ coprime with e, every such pair equally
 // likely; e is the given exponent, or else the smallest from 3 up that suits
-// φ; d is its inverse modulo φ. Refused: an even e (φ is always even), and an
-// e that no pair of primes in the range suits.
+// φ; d is its inverse modulo φ. A pair for which e is its own inverse
+// (e² ≡ 1 mod λ, so d = e or d = 1 would do) is never drawn. Refused: an even
+// e (φ is always even), an e that no pair of primes in the range suits, and
+// an e that is its own inverse for every pair that suits it.
 Result<KeyPair> drawKeyPair(std::uint32_t range, std::optional<std::uint32_t> exponent,
                             const RandomSource& random);
 

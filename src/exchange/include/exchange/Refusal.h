@@ -29,6 +29,10 @@ enum class RefusalKind {
     NoKey,                // no key pair of my own yet
     FileUnreadable,       // the system's reason
     FileLineCount,        // lines found, lines the format has
+    KeyMissing,           // both boxes of a classmate's key are empty
+    ExponentMissing,      // the e box is empty
+    ModulusMissing,       // the n box is empty
+    ExponentOwnInverse,   // e, the range of primes: every pair suiting e gives d = e
 };
 
 using Refusal = texts::Refusal<RefusalKind>;

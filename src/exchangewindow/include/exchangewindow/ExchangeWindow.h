@@ -21,6 +21,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,8 +57,14 @@ public:
     // was cancelled.
     const QString& lastSaved() const { return m_lastSaved; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    void buildKeyPart(QGridLayout* layout);
+    // The key part across the top, the four acts below it in two columns, or
+    // all in one column when the window is narrower than two.
+    void arrange(bool oneColumn);
+    QWidget* buildKeyPart();
     QWidget* buildSendPart();
     QWidget* buildReceivePart();
     QWidget* buildSignPart();
@@ -84,6 +91,10 @@ private:
     MainWindow& m_main;
     explain::SectionSink m_explain;
     QWidget* m_content;
+    QGridLayout* m_grid;
+    std::array<QWidget*, 5> m_parts{};
+    bool m_oneColumn = false;
+    int m_twoColumnWidth = 0;
     std::optional<exchange::KeyPair> m_myKey;
     std::optional<exchange::KeyPair> m_drawnKey;
     exchange::RandomSource m_random;

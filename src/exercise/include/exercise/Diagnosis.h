@@ -4,7 +4,8 @@
 // sentence names. The answer is compared with the usual errors of the method
 // (n as p + q, φ as n − 1, d before reducing mod φ, c as m · e, r with e
 // instead of d, ...); an answer that matches none is told which check fails
-// (e · d mod φ, cᵈ mod n, a divisor), never the right answer. A wrong answer
+// (e · d mod φ, cᵈ mod n, a divisor) and never shows a number that is an
+// answer of the task. A wrong answer
 // is a refusal like any other (texts/Wording.h): its sentence is in
 // texts/ExerciseTexts.h, worded in the language of the translator a window
 // hands in.
@@ -14,6 +15,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace rsa::exercise {
 
@@ -23,6 +26,7 @@ enum class Mistake {
     None, // the answer is right
     Empty,
     NotANumber,     // names: the text as typed
+    NotWhole,       // a decimal fraction; names: the text as typed
     Negative,       // names: symbol
     NIsSum,         // p + q
     NIsPhi,         // (p − 1)(q − 1)
@@ -51,7 +55,17 @@ enum class Mistake {
     FactorNotDividing, // names: n, remainder
     FactorLarger,      // q given as p
     FactorSmaller,     // p given as q
+    CheckFailsQuiet,   // a check whose number would be an answer; names: symbol, the check
 };
+
+// The mistakes of an answer that give one number each, with that number (n
+// as p + q, r with e instead of d, ...): the numbers diagnose() names at once.
+std::vector<std::pair<Mistake, std::int64_t>> usualMistakes(const Task& task, Answer answer);
+
+// Whether a usual mistake would be graded right: its number is the answer of
+// its own box, or of another power's box it could be typed into (c, r, m₁,
+// m₂, m₃). The generator draws no such task.
+bool gradesAMistakeRight(const Task& task);
 
 // The sentence of each mistake, in texts/ExerciseTexts.h; none for None.
 const char* ruleSentence(Mistake mistake);
@@ -61,11 +75,14 @@ struct Diagnosis : texts::Refusal<Mistake> {
 };
 
 // Checks text as the answer asked for, read as reading/WholeNumber.h reads a
-// whole number: up to its size limit, exactly.
-Diagnosis diagnose(const Task& task, Answer answer, std::string_view text);
+// whole number: up to its size limit, exactly, its digits maybe grouped by
+// thousands, the separator of the window's language ("." in Turkish).
+Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
+                   std::string_view thousands = ".");
 
 // The sentence the window shows under a checked answer, in the translator's
-// language; empty for a right one.
-std::string sentenceOf(const Diagnosis& diagnosis, texts::Translator translator = nullptr);
+// language (Turkish for nullptr, never by default: a window that forgot its
+// language would speak Turkish to an English class); empty for a right one.
+std::string sentenceOf(const Diagnosis& diagnosis, texts::Translator translator);
 
 } // namespace rsa::exercise

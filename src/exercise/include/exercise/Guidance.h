@@ -16,10 +16,9 @@
 
 namespace rsa::exercise {
 
-// In the language of the translator, as the explanation (Turkish without one).
-std::string hintFor(const Exercise& exercise, Answer answer,
-                    explain::Translator translator = nullptr);
-std::vector<explain::Section> solutionOf(const Task& task,
-                                         explain::Translator translator = nullptr);
+// In the language of the translator, as the explanation (Turkish for nullptr;
+// never by default, so no window can forget its language).
+std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator translator);
+std::vector<explain::Section> solutionOf(const Task& task, explain::Translator translator);
 
 } // namespace rsa::exercise

@@ -49,6 +49,9 @@ std::int64_t rightAnswer(const Task& task, Answer answer);
 // the scenario driver's lines; and the symbol the window shows ("φ", "m₁").
 const char* answerName(Answer answer);
 const char* answerSymbol(Answer answer);
+// The symbol of the block a power's answer is computed from: "m" for c, "c′"
+// for r, "c₁" for m₁; nothing for the other answers.
+const char* baseSymbol(Answer answer);
 
 // The primes a level draws from: kolay 3-19, orta 11-97, zor 101-997; and
 // the public exponents: below 20, 100 and 1000.

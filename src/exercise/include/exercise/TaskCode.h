@@ -3,11 +3,14 @@
 // The code of an exercise task: eight characters a teacher can read aloud or
 // write on a board. The first names the kind (G: a task, S: the attacker's
 // task), the second the level (K: kolay, T: orta, Z: zor), five carry the
-// task's serial number and the last is a check character. The alphabet has
-// no look-alikes (no 0, O, 1, I, L); it has 31 characters, a prime, and the
-// check makes the weighted sum of all eight 0 modulo 31, so every single
-// mistyped character and every swap of two neighbours is refused rather
-// than opening another task. The code determines the task completely.
+// task's serial number and the last is a check character. A code is read
+// off a board, so the alphabet holds one character of each pair a class
+// confuses there: no 0, O, Q, 1, I, L, 8, B, 9; of 5/S, 2/Z, 6/G and U/V only
+// the letter, and the digit or V read in its place is read as that letter.
+// It has 23 characters, a prime, and the check makes the weighted sum of all
+// eight 0 modulo 23, so every single mistyped character and every swap of
+// two neighbours is refused rather than opening another task. The code
+// determines the task completely.
 
 #include "texts/Wording.h"
 
@@ -19,10 +22,10 @@
 
 namespace rsa::exercise {
 
-inline constexpr std::string_view alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
+inline constexpr std::string_view alphabet = "347ACDEFGHJKMNPRSTUWXYZ";
 inline constexpr int codeLength = 8;
-// 31^5 serial numbers per kind and level.
-inline constexpr std::uint32_t serialCount = 31u * 31u * 31u * 31u * 31u;
+// 23^5 serial numbers per kind and level.
+inline constexpr std::uint32_t serialCount = 23u * 23u * 23u * 23u * 23u;
 
 enum class Kind { Task, Attacker };
 enum class Level { Kolay, Orta, Zor };
@@ -43,7 +46,7 @@ enum class CodeRule {
     Empty,
     WrongLength,      // how many characters were typed
     ForeignCharacter, // the character as typed (UTF-8), its place counted from 1
-    CheckFails,
+    CheckFails,       // a character mistyped or two swapped, which ones unknown
     UnknownKind,
     UnknownLevel,
 };
@@ -51,8 +54,8 @@ using CodeProblem = texts::Refusal<CodeRule>;
 // The sentence of each rule, in texts/ExerciseTexts.h.
 const char* ruleSentence(CodeRule rule);
 
-// Reads a typed code: blanks and hyphens between characters are ignored and
-// small letters count as capitals.
+// Reads a typed code: blanks and hyphens between characters are ignored,
+// small letters count as capitals, and 5, 2, 6 and V count as S, Z, G and U.
 std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed);
 
 // A new code whose serial comes from randomNumber (any 32-bit value), and one
@@ -61,8 +64,10 @@ TaskCode codeFromRandom(Kind kind, Level level, std::uint32_t randomNumber);
 TaskCode newTaskCode(Kind kind, Level level);
 
 // The code a learner is shown when every answer of the task is right: six
-// characters of the same alphabet, fixed by the task code.
-std::string resultCode(const TaskCode& code);
+// characters of the same alphabet, fixed by the task code, and another one
+// when answers of the task were shown before they were found.
+enum class Earned { Clean, AfterReveal };
+std::string resultCode(const TaskCode& code, Earned earned = Earned::Clean);
 
 // "kolay", "orta", "zor" and "task", "attacker": the words of the command
 // line and of the scenario driver, the same in every language.

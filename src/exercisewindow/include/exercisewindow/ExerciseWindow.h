@@ -7,9 +7,12 @@
 // göster" (the step window's sections for the task, in a step window of its
 // own), the score line and the result code once every answer is right; and
 // the choices of a new task (level, "Yeni görev", "Saldırgan ol", a typed
-// code) and the teacher's view. Its texts are large enough to be read from
-// the back of a classroom. All logic is in the library; nothing here is
-// modal.
+// code). The teacher's view is offered only when the window was opened for
+// the teacher (--ogretmen), never in a learner's window. The sentences stand
+// under all the rows, each named by its answer's symbol, so that a sentence
+// coming or going never moves a box under the learner's pointer. Its texts
+// are large enough to be read from the back of a classroom. All logic is in
+// the library; nothing here is modal.
 
 #include "exercise/Exercise.h"
 #include "operations/UserInteraction.h"
@@ -44,6 +47,7 @@ public:
     // A new task of the level chosen, drawn from the system's random source.
     void openNewTask(exercise::Kind kind);
     void setLevel(exercise::Level level);
+    // Offers the teacher's view (with its button) and shows it, or hides it.
     void setTeacherView(bool shown);
 
     // What the window shows, for the scenario driver and the tests.
@@ -61,12 +65,17 @@ signals:
     void solutionOpening(QWidget* window);
 
 private:
+    // What a row's sentence says: a hint is dropped once it no longer holds
+    // (the answer it waited for was found).
+    enum class Note { None, Mistake, Hint };
     struct Row {
         QLineEdit* box;
         QPushButton* check;
         QPushButton* hint;
         QLabel* mark;
+        QWidget* note; // the symbol and the sentence, under all the rows
         QLabel* message;
+        Note says = Note::None;
     };
 
     void open(const exercise::TaskCode& code);
@@ -74,6 +83,7 @@ private:
     void check(exercise::Answer answer);
     void showHint(exercise::Answer answer);
     void showSolution();
+    void showNote(Row& row, Note says, const std::string& sentence);
     void refresh();
 
     std::unique_ptr<exercise::Exercise> m_exercise;

@@ -21,9 +21,13 @@ Section explainKey(std::int64_t p, std::int64_t q, std::int64_t e, std::int64_t 
                    Translator translator);
 
 // One block to a power modulo n, by square-and-multiply: the method and its
-// table, named as the step window names an encrypted or a decrypted block.
-enum class PowerKind { Encryption, Decryption };
-Section explainBlockPower(PowerKind kind, int block, std::uint64_t base, std::uint64_t exponent,
+// table, the result and the base named by the symbols the exercise's boxes
+// use (r = c′ᵈ mod n, m₁ = c₁ᵈ mod n).
+struct PowerSymbols {
+    std::string result;
+    std::string base;
+};
+Section explainBlockPower(const PowerSymbols& symbols, std::uint64_t base, std::uint64_t exponent,
                           std::uint64_t modulus, Translator translator);
 
 // n factored by trial division, as the attacker's part tells it.

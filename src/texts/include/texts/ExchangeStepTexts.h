@@ -22,6 +22,13 @@ inline constexpr const char* sendWeakness = RSA_TEXT(
            "d üssünü bilmeden bulur. Gerçek RSA bu yüzden iletiyi şifrelemeden önce rastgele "
            "baytlarla doldurur (OAEP dolgusu); böylece aynı ileti her seferinde başka bir şifreli "
            "metin verir. \"Gerçek boyut\" penceresi bunu gösterir.");
+inline constexpr const char* sendIntroNoInverse = RSA_TEXT(
+    "rsa", "Gönderen yalnız alıcının açık anahtarını (e, n) bilir. Kart numarası sekiz bloğa "
+           "bölünür ve her blok c = m{0} mod {1} ile şifrelenir.");
+inline constexpr const char* sendNoInverse = RSA_TEXT(
+    "rsa", "e = {0} çifttir: n > 2 için φ(n) her zaman çift olduğundan e ile φ aralarında asal "
+           "değildir ve e sayısının tersi yoktur. Bu bloklar hiçbir özel üsle geri çevrilemez; "
+           "alıcı kart numarasını okuyamaz.");
 inline constexpr const char* receiveTitle =
     RSA_TEXT("rsa", "Mesajlaşma – al: özel anahtarım (d, n) = ({0}, {1}) ile şifre çözme");
 inline constexpr const char* receiveIntro = RSA_TEXT(
@@ -43,9 +50,22 @@ inline constexpr const char* verifyIntro =
     RSA_TEXT("rsa", "Her imza bloğu için s{0} mod {1} hesaplanır ve kart numarasının aynı sıradaki "
                     "bloğuyla karşılaştırılır.");
 inline constexpr const char* verifyValid = RSA_TEXT(
-    "rsa", "Sekiz bloğun hepsi geri geldi: imza geçerli. e ile açılınca tam bu blokları veren "
-           "sayıları yalnız d üssünü bilen hesaplayabilir; d ise n sayısının çarpanları "
-           "bilinmeden bulunamaz. Bu yüzden imza bu açık anahtarın sahibinden gelir.");
+    "rsa", "Sekiz bloğun hepsi geri geldi: bu bloklar bu açık anahtara uyuyor. Bu, imzanın "
+           "anahtarın sahibinden geldiğini tek başına kanıtlamaz, çünkü ders sürümündeki (ham) "
+           "RSA imzası d bilinmeden de taklit edilebilir:");
+inline constexpr const char* forgeryFixed =
+    RSA_TEXT("rsa", "00 ve 01 blokları kendi imzalarıdır: 0ᵉ = 0 ve 1ᵉ = 1.");
+inline constexpr const char* forgeryProduct =
+    RSA_TEXT("rsa", "İki imzalı bloğun çarpımı imzalı bir bloktur: s₁ᵉ = m₁ ve s₂ᵉ = m₂ ise "
+                    "(s₁ · s₂)ᵉ mod n = m₁ · m₂ mod n.");
+inline constexpr const char* forgeryRoot = RSA_TEXT(
+    "rsa", "Küçük blokların tam kökü alınabilir: m bir tam sayının e. kuvveti ise (örneğin "
+           "e = 3 için 8 = 2³), s = ᵉ√m hiç mod almadan imzadır.");
+inline constexpr const char* forgeryPrevented = RSA_TEXT(
+    "rsa", "Gerçek imzalarda ileti imzalanmadan önce özetlenir (hash) ve rastgele baytlarla "
+           "doldurulur (RSA-PSS): imzalanan sayı artık seçilebilir bir blok değildir, çarpım ve "
+           "kök hileleri geçerli bir dolgu vermez. Böyle bir imzayı yalnız d üssünü bilen "
+           "hesaplayabilir; d ise n sayısının çarpanları bilinmeden bulunamaz.");
 inline constexpr const char* verifyInvalid = RSA_TEXT(
     "rsa", "Şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, ya da imza başka bir "
            "özel anahtarla yapılmış.");

@@ -57,23 +57,30 @@ inline constexpr const char* saveFile = RSA_TEXT("rsa", "Kaydet…");
 inline constexpr const char* sign = RSA_TEXT("rsa", "İmzala");
 inline constexpr const char* signatureLabel = RSA_TEXT("rsa", "İmza blokları:");
 inline constexpr const char* verify = RSA_TEXT("rsa", "Doğrula");
+inline constexpr const char* pasteTooLong = RSA_TEXT(
+    "rsa", "Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir metin alır. "
+           "Yalnız blokları yapıştırın.");
 inline constexpr const char* lastEightRead =
     RSA_TEXT("rsa", "Metinde {0} blok var; son sekizi, yani en yeni mesaj okundu.");
 
 // Verification.
-inline constexpr const char* signatureValid = RSA_TEXT("rsa", "İmza geçerli");
+inline constexpr const char* signatureValid =
+    RSA_TEXT("rsa", "İmza geçerli: bu bloklar bu açık anahtara uyuyor (her sᵉ mod n kartın "
+                    "bloğunu veriyor).");
 inline constexpr const char* signatureInvalid =
     RSA_TEXT("rsa", "İmza geçersiz: şu bloklar uymuyor: {0}. Kart numarası ya da imza değişmiş, "
                     "ya da imza bu açık anahtarın sahibinden gelmiyor.");
 inline constexpr const char* whySignatureProves = RSA_TEXT(
-    "rsa", "Her imza bloğu s = mᵈ mod n olarak özel üs d ile hesaplanır; açık anahtarı bilen "
-           "herkes sᵉ mod n = m olduğunu denetleyebilir. d üssünü bilmeyen biri, e ile geri "
-           "açılınca tam bu blokları veren sayıları bulamaz: bunun için n sayısını çarpanlarına "
-           "ayırması gerekir. Bu yüzden geçerli bir imza, açık anahtarın sahibinden gelir.");
+    "rsa", "Geçerli bir denetim yalnız şunu gösterir: her imza bloğu, e ile açılınca kartın "
+           "bloğunu veriyor. Bu ders sürümündeki imza, d olmadan da taklit edilebilir: 00 ve 01 "
+           "blokları kendi imzalarıdır, iki imzalı bloğun çarpımı da imzalı bir bloktur ve küçük "
+           "blokların tam kökleri alınabilir. Gerçek imzalarda ileti imzalanmadan önce özetlenir "
+           "ve doldurulur (RSA-PSS gibi); böylece bu taklitler işe yaramaz.");
 
 // Files.
 inline constexpr const char* sigFilter = RSA_TEXT("rsa", "imza (*.SIG)|*.SIG");
 inline constexpr const char* saved = RSA_TEXT("rsa", "Kaydedildi: {0}");
+inline constexpr const char* allFilesFilter = RSA_TEXT("rsa", "tüm dosyalar (*)|*");
 inline constexpr const char* nothingToSave =
     RSA_TEXT("rsa", "Kaydedilecek blok yok: önce bir kart numarası şifreleyin ya da imzalayın.");
 
@@ -113,5 +120,16 @@ inline constexpr const char* noKey = RSA_TEXT(
 inline constexpr const char* fileUnreadable = RSA_TEXT("rsa", "Dosya okunamadı: {0}");
 inline constexpr const char* fileLineCount =
     RSA_TEXT("rsa", "Dosyada {0} satır var; bu türden bir dosya {1} satırdır.");
+inline constexpr const char* keyMissing =
+    RSA_TEXT("rsa", "Açık anahtarın e ve n kutuları boş: arkadaşınızın açık anahtarını yazın ya da "
+                    "yapıştırın.");
+inline constexpr const char* exponentMissing =
+    RSA_TEXT("rsa", "e kutusu boş: açık anahtarın e sayısını yazın.");
+inline constexpr const char* modulusMissing =
+    RSA_TEXT("rsa", "n kutusu boş: açık anahtarın n sayısını yazın.");
+inline constexpr const char* exponentOwnInverse = RSA_TEXT(
+    "rsa", "e = {0} kullanılamaz: {1} sayısına kadar olan asallardan yapılan her çiftte e ile "
+           "şifrelenen blok yine e ile çözülürdü (d = e ya da d = 1 iş görürdü); başka bir e "
+           "deneyin.");
 
 } // namespace rsa::texts::exchange

@@ -18,11 +18,11 @@ inline constexpr const char* codeEmpty = RSA_TEXT("rsa", "Görev kodu boş: kodu
 inline constexpr const char* codeLength =
     RSA_TEXT("rsa", "Görev kodu 8 karakterdir; yazılan kodda {0} karakter var.");
 inline constexpr const char* codeCharacter =
-    RSA_TEXT("rsa", "Görev kodunda \"{0}\" karakteri olamaz ({1}. karakter). Kodlarda yalnız 2–9 "
-                    "rakamları ve I, L, O dışındaki harfler vardır.");
+    RSA_TEXT("rsa", "Görev kodunda \"{0}\" karakteri olamaz ({1}. karakter). Kodlarda rakam "
+                    "olarak yalnız 3, 4 ve 7, harf olarak da B, I, L, O, Q dışındakiler vardır.");
 inline constexpr const char* codeCheck =
-    RSA_TEXT("rsa", "Görev kodu yanlış yazılmış: son karakter (denetim karakteri) öbürleriyle "
-                    "tutmuyor. Kodu yeniden okuyun.");
+    RSA_TEXT("rsa", "Kodda bir karakter yanlış ya da iki karakterin yeri değişmiş: böyle bir "
+                    "görev kodu yok. Kodu yeniden okuyun.");
 inline constexpr const char* codeKind =
     RSA_TEXT("rsa", "Görev kodu G (görev) ya da S (saldırgan) ile başlar.");
 inline constexpr const char* codeLevel =
@@ -32,6 +32,11 @@ inline constexpr const char* codeLevel =
 inline constexpr const char* answerEmpty = RSA_TEXT("rsa", "Kutu boş: bir sayı yazın.");
 inline constexpr const char* answerNotANumber =
     RSA_TEXT("rsa", "\"{0}\" bir tam sayı değil: yalnız rakam yazın.");
+inline constexpr const char* answerNotWhole =
+    RSA_TEXT("rsa", "\"{0}\" ondalık bir sayı; burada bir tam sayı isteniyor.");
+// The separator of the language's digit groups (3.907 in Turkish, 3,907 in
+// English): an answer may be written with it.
+inline constexpr const char* thousandsSeparator = RSA_TEXT("rsa", ".");
 inline constexpr const char* answerNegative =
     RSA_TEXT("rsa", "{0} negatif olamaz: pozitif bir tam sayı yazın.");
 
@@ -50,7 +55,8 @@ inline constexpr const char* nWrongQuotient =
 inline constexpr const char* phiIsN = RSA_TEXT("rsa", "Bu n = p · q; φ(n) = (p − 1)(q − 1).");
 inline constexpr const char* phiIsNMinusOne = RSA_TEXT(
     "rsa", "Bu n − 1 = p · q − 1. Euler φ fonksiyonu, 1 ile n arasında n ile aralarında asal olan "
-           "sayıları sayar; n asal olmadığından φ(n) = (p − 1)(q − 1).");
+           "sayıları sayar; φ(n) = n − 1 yalnız asal bir n için doğrudur. n = p · q için φ(n) = "
+           "(p − 1)(q − 1).");
 inline constexpr const char* phiIsSum =
     RSA_TEXT("rsa", "(p − 1) + (q − 1) toplanmış; φ(n) bir çarpımdır: (p − 1)(q − 1).");
 inline constexpr const char* phiMissingOne =
@@ -95,6 +101,11 @@ inline constexpr const char* decryptModPhi = RSA_TEXT(
 inline constexpr const char* decryptCheckFails =
     RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {0}ᵉ mod n = {2}; {1} = {3} olmalı.");
 
+// A check whose number is an answer of the task, so it is not shown: {0} is
+// the answer's symbol, {1} the check (e · d mod φ = 1, m₁ᵉ mod n = c₁).
+inline constexpr const char* checkFailsQuiet =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} ile {1} eşitliği sağlanmıyor.");
+
 // Powers of every kind. {0} is the answer's symbol, {1} is n.
 inline constexpr const char* notReduced = RSA_TEXT(
     "rsa", "mod n'ye göre indirgenmemiş: {0}, n = {1} sayısından küçük olmalı; sayının n ile "
@@ -120,7 +131,7 @@ inline constexpr const char* hintPhi =
     RSA_TEXT("rsa", "Euler φ fonksiyonu: φ(n) = (p − 1)(q − 1) = {0} × {1}.");
 inline constexpr const char* hintD = RSA_TEXT(
     "rsa", "Genişletilmiş Öklid algoritması φ = {0} ve e = {1} ile başlar. İlk adım: {0} = {2} × "
-           "{1} + {3}, yani q = {2} ve sonraki kalan r = {3}. Kalan 0 olana kadar sürdürün; son t "
+           "{1} + {3}, yani bölüm {2}, sonraki kalan {3}. Kalan 0 olana kadar sürdürün; son t "
            "değerinden d = t mod φ.");
 // {0} is the symbol asked for, {1} the one that must be found first.
 inline constexpr const char* hintNeedsFirst =
@@ -133,8 +144,8 @@ inline constexpr const char* hintPower =
 inline constexpr const char* hintPowerRow =
     RSA_TEXT("rsa", "Adım {0}, bit {1}: x² = {2}, x² mod n = {3}, x · taban = {4}, yeni x = {5}.");
 inline constexpr const char* hintP =
-    RSA_TEXT("rsa", "Deneme bölmesi: n = {0} sayısını 2, 3, 5, 7, … asallarına sırayla bölün; "
-                    "√n ≈ {1} sayısına varmadan bir bölen bulunur.");
+    RSA_TEXT("rsa", "Deneme bölmesi: n = {0} sayısını 2 ile, sonra 3, 5, 7, 9, … tek sayılarıyla "
+                    "sırayla bölün; en geç √n ≈ {1} sayısında bir bölen bulunur.");
 inline constexpr const char* hintQ =
     RSA_TEXT("rsa", "q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.");
 
@@ -175,6 +186,8 @@ inline constexpr const char* scoreLine =
 inline constexpr const char* resultLine = RSA_TEXT("rsa", "Sonuç kodu: {0}");
 inline constexpr const char* teacherResult =
     RSA_TEXT("rsa", "Sonuç kodu (bütün cevaplar doğru olunca): {0}");
+inline constexpr const char* teacherResultAfterReveal =
+    RSA_TEXT("rsa", "Çözüm gösterildikten sonra bulunursa sonuç kodu: {0}");
 
 // The command line.
 inline constexpr const char* exerciseOption =

@@ -46,7 +46,7 @@ inline constexpr const char* one =
 inline constexpr const char* belowTwo =
     RSA_TEXT("rsa", "{0}: asal değildir; asal sayılar 2'den başlar.");
 inline constexpr const char* composite =
-    RSA_TEXT("rsa", "{0} asal değildir: en küçük böleni {2}, {1} = {2} × {3}.");
+    RSA_TEXT("rsa", "{0} asal değildir: 1'den büyük en küçük böleni {2}, {1} = {2} × {3}.");
 inline constexpr const char* primeNoTrial =
     RSA_TEXT("rsa", "{0} asaldır: {2}² = {3} > {1}, denenecek bölen yok.");
 // {2} is the range of divisors tried ("2 … 7"), {3} the first one not needed.
@@ -113,12 +113,13 @@ inline constexpr const char* exponentAbovePhi = RSA_TEXT(
            "{0} = {2} · {1} + {3}; sonraki satırlar {3} ile sürer.");
 inline constexpr const char* euclidIntro = RSA_TEXT(
     "rsa",
-    "Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda r = s · φ + t · e "
-    "eşitliği sağlanır. Bir satırın q değeri, önceki r sayısının bu r sayısına bölümünün tam "
-    "kısmıdır. Sonraki satırın r, s ve t değerleri \"önceki − q × bu\" ile bulunur. Kalan 0 "
-    "olunca durulur; son r, ebob sayısıdır.");
+    "Genişletilmiş Öklid algoritması ebob(e, φ) sayısını bulur; her satırda kalan = s · φ + t · e "
+    "eşitliği sağlanır. Bir satırın bölümü, önceki kalanın bu kalana bölümünün tam kısmıdır. "
+    "Sonraki satırın kalan, s ve t değerleri \"önceki − bölüm × bu\" ile bulunur. Kalan 0 "
+    "olunca durulur; son kalan, ebob sayısıdır.");
 inline constexpr const char* euclidTitle = RSA_TEXT("rsa", "Öklid tablosu: ebob({0}, {1})");
-inline constexpr const char* euclidColumns[] = {RSA_TEXT("rsa", "adım"), "r", "q", "s", "t"};
+inline constexpr const char* euclidColumns[] = {RSA_TEXT("rsa", "adım"), RSA_TEXT("rsa", "kalan"),
+                                                RSA_TEXT("rsa", "bölüm"), "s", "t"};
 inline constexpr const char* euclidResultRow = "d";
 inline constexpr const char* coprime =
     RSA_TEXT("rsa", "ebob({0}, {1}) = 1: e ile φ aralarında asaldır.");
@@ -184,6 +185,12 @@ inline constexpr const char* powerColumns[] = {
     RSA_TEXT("rsa", "yeni x")};
 inline constexpr const char* encryptedBlockTitle =
     RSA_TEXT("rsa", "Blok {0}: c{1} = {2}{3} mod {4} = {5}");
+// One power of an exercise's solution, named as its box: {0} the answer's
+// symbol (c, r, m₁), {1} the base's (m, c′, c₁), then the base, the exponent,
+// n and the result.
+inline constexpr const char* powerTitle = RSA_TEXT("rsa", "{0} = {2}{3} mod {4} = {5}");
+inline constexpr const char* powerFormula =
+    RSA_TEXT("rsa", "{0} = {1}{3} mod {4}, burada {1} = {2}.");
 inline constexpr const char* decryptedBlockTitle =
     RSA_TEXT("rsa", "Blok {0}: r{1} = {2}{3} mod {4} = {5}");
 inline constexpr const char* roundedBlock =

@@ -39,6 +39,13 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    // The folder a dialog opens in: the one asked for, else the one where a
+    // file was last chosen in any of these dialogs, so that a learner who
+    // saved a file finds it again in the next dialog. Remembers the folder
+    // of a chosen file.
+    QString startIn(const std::string& asked) const;
+    std::optional<std::string> chosen(const QString& name);
+    QString m_lastFolder;
 
     QWidget& m_parent;
     // The page openers still running; they outlive this object quietly.
