@@ -1739,5 +1739,131 @@
         <source>Bu dosyada harflerle yazılmış bir mesaj yok: ilk satırı &quot;HARFLER&quot; değil, &quot;{0}&quot;.</source>
         <translation>This file holds no message in letters: its first line is not &quot;HARFLER&quot; but &quot;{0}&quot;.</translation>
     </message>
+    <message>
+        <source>Kötü yapılmış büyük anahtarlara saldırılar</source>
+        <translation>Attacks on big keys made badly</translation>
+    </message>
+    <message>
+        <source>Bazı saldırılar gerçek boyutta da işe yarar, yeter ki anahtar kötü yapılmış olsun. Buradaki anahtarlar bilerek kötü yapılır: d çok küçük (Wiener), p ile q birbirine çok yakın (Fermat) ya da birçok anahtar arasında bazıları bir asalı paylaşıyor.</source>
+        <translation>Some attacks work at real size too, as long as the key was made badly. The keys here are made badly on purpose: d very small (Wiener), p and q very close to each other (Fermat), or among many keys some share a prime.</translation>
+    </message>
+    <message>
+        <source>Anahtar boyu:</source>
+        <translation>Key size:</translation>
+    </message>
+    <message>
+        <source>Wiener: küçük d</source>
+        <translation>Wiener: small d</translation>
+    </message>
+    <message>
+        <source>Fermat: yakın asallar</source>
+        <translation>Fermat: close primes</translation>
+    </message>
+    <message>
+        <source>Anahtar sayısı:</source>
+        <translation>Number of keys:</translation>
+    </message>
+    <message>
+        <source>Asal paylaşan çift:</source>
+        <translation>Pairs sharing a prime:</translation>
+    </message>
+    <message>
+        <source>Ortak asalları ara</source>
+        <translation>Search for shared primes</translation>
+    </message>
+    <message>
+        <source>{0} bitlik, d&apos;si yalnız {1} bit olan bir anahtar üretiliyor…</source>
+        <translation>Making a key of {0} bits whose d has only {1} bits…</translation>
+    </message>
+    <message>
+        <source>{0} bitlik, p ile q&apos;nun üst yarısı aynı olan bir anahtar üretiliyor…</source>
+        <translation>Making a key of {0} bits whose p and q share their top half…</translation>
+    </message>
+    <message>
+        <source>{1} bitlik {0} modül üretiliyor, sonra ebob&apos;lar ölçülüyor…</source>
+        <translation>Making {0} moduli of {1} bits, then measuring the gcds…</translation>
+    </message>
+    <message>
+        <source>Wiener: {0} yakınsağın hiçbiri d&apos;yi vermedi; d, Wiener sınırının üstünde.</source>
+        <translation>Wiener: none of the {0} convergents gave d; d is above Wiener&apos;s bound.</translation>
+    </message>
+    <message>
+        <source>n {0} bit, e {1} bit. Wiener sınırı n^¼ / 3 {2} bittir; gizli d {3} bit.
+e/n sürekli kesrinin {4}. yakınsağı k/d: d = {5}
+φ(n) = (e · d − 1) / k ile x² − (n − φ(n) + 1) x + n = 0 denkleminin tam sayı kökleri, tam sayı karekökle:
+p = {6}
+q = {7}
+Denetim: p · q = n ve e · d mod φ(n) = 1.</source>
+        <translation>n has {0} bits, e {1} bits. Wiener&apos;s bound n^¼ / 3 has {2} bits; the secret d has {3} bits.
+Convergent {4} of the continued fraction of e/n is k/d: d = {5}
+With φ(n) = (e · d − 1) / k, the whole roots of x² − (n − φ(n) + 1) x + n = 0, found with the integer square root:
+p = {6}
+q = {7}
+Check: p · q = n and e · d mod φ(n) = 1.</translation>
+    </message>
+    <message>
+        <source>Fermat: {0} adımda kare bulunamadı; p ile q birbirinden uzak.</source>
+        <translation>Fermat: no square in {0} values of a; p and q are far apart.</translation>
+    </message>
+    <message>
+        <source>n {0} bit; p ile q&apos;nun üst {1} biti aynı. a = ⌈√n⌉ ile başlanınca {2}. adımda a² − n bir kare oldu, b²:
+a = {3}
+b = {4}
+n = (a − b)(a + b):
+p = {5}
+q = {6}
+Denetim: p · q = n.</source>
+        <translation>n has {0} bits; p and q share their top {1} bits. Starting from a = ⌈√n⌉, at step {2} a² − n was a square, b²:
+a = {3}
+b = {4}
+n = (a − b)(a + b):
+p = {5}
+q = {6}
+Check: p · q = n.</translation>
+    </message>
+    <message>
+        <source>{0} anahtarın {1} tanesinin asalları toplu ebob ile {2} saniyede bulundu: {3}. anahtar.</source>
+        <translation>The batch GCD found the primes of {1} of the {0} keys in {2} seconds: keys {3}.</translation>
+    </message>
+    <message>
+        <source>{0} anahtarın hiçbiri başka bir anahtarla asal paylaşmıyor (toplu ebob, {1} saniye).</source>
+        <translation>None of the {0} keys shares a prime with another key (batch GCD, {1} seconds).</translation>
+    </message>
+    <message>
+        <source>Saldırı durduruldu.</source>
+        <translation>The attack was stopped.</translation>
+    </message>
+    <message>
+        <source>Toplu ebob (çarpım ve kalan ağaçları)</source>
+        <translation>Batch GCD (product and remainder trees)</translation>
+    </message>
+    <message>
+        <source>Her çiftin ebob&apos;u</source>
+        <translation>gcd of every pair</translation>
+    </message>
+    <message>
+        <source>anahtar sayısı N</source>
+        <translation>number of keys N</translation>
+    </message>
+    <message>
+        <source>süre (saniye)</source>
+        <translation>time (seconds)</translation>
+    </message>
+    <message>
+        <source>2012&apos;deki “Mining your Ps and Qs” taramasında (Heninger, Durumeric, Wustrow, Halderman, USENIX Security) zayıf rastgele sayı üreteçleri yüzünden TLS sunucularının yüzde 0,50&apos;sinin ve SSH sunucularının yüzde 0,03&apos;ünün gizli anahtarı, ortak asallar bu yolla bulunarak ele geçirilebildi. Toplu ebob, N modülün çarpımı P&apos;yi bir ağaçla kurar ve her nᵢ için zᵢ = P mod nᵢ² hesaplar; ebob(nᵢ, zᵢ / nᵢ) 1 değilse nᵢ&apos;nin bir asalı başka bir modülde de vardır. Süresi yaklaşık N log² N ile büyür, her çiftin ebob&apos;u ise N² / 2 ile; çiftler yalnız küçük N için ölçülür.</source>
+        <translation>In the 2012 survey “Mining your Ps and Qs” (Heninger, Durumeric, Wustrow, Halderman, USENIX Security), weak random number generators made the private keys of 0.50% of TLS hosts and 0.03% of SSH hosts recoverable, by finding shared primes this way. The batch GCD builds the product P of the N moduli with a tree and computes zᵢ = P mod nᵢ² for each nᵢ; when gcd(nᵢ, zᵢ / nᵢ) is not 1, a prime of nᵢ is in another modulus too. Its time grows about as N log² N, that of the gcd of every pair as N² / 2; the pairs are measured for small N only.</translation>
+    </message>
+    <message>
+        <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu ({2} yakınsak denendi).</source>
+        <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} milliseconds ({2} convergents tried).</translation>
+    </message>
+    <message>
+        <source>Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.</source>
+        <translation>Fermat: n factored at step {0}, in {1} milliseconds.</translation>
+    </message>
+    <message>
+        <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>
+        <translation>Key {0}: its prime shared with another key is {1}</translation>
+    </message>
 </context>
 </TS>

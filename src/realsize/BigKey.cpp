@@ -14,32 +14,37 @@ bool isProbablePrime(const mpz_class& number) {
     return mpz_probab_prime_p(number.get_mpz_t(), primalityRounds) != 0;
 }
 
-// A prime of exactly `bits` bits whose two top bits are set, so that the
-// product of two of them has exactly twice as many bits; p - 1 must be
-// coprime to e for d to exist.
-std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
-                                     const std::atomic<bool>& cancel) {
-    for (;;) {
-        mpz_class candidate = random.bits(bits);
-        mpz_setbit(candidate.get_mpz_t(), bits - 1);
-        mpz_setbit(candidate.get_mpz_t(), bits - 2);
-        mpz_setbit(candidate.get_mpz_t(), 0);
-        // Walking up by two from a random odd start finds a prime after about
-        // ln(2^bits) / 2 candidates; the flag is read before each one so a
-        // cancel is seen within one primality test.
-        for (; mpz_sizeinbase(candidate.get_mpz_t(), 2) == bits; candidate += 2) {
-            if (cancel.load()) {
-                return std::nullopt;
-            }
-            if (mpz_fdiv_ui(candidate.get_mpz_t(), publicExponent) != 1 &&
-                isProbablePrime(candidate)) {
-                return candidate;
-            }
+} // namespace
+
+std::optional<mpz_class> primeFrom(mpz_class start, unsigned long bits,
+                                   const std::atomic<bool>& cancel) {
+    mpz_setbit(start.get_mpz_t(), 0);
+    // Walking up by two from a random odd start finds a prime after about
+    // ln(2^bits) / 2 candidates; the flag is read before each one so a
+    // cancel is seen within one primality test.
+    for (; mpz_sizeinbase(start.get_mpz_t(), 2) == bits; start += 2) {
+        if (cancel.load()) {
+            return std::nullopt;
+        }
+        if (mpz_fdiv_ui(start.get_mpz_t(), publicExponent) != 1 && isProbablePrime(start)) {
+            return start;
         }
     }
+    return std::nullopt;
 }
 
-} // namespace
+std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
+                                     const std::atomic<bool>& cancel) {
+    while (!cancel.load()) {
+        mpz_class start = random.bits(bits);
+        mpz_setbit(start.get_mpz_t(), bits - 1);
+        mpz_setbit(start.get_mpz_t(), bits - 2);
+        if (std::optional<mpz_class> prime = primeFrom(start, bits, cancel)) {
+            return prime;
+        }
+    }
+    return std::nullopt;
+}
 
 const std::vector<int>& offeredKeySizes() {
     static const std::vector<int> sizes{64, 128, 256, 512, 1024, 2048, 3072, 4096};
@@ -54,8 +59,14 @@ int bitLength(const mpz_class& number) {
     return number == 0 ? 0 : static_cast<int>(mpz_sizeinbase(number.get_mpz_t(), 2));
 }
 
-std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
-                                  const KeyProgress& progress) {
+void checkGenerated(const BigKey& key, RandomSource& random) {
+    if (!keyIsSound(key, random)) {
+        throw std::logic_error("a generated key failed its own check");
+    }
+}
+
+std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                    const SecondPrime& second, const KeyProgress& progress) {
     if (bits < smallestKeyBits || bits > largestKeyBits || bits % 2 != 0) {
         throw std::invalid_argument("key size must be even and within 64..4096 bits");
     }
@@ -73,7 +84,7 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
     report(50);
     std::optional<mpz_class> q;
     do {
-        q = randomPrime(half, random, cancel);
+        q = second(*p, half);
         if (!q) {
             return std::nullopt;
         }
@@ -85,12 +96,18 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
     key.n = key.p * key.q;
     key.e = publicExponent;
     const mpz_class phi = (key.p - 1) * (key.q - 1);
-    if (mpz_invert(key.d.get_mpz_t(), key.e.get_mpz_t(), phi.get_mpz_t()) == 0 ||
-        !keyIsSound(key, random)) {
-        throw std::logic_error("a generated key failed its own check");
-    }
+    mpz_invert(key.d.get_mpz_t(), key.e.get_mpz_t(), phi.get_mpz_t());
+    checkGenerated(key, random);
     report(100);
     return key;
+}
+
+std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                  const KeyProgress& progress) {
+    return keyFromPrimes(
+        bits, random, cancel,
+        [&](const mpz_class&, unsigned long half) { return randomPrime(half, random, cancel); },
+        progress);
 }
 
 bool keyIsSound(const BigKey& key, RandomSource& random) {

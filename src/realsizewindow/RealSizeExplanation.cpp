@@ -73,6 +73,10 @@ explain::Section textRefusedSection(const QString& why) {
     return fixedSection(plain(realsizeformat::text(say::textGroup)), {plain(why)});
 }
 
+explain::Section attackSection(const QString& attack, const QString& outcome) {
+    return fixedSection(plain(attack), {plain(outcome)});
+}
+
 explain::Section raceSection(const std::vector<realsize::RacePoint>& points, const QString& ending,
                              const QString& verdict) {
     std::vector<explain::Element> elements;

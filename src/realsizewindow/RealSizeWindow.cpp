@@ -1,5 +1,6 @@
 #include "realsizewindow/RealSizeWindow.h"
 
+#include "realsizewindow/BigAttackPanel.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeExplanation.h"
@@ -15,7 +16,7 @@ namespace rsa {
 
 RealSizeWindow::RealSizeWindow(QWidget* parent)
     : QWidget(parent), m_keys(new KeyPanel(this)), m_text(new TextPanel(this)),
-      m_race(new RacePanel(this)) {
+      m_race(new RacePanel(this)), m_attacks(new BigAttackPanel(this)) {
     setObjectName(QStringLiteral("RealSizeWindow"));
     setWindowTitle(realsizeformat::text(texts::realsize::windowTitle));
     // Beside the main window, like the step window: closing the main window
@@ -27,9 +28,12 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(m_keys, 1);
     left->addWidget(m_text, 1);
-    auto* layout = new QHBoxLayout(content);
-    layout->addLayout(left, 1);
-    layout->addWidget(m_race, 1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addWidget(m_race, 1);
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(top, 1);
+    layout->addWidget(m_attacks);
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -48,6 +52,11 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
                        ? realsizeexplain::textSection(*key, m_text->encrypted(),
                                                       *m_text->contrast())
                        : realsizeexplain::textRefusedSection(m_text->status());
+        });
+    });
+    connect(m_attacks, &BigAttackPanel::finished, this, [this] {
+        explainWith([this] {
+            return realsizeexplain::attackSection(m_attacks->attackName(), m_attacks->status());
         });
     });
     connect(m_race, &RacePanel::finished, this, [this] {

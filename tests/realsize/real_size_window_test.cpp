@@ -2,6 +2,7 @@
 // stopped at once, and the event loop keeps turning while FLINT works. What
 // a background job throws is shown, never the end of the program.
 #include "realsizewindow/BackgroundJob.h"
+#include "realsizewindow/BigAttackPanel.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeFormat.h"
@@ -75,6 +76,44 @@ TEST(RealSizeWindow, TheRaceRunsOffTheGuiThreadAndStopsAtOnce) {
     ASSERT_TRUE(keyFinished.wait(5000));
     EXPECT_FALSE(keys.key());
     EXPECT_EQ(keys.status(), QString::fromUtf8(texts::realsize::generationCancelled));
+}
+
+TEST(RealSizeWindow, TheAttacksStopAtOnceAndNameTheKeysTheyBroke) {
+    QApplication app(argc, argv);
+    RealSizeWindow window;
+    BigAttackPanel& attacks = window.attacks();
+    QSignalSpy finished(&attacks, &BigAttackPanel::finished);
+    attacks.runSurvey(10000, 1024, 3);
+    ASSERT_TRUE(attacks.busy());
+    QElapsedTimer stopping;
+    stopping.start();
+    attacks.cancel();
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_LT(stopping.elapsed(), 1000);
+    EXPECT_EQ(attacks.status(), QString::fromUtf8(texts::realsize::attackStopped));
+    EXPECT_FALSE(attacks.sharing());
+
+    attacks.runSurvey(24, 128, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !attacks.busy(); }, 60000));
+    ASSERT_TRUE(attacks.sharing());
+    ASSERT_EQ(attacks.sharing()->size(), 4u);
+    // The status lists the keys counted from 1, as a class reads them.
+    for (const std::size_t key : *attacks.sharing()) {
+        EXPECT_TRUE(attacks.status().contains(QString::number(key + 1))) << key;
+    }
+
+    std::vector<explain::Section> explained;
+    window.setSectionSink([&](explain::Section section) { explained.push_back(section); });
+    attacks.runWiener(1024);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !attacks.busy(); }, 60000));
+    ASSERT_TRUE(attacks.wiener());
+    EXPECT_EQ(attacks.wiener()->end, realsize::AttackEnd::Found);
+    EXPECT_FALSE(attacks.sharing());
+    // The step window hears of it in the panel's own words.
+    ASSERT_EQ(explained.size(), 1u);
+    EXPECT_EQ(explained[0].title, texts::realsize::wienerButton);
+    EXPECT_EQ(std::get<std::string>(explained[0].groups.at(0).elements.at(0)),
+              attacks.status().toStdString());
 }
 
 TEST(BackgroundJob, WhateverTheWorkThrowsIsReportedBeforeItFinishes) {

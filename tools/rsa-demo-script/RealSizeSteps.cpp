@@ -1,4 +1,5 @@
-// The real-size window's steps: "bigkey", "bigtext", "factor" and "race". The
+// The real-size window's steps: "bigkey", "bigtext", "factor", "race",
+// "bigattack" and "batchgcd". The
 // window opens with the main window under --gercek-boyut, or at its first step,
 // from its module as the program's option would open it. Each step waits until the window's
 // background work has finished, then prints what the window holds.
@@ -7,6 +8,7 @@
 
 #include "realsize/Extrapolation.h"
 #include "realsize/Factoring.h"
+#include "realsizewindow/BigAttackPanel.h"
 #include "realsizewindow/KeyPanel.h"
 #include "realsizewindow/RacePanel.h"
 #include "realsizewindow/RealSizeWindow.h"
@@ -117,6 +119,70 @@ public:
                        << roundedYears(realsize::extrapolatedCoreYears(2048)) << " years\n";
     }
 
+    // bigattack wiener|fermat BITS: a key made badly at that size and broken
+    // as the attacks part's button does.
+    void bigattack(const std::string& rest) {
+        std::istringstream in(rest);
+        std::string name;
+        in >> name;
+        std::string bits;
+        std::getline(in, bits);
+        const int size = bitsArgument("bigattack", bits);
+        const std::vector<int>& offered = realsize::offeredKeySizes();
+        if ((name != "wiener" && name != "fermat") ||
+            std::find(offered.begin(), offered.end(), size) == offered.end()) {
+            throw StepError{"bigattack takes wiener or fermat and a size the window offers"};
+        }
+        BigAttackPanel& attacks = window().attacks();
+        runToEnd(attacks, [&] {
+            if (name == "wiener") {
+                attacks.runWiener(size);
+            } else {
+                attacks.runFermat(size);
+            }
+        });
+        const auto found = [](realsize::AttackEnd end) {
+            return end == realsize::AttackEnd::Found ? "yes" : "no";
+        };
+        std::ostream& out = m_runner.out();
+        if (attacks.wiener()) {
+            out << "bigattack wiener: bits=" << size << " found=" << found(attacks.wiener()->end)
+                << '\n';
+        } else if (attacks.fermat()) {
+            out << "bigattack fermat: bits=" << size << " found=" << found(attacks.fermat()->end)
+                << " steps=" << attacks.fermat()->steps << '\n';
+        } else {
+            throw StepError{"bigattack: " + attacks.status().toStdString()};
+        }
+    }
+
+    // batchgcd N BITS SHARED: as "Ortak asalları ara"; the keys found are
+    // numbered from 1, as the window lists them.
+    void batchgcd(const std::string& rest) {
+        std::istringstream in(rest);
+        int count = 0, bits = 0, shared = 0;
+        std::string more;
+        if (!(in >> count >> bits >> shared) || in >> more || count < 1 || count > 100000 ||
+            shared < 0 || 2 * shared > count || bits < realsize::smallestKeyBits ||
+            bits > realsize::largestKeyBits || bits % 2 != 0) {
+            throw StepError{"batchgcd takes N (1 to 100000), an even BITS (64 to 4096) and "
+                            "SHARED pairs (at most N / 2)"};
+        }
+        BigAttackPanel& attacks = window().attacks();
+        runToEnd(attacks, [&] { attacks.runSurvey(count, bits, shared); });
+        if (!attacks.sharing()) {
+            throw StepError{"batchgcd: " + attacks.status().toStdString()};
+        }
+        std::ostream& out = m_runner.out();
+        out << "batchgcd: found=" << attacks.sharing()->size() << " keys=";
+        const char* separator = "";
+        for (const std::size_t key : *attacks.sharing()) {
+            out << separator << key + 1;
+            separator = ",";
+        }
+        out << '\n';
+    }
+
 private:
     // The window the program's module made. The driver links the same
     // window code (the module hides its own copy), so it reaches the parts
@@ -144,6 +210,8 @@ void addRealSizeSteps(ScriptRunner& runner) {
     runner.addStep("bigtext", {[steps](const std::string& rest) { steps->bigtext(rest); }});
     runner.addStep("factor", {[steps](const std::string& rest) { steps->factor(rest); }});
     runner.addStep("race", {[steps](const std::string& rest) { steps->race(rest); }});
+    runner.addStep("bigattack", {[steps](const std::string& rest) { steps->bigattack(rest); }});
+    runner.addStep("batchgcd", {[steps](const std::string& rest) { steps->batchgcd(rest); }});
 }
 
 } // namespace rsa::script

@@ -43,6 +43,32 @@ std::optional<BigKey> generateKey(int bits, RandomSource& random, const std::ato
 // encryption and decryption.
 bool keyIsSound(const BigKey& key, RandomSource& random);
 
+// The first prime from `start` up (p - 1 coprime to e, GMP's probable-prime
+// test) while it keeps exactly `bits` bits; std::nullopt when there is none
+// of that size or `cancel` is seen, which is read before each candidate.
+std::optional<mpz_class> primeFrom(mpz_class start, unsigned long bits,
+                                   const std::atomic<bool>& cancel);
+
+// A random prime of exactly `bits` bits whose two top bits are set, so that
+// the product of two of them has exactly twice as many bits; std::nullopt
+// once `cancel` is seen.
+std::optional<mpz_class> randomPrime(unsigned long bits, RandomSource& random,
+                                     const std::atomic<bool>& cancel);
+
+// Draws the second prime of a key, given the first and the bits each has.
+using SecondPrime =
+    std::function<std::optional<mpz_class>(const mpz_class& first, unsigned long bits)>;
+
+// A checked key of `bits` bits (even, 64..4096, else std::invalid_argument)
+// with e = 65537: p from randomPrime, q from `second` until it differs from
+// p. Reports 0, 50 and 100; std::nullopt once `cancel` is seen.
+std::optional<BigKey> keyFromPrimes(int bits, RandomSource& random, const std::atomic<bool>& cancel,
+                                    const SecondPrime& second, const KeyProgress& progress = {});
+
+// Throws std::logic_error unless keyIsSound(key): a key the program made
+// must never be shown broken.
+void checkGenerated(const BigKey& key, RandomSource& random);
+
 std::string decimal(const mpz_class& number);
 int bitLength(const mpz_class& number);
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The real-size window ("Gerçek boyut", --gercek-boyut): the key part and the
-// text part on the left, the factoring race on the right. Each part does its
+// text part on the left, the factoring race on the right, the attacks on big
+// keys made badly below them. Each part does its
 // work off the GUI thread and can be cancelled; the window hands the key just
 // made to the text part, and each finished action's section to the step
 // window's sink when there is one. The scenario driver reaches the parts
@@ -13,6 +14,7 @@
 
 namespace rsa {
 
+class BigAttackPanel;
 class KeyPanel;
 class RacePanel;
 class TextPanel;
@@ -33,6 +35,7 @@ public:
     KeyPanel& keys() { return *m_keys; }
     TextPanel& text() { return *m_text; }
     RacePanel& race() { return *m_race; }
+    BigAttackPanel& attacks() { return *m_attacks; }
 
 private:
     template <typename Build> void explainWith(Build build);
@@ -40,6 +43,7 @@ private:
     KeyPanel* m_keys;
     TextPanel* m_text;
     RacePanel* m_race;
+    BigAttackPanel* m_attacks;
     explain::SectionSink m_sink;
 };
 

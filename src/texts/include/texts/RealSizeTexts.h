@@ -151,4 +151,79 @@ inline constexpr const char* raceMeasured = RSA_TEXT(
            "asal sayının çarpımı n, FLINT'in kuadratik elek yöntemiyle "
            "çarpanlarına ayrıldı; süre yalnızca bu ayırmanın süresidir.");
 
+// The attacks on big keys made badly on purpose.
+inline constexpr const char* attacksGroup =
+    RSA_TEXT("rsa", "Kötü yapılmış büyük anahtarlara saldırılar");
+inline constexpr const char* attacksIntro = RSA_TEXT(
+    "rsa", "Bazı saldırılar gerçek boyutta da işe yarar, yeter ki anahtar kötü yapılmış olsun. "
+           "Buradaki anahtarlar bilerek kötü yapılır: d çok küçük (Wiener), p ile q birbirine çok "
+           "yakın (Fermat) ya da birçok anahtar arasında bazıları bir asalı paylaşıyor.");
+inline constexpr const char* attackKeySize = RSA_TEXT("rsa", "Anahtar boyu:");
+inline constexpr const char* wienerButton = RSA_TEXT("rsa", "Wiener: küçük d");
+inline constexpr const char* fermatButton = RSA_TEXT("rsa", "Fermat: yakın asallar");
+inline constexpr const char* keyCount = RSA_TEXT("rsa", "Anahtar sayısı:");
+inline constexpr const char* sharedPairs = RSA_TEXT("rsa", "Asal paylaşan çift:");
+inline constexpr const char* surveyButton = RSA_TEXT("rsa", "Ortak asalları ara");
+// {0} is the size of n in bits, {1} that of d.
+inline constexpr const char* makingWienerKey =
+    RSA_TEXT("rsa", "{0} bitlik, d'si yalnız {1} bit olan bir anahtar üretiliyor…");
+// {0} is the size of n in bits.
+inline constexpr const char* makingCloseKey =
+    RSA_TEXT("rsa", "{0} bitlik, p ile q'nun üst yarısı aynı olan bir anahtar üretiliyor…");
+// {0} is the number of moduli, {1} their size in bits.
+inline constexpr const char* makingModuli =
+    RSA_TEXT("rsa", "{1} bitlik {0} modül üretiliyor, sonra ebob'lar ölçülüyor…");
+// {0} is the convergent's number, {1} the milliseconds, {2} how many convergents were tried.
+inline constexpr const char* wienerFound =
+    RSA_TEXT("rsa", "Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede "
+                    "bulundu "
+                    "({2} yakınsak denendi).");
+// {0} is how many convergents were tried.
+inline constexpr const char* wienerNotFound =
+    RSA_TEXT("rsa", "Wiener: {0} yakınsağın hiçbiri d'yi vermedi; d, Wiener sınırının üstünde.");
+// {0} and {1} are the sizes of n and e, {2} of the bound n^(1/4)/3, {3} of d,
+// {4} the convergent, {5} d itself, {6} and {7} the primes.
+inline constexpr const char* wienerDetails = RSA_TEXT(
+    "rsa", "n {0} bit, e {1} bit. Wiener sınırı n^¼ / 3 {2} bittir; gizli d {3} bit.\n"
+           "e/n sürekli kesrinin {4}. yakınsağı k/d: d = {5}\n"
+           "φ(n) = (e · d − 1) / k ile x² − (n − φ(n) + 1) x + n = 0 denkleminin tam sayı kökleri, "
+           "tam sayı karekökle:\np = {6}\nq = {7}\nDenetim: p · q = n ve e · d mod φ(n) = 1.");
+// {0} is the number of steps, {1} the milliseconds.
+inline constexpr const char* fermatFound =
+    RSA_TEXT("rsa", "Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.");
+// {0} is the number of steps.
+inline constexpr const char* fermatNotFound =
+    RSA_TEXT("rsa", "Fermat: {0} adımda kare bulunamadı; p ile q birbirinden uzak.");
+// {0} is the size of n in bits, {1} the number of top bits p and q share,
+// {2} the steps, {3} a, {4} b, {5} and {6} the primes.
+inline constexpr const char* fermatDetails =
+    RSA_TEXT("rsa", "n {0} bit; p ile q'nun üst {1} biti aynı. a = ⌈√n⌉ ile başlanınca {2}. adımda "
+                    "a² − n bir kare oldu, b²:\na = {3}\nb = {4}\nn = (a − b)(a + b):\np = {5}\n"
+                    "q = {6}\nDenetim: p · q = n.");
+// {0} is the number of moduli, {1} of those whose prime was found, {2} the
+// seconds, {3} their numbers (counted from 1).
+inline constexpr const char* surveyFound =
+    RSA_TEXT("rsa", "{0} anahtarın {1} tanesinin asalları toplu ebob ile {2} saniyede bulundu: "
+                    "{3}. anahtar.");
+// {0} is the key's number (from 1), {1} its gcd with the product of the others.
+inline constexpr const char* sharedPrimeLine =
+    RSA_TEXT("rsa", "{0}. anahtar: başka bir anahtarla ortak asalı {1}");
+// {0} is the number of moduli, {1} the seconds.
+inline constexpr const char* surveyNone = RSA_TEXT(
+    "rsa", "{0} anahtarın hiçbiri başka bir anahtarla asal paylaşmıyor (toplu ebob, {1} saniye).");
+inline constexpr const char* attackStopped = RSA_TEXT("rsa", "Saldırı durduruldu.");
+inline constexpr const char* seriesBatch = RSA_TEXT("rsa", "Toplu ebob (çarpım ve kalan ağaçları)");
+inline constexpr const char* seriesPairwise = RSA_TEXT("rsa", "Her çiftin ebob'u");
+inline constexpr const char* axisKeys = RSA_TEXT("rsa", "anahtar sayısı N");
+inline constexpr const char* axisSeconds = RSA_TEXT("rsa", "süre (saniye)");
+inline constexpr const char* surveyNote = RSA_TEXT(
+    "rsa",
+    "2012'deki “Mining your Ps and Qs” taramasında (Heninger, Durumeric, Wustrow, "
+    "Halderman, USENIX Security) zayıf rastgele sayı üreteçleri yüzünden TLS "
+    "sunucularının yüzde 0,50'sinin ve SSH sunucularının yüzde 0,03'ünün gizli anahtarı, ortak "
+    "asallar bu yolla bulunarak ele geçirilebildi. Toplu ebob, N modülün çarpımı P'yi bir "
+    "ağaçla kurar ve her nᵢ için zᵢ = P mod nᵢ² hesaplar; ebob(nᵢ, zᵢ / nᵢ) 1 değilse "
+    "nᵢ'nin bir asalı başka bir modülde de vardır. Süresi yaklaşık N log² N ile büyür, her "
+    "çiftin ebob'u ise N² / 2 ile; çiftler yalnız küçük N için ölçülür.");
+
 } // namespace rsa::texts::realsize
