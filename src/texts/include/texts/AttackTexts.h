@@ -187,15 +187,12 @@ inline constexpr const char* pMinus1Start = RSA_TEXT(
     "rsa", "a = 2 ile başlanır ve j = 2, 3, …, {0} için a yerine a^j mod n yazılır; sonunda "
            "a = 2^({0}!) mod n olur.");
 inline constexpr const char* sharedFound = RSA_TEXT("rsa", "{0} = {1} · {2}");
-inline constexpr const char* rootFound =
-    RSA_TEXT("rsa", "İleti m = {0}. Sağlama: {0}{1} mod {2} = {3}, şifreli blok geri geldi.");
 inline constexpr const char* crtValue =
     RSA_TEXT("rsa", "N = {0}. Terimlerin toplamı mod N: x = {1}; bu sayı mᵉ sayısının kendisidir.");
 inline constexpr const char* bezout =
     RSA_TEXT("rsa", "Son satır: {0} · ({1}) + {2} · ({3}) = 1, yani a = {1}, b = {3}.");
 inline constexpr const char* negativeExponent = RSA_TEXT(
     "rsa", "Üs negatif olduğundan {0} sayısının mod {1}'e göre tersi kullanılır: {0}⁻¹ = {2}.");
-inline constexpr const char* commonProduct = RSA_TEXT("rsa", "m = {0} · {1} mod {2} = {3}.");
 inline constexpr const char* wienerBound =
     RSA_TEXT("rsa", "Saldırının koşulu d < n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.");
 inline constexpr const char* wienerFound = RSA_TEXT(
