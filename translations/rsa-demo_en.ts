@@ -1856,7 +1856,7 @@
         <translation>Last row: {0} · ({1}) + {2} · ({3}) = 1, so a = {1}, b = {3}.</translation>
     </message>
     <message>
-        <source>Üs negatif olduğundan {0} sayısının mod {1}&apos;e göre tersi kullanılır: {0}⁻¹ = {2}.</source>
+        <source>Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.</source>
         <translation>As the exponent is negative, the inverse of {0} mod {1} is used: {0}⁻¹ = {2}.</translation>
     </message>
     <message>
@@ -1964,7 +1964,7 @@
         <translation>gcd(e₁, e₂) = gcd({0}, {1}) = {2}: there is no a · e₁ + b · e₂ = 1, the attack cannot be done.</translation>
     </message>
     <message>
-        <source>{0} sayısının mod {1}&apos;e göre tersi yok.</source>
+        <source>{0} sayısının tersi yok (mod {1}).</source>
         <translation>{0} has no inverse mod {1}.</translation>
     </message>
     <message>
@@ -1982,6 +1982,14 @@
     <message>
         <source>ebob = {0}: imza ya doğru ya da iki yarısı da hatalı; çarpan ortaya çıkmadı.</source>
         <translation>gcd = {0}: the signature is either right or faulty in both halves; no factor came out.</translation>
+    </message>
+    <message>
+        <source>&quot;{0}&quot; 0 ya da daha büyük bir tam sayı değil.</source>
+        <translation>&quot;{0}&quot; is not a whole number from 0 up.</translation>
+    </message>
+    <message>
+        <source>Saldırılar penceresini açar: ders kitabı RSA&apos;sının ve kötü üretilmiş anahtarların kırılışı, adım adım.</source>
+        <translation>Opens the attacks window: how textbook RSA and badly made keys are broken, step by step.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,10 @@
 #include "attacks/Attack.h"
 
 #include "Work.h"
+#include "reading/WholeNumber.h"
 #include "texts/AttackTexts.h"
+
+#include <sstream>
 
 namespace rsa::attacks {
 
@@ -221,6 +224,8 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseNoKey;
     case RefusalKind::Signature:
         return text::refuseSignature;
+    case RefusalKind::NotNumber:
+        return text::refuseNotNumber;
     case RefusalKind::FaultNone:
         break;
     }
@@ -279,6 +284,27 @@ Outcome runAttack(AttackId attack, const std::vector<std::uint64_t>& numbers,
         row.work(work, numbers);
     }
     return work.finish(attack, numbers);
+}
+
+std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string& typed) {
+    std::istringstream in(typed);
+    std::vector<std::uint64_t> numbers;
+    for (std::string piece; in >> piece;) {
+        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+        const auto* number = std::get_if<reading::WholeNumber>(&read);
+        const auto value = number != nullptr ? number->value() : std::nullopt;
+        if (!value) {
+            return Refusal{RefusalKind::NotNumber, {piece}};
+        }
+        numbers.push_back(static_cast<std::uint64_t>(*value));
+    }
+    return numbers;
+}
+
+Outcome refusedOutcome(AttackId attack, Refusal refusal, texts::Translator translator) {
+    Work work(translator);
+    work.refuse(refusal.rule, std::move(refusal.numbers));
+    return work.finish(attack, {});
 }
 
 std::string foundText(const Outcome& outcome) {

@@ -127,6 +127,18 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
     }
 }
 
+TEST(Attacks, ReadsTypedNumbers) {
+    const auto read = readNumbers(" 187  3\t125 ");
+    ASSERT_TRUE(std::holds_alternative<std::vector<std::uint64_t>>(read));
+    EXPECT_EQ(std::get<std::vector<std::uint64_t>>(read),
+              (std::vector<std::uint64_t>{187, 3, 125}));
+    for (const char* typed : {"187 -3", "187 x", "1e3"}) {
+        const auto refused = readNumbers(typed);
+        ASSERT_TRUE(std::holds_alternative<Refusal>(refused)) << typed;
+        EXPECT_EQ(std::get<Refusal>(refused).rule, RefusalKind::NotNumber) << typed;
+    }
+}
+
 // Each generated example: the attack succeeds, and what it found is checked
 // against the public numbers by the test's own arithmetic.
 TEST(Attacks, GeneratedExamplesAreBroken) {

@@ -14,6 +14,7 @@ ScriptRunner::ScriptRunner(std::ostream& out) : m_out(out), m_interaction(out) {
     addStepWindowSteps(*this);
     addExerciseSteps(*this);
     addExchangeSteps(*this);
+    addAttackSteps(*this);
     addRealSizeSteps(*this);
 }
 

@@ -69,5 +69,6 @@ void addStepWindowSteps(ScriptRunner& runner);
 void addExerciseSteps(ScriptRunner& runner);
 void addExchangeSteps(ScriptRunner& runner);
 void addRealSizeSteps(ScriptRunner& runner);
+void addAttackSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace rsa::attacks {
@@ -62,6 +63,7 @@ enum class RefusalKind {
     NoKey,          // n
     Signature,      // s, m, e, s^e mod n
     FaultNone,      // the gcd
+    NotNumber,      // the piece as typed
 };
 using Refusal = texts::Refusal<RefusalKind>;
 const char* ruleSentence(RefusalKind kind);
@@ -78,6 +80,14 @@ struct Outcome {
 // The attack on numbers in the order inputOrder names.
 Outcome runAttack(AttackId attack, const std::vector<std::uint64_t>& numbers,
                   texts::Translator translator = nullptr);
+
+// The numbers as typed, separated by blanks (the one reader of a typed
+// number), or the refusal of the first piece that is not a whole number
+// from 0 up that fits 64 bits.
+std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string& typed);
+
+// What the attack gives when its numbers were refused before it ran.
+Outcome refusedOutcome(AttackId attack, Refusal refusal, texts::Translator translator = nullptr);
 
 // "p=101 q=103 steps=1", as the driver prints it.
 std::string foundText(const Outcome& outcome);

@@ -192,7 +192,7 @@ inline constexpr const char* crtValue =
 inline constexpr const char* bezout =
     RSA_TEXT("rsa", "Son satır: {0} · ({1}) + {2} · ({3}) = 1, yani a = {1}, b = {3}.");
 inline constexpr const char* negativeExponent = RSA_TEXT(
-    "rsa", "Üs negatif olduğundan {0} sayısının mod {1}'e göre tersi kullanılır: {0}⁻¹ = {2}.");
+    "rsa", "Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.");
 inline constexpr const char* wienerBound =
     RSA_TEXT("rsa", "Saldırının koşulu d < n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.");
 inline constexpr const char* wienerFound = RSA_TEXT(
@@ -248,7 +248,7 @@ inline constexpr const char* refuseExponentsShare = RSA_TEXT(
     "rsa", "ebob(e₁, e₂) = ebob({0}, {1}) = {2}: a · e₁ + b · e₂ = 1 eşitliği yok, saldırı "
            "yapılamaz.");
 inline constexpr const char* refuseNoInverse =
-    RSA_TEXT("rsa", "{0} sayısının mod {1}'e göre tersi yok.");
+    RSA_TEXT("rsa", "{0} sayısının tersi yok (mod {1}).");
 inline constexpr const char* refuseWiener = RSA_TEXT(
     "rsa", "Hiçbir yaklaşık değer n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.");
 inline constexpr const char* refuseNoKey = RSA_TEXT(
@@ -256,6 +256,8 @@ inline constexpr const char* refuseNoKey = RSA_TEXT(
            "sahibi yok.");
 inline constexpr const char* refuseSignature =
     RSA_TEXT("rsa", "s = {0} imzası m = {1} iletisinin imzası değil: s{2} mod n = {3}.");
+inline constexpr const char* refuseNotNumber =
+    RSA_TEXT("rsa", "\"{0}\" 0 ya da daha büyük bir tam sayı değil.");
 inline constexpr const char* refuseFaultNone =
     RSA_TEXT("rsa", "ebob = {0}: imza ya doğru ya da iki yarısı da hatalı; çarpan ortaya çıkmadı.");
 
