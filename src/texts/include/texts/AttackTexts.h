@@ -191,8 +191,8 @@ inline constexpr const char* crtValue =
     RSA_TEXT("rsa", "N = {0}. Terimlerin toplamı mod N: x = {1}; bu sayı mᵉ sayısının kendisidir.");
 inline constexpr const char* bezout =
     RSA_TEXT("rsa", "Son satır: {0} · ({1}) + {2} · ({3}) = 1, yani a = {1}, b = {3}.");
-inline constexpr const char* negativeExponent = RSA_TEXT(
-    "rsa", "Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.");
+inline constexpr const char* negativeExponent =
+    RSA_TEXT("rsa", "Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.");
 inline constexpr const char* wienerBound =
     RSA_TEXT("rsa", "Saldırının koşulu d < n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.");
 inline constexpr const char* wienerFound = RSA_TEXT(
