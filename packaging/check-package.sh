@@ -27,9 +27,11 @@ entry=$prefix/applications/$id.desktop
 grep -qx 'Exec=rsa-demo' "$entry" && grep -q '^Categories=Education;' "$entry" &&
     grep -qx "Icon=$id" "$entry" || fail "desktop entry lacks Exec, Categories or Icon"
 # The actions open the program in English, with the step window, the exchange
-# window, the real-size window or the exercise window beside it.
-grep -qx 'Actions=english;adim-adim;mesajlasma;gercek-boyut;alistirma;' "$entry" &&
+# window, the attacks window, the real-size window or the exercise window
+# beside it.
+grep -qx 'Actions=english;adim-adim;mesajlasma;saldirilar;gercek-boyut;alistirma;' "$entry" &&
     grep -qx 'Exec=rsa-demo --adim-adim' "$entry" && grep -qx 'Exec=rsa-demo --mesajlasma' "$entry" &&
+    grep -qx 'Exec=rsa-demo --saldirilar' "$entry" &&
     grep -qx 'Exec=rsa-demo --gercek-boyut' "$entry" && grep -qx 'Exec=rsa-demo --alistirma' "$entry" ||
     fail "desktop entry lacks its actions"
 if command -v desktop-file-validate >/dev/null; then

@@ -2,7 +2,7 @@
 # placement.sh PROGRAM DRIVER: under a real window manager (openbox on Xvfb),
 # every window beside the main window opens beside it, never over it. At
 # 1920x1080, 1600x1000 and 1366x768, for each of --adim-adim, --mesajlasma,
-# --gercek-boyut and --alistirma alone and for --adim-adim with each of the
+# --saldirilar, --gercek-boyut and --alistirma alone and for --adim-adim with each of the
 # others, and with the exercise's solution window opened too (through the
 # scenario driver, which clicks "Çözümü göster"): every frame lies wholly on
 # the screen, no two frames overlap, and the main window keeps its size.
@@ -166,10 +166,10 @@ closing() {
 for size in "1920 1080" "1600 1000" "1366 768"; do
     read -r width height <<<"$size"
     screen "$width" "$height"
-    for option in --adim-adim --mesajlasma --gercek-boyut --alistirma; do
+    for option in --adim-adim --mesajlasma --saldirilar --gercek-boyut --alistirma; do
         run "$width" "$height" 1 own 2 "$option"
     done
-    for option in --mesajlasma --gercek-boyut --alistirma; do
+    for option in --mesajlasma --saldirilar --gercek-boyut --alistirma; do
         run "$width" "$height" 1 own 3 --adim-adim "$option"
     done
     solution "$width" "$height"

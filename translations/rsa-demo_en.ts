@@ -1865,5 +1865,509 @@ Check: p · q = n.</translation>
         <source>{0}. anahtar: başka bir anahtarla ortak asalı {1}</source>
         <translation>Key {0}: its prime shared with another key is {1}</translation>
     </message>
+    <message>
+        <source>Saldırılar</source>
+        <translation>Attacks</translation>
+    </message>
+    <message>
+        <source>Saldırı:</source>
+        <translation>Attack:</translation>
+    </message>
+    <message>
+        <source>Sayılar:</source>
+        <translation>Numbers:</translation>
+    </message>
+    <message>
+        <source>Hazır örnek</source>
+        <translation>Ready example</translation>
+    </message>
+    <message>
+        <source>Başarısız olduğu örnek</source>
+        <translation>Example where it fails</translation>
+    </message>
+    <message>
+        <source>Yeni rastgele örnek</source>
+        <translation>New random example</translation>
+    </message>
+    <message>
+        <source>Ana pencerenin anahtarı</source>
+        <translation>The main window&apos;s key</translation>
+    </message>
+    <message>
+        <source>Saldır</source>
+        <translation>Attack</translation>
+    </message>
+    <message>
+        <source>Saldırıyı yazılan sayılarla adım adım çalıştırır</source>
+        <translation>Runs the attack step by step on the numbers typed</translation>
+    </message>
+    <message>
+        <source>Sayıları boşlukla ayırarak yazın; beklenen sıra yukarıda yazar</source>
+        <translation>Type the numbers separated by blanks, in the order shown above</translation>
+    </message>
+    <message>
+        <source>Ana pencerede henüz hesaplanmış bir anahtar yok ya da bu saldırı tek bir anahtarla yapılamaz.</source>
+        <translation>The main window has no computed key yet, or this attack cannot be done with a single key.</translation>
+    </message>
+    <message>
+        <source>Fermat yöntemi: birbirine yakın asallar</source>
+        <translation>Fermat&apos;s method: primes close together</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Pollard p − 1 yöntemi</source>
+        <translation>Pollard&apos;s p − 1 method</translation>
+    </message>
+    <message>
+        <source>n, sınır B</source>
+        <translation>n, bound B</translation>
+    </message>
+    <message>
+        <source>Ortak asal çarpan</source>
+        <translation>A shared prime factor</translation>
+    </message>
+    <message>
+        <source>n₁, n₂, … (en az iki açık anahtarın n sayısı)</source>
+        <translation>n₁, n₂, … (the n of at least two public keys)</translation>
+    </message>
+    <message>
+        <source>Dolgusuz küçük e</source>
+        <translation>Small e without padding</translation>
+    </message>
+    <message>
+        <source>n, e, c</source>
+        <translation>n, e, c</translation>
+    </message>
+    <message>
+        <source>Håstad&apos;ın yayın saldırısı</source>
+        <translation>Håstad&apos;s broadcast attack</translation>
+    </message>
+    <message>
+        <source>e, n₁ … nₑ, c₁ … cₑ</source>
+        <translation>e, n₁ … nₑ, c₁ … cₑ</translation>
+    </message>
+    <message>
+        <source>Ortak modül</source>
+        <translation>Common modulus</translation>
+    </message>
+    <message>
+        <source>n, e₁, e₂, c₁, c₂</source>
+        <translation>n, e₁, e₂, c₁, c₂</translation>
+    </message>
+    <message>
+        <source>Wiener saldırısı: küçük d</source>
+        <translation>Wiener&apos;s attack: a small d</translation>
+    </message>
+    <message>
+        <source>n, e</source>
+        <translation>n, e</translation>
+    </message>
+    <message>
+        <source>Şekil verilebilirlik ve seçilmiş şifreli metin</source>
+        <translation>Malleability and a chosen cipher text</translation>
+    </message>
+    <message>
+        <source>Sahte imza</source>
+        <translation>Forged signature</translation>
+    </message>
+    <message>
+        <source>n, e, m₁, s₁, m₂, s₂</source>
+        <translation>n, e, m₁, s₁, m₂, s₂</translation>
+    </message>
+    <message>
+        <source>ÇKT ile imzada hata (Bellcore)</source>
+        <translation>A fault in CRT signing (Bellcore)</translation>
+    </message>
+    <message>
+        <source>n, e, m, hatalı imza s′</source>
+        <translation>n, e, m, faulty signature s′</translation>
+    </message>
+    <message>
+        <source>Saldırı – {0}</source>
+        <translation>Attack – {0}</translation>
+    </message>
+    <message>
+        <source>Durum</source>
+        <translation>Situation</translation>
+    </message>
+    <message>
+        <source>Adımlar</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Gerçek RSA neden böyle kırılmaz</source>
+        <translation>Why real RSA is not broken this way</translation>
+    </message>
+    <message>
+        <source>Saldırı burada tutmaz</source>
+        <translation>Here the attack fails</translation>
+    </message>
+    <message>
+        <source>Sayılar: {0}.</source>
+        <translation>Numbers: {0}.</translation>
+    </message>
+    <message>
+        <source>Saldırgan yalnız açık anahtardaki n sayısını bilir. Anahtarı üreten p ve q asallarını birbirine çok yakın seçmiştir. O zaman n = a² − b² = (a − b)(a + b) olacak biçimde √n sayısının hemen üstünde bir a vardır: a sayısı √n sayısından başlayarak birer artırılır, a² − n tam kare olunca p = a − b, q = a + b bulunur.</source>
+        <translation>The attacker knows only n from the public key. Whoever made the key chose p and q very close to each other. Then there is an a just above √n with n = a² − b² = (a − b)(a + b): a starts from √n and goes up by one; when a² − n is a perfect square, p = a − b and q = a + b.</translation>
+    </message>
+    <message>
+        <source>Saldırgan n sayısını bilir. p − 1 sayısının bütün asal çarpanları küçüktür, yani p − 1 sayısı B! sayısını böler. Fermat&apos;nın küçük teoremine göre 2^(B!) mod p = 1 olur; bu yüzden ebob(2^(B!) − 1, n) sayısı p asalını verir.</source>
+        <translation>The attacker knows n. All prime factors of p − 1 are small, so p − 1 divides B!. By Fermat&apos;s little theorem 2^(B!) mod p = 1, so gcd(2^(B!) − 1, n) gives the prime p.</translation>
+    </message>
+    <message>
+        <source>Saldırgan birkaç açık anahtarın n sayılarını bilir. Anahtarlar kötü bir rastgele kaynakla üretildiği için iki anahtar aynı asalı kullanmıştır. İki n sayısının ebob değeri genişletilmiş Öklid algoritmasıyla hemen bulunur ve ikisini de çarpanlarına ayırır.</source>
+        <translation>The attacker knows the n of several public keys. The keys were made with a poor random source, so two keys use the same prime. The gcd of two n is found at once by the extended Euclidean algorithm and factors both.</translation>
+    </message>
+    <message>
+        <source>Saldırgan açık anahtarı (e, n) ve bir şifreli blok c bilir. e küçüktür ve ileti dolgusuz şifrelenmiştir; mᵉ sayısı n sayısından küçük kaldığı için mod n&apos;ye göre indirgeme hiç olmamıştır: c = mᵉ. c sayısının tam e. kökü iletidir.</source>
+        <translation>The attacker knows the public key (e, n) and a cipher block c. e is small and the message was encrypted without padding; mᵉ stayed below n, so no reduction mod n took place: c = mᵉ. The exact e-th root of c is the message.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti m, açık üssü e olan e kişiye dolgusuz gönderilmiştir. Saldırgan her alıcının n sayısını ve şifreli blokları bilir. Çin kalan teoremi mᵉ sayısını bütün n sayılarının çarpımına göre verir; mᵉ bu çarpımdan küçük olduğundan tam e. kökü iletidir.</source>
+        <translation>The same message m was sent without padding to e people whose public exponent is e. The attacker knows each recipient&apos;s n and the cipher blocks. The Chinese remainder theorem gives mᵉ modulo the product of all the n; since mᵉ is below that product, its exact e-th root is the message.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti aynı n ile ama iki farklı açık üsle (e₁ ve e₂) şifrelenmiştir. Saldırgan n, e₁, e₂ ve iki şifreli bloğu bilir. ebob(e₁, e₂) = 1 ise genişletilmiş Öklid algoritması a · e₁ + b · e₂ = 1 eşitliğini verir ve m = c₁ᵃ · c₂ᵇ mod n olur.</source>
+        <translation>The same message was encrypted with the same n but two different public exponents (e₁ and e₂). The attacker knows n, e₁, e₂ and both cipher blocks. If gcd(e₁, e₂) = 1, the extended Euclidean algorithm gives a · e₁ + b · e₂ = 1, and m = c₁ᵃ · c₂ᵇ mod n.</translation>
+    </message>
+    <message>
+        <source>Saldırgan açık anahtarı (e, n) bilir. Şifre çözmeyi hızlandırmak için özel üs d çok küçük seçilmiştir. e · d − k · φ = 1 olduğundan k/d kesri e/n kesrine çok yakındır ve e/n sayısının sürekli kesrinin yaklaşık değerlerinden biridir. Her yaklaşık değer için φ = (e · d − 1)/k hesaplanır ve x² − (n − φ + 1)x + n = 0 denkleminin tam sayı kökleri aranır.</source>
+        <translation>The attacker knows the public key (e, n). To speed up decryption the private exponent d was chosen very small. Since e · d − k · φ = 1, the fraction k/d is very close to e/n and is one of the convergents of the continued fraction of e/n. For each convergent φ = (e · d − 1)/k is computed and whole roots of x² − (n − φ + 1)x + n = 0 are sought.</translation>
+    </message>
+    <message>
+        <source>Dolgusuz RSA çarpmayla uyumludur: E(a) · E(b) mod n = E(a · b). Saldırgan c şifreli bloğunu ve açık anahtarı bilir; anahtarın sahibi c dışındaki her bloğu onun için çözer. Saldırgan c · 2ᵉ mod n bloğunu çözdürür, 2m mod n sayısını alır ve 2 sayısının mod n&apos;ye göre tersiyle çarpar.</source>
+        <translation>Textbook RSA respects multiplication: E(a) · E(b) mod n = E(a · b). The attacker knows the cipher block c and the public key; the key&apos;s owner decrypts any block other than c for them. The attacker has c · 2ᵉ mod n decrypted, gets 2m mod n and multiplies by the inverse of 2 mod n.</translation>
+    </message>
+    <message>
+        <source>Saldırgan iki iletinin imzasını bilir; özel üs d elinde yoktur. İmzalar dolgusuz olduğundan s₁ · s₂ mod n sayısı m₁ · m₂ mod n iletisinin geçerli imzasıdır. 00 ve 01 blokları da kendi kendilerinin imzasıdır: 0ᵈ = 0 ve 1ᵈ = 1.</source>
+        <translation>The attacker knows the signatures of two messages but not the private exponent d. Since the signatures have no padding, s₁ · s₂ mod n is a valid signature of the message m₁ · m₂ mod n. Blocks 00 and 01 are also their own signatures: 0ᵈ = 0 and 1ᵈ = 1.</translation>
+    </message>
+    <message>
+        <source>İmzalayan, hız için imzayı Çin kalan teoremiyle mod p ve mod q yarılarında ayrı ayrı hesaplar. Yarılardan birinde bir hata olmuş ve imza denetlenmeden gönderilmiştir. Hatalı s′ imzası mod p&apos;ye göre doğru, mod q&apos;ya göre yanlıştır; bu yüzden ebob(s′ᵉ − m, n) = p olur.</source>
+        <translation>For speed, the signer computes the signature with the Chinese remainder theorem, separately in its mod-p and mod-q halves. A fault occurred in one half and the signature was sent without being checked. The faulty signature s′ is right mod p and wrong mod q, so gcd(s′ᵉ − m, n) = p.</translation>
+    </message>
+    <message>
+        <source>Gerçek anahtarlarda p ve q birbirinden bağımsız, rastgele ve aynı büyüklükte seçilir; aralarındaki fark √n sayısının dördüncü kökünden çok büyüktür, Fermat yöntemi milyarlarca yıl sürer. Standartlar p − q farkının büyük olmasını ayrıca denetler.</source>
+        <translation>In real keys p and q are chosen independently, at random and of the same size; their difference is far larger than the fourth root of n, and Fermat&apos;s method would take billions of years. Standards also check separately that p − q is large.</translation>
+    </message>
+    <message>
+        <source>Rastgele seçilmiş 1024 bitlik bir asalda p − 1 sayısının yalnız küçük çarpanlardan oluşması neredeyse imkânsızdır; bu yüzden gerçek anahtarlar bu yöntemle kırılmaz.</source>
+        <translation>For a randomly chosen 1024-bit prime it is practically impossible that p − 1 has only small factors, so real keys are not broken by this method.</translation>
+    </message>
+    <message>
+        <source>İyi bir rastgele kaynakla üretilen anahtarlar asal paylaşmaz: 1024 bitlik asalların sayısı o kadar büyüktür ki iki anahtarın aynı asala düşmesi olanaksızdır. 2012&apos;de bulunan ortak asallar, açılışta yeterince rastgelelik toplayamayan cihazlardan geliyordu.</source>
+        <translation>Keys made with a good random source share no primes: there are so many 1024-bit primes that two keys landing on the same prime is out of the question. The shared primes found in 2012 came from devices that could not gather enough randomness at start-up.</translation>
+    </message>
+    <message>
+        <source>Gerçek RSA iletiyi şifrelemeden önce OAEP dolgusuyla n büyüklüğünde rastgele görünen bir sayıya çevirir; mᵉ her zaman n sayısını aşar ve indirgeme kökü gizler. Açık üs de genellikle 65537 seçilir.</source>
+        <translation>Real RSA turns the message into a random-looking number the size of n with OAEP padding before encrypting; mᵉ always exceeds n and the reduction hides the root. The public exponent is usually 65537, too.</translation>
+    </message>
+    <message>
+        <source>OAEP dolgusu her gönderimde iletiye yeni rastgele baytlar katar; alıcılar aynı m sayısını değil, her biri başka bir sayıyı alır ve Çin kalan teoremi ortak bir mᵉ vermez.</source>
+        <translation>OAEP padding adds new random bytes to the message on every sending; the recipients do not receive the same m but each a different number, and the Chinese remainder theorem gives no common mᵉ.</translation>
+    </message>
+    <message>
+        <source>Gerçek RSA&apos;da her kişinin kendi n sayısı vardır; n paylaşılmaz, çünkü bir anahtar çiftini bilen n sayısını çarpanlarına ayırabilir. Dolgu da aynı iletiyi her seferinde başka bir sayıya çevirir.</source>
+        <translation>In real RSA each person has their own n; n is never shared, because anyone who knows one key pair can factor n. Padding also turns the same message into a different number each time.</translation>
+    </message>
+    <message>
+        <source>Gerçek anahtarlarda e = 65537 seçilir ve d, φ kadar büyük bir sayı olur; n^¼/3 sınırının çok üstündedir. Şifre çözmeyi hızlandırmak için d küçültülmez, Çin kalan teoremi kullanılır.</source>
+        <translation>Real keys use e = 65537, and d is a number as large as φ, far above the bound n^¼/3. Decryption is not sped up by making d small but with the Chinese remainder theorem.</translation>
+    </message>
+    <message>
+        <source>OAEP dolgusu çarpmayla uyumu bozar: c · 2ᵉ bloğu çözülünce geçerli bir dolgu çıkmaz ve çözen taraf sonucu vermeden reddeder.</source>
+        <translation>OAEP padding breaks the multiplicative property: when the block c · 2ᵉ is decrypted no valid padding comes out, and the decrypting side refuses without giving the result.</translation>
+    </message>
+    <message>
+        <source>Gerçek imzalarda iletinin kendisi değil, özet değeri PSS dolgusuyla imzalanır. İki imzanın çarpımı hiçbir iletinin geçerli dolgulu özeti olmaz.</source>
+        <translation>Real signatures do not sign the message itself but its hash, with PSS padding. The product of two signatures is not the valid padded hash of any message.</translation>
+    </message>
+    <message>
+        <source>İmzalayan, Çin kalan teoremiyle hesapladığı imzayı göndermeden önce sᵉ mod n = m olup olmadığını denetler; hatalı imza hiç dışarı çıkmaz. PSS dolgusu da imzalananı saldırgandan gizler.</source>
+        <translation>The signer checks whether sᵉ mod n = m before sending a signature computed with the Chinese remainder theorem; a faulty signature never leaves. PSS padding also hides what is signed from the attacker.</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>a² − n</source>
+        <translation>a² − n</translation>
+    </message>
+    <message>
+        <source>tam kare mi?</source>
+        <translation>perfect square?</translation>
+    </message>
+    <message>
+        <source>j</source>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>a = a^j mod n</source>
+        <translation>a = a^j mod n</translation>
+    </message>
+    <message>
+        <source>ebob(a − 1, n)</source>
+        <translation>gcd(a − 1, n)</translation>
+    </message>
+    <message>
+        <source>n₁</source>
+        <translation>n₁</translation>
+    </message>
+    <message>
+        <source>n₂</source>
+        <translation>n₂</translation>
+    </message>
+    <message>
+        <source>ebob(n₁, n₂)</source>
+        <translation>gcd(n₁, n₂)</translation>
+    </message>
+    <message>
+        <source>sayı</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>tam kök r</source>
+        <translation>whole root r</translation>
+    </message>
+    <message>
+        <source>rᵉ</source>
+        <translation>rᵉ</translation>
+    </message>
+    <message>
+        <source>tam mı?</source>
+        <translation>exact?</translation>
+    </message>
+    <message>
+        <source>cᵢ</source>
+        <translation>cᵢ</translation>
+    </message>
+    <message>
+        <source>nᵢ</source>
+        <translation>nᵢ</translation>
+    </message>
+    <message>
+        <source>Nᵢ = N / nᵢ</source>
+        <translation>Nᵢ = N / nᵢ</translation>
+    </message>
+    <message>
+        <source>Nᵢ⁻¹ mod nᵢ</source>
+        <translation>Nᵢ⁻¹ mod nᵢ</translation>
+    </message>
+    <message>
+        <source>cᵢ · Nᵢ · Nᵢ⁻¹ mod N</source>
+        <translation>cᵢ · Nᵢ · Nᵢ⁻¹ mod N</translation>
+    </message>
+    <message>
+        <source>satır</source>
+        <translation>row</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>kısmi bölüm</source>
+        <translation>partial quotient</translation>
+    </message>
+    <message>
+        <source>k/d</source>
+        <translation>k/d</translation>
+    </message>
+    <message>
+        <source>φ = (e · d − 1)/k</source>
+        <translation>φ = (e · d − 1)/k</translation>
+    </message>
+    <message>
+        <source>x² − sx + n, s</source>
+        <translation>x² − sx + n, s</translation>
+    </message>
+    <message>
+        <source>kökler</source>
+        <translation>roots</translation>
+    </message>
+    <message>
+        <source>hesap</source>
+        <translation>computation</translation>
+    </message>
+    <message>
+        <source>sonuç</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>√{0} sayısının tam kökü {1}; a = {2} sayısından başlanır.</source>
+        <translation>The whole root of √{0} is {1}; start from a = {2}.</translation>
+    </message>
+    <message>
+        <source>evet, {0}²</source>
+        <translation>yes, {0}²</translation>
+    </message>
+    <message>
+        <source>Çarpanlar bulundu: {0} = {1} · {2}. Sağlama: {1} · {2} = {0}.</source>
+        <translation>Factors found: {0} = {1} · {2}. Check: {1} · {2} = {0}.</translation>
+    </message>
+    <message>
+        <source>a = 2 ile başlanır ve j = 2, 3, …, {0} için a yerine a^j mod n yazılır; sonunda a = 2^({0}!) mod n olur.</source>
+        <translation>Start with a = 2 and for j = 2, 3, …, {0} replace a by a^j mod n; at the end a = 2^({0}!) mod n.</translation>
+    </message>
+    <message>
+        <source>{0} = {1} · {2}</source>
+        <translation>{0} = {1} · {2}</translation>
+    </message>
+    <message>
+        <source>N = {0}. Terimlerin toplamı mod N: x = {1}; bu sayı mᵉ sayısının kendisidir.</source>
+        <translation>N = {0}. The sum of the terms mod N: x = {1}; this number is mᵉ itself.</translation>
+    </message>
+    <message>
+        <source>Son satır: {0} · ({1}) + {2} · ({3}) = 1, yani a = {1}, b = {3}.</source>
+        <translation>Last row: {0} · ({1}) + {2} · ({3}) = 1, so a = {1}, b = {3}.</translation>
+    </message>
+    <message>
+        <source>Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.</source>
+        <translation>As the exponent is negative, the inverse of {0} mod {1} is used: {0}⁻¹ = {2}.</translation>
+    </message>
+    <message>
+        <source>Saldırının koşulu d &lt; n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.</source>
+        <translation>The attack&apos;s condition is d &lt; n^¼ / 3: n^¼ ≈ {0}, bound ≈ {1}.</translation>
+    </message>
+    <message>
+        <source>Özel üs d = {0}, p = {1}, q = {2}. Sağlama: {1} · {2} = {3} ve e · d mod φ = {4} · {0} mod {5} = 1.</source>
+        <translation>Private exponent d = {0}, p = {1}, q = {2}. Check: {1} · {2} = {3} and e · d mod φ = {4} · {0} mod {5} = 1.</translation>
+    </message>
+    <message>
+        <source>Çarpmayla uyum: E(2) = {0}, E(5) = {1}, E(2) · E(5) mod n = {2} = E(10).</source>
+        <translation>Multiplicative property: E(2) = {0}, E(5) = {1}, E(2) · E(5) mod n = {2} = E(10).</translation>
+    </message>
+    <message>
+        <source>Saldırganın çözdürdüğü blok: c · 2ᵉ mod n = {0} · {1} mod {2}</source>
+        <translation>The block the attacker has decrypted: c · 2ᵉ mod n = {0} · {1} mod {2}</translation>
+    </message>
+    <message>
+        <source>Anahtarın sahibinin verdiği yanıt: {0} = 2m mod n</source>
+        <translation>The answer of the key&apos;s owner: {0} = 2m mod n</translation>
+    </message>
+    <message>
+        <source>2 sayısının mod n&apos;ye göre tersi {0}; m = {1} · {0} mod {2}</source>
+        <translation>The inverse of 2 mod n is {0}; m = {1} · {0} mod {2}</translation>
+    </message>
+    <message>
+        <source>İmza denetimi: {0}{1} mod {2}</source>
+        <translation>Signature check: {0}{1} mod {2}</translation>
+    </message>
+    <message>
+        <source>m = m₁ · m₂ mod n, s = s₁ · s₂ mod n</source>
+        <translation>m = m₁ · m₂ mod n, s = s₁ · s₂ mod n</translation>
+    </message>
+    <message>
+        <source>Sahte imza: m = {0} için s = {1}. Sağlama: {1}{2} mod {3} = {0}; d kullanılmadı.</source>
+        <translation>Forged signature: s = {1} for m = {0}. Check: {1}{2} mod {3} = {0}; d was not used.</translation>
+    </message>
+    <message>
+        <source>s′ᵉ mod n</source>
+        <translation>s′ᵉ mod n</translation>
+    </message>
+    <message>
+        <source>s′ᵉ − m mod n</source>
+        <translation>s′ᵉ − m mod n</translation>
+    </message>
+    <message>
+        <source>ebob(s′ᵉ − m, n)</source>
+        <translation>gcd(s′ᵉ − m, n)</translation>
+    </message>
+    <message>
+        <source>İleti m = {0}. Sağlama: {0}{1} mod {2} = {3}, şifreli blok geri geldi.</source>
+        <translation>Message m = {0}. Check: {0}{1} mod {2} = {3}, the cipher block came back.</translation>
+    </message>
+    <message>
+        <source>Bu saldırı {0} sayı bekler, {1} sayı verildi.</source>
+        <translation>This attack expects {0} numbers, {1} were given.</translation>
+    </message>
+    <message>
+        <source>n = {0} olamaz: n en az 15 ve en çok {1} olmalı.</source>
+        <translation>n = {0} is not possible: n must be at least 15 and at most {1}.</translation>
+    </message>
+    <message>
+        <source>{0} sayısı n = {1} sayısından küçük olmalı.</source>
+        <translation>The number {0} must be below n = {1}.</translation>
+    </message>
+    <message>
+        <source>e = {0} olamaz: açık üs 2 ile {1} arasında olmalı.</source>
+        <translation>e = {0} is not possible: the public exponent must be between 2 and {1}.</translation>
+    </message>
+    <message>
+        <source>{0} adımda a² − n hiç tam kare olmadı: n sayısının çarpanları birbirine yakın değil.</source>
+        <translation>In {0} steps a² − n was never a perfect square: the factors of n are not close to each other.</translation>
+    </message>
+    <message>
+        <source>Yalnız 1 · {0} bulundu: {0} asal, çarpanlarına ayrılamaz.</source>
+        <translation>Only 1 · {0} was found: {0} is prime and cannot be factored.</translation>
+    </message>
+    <message>
+        <source>n = {0} çift: çarpanı 2, bu saldırıya gerek yok.</source>
+        <translation>n = {0} is even: its factor is 2, no attack is needed.</translation>
+    </message>
+    <message>
+        <source>ebob = 1: B = {0} sınırı küçük kaldı; hiçbir p − 1 sayısı {0}! sayısını bölmüyor.</source>
+        <translation>gcd = 1: the bound B = {0} was too small; no p − 1 divides {0}!.</translation>
+    </message>
+    <message>
+        <source>ebob = n: B = {0} için iki asalın p − 1 sayıları da {0}! sayısını bölüyor; daha küçük bir sınır deneyin.</source>
+        <translation>gcd = n: for B = {0} the p − 1 of both primes divide {0}!; try a smaller bound.</translation>
+    </message>
+    <message>
+        <source>Hiçbir iki n sayısı ortak bir asal paylaşmıyor.</source>
+        <translation>No two of the n share a prime.</translation>
+    </message>
+    <message>
+        <source>{0} sayısı tam bir {1}. kuvvet değil: mᵉ sayısı n sayısını aştı ve indirgeme kökü gizledi.</source>
+        <translation>{0} is not an exact {1}-th power: mᵉ exceeded n and the reduction hid the root.</translation>
+    </message>
+    <message>
+        <source>n sayıları aralarında asal değil ya da çarpımları çok büyük; Çin kalan teoremi uygulanamaz.</source>
+        <translation>The n are not coprime or their product is too large; the Chinese remainder theorem cannot be applied.</translation>
+    </message>
+    <message>
+        <source>ebob(e₁, e₂) = ebob({0}, {1}) = {2}: a · e₁ + b · e₂ = 1 eşitliği yok, saldırı yapılamaz.</source>
+        <translation>gcd(e₁, e₂) = gcd({0}, {1}) = {2}: there is no a · e₁ + b · e₂ = 1, the attack cannot be done.</translation>
+    </message>
+    <message>
+        <source>{0} sayısının tersi yok (mod {1}).</source>
+        <translation>{0} has no inverse mod {1}.</translation>
+    </message>
+    <message>
+        <source>Hiçbir yaklaşık değer n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.</source>
+        <translation>No convergent factored n: d is above the bound n^¼ / 3.</translation>
+    </message>
+    <message>
+        <source>{0} iki asalın çarpımı değil ya da e ile φ aralarında asal değil; şifre çözen anahtar sahibi yok.</source>
+        <translation>{0} is not the product of two primes, or e and φ are not coprime; there is no key owner to decrypt.</translation>
+    </message>
+    <message>
+        <source>s = {0} imzası m = {1} iletisinin imzası değil: s{2} mod n = {3}.</source>
+        <translation>s = {0} is not a signature of the message m = {1}: s{2} mod n = {3}.</translation>
+    </message>
+    <message>
+        <source>ebob = {0}: imza ya doğru ya da iki yarısı da hatalı; çarpan ortaya çıkmadı.</source>
+        <translation>gcd = {0}: the signature is either right or faulty in both halves; no factor came out.</translation>
+    </message>
+    <message>
+        <source>&quot;{0}&quot; 0 ya da daha büyük bir tam sayı değil.</source>
+        <translation>&quot;{0}&quot; is not a whole number from 0 up.</translation>
+    </message>
+    <message>
+        <source>Saldırılar penceresini açar: ders kitabı RSA&apos;sının ve kötü üretilmiş anahtarların kırılışı, adım adım.</source>
+        <translation>Opens the attacks window: how textbook RSA and badly made keys are broken, step by step.</translation>
+    </message>
 </context>
 </TS>

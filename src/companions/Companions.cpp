@@ -1,5 +1,6 @@
 #include "companions/Companions.h"
 
+#include "attackswindow/AttacksWindow.h"
 #include "exchangewindow/ExchangeWindow.h"
 #include "exercisewindow/ExerciseWindow.h"
 #include "explain/Explanation.h"
@@ -63,6 +64,9 @@ std::optional<QString> Companions::open(const LaunchOptions& options) {
     if (options.exchange) {
         exchange();
     }
+    if (options.attacks) {
+        attacks();
+    }
     std::optional<QString> failed;
     if (options.realSize) {
         const std::variant<QWidget*, QString> loaded = realSize();
@@ -82,6 +86,14 @@ StepWindow& Companions::openSteps() {
         show(*m_steps, stepWindowWish);
     }
     return *m_steps;
+}
+
+AttacksWindow& Companions::attacks() {
+    if (!m_attacks) {
+        m_attacks = std::make_unique<AttacksWindow>(m_main, m_sink);
+        show(*m_attacks, m_attacks->sizeHint());
+    }
+    return *m_attacks;
 }
 
 ExchangeWindow& Companions::exchange() {

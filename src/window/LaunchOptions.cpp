@@ -23,6 +23,7 @@ const QString levelName = QStringLiteral("seviye");
 const QString attackerName = QStringLiteral("saldirgan");
 const QString teacherName = QStringLiteral("ogretmen");
 const QString exchangeName = QStringLiteral("mesajlasma");
+const QString attacksName = QStringLiteral("saldirilar");
 const QString realSizeName = QStringLiteral("gercek-boyut");
 
 // The options, described in the language in use when this is called.
@@ -39,6 +40,7 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::languageValue), QString::fromLatin1(sourceLanguage)});
     parser.addOption({stepByStepName, translated(texts::stepByStepOption)});
     parser.addOption({exchangeName, translated(texts::exchangeOption)});
+    parser.addOption({attacksName, translated(texts::attacksOption)});
     parser.addOption({realSizeName, translated(texts::realSizeOption)});
     parser.addOption({exerciseName, translated(texts::exercise::exerciseOption)});
     parser.addOption({levelName, translated(texts::exercise::levelOption),
@@ -99,6 +101,7 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.exercise.attacker = parser.isSet(attackerName);
     options.exercise.teacher = parser.isSet(teacherName);
     options.exchange = parser.isSet(exchangeName);
+    options.attacks = parser.isSet(attacksName);
     options.realSize = parser.isSet(realSizeName);
     if (!reading.error.isEmpty()) {
         options.exitCode = 2;

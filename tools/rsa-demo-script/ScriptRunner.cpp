@@ -15,6 +15,7 @@ ScriptRunner::ScriptRunner(std::ostream& out) : m_out(out), m_interaction(out) {
     addExerciseSteps(*this);
     addExchangeSteps(*this);
     addTextSteps(*this);
+    addAttackSteps(*this);
     addRealSizeSteps(*this);
 }
 

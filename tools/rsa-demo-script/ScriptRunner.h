@@ -70,5 +70,6 @@ void addExerciseSteps(ScriptRunner& runner);
 void addExchangeSteps(ScriptRunner& runner);
 void addTextSteps(ScriptRunner& runner);
 void addRealSizeSteps(ScriptRunner& runner);
+void addAttackSteps(ScriptRunner& runner);
 
 } // namespace rsa::script

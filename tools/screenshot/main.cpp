@@ -3,11 +3,14 @@
 // options may follow the file name: --lang en for the English window,
 // --adim-adim for both windows side by side, --mesajlasma for the exchange
 // window beside the main one after a card was sent, received, signed and
-// verified with the worked example's key and the word "MERHABA" sent, --gercek-boyut for the
-// real-size window after a 2048-bit key, the contrast for the README's sentence and the race past
-// 200 bits, --alistirma KOD for the exercise window alone, part-way through its task (one answer
-// right, one wrong, one hint).
+// verified with the worked example's key and the word "MERHABA" sent,
+// --gercek-boyut for the real-size window after a 2048-bit key, the contrast
+// for the README's sentence and the race past 200 bits, --alistirma KOD for
+// the exercise window alone, part-way through its task (one answer right, one
+// wrong, one hint), --saldirilar for the attacks window beside the main one
+// after Wiener's attack on its example.
 
+#include "attackswindow/AttacksWindow.h"
 #include "companions/Companions.h"
 #include "exchangewindow/ExchangeWindow.h"
 #include "exchangewindow/TextPart.h"
@@ -23,6 +26,7 @@
 #include "window/Translations.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -163,6 +167,18 @@ int main(int argc, char** argv) {
         scroll->ensureVisible(
             0, sentence->mapTo(scroll->widget(), QPoint(0, sentence->height())).y(), 0, 8);
     }
+    rsa::AttacksWindow* attacks = nullptr;
+    if (options.attacks) {
+        attacks = &beside.attacks();
+        if (!QTest::qWaitForWindowExposed(attacks)) {
+            return 1;
+        }
+        // Wiener's attack on the lesson's key: the convergents and the bound.
+        auto* list = attacks->findChild<QComboBox*>(QStringLiteral("attackList"));
+        list->setCurrentIndex(list->findData(QStringLiteral("wiener")));
+        QTest::mouseClick(attacks->findChild<QWidget*>(QStringLiteral("attackRun")),
+                          Qt::LeftButton);
+    }
     if (steps) {
         // The key: the Euclid table for 17 and 3120, ending in d = 2753.
         steps->scrollToSection(2);
@@ -195,6 +211,9 @@ int main(int argc, char** argv) {
     }
     if (exchange != nullptr) {
         area = area.united(exchange->frameGeometry());
+    }
+    if (attacks != nullptr) {
+        area = area.united(attacks->frameGeometry());
     }
     const QPixmap picture = window.screen()->grabWindow(0).copy(area);
     return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

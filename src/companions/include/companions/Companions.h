@@ -28,6 +28,7 @@ class QWidget;
 
 namespace rsa {
 
+class AttacksWindow;
 class ExchangeWindow;
 class ExerciseWindow;
 class MainWindow;
@@ -52,6 +53,8 @@ public:
     StepWindow& openSteps();
     // The exchange window, opened now when it is not yet.
     ExchangeWindow& exchange();
+    // The attacks window, opened now when it is not yet.
+    AttacksWindow& attacks();
     // A new exercise window as options ask, in place of the one open before.
     ExerciseWindow& openExercise(const LaunchOptions::Exercise& options);
     // The open exercise window, or none.
@@ -83,6 +86,7 @@ private:
     std::vector<Beside> m_beside; // in the order they opened
     std::unique_ptr<StepWindow> m_steps;
     std::unique_ptr<ExchangeWindow> m_exchange;
+    std::unique_ptr<AttacksWindow> m_attacks;
     std::unique_ptr<ExerciseWindow> m_exercise;
     // Made by the module, deleted when closed or with this owner.
     QPointer<QWidget> m_realSize;

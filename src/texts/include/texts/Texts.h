@@ -109,6 +109,9 @@ inline constexpr const char* stepByStepOption =
 inline constexpr const char* exchangeOption = RSA_TEXT(
     "rsa", "Açık anahtarla mesajlaşma penceresini açar: şifreleme, şifre çözme, imzalama ve "
            "imza doğrulama.");
+inline constexpr const char* attacksOption = RSA_TEXT(
+    "rsa", "Saldırılar penceresini açar: ders kitabı RSA'sının ve kötü üretilmiş anahtarların "
+           "kırılışı, adım adım.");
 inline constexpr const char* realSizeOption =
     RSA_TEXT("rsa", "Gerçek boyutta RSA penceresini açar: büyük anahtarlar, OAEP dolgusu ve "
                     "çarpanlarına ayırma yarışı.");

@@ -33,6 +33,7 @@ struct LaunchOptions {
         bool teacher = false;
     } exercise;
     bool exchange = false; // --mesajlasma: the exchange window beside the main one
+    bool attacks = false;  // --saldirilar: the attacks window beside the main one
     bool realSize = false; // --gercek-boyut: the real-size window, from its module
     // Set when the program ends at once instead of opening its window: 0
     // after --help or --version, 2 after a wrong option.

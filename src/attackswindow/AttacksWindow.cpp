@@ -1,0 +1,195 @@
+#include "attackswindow/AttacksWindow.h"
+
+#include "attacks/Attack.h"
+#include "reading/WholeNumber.h"
+#include "texts/AttackTexts.h"
+#include "window/MainWindow.h"
+#include "window/QtText.h"
+#include "window/Translations.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <sstream>
+
+namespace rsa {
+
+namespace {
+
+namespace text = texts::attacks;
+using attacks::AttackId;
+
+QString escaped(const std::string& plain) {
+    return toQt(plain).toHtmlEscaped();
+}
+
+// The section as the window shows it: the step window's content, as HTML.
+QString html(const explain::Section& section) {
+    QString out = QStringLiteral("<h3>%1</h3>").arg(escaped(section.title));
+    for (const explain::Group& group : section.groups) {
+        if (!group.title.empty()) {
+            out += QStringLiteral("<p><b>%1</b></p>").arg(escaped(group.title));
+        }
+        for (const explain::Element& element : group.elements) {
+            if (const auto* paragraph = std::get_if<std::string>(&element)) {
+                out += QStringLiteral("<p>%1</p>").arg(escaped(*paragraph));
+                continue;
+            }
+            const auto& table = std::get<explain::Table>(element);
+            out += QStringLiteral("<table border='1' cellpadding='3' cellspacing='0'><tr>");
+            for (const std::string& column : table.columns) {
+                out += QStringLiteral("<th>%1</th>").arg(escaped(column));
+            }
+            out += QStringLiteral("</tr>");
+            for (const auto& row : table.rows) {
+                out += QStringLiteral("<tr>");
+                for (const std::string& cell : row) {
+                    out += QStringLiteral("<td>%1</td>").arg(escaped(cell));
+                }
+                out += QStringLiteral("</tr>");
+            }
+            out += QStringLiteral("</table>");
+        }
+    }
+    return out;
+}
+
+QPushButton* button(const char* caption, const char* name, QWidget* parent) {
+    auto* made = new QPushButton(translated(caption), parent);
+    made->setObjectName(QString::fromLatin1(name));
+    return made;
+}
+
+} // namespace
+
+AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
+    : m_main(main), m_explain(std::move(explain)), m_list(new QComboBox(this)),
+      m_order(new QLabel(this)), m_numbers(new QLineEdit(this)), m_result(new QLabel(this)),
+      m_steps(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("attacksWindow"));
+    setWindowTitle(translated(text::windowTitle));
+    m_list->setObjectName(QStringLiteral("attackList"));
+    m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_list->setMinimumContentsLength(24);
+    for (const AttackId attack : attacks::allAttacks) {
+        m_list->addItem(translated(attacks::displayName(attack)),
+                        QString::fromLatin1(attacks::driverName(attack)));
+    }
+    m_numbers->setObjectName(QStringLiteral("attackNumbers"));
+    m_numbers->setToolTip(translated(text::numbersTip));
+    m_result->setObjectName(QStringLiteral("attackResult"));
+    m_result->setWordWrap(true);
+    m_order->setWordWrap(true);
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_steps->setObjectName(QStringLiteral("attackSteps"));
+
+    auto* ready = button(text::readyExample, "attackReady", this);
+    auto* failing = button(text::failingExample, "attackFailing", this);
+    auto* random = button(text::randomExample, "attackRandom", this);
+    auto* mainKey = button(text::mainWindowKey, "attackMainKey", this);
+    auto* run = button(text::run, "attackRun", this);
+    run->setToolTip(translated(text::runTip));
+    run->setDefault(true);
+
+    auto* form = new QGridLayout;
+    auto* listLabel = new QLabel(translated(text::listLabel), this);
+    listLabel->setBuddy(m_list);
+    form->addWidget(listLabel, 0, 0);
+    form->addWidget(m_list, 0, 1);
+    auto* numbersLabel = new QLabel(translated(text::numbersLabel), this);
+    numbersLabel->setBuddy(m_numbers);
+    form->addWidget(numbersLabel, 1, 0);
+    form->addWidget(m_order, 1, 1);
+    form->addWidget(m_numbers, 2, 1);
+    // Two rows of buttons, so that the window fits beside the main one on
+    // a 1366-pixel screen.
+    auto* examples = new QGridLayout;
+    examples->addWidget(ready, 0, 0);
+    examples->addWidget(failing, 0, 1);
+    examples->addWidget(random, 0, 2);
+    examples->addWidget(mainKey, 1, 0);
+    examples->addWidget(run, 1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(examples);
+    layout->addWidget(m_result);
+    layout->addWidget(m_steps, 1);
+
+    connect(m_list, &QComboBox::currentIndexChanged, this, &AttacksWindow::chooseAttack);
+    connect(ready, &QPushButton::clicked, this, [this] {
+        fillExample(attacks::readyExample(attacks::allAttacks[m_list->currentIndex()]));
+    });
+    connect(failing, &QPushButton::clicked, this, [this] {
+        fillExample(attacks::failingExample(attacks::allAttacks[m_list->currentIndex()]));
+    });
+    connect(random, &QPushButton::clicked, this, [this] {
+        fillExample(attacks::randomExample(attacks::allAttacks[m_list->currentIndex()]));
+    });
+    connect(mainKey, &QPushButton::clicked, this, &AttacksWindow::takeMainKey);
+    connect(run, &QPushButton::clicked, this, &AttacksWindow::runAttack);
+    connect(m_numbers, &QLineEdit::returnPressed, this, &AttacksWindow::runAttack);
+    chooseAttack();
+}
+
+QSize AttacksWindow::sizeHint() const {
+    return {540, 560};
+}
+
+void AttacksWindow::chooseAttack() {
+    const AttackId attack = attacks::allAttacks[m_list->currentIndex()];
+    m_order->setText(translated(attacks::inputOrder(attack)));
+    fillExample(attacks::readyExample(attack));
+}
+
+void AttacksWindow::fillExample(std::vector<std::uint64_t> numbers) {
+    QStringList words;
+    for (const std::uint64_t number : numbers) {
+        words << QString::number(number);
+    }
+    m_numbers->setText(words.join(QLatin1Char(' ')));
+}
+
+// The main window's key gives the public numbers an attacker on it starts
+// from: n for the factoring attacks, n and e where e is used.
+void AttacksWindow::takeMainKey() {
+    const auto& key = m_main.variables().key;
+    const AttackId attack = attacks::allAttacks[m_list->currentIndex()];
+    if (!key || attack == AttackId::Shared || attack == AttackId::Hastad) {
+        m_result->setText(translated(text::noMainKey));
+        return;
+    }
+    const auto n = static_cast<std::uint64_t>(std::llround(key->p.toNumber() * key->q.toNumber()));
+    const auto e = static_cast<std::uint64_t>(std::llround(key->e.toNumber()));
+    if (attack == AttackId::Fermat) {
+        fillExample({n});
+    } else if (attack == AttackId::PMinus1) {
+        fillExample({n, 10});
+    } else {
+        fillExample({n, e});
+    }
+}
+
+void AttacksWindow::runAttack() {
+    const AttackId attack = attacks::allAttacks[m_list->currentIndex()];
+    const auto read = attacks::readNumbers(fromQt(m_numbers->text()));
+    const attacks::Outcome outcome =
+        std::holds_alternative<attacks::Refusal>(read)
+            ? attacks::refusedOutcome(attack, std::get<attacks::Refusal>(read), &inLanguageInUse)
+            : attacks::runAttack(attack, std::get<std::vector<std::uint64_t>>(read),
+                                 &inLanguageInUse);
+    m_result->setProperty("refused", outcome.refusal.has_value());
+    m_result->setText(outcome.refusal ? toQt(texts::word(*outcome.refusal, &inLanguageInUse))
+                                      : toQt(attacks::foundText(outcome)));
+    m_steps->setHtml(html(outcome.section));
+    if (m_explain) {
+        m_explain(outcome.section);
+    }
+}
+
+} // namespace rsa
