@@ -18,6 +18,7 @@ import time
 
 import pyatspi
 
+from activation import activate
 from two_learners import Failure, check, must_find, press, wait_for
 
 # How long quitting may take: the race's helper is ended at once, the rest is Qt.
@@ -45,9 +46,7 @@ def window_id(process, name):
 
 
 def keys_to_main_window(process, *keys):
-    # xdotool notes on stderr that no window was active before.
-    subprocess.run(["xdotool", "windowactivate", "--sync", window_id(process, "Form1")],
-                   check=True, stderr=subprocess.DEVNULL)
+    activate(window_id(process, "Form1"))
     for key in keys:
         subprocess.run(["xdotool", "key", key], check=True)
         time.sleep(0.3)

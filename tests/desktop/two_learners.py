@@ -20,6 +20,8 @@ import time
 
 import pyatspi
 
+from activation import activate
+
 WINDOW = "Mesajlaşma"
 KEY_PART = "Anahtarım"
 SEND_PART = "Gönder: arkadaşının açık anahtarıyla şifrele"
@@ -132,9 +134,7 @@ class Learner:
         window = subprocess.run(
             ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
              "--name", f"^{WINDOW}$"], capture_output=True, text=True, check=True).stdout.split()[0]
-        # xdotool notes on stderr that no window was active before.
-        subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True,
-                       stderr=subprocess.DEVNULL)
+        activate(window)
         return window
 
     def choose(self, combo, item):
