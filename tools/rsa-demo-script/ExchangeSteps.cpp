@@ -5,6 +5,7 @@
 // what the window shows. The window opens with the main window when the
 // launch asks for it, or at the first of these steps.
 
+#include "ExchangeReach.h"
 #include "ScriptRunner.h"
 
 #include "exchangewindow/ExchangeWindow.h"
@@ -36,23 +37,9 @@ std::vector<std::string> words(const std::string& text) {
     return found;
 }
 
-class ExchangeSteps {
+class ExchangeSteps : public ExchangeReach {
 public:
-    explicit ExchangeSteps(ScriptRunner& runner) : m_runner(runner) {}
-
-    ExchangeWindow& window() {
-        ExchangeWindow& window = m_runner.beside().exchange();
-        ScriptRunner::settle();
-        return window;
-    }
-
-    template <typename T> T& child(const char* name) {
-        T* found = window().findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            throw StepError{std::string("the exchange window has no ") + name};
-        }
-        return *found;
-    }
+    using ExchangeReach::ExchangeReach;
 
     void type(const char* box, const std::string& text) {
         child<QLineEdit>(box).setText(toQt(text));
@@ -60,15 +47,6 @@ public:
 
     void typeBlocks(const char* box, const std::string& text) {
         child<QPlainTextEdit>(box).setPlainText(toQt(text));
-    }
-
-    void click(const char* name) {
-        auto& button = child<QPushButton>(name);
-        if (!button.isEnabled()) {
-            throw StepError{button.text().toStdString() + " cannot be clicked yet"};
-        }
-        QTest::mouseClick(&button, Qt::LeftButton);
-        ScriptRunner::settle();
     }
 
     // Prints "VERB: RESULT" or "VERB refused: SENTENCE", as the part's
@@ -267,9 +245,6 @@ public:
             m_runner.out() << "saved " << fromQt(window().lastSaved()) << '\n';
         }
     }
-
-private:
-    ScriptRunner& m_runner;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // open-text. Like the card's steps they type into the window's own boxes,
 // click its own buttons and print what it shows.
 
+#include "ExchangeReach.h"
 #include "ScriptRunner.h"
 
 #include "exchange/Letters.h"
@@ -24,28 +25,9 @@ namespace rsa::script {
 
 namespace {
 
-class TextSteps {
+class TextSteps : public ExchangeReach {
 public:
-    explicit TextSteps(ScriptRunner& runner) : m_runner(runner) {}
-
-    ExchangeWindow& window() {
-        ExchangeWindow& window = m_runner.beside().exchange();
-        ScriptRunner::settle();
-        return window;
-    }
-
-    template <typename T> T& child(const char* name) {
-        T* found = window().findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            throw StepError{std::string("the exchange window has no ") + name};
-        }
-        return *found;
-    }
-
-    void click(const char* name) {
-        QTest::mouseClick(&child<QPushButton>(name), Qt::LeftButton);
-        ScriptRunner::settle();
-    }
+    using ExchangeReach::ExchangeReach;
 
     // The part's sentence: a refusal prints "VERB refused: SENTENCE", any
     // other sentence "VERB note: SENTENCE"; true for a refusal.
@@ -189,9 +171,6 @@ public:
             printReceived();
         }
     }
-
-private:
-    ScriptRunner& m_runner;
 };
 
 } // namespace
