@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace rsa::attacks {
 
@@ -29,10 +28,13 @@ bool factors(Work& work, std::uint64_t n, std::uint64_t p) {
     return true;
 }
 
+// Two decimals of a value that is not negative, the same under any process
+// locale (printf would write a decimal comma under a Turkish one).
 std::string decimal(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
+    const auto hundredths = static_cast<std::uint64_t>(std::llround(value * 100));
+    const std::uint64_t fraction = hundredths % 100;
+    return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
+           std::to_string(fraction);
 }
 
 } // namespace
