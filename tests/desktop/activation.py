@@ -1,8 +1,9 @@
 """Activating a window as a click on it would, for the desktop tests.
 
 On a loaded machine the window manager may not yet take the request while
-the program's windows are being placed, so it is made again until the
-window is the active one."""
+the program's windows are being placed (a sanitizer build under load takes
+seconds), so it is made again, for up to 30 s, until the window is the
+active one."""
 
 import subprocess
 import time
@@ -10,7 +11,7 @@ import time
 
 def activate(window):
     """Makes the X window `window` (its id, as xdotool prints it) active."""
-    for _ in range(20):
+    for _ in range(100):
         # xdotool notes on stderr that no window was active before.
         done = subprocess.run(["xdotool", "windowactivate", "--sync", window],
                               stderr=subprocess.DEVNULL)
