@@ -2050,7 +2050,7 @@ Check: p · q = n.</translation>
         <translation>For speed, the signer computes the signature with the Chinese remainder theorem, separately in its mod-p and mod-q halves. A fault occurred in one half and the signature was sent without being checked. The faulty signature s′ is right mod p and wrong mod q, so gcd(s′ᵉ − m, n) = p.</translation>
     </message>
     <message>
-        <source>Gerçek anahtarlarda p ve q birbirinden bağımsız, rastgele ve aynı büyüklükte seçilir; aralarındaki fark √n sayısının dördüncü kökünden çok büyüktür, Fermat yöntemi milyarlarca yıl sürer. Standartlar p − q farkının büyük olmasını ayrıca denetler.</source>
+        <source>Gerçek anahtarlarda p ve q birbirinden bağımsız, rastgele ve aynı büyüklükte seçilir; aralarındaki fark n sayısının dördüncü kökünden çok büyüktür, Fermat yöntemi milyarlarca yıl sürer. Standartlar p − q farkının büyük olmasını ayrıca denetler.</source>
         <translation>In real keys p and q are chosen independently, at random and of the same size; their difference is far larger than the fourth root of n, and Fermat&apos;s method would take billions of years. Standards also check separately that p − q is large.</translation>
     </message>
     <message>
@@ -2238,8 +2238,8 @@ Check: p · q = n.</translation>
         <translation>As the exponent is negative, the inverse of {0} mod {1} is used: {0}⁻¹ = {2}.</translation>
     </message>
     <message>
-        <source>Saldırının koşulu d &lt; n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.</source>
-        <translation>The attack&apos;s condition is d &lt; n^¼ / 3: n^¼ ≈ {0}, bound ≈ {1}.</translation>
+        <source>Saldırının koşulu d &lt; n^¼ / 3: n^¼ ≈ {0},{1}, sınır ≈ {2},{3}.</source>
+        <translation>The attack&apos;s condition is d &lt; n^¼ / 3: n^¼ ≈ {0}.{1}, bound ≈ {2}.{3}.</translation>
     </message>
     <message>
         <source>Özel üs d = {0}, p = {1}, q = {2}. Sağlama: {1} · {2} = {3} ve e · d mod φ = {4} · {0} mod {5} = 1.</source>

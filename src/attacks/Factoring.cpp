@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace rsa::attacks {
 
@@ -28,13 +29,13 @@ bool factors(Work& work, std::uint64_t n, std::uint64_t p) {
     return true;
 }
 
-// Two decimals of a value that is not negative, the same under any process
-// locale (printf would write a decimal comma under a Turkish one).
-std::string decimal(double value) {
+// The whole part and two decimals of a value that is not negative; the
+// sentence puts the decimal mark of its language between them.
+std::pair<std::string, std::string> decimal(double value) {
     const auto hundredths = static_cast<std::uint64_t>(std::llround(value * 100));
     const std::uint64_t fraction = hundredths % 100;
-    return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
-           std::to_string(fraction);
+    return {std::to_string(hundredths / 100),
+            (fraction < 10 ? "0" : "") + std::to_string(fraction)};
 }
 
 } // namespace
@@ -144,7 +145,9 @@ void wiener(Work& work, const std::vector<std::uint64_t>& numbers) {
         return;
     }
     const double fourthRoot = std::pow(static_cast<double>(n), 0.25);
-    work.paragraph(work.say(text::wienerBound, {decimal(fourthRoot), decimal(fourthRoot / 3)}));
+    const auto [root, rootDecimals] = decimal(fourthRoot);
+    const auto [bound, boundDecimals] = decimal(fourthRoot / 3);
+    work.paragraph(work.say(text::wienerBound, {root, rootDecimals, bound, boundDecimals}));
     explain::Table table{work.columns(text::wienerColumns), {}};
     std::size_t index = 0;
     for (const ConvergentRow& row : convergents(e, n)) {

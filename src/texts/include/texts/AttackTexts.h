@@ -113,7 +113,7 @@ inline constexpr const char* faultSituation = RSA_TEXT(
 // Why real RSA is not broken this way.
 inline constexpr const char* fermatWhyNot = RSA_TEXT(
     "rsa", "Gerçek anahtarlarda p ve q birbirinden bağımsız, rastgele ve aynı büyüklükte seçilir; "
-           "aralarındaki fark √n sayısının dördüncü kökünden çok büyüktür, Fermat yöntemi "
+           "aralarındaki fark n sayısının dördüncü kökünden çok büyüktür, Fermat yöntemi "
            "milyarlarca yıl sürer. Standartlar p − q farkının büyük olmasını ayrıca denetler.");
 inline constexpr const char* pMinus1WhyNot = RSA_TEXT(
     "rsa", "Rastgele seçilmiş 1024 bitlik bir asalda p − 1 sayısının yalnız küçük çarpanlardan "
@@ -194,7 +194,7 @@ inline constexpr const char* bezout =
 inline constexpr const char* negativeExponent =
     RSA_TEXT("rsa", "Üs negatif olduğundan {0} sayısının tersi kullanılır (mod {1}): {0}⁻¹ = {2}.");
 inline constexpr const char* wienerBound =
-    RSA_TEXT("rsa", "Saldırının koşulu d < n^¼ / 3: n^¼ ≈ {0}, sınır ≈ {1}.");
+    RSA_TEXT("rsa", "Saldırının koşulu d < n^¼ / 3: n^¼ ≈ {0},{1}, sınır ≈ {2},{3}.");
 inline constexpr const char* wienerFound = RSA_TEXT(
     "rsa", "Özel üs d = {0}, p = {1}, q = {2}. Sağlama: {1} · {2} = {3} ve e · d mod φ = {4} · {0} "
            "mod {5} = 1.");
