@@ -19,9 +19,12 @@ namespace rsa {
 
 namespace {
 
-// A step window (the step window, the exercise's solution) would like this
-// width and the main window's height.
-const QSize stepWindowWish(640, 0);
+// Windows that are read more than worked in (the step window, the exercise's
+// solution, the attacks' steps) would like the whole height of the screen:
+// long tables then need no scrolling on a classroom board. The placement
+// keeps every window on the screen.
+constexpr int screenHeight = QWIDGETSIZE_MAX / 2;
+const QSize stepWindowWish(640, screenHeight);
 
 } // namespace
 
@@ -91,7 +94,7 @@ StepWindow& Companions::openSteps() {
 AttacksWindow& Companions::attacks() {
     if (!m_attacks) {
         m_attacks = std::make_unique<AttacksWindow>(m_main, m_sink);
-        show(*m_attacks, m_attacks->sizeHint());
+        show(*m_attacks, {m_attacks->sizeHint().width(), screenHeight});
     }
     return *m_attacks;
 }
