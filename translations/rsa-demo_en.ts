@@ -2369,5 +2369,81 @@ Check: p · q = n.</translation>
         <source>Saldırılar penceresini açar: ders kitabı RSA&apos;sının ve kötü üretilmiş anahtarların kırılışı, adım adım.</source>
         <translation>Opens the attacks window: how textbook RSA and badly made keys are broken, step by step.</translation>
     </message>
+    <message>
+        <source>Gerçek boyutta Wiener saldırısı: {0} bitlik anahtar</source>
+        <translation>Wiener&apos;s attack at real size: a {0}-bit key</translation>
+    </message>
+    <message>
+        <source>n {0} bit ({1} basamak), e {2} bit; saldırının koşulu d &lt; n^¼ / 3, bu sınır {3} bittir. e/n sürekli kesrinin her yakınsağı k/d bir adaydır: φ = (e · d − 1)/k tam sayı olmalı ve x² − (n − φ + 1)x + n = 0 denkleminin diskriminantı tam kare olmalı.</source>
+        <translation>n has {0} bits ({1} digits), e {2} bits; the attack needs d &lt; n^¼ / 3, a bound of {3} bits. Each convergent k/d of the continued fraction of e/n is a candidate: φ = (e · d − 1)/k must be whole, and the discriminant of x² − (n − φ + 1)x + n = 0 must be a perfect square.</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>diskriminant tam kare mi?</source>
+        <translation>discriminant a square?</translation>
+    </message>
+    <message>
+        <source>tam değil</source>
+        <translation>not whole</translation>
+    </message>
+    <message>
+        <source>{0} yakınsak denendi; {1} tanesinde φ tam sayı çıktı.</source>
+        <translation>{0} convergents tried; {1} of them gave a whole φ.</translation>
+    </message>
+    <message>
+        <source>i = {0} satırında diskriminant tam kare çıktı: d = {1}</source>
+        <translation>In row i = {0} the discriminant is a square: d = {1}</translation>
+    </message>
+    <message>
+        <source>Denklemin kökleri n&apos;nin asallarıdır: p = {0}, q = {1}</source>
+        <translation>The roots of the equation are the primes of n: p = {0}, q = {1}</translation>
+    </message>
+    <message>
+        <source>Sağlama bir deneme bloğuyla: m = {0} için c = mᵉ mod n = {1} ve c^d mod n = {2}.</source>
+        <translation>Check on a test block: for m = {0}, c = mᵉ mod n = {1} and c^d mod n = {2}.</translation>
+    </message>
+    <message>
+        <source>Gerçek boyutta Fermat yöntemi: {0} bitlik anahtar</source>
+        <translation>Fermat&apos;s method at real size: a {0}-bit key</translation>
+    </message>
+    <message>
+        <source>n {0} bit ({1} basamak). a = ⌈√n⌉ = {2} ile başlanır ve a bir bir artırılır; a² − n bir tam kare b² olunca n = a² − b² = (a − b)(a + b) olur.</source>
+        <translation>n has {0} bits ({1} digits). Start from a = ⌈√n⌉ = {2} and add one to a each step; once a² − n is a perfect square b², n = a² − b² = (a − b)(a + b).</translation>
+    </message>
+    <message>
+        <source>b = {0}, p = a − b = {1}, q = a + b = {2}</source>
+        <translation>b = {0}, p = a − b = {1}, q = a + b = {2}</translation>
+    </message>
+    <message>
+        <source>Sağlama: p · q = {0}; n ile aynı mı? {1}</source>
+        <translation>Check: p · q = {0}; the same as n? {1}</translation>
+    </message>
+    <message>
+        <source>Toplu ebob: {1} bitlik {0} modül</source>
+        <translation>Batch GCD: {0} moduli of {1} bits</translation>
+    </message>
+    <message>
+        <source>Çarpım ağacı modülleri ikişer ikişer çarparak {0} düzeyde hepsinin çarpımı P&apos;ye varır; kalan ağacı aynı düzeylerden inerek her nᵢ için zᵢ = P mod nᵢ² verir. ebob(nᵢ, zᵢ / nᵢ) 1 değilse nᵢ&apos;nin bir asalı başka bir modülde de vardır.</source>
+        <translation>The product tree multiplies the moduli in pairs and reaches their product P in {0} levels; the remainder tree goes down the same levels and gives zᵢ = P mod nᵢ² for each nᵢ. When gcd(nᵢ, zᵢ / nᵢ) is not 1, a prime of nᵢ is in another modulus too.</translation>
+    </message>
+    <message>
+        <source>düğüm sayısı</source>
+        <translation>nodes</translation>
+    </message>
+    <message>
+        <source>en büyük düğüm (bit)</source>
+        <translation>largest node (bits)</translation>
+    </message>
+    <message>
+        <source>Aynı {0} modülde her çiftin ebob&apos;u {1} saniye sürdü.</source>
+        <translation>The gcd of every pair of the same {0} moduli took {1} seconds.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,9 @@
 #include "realsize/BatchGcd.h"
 
+#include "realsize/BigKey.h"
+
+#include <algorithm>
+
 namespace rsa::realsize {
 
 namespace {
@@ -28,11 +32,11 @@ std::optional<std::vector<Level>> productTree(const Level& moduli,
 
 } // namespace
 
-std::optional<std::vector<mpz_class>> batchGcd(const std::vector<mpz_class>& moduli,
-                                               const std::atomic<bool>& cancel,
-                                               const BatchProgress& progress) {
+std::optional<SharedPrimes> batchGcd(const std::vector<mpz_class>& moduli,
+                                     const std::atomic<bool>& cancel,
+                                     const BatchProgress& progress) {
     if (moduli.empty()) {
-        return std::vector<mpz_class>{};
+        return SharedPrimes{};
     }
     const auto report = [&progress](int percent) {
         if (progress) {
@@ -48,6 +52,14 @@ std::optional<std::vector<mpz_class>> batchGcd(const std::vector<mpz_class>& mod
     // tree: the progress counts three parts for each.
     const int levels = static_cast<int>(tree->size());
     report(100 / 3);
+    SharedPrimes found;
+    for (const Level& level : *tree) {
+        int largest = 0;
+        for (const mpz_class& node : level) {
+            largest = std::max(largest, bitLength(node));
+        }
+        found.productTree.push_back({level.size(), largest});
+    }
     // Going down, each node becomes its parent's remainder modulo the node's
     // square; at the leaves that is zi = P mod ni^2.
     Level remainders = std::move(tree->back());
@@ -68,7 +80,8 @@ std::optional<std::vector<mpz_class>> batchGcd(const std::vector<mpz_class>& mod
         mpz_gcd(value.get_mpz_t(), value.get_mpz_t(), moduli[leaf].get_mpz_t());
     }
     report(100);
-    return remainders;
+    found.gcds = std::move(remainders);
+    return found;
 }
 
 std::optional<std::vector<mpz_class>> pairwiseGcd(const std::vector<mpz_class>& moduli,

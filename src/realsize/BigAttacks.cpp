@@ -6,16 +6,10 @@ namespace rsa::realsize {
 
 namespace {
 
-// The two roots of x^2 - sum x + product = 0 when both are whole and
-// positive, smaller first.
-bool wholeRoots(const mpz_class& sum, const mpz_class& product, mpz_class& smaller,
-                mpz_class& larger) {
-    const mpz_class discriminant = sum * sum - 4 * product;
-    if (discriminant < 0 || mpz_perfect_square_p(discriminant.get_mpz_t()) == 0) {
-        return false;
-    }
-    mpz_class root;
-    mpz_sqrt(root.get_mpz_t(), discriminant.get_mpz_t());
+// The two roots of x^2 - sum x + product = 0, smaller first, from the
+// square root of its discriminant, when both are whole and positive.
+bool wholeRoots(const mpz_class& sum, const mpz_class& product, const mpz_class& root,
+                mpz_class& smaller, mpz_class& larger) {
     if ((sum - root) % 2 != 0) {
         return false;
     }
@@ -52,19 +46,38 @@ WienerAttack wienerAttack(const mpz_class& n, const mpz_class& e, const std::ato
         mpz_class d = term * dNow + dBefore;
         kBefore = std::exchange(kNow, k);
         dBefore = std::exchange(dNow, d);
-        ++attack.convergentsTried;
+        WienerRow& row = attack.rows.emplace_back();
+        row.k = k;
+        row.d = d;
         if (k == 0 || (e * d - 1) % k != 0) {
             continue;
         }
-        const mpz_class phi = (e * d - 1) / k;
-        if (wholeRoots(n - phi + 1, n, attack.p, attack.q)) {
+        row.phiWhole = true;
+        row.phi = (e * d - 1) / k;
+        const mpz_class sum = n - row.phi + 1;
+        const mpz_class discriminant = sum * sum - 4 * n;
+        row.squareDiscriminant =
+            discriminant >= 0 && mpz_perfect_square_p(discriminant.get_mpz_t()) != 0;
+        if (!row.squareDiscriminant) {
+            continue;
+        }
+        mpz_class root;
+        mpz_sqrt(root.get_mpz_t(), discriminant.get_mpz_t());
+        if (wholeRoots(sum, n, root, attack.p, attack.q)) {
             attack.end = AttackEnd::Found;
             attack.d = d;
-            attack.convergent = attack.convergentsTried;
             return attack;
         }
     }
     return attack;
+}
+
+RoundTrip roundTrip(const mpz_class& block, const mpz_class& n, const mpz_class& e,
+                    const mpz_class& d) {
+    RoundTrip trip;
+    mpz_powm(trip.cipher.get_mpz_t(), block.get_mpz_t(), e.get_mpz_t(), n.get_mpz_t());
+    mpz_powm(trip.back.get_mpz_t(), trip.cipher.get_mpz_t(), d.get_mpz_t(), n.get_mpz_t());
+    return trip;
 }
 
 FermatAttack fermatAttack(const mpz_class& n, unsigned long largestSteps,
@@ -83,7 +96,11 @@ FermatAttack fermatAttack(const mpz_class& n, unsigned long largestSteps,
             attack.end = AttackEnd::Cancelled;
             return attack;
         }
-        if (mpz_perfect_square_p(difference.get_mpz_t()) != 0) {
+        const bool square = mpz_perfect_square_p(difference.get_mpz_t()) != 0;
+        if (attack.rows.size() < fermatRowsKept || square) {
+            attack.rows.push_back({attack.steps, a, difference});
+        }
+        if (square) {
             mpz_sqrt(attack.b.get_mpz_t(), difference.get_mpz_t());
             attack.a = a;
             attack.p = a - attack.b;

@@ -186,9 +186,11 @@ void BigAttackPanel::begin(const char* attack, const QString& doing) {
     m_cancel->setEnabled(true);
     m_status->setText(doing);
     m_details->clear();
+    m_key.reset();
     m_wiener.reset();
     m_fermat.reset();
     m_sharing.reset();
+    m_survey.reset();
     // A key's primes come when they come: the bar only says that work goes on.
     m_progress->setRange(0, 0);
 }
@@ -275,8 +277,9 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
             return stopped();
         }
         // The chart's points: an eighth, a quarter, half and all of them.
-        std::optional<std::vector<mpz_class>> gcds;
+        std::optional<realsize::SharedPrimes> found;
         double seconds = 0;
+        std::optional<double> pairwiseSeconds;
         for (const int divisor : {8, 4, 2, 1}) {
             const int some = count / divisor;
             if (some < 2 && divisor != 1) {
@@ -285,7 +288,7 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
             const std::vector<mpz_class> first(planted->moduli.begin(),
                                                planted->moduli.begin() + some);
             const std::optional<double> batch =
-                timed([&] { return (gcds = realsize::batchGcd(first, cancel)).has_value(); });
+                timed([&] { return (found = realsize::batchGcd(first, cancel)).has_value(); });
             std::optional<double> pairwise;
             if (batch && some <= largestPairwiseCount) {
                 pairwise = timed([&] { return realsize::pairwiseGcd(first, cancel).has_value(); });
@@ -294,14 +297,15 @@ void BigAttackPanel::runSurvey(int count, int bits, int sharedPairs) {
                 return stopped();
             }
             seconds = *batch;
+            pairwiseSeconds = pairwise;
             const int percent = 90 + 10 / divisor;
             m_job.post([this, some, batch, pairwise, percent] {
                 addTimes(some, *batch, pairwise);
                 m_progress->setValue(percent);
             });
         }
-        m_job.post(
-            [this, count, gcds = std::move(*gcds), seconds] { showSurvey(count, gcds, seconds); });
+        m_job.post([this, survey = Survey{count, bits, std::move(*found), seconds,
+                                          pairwiseSeconds}] { showSurvey(survey); });
     });
 }
 
@@ -317,24 +321,25 @@ void BigAttackPanel::showWiener(const realsize::BigKey& key, const realsize::Wie
                                 double took) {
     m_progress->setRange(0, 100);
     m_progress->setValue(100);
+    m_key = key;
     m_wiener = attack;
-    const QString tried = QString::number(attack.convergentsTried);
+    const QString tried = QString::number(attack.rows.size());
     if (attack.end != realsize::AttackEnd::Found) {
         m_status->setText(fill(t::wienerNotFound, {tried}));
         return;
     }
-    m_status->setText(
-        fill(t::wienerFound, {QString::number(attack.convergent), milliseconds(took), tried}));
+    m_status->setText(fill(t::wienerFound, {tried, milliseconds(took), tried}));
     m_details->setPlainText(
-        fill(t::wienerDetails, {bitsOf(key.n), bitsOf(key.e), bitsOf(realsize::wienerBound(key.n)),
-                                bitsOf(key.d), QString::number(attack.convergent), digits(attack.d),
-                                digits(attack.p), digits(attack.q)}));
+        fill(t::wienerDetails,
+             {bitsOf(key.n), bitsOf(key.e), bitsOf(realsize::wienerBound(key.n)), bitsOf(key.d),
+              tried, digits(attack.d), digits(attack.p), digits(attack.q)}));
 }
 
 void BigAttackPanel::showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,
                                 double took) {
     m_progress->setRange(0, 100);
     m_progress->setValue(100);
+    m_key = key;
     m_fermat = attack;
     const QString steps = QString::number(attack.steps);
     if (attack.end != realsize::AttackEnd::Found) {
@@ -359,8 +364,12 @@ void BigAttackPanel::addTimes(int count, double batchSeconds,
     m_secondsAxis->applyNiceNumbers();
 }
 
-void BigAttackPanel::showSurvey(int count, const std::vector<mpz_class>& gcds, double took) {
+void BigAttackPanel::showSurvey(const Survey& survey) {
     m_progress->setValue(100);
+    m_survey = survey;
+    const int count = survey.count;
+    const double took = survey.seconds;
+    const std::vector<mpz_class>& gcds = survey.found.gcds;
     m_sharing = realsize::keysSharingAPrime(gcds);
     if (m_sharing->empty()) {
         m_status->setText(fill(t::surveyNone, {whole(count), seconds(took)}));

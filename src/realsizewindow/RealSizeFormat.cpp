@@ -15,8 +15,6 @@ namespace rsa::realsizeformat {
 
 namespace {
 
-constexpr int shownEnd = 10;
-
 QString superscript(int exponent) {
     static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
     QString result = exponent < 0 ? QStringLiteral("⁻") : QString();
@@ -88,13 +86,13 @@ QString digitCount(const mpz_class& number) {
     return whole(static_cast<long long>(number.get_str(10).size()));
 }
 
-QString shortened(const mpz_class& number) {
+QString shortened(const mpz_class& number, int ends) {
     const QString digits = QString::fromStdString(number.get_str(10));
-    if (digits.size() <= 2 * shownEnd + 4) {
+    if (digits.size() <= 2 * ends + 4) {
         return digits;
     }
     return fill(texts::realsize::shortened,
-                {digits.left(shownEnd), digits.right(shownEnd), whole(digits.size())});
+                {digits.left(ends), digits.right(ends), whole(digits.size())});
 }
 
 std::size_t charactersWithin(const std::string& text, std::size_t bytes) {

@@ -56,7 +56,19 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
     });
     connect(m_attacks, &BigAttackPanel::finished, this, [this] {
         explainWith([this] {
-            return realsizeexplain::attackSection(m_attacks->attackName(), m_attacks->status());
+            const BigAttackPanel& attacks = *m_attacks;
+            const QString outcome = attacks.status();
+            if (attacks.key() && attacks.wiener()) {
+                return realsizeexplain::wienerSection(*attacks.key(), *attacks.wiener(), outcome);
+            }
+            if (attacks.key() && attacks.fermat()) {
+                return realsizeexplain::fermatSection(*attacks.key(), *attacks.fermat(), outcome);
+            }
+            if (const std::optional<BigAttackPanel::Survey>& survey = attacks.survey()) {
+                return realsizeexplain::surveySection(survey->count, survey->bits, survey->found,
+                                                      survey->pairwiseSeconds, outcome);
+            }
+            return realsizeexplain::attackSection(attacks.attackName(), outcome);
         });
     });
     connect(m_race, &RacePanel::finished, this, [this] {

@@ -34,7 +34,9 @@ TEST(BigAttacks, WienerFindsDExactlyWhenItIsBelowTheBound) {
                 EXPECT_EQ(attack.d, key.d);
                 EXPECT_EQ(attack.p, std::min(key.p, key.q));
                 EXPECT_EQ(attack.q, std::max(key.p, key.q));
-                EXPECT_LE(attack.convergent, attack.convergentsTried);
+                EXPECT_EQ(attack.rows.back().d, key.d);
+                EXPECT_EQ(attack.rows.back().phi, (key.p - 1) * (key.q - 1));
+                EXPECT_EQ(roundTrip(testBlock, key.n, key.e, attack.d).back, testBlock);
             }
         }
     }
@@ -72,6 +74,17 @@ TEST(BigAttacks, FermatFactorsClosePrimesAtOnceAndGivesUpOnFarOnes) {
     EXPECT_EQ(small.steps, 3u);
     EXPECT_EQ(small.p, 59);
     EXPECT_EQ(small.b, 21);
+    ASSERT_EQ(small.rows.size(), 3u);
+    EXPECT_EQ(small.rows[0].a, 78);
+    EXPECT_EQ(small.rows[0].difference, 125);
+    EXPECT_EQ(small.rows[2].difference, 441);
+    // 11099 = 11 * 1009 needs 405 steps: the table keeps the first ones and
+    // the step of the square.
+    const FermatAttack far = fermatAttack(11099, 1000, goOn);
+    ASSERT_EQ(far.rows.size(), fermatRowsKept + 1);
+    EXPECT_EQ(far.rows[fermatRowsKept - 1].step, fermatRowsKept);
+    EXPECT_EQ(far.rows.back().step, far.steps);
+    EXPECT_EQ(far.rows.back().difference, far.b * far.b);
 }
 
 TEST(BatchGcd, FindsExactlyThePlantedPairsAsEveryPairsGcdDoes) {
@@ -98,10 +111,17 @@ TEST(BatchGcd, FindsExactlyThePlantedPairsAsEveryPairsGcdDoes) {
         }
         std::sort(expected.begin(), expected.end());
         std::vector<int> percents;
-        const std::vector<mpz_class> batch =
+        const SharedPrimes batch =
             *batchGcd(planted.moduli, goOn, [&](int percent) { percents.push_back(percent); });
-        EXPECT_EQ(batch, *pairwiseGcd(planted.moduli, goOn));
-        EXPECT_EQ(keysSharingAPrime(batch), expected);
+        EXPECT_EQ(batch.gcds, *pairwiseGcd(planted.moduli, goOn));
+        EXPECT_EQ(keysSharingAPrime(batch.gcds), expected);
+        // Each level halves the one below, rounding up, to the one product.
+        ASSERT_EQ(batch.productTree.front().nodes, c.count);
+        EXPECT_EQ(batch.productTree.front().largestBits, 128);
+        for (std::size_t level = 1; level < batch.productTree.size(); ++level) {
+            EXPECT_EQ(batch.productTree[level].nodes, (batch.productTree[level - 1].nodes + 1) / 2);
+        }
+        EXPECT_EQ(batch.productTree.back().nodes, 1u);
         EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
         EXPECT_EQ(percents.back(), 100);
     }
@@ -111,7 +131,7 @@ TEST(BatchGcd, AModulusSharingWithSeveralGetsTheirProduct) {
     // 6 = 2 * 3, 15 = 3 * 5, 35 = 5 * 7, 11 alone.
     const std::vector<mpz_class> moduli{6, 15, 35, 11};
     const std::vector<mpz_class> expected{3, 15, 5, 1};
-    EXPECT_EQ(*batchGcd(moduli, goOn), expected);
+    EXPECT_EQ(batchGcd(moduli, goOn)->gcds, expected);
     EXPECT_EQ(*pairwiseGcd(moduli, goOn), expected);
 }
 
@@ -135,6 +155,15 @@ TEST(BigAttacks, WienerOnTheClassroomExample) {
     EXPECT_EQ(attack.d, 5);
     EXPECT_EQ(attack.p, 239);
     EXPECT_EQ(attack.q, 379);
+    // 17993/90581 = [0; 5, 29, ...]: 0/1, 1/5; phi only whole at 1/5.
+    ASSERT_EQ(attack.rows.size(), 2u);
+    EXPECT_FALSE(attack.rows[0].phiWhole);
+    EXPECT_EQ(attack.rows[1].k, 1);
+    EXPECT_EQ(attack.rows[1].phi, 89964);
+    EXPECT_TRUE(attack.rows[1].squareDiscriminant);
+    const RoundTrip trip = roundTrip(testBlock, 90581, 17993, attack.d);
+    EXPECT_EQ(trip.cipher, 82677); // 42^17993 mod 90581
+    EXPECT_EQ(trip.back, 42);
 }
 
 } // namespace

@@ -42,6 +42,9 @@ TEST_F(RealSizeFormat, LongNumbersShowTheirEndsAndDigitCount) {
     // Up to 24 digits the number is shorter than its cut form would be.
     const mpz_class twentyFour("123456789012345678901234");
     EXPECT_EQ(shortened(twentyFour), QStringLiteral("123456789012345678901234"));
+    // A table's cell keeps fewer digits at each end.
+    EXPECT_EQ(shortened(thirty, 4), QString::fromUtf8("1234…7890 (30 basamak)"));
+    EXPECT_EQ(shortened(mpz_class("123456789012"), 4), QStringLiteral("123456789012"));
 }
 
 TEST_F(RealSizeFormat, CountsAndRoundedNumbersGroupTheirThousands) {

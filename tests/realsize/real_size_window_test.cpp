@@ -109,10 +109,11 @@ TEST(RealSizeWindow, TheAttacksStopAtOnceAndNameTheKeysTheyBroke) {
     ASSERT_TRUE(attacks.wiener());
     EXPECT_EQ(attacks.wiener()->end, realsize::AttackEnd::Found);
     EXPECT_FALSE(attacks.sharing());
-    // The step window hears of it in the panel's own words.
+    // The step window hears of its working on that key, ending in the
+    // panel's own words.
     ASSERT_EQ(explained.size(), 1u);
-    EXPECT_EQ(explained[0].title, texts::realsize::wienerButton);
-    EXPECT_EQ(std::get<std::string>(explained[0].groups.at(0).elements.at(0)),
+    EXPECT_EQ(explained[0].title, "Gerçek boyutta Wiener saldırısı: 1024 bitlik anahtar");
+    EXPECT_EQ(std::get<std::string>(explained[0].groups.at(0).elements.back()),
               attacks.status().toStdString());
 }
 

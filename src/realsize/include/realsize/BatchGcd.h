@@ -22,12 +22,25 @@ namespace rsa::realsize {
 // Called with how much is done, 0 to 100 (percent).
 using BatchProgress = std::function<void(int percent)>;
 
-// For each modulus, its gcd with the product of all the others (1 when it
-// shares nothing); std::nullopt once `cancel` is seen, which is read between
-// two levels of the trees. Moduli must be at least 2.
-std::optional<std::vector<mpz_class>> batchGcd(const std::vector<mpz_class>& moduli,
-                                               const std::atomic<bool>& cancel,
-                                               const BatchProgress& progress = {});
+// One level of the product tree, as the step window's table shows it.
+struct TreeLevel {
+    std::size_t nodes = 0;
+    int largestBits = 0; // of its largest node
+};
+
+struct SharedPrimes {
+    // For each modulus, its gcd with the product of all the others (1 when
+    // it shares nothing).
+    std::vector<mpz_class> gcds;
+    // The product tree's levels, from the moduli up to their product.
+    std::vector<TreeLevel> productTree;
+};
+
+// std::nullopt once `cancel` is seen, which is read between two levels of the
+// trees. Moduli must be at least 2.
+std::optional<SharedPrimes> batchGcd(const std::vector<mpz_class>& moduli,
+                                     const std::atomic<bool>& cancel,
+                                     const BatchProgress& progress = {});
 
 // The same result the slow way, from the gcd of every pair; `cancel` is read
 // once a modulus.

@@ -9,6 +9,7 @@
 // and charts its time against N beside the gcd of every pair (for the
 // smaller counts only).
 
+#include "realsize/BatchGcd.h"
 #include "realsize/BigAttacks.h"
 #include "realsize/BigKey.h"
 #include "realsizewindow/BackgroundJob.h"
@@ -47,11 +48,25 @@ public:
     void cancel();
     bool busy() const { return m_job.running(); }
 
-    // The last attack's outcome; empty while none has ended.
+    // A search for shared primes: how many moduli of how many bits, what the
+    // batch GCD found in how many seconds, and the gcd of every pair's
+    // seconds when they were measured.
+    struct Survey {
+        int count = 0;
+        int bits = 0;
+        realsize::SharedPrimes found;
+        double seconds = 0;
+        std::optional<double> pairwiseSeconds;
+    };
+
+    // The last attack's outcome, and for Wiener and Fermat the key it broke
+    // or tried to; empty while none has ended.
+    const std::optional<realsize::BigKey>& key() const { return m_key; }
     const std::optional<realsize::WienerAttack>& wiener() const { return m_wiener; }
     const std::optional<realsize::FermatAttack>& fermat() const { return m_fermat; }
     // The positions (from 0) of the moduli whose primes the last search found.
     const std::optional<std::vector<std::size_t>>& sharing() const { return m_sharing; }
+    const std::optional<Survey>& survey() const { return m_survey; }
     QString status() const;
     // The name of the button whose attack ran last.
     QString attackName() const { return m_attackName; }
@@ -73,8 +88,7 @@ private:
     void showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,
                     double seconds);
     void addTimes(int count, double batchSeconds, std::optional<double> pairwiseSeconds);
-    // `gcds` as realsize::batchGcd gives them.
-    void showSurvey(int count, const std::vector<mpz_class>& gcds, double seconds);
+    void showSurvey(const Survey& survey);
 
     QComboBox* m_size;
     QPushButton* m_wienerButton;
@@ -93,9 +107,11 @@ private:
     QLineSeries* m_pairwise;
     QString m_attackName;
     BackgroundJob m_job;
+    std::optional<realsize::BigKey> m_key;
     std::optional<realsize::WienerAttack> m_wiener;
     std::optional<realsize::FermatAttack> m_fermat;
     std::optional<std::vector<std::size_t>> m_sharing;
+    std::optional<Survey> m_survey;
 };
 
 } // namespace rsa

@@ -37,8 +37,9 @@ QString digitCount(const mpz_class& number);
 // 1 ms, 1 second, 1 hour, 1 year, 1.000 years, then every thousandfold up to
 // 10¹⁵ years.
 std::vector<std::pair<double, QString>> timeMarks();
-// The first and last ten digits of a number of more than 24 digits.
-QString shortened(const mpz_class& number);
+// The first and last `ends` digits of a number with the count of its digits,
+// when it has more than 2 ends + 4 (a number that short is written whole).
+QString shortened(const mpz_class& number, int ends = 10);
 // How many grapheme clusters lie whole within the first `bytes` bytes of a
 // UTF-8 text: eight family emoji are eight characters, whatever their code
 // points and bytes.

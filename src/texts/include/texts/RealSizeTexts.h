@@ -211,6 +211,59 @@ inline constexpr const char* sharedPrimeLine =
 // {0} is the number of moduli, {1} the seconds.
 inline constexpr const char* surveyNone = RSA_TEXT(
     "rsa", "{0} anahtarın hiçbiri başka bir anahtarla asal paylaşmıyor (toplu ebob, {1} saniye).");
+// The step window's sections of the attacks on big keys.
+// {0} is the size of n in bits.
+inline constexpr const char* wienerSection =
+    RSA_TEXT("rsa", "Gerçek boyutta Wiener saldırısı: {0} bitlik anahtar");
+// {0} and {1} are the size of n in bits and digits, {2} the size of e, {3}
+// that of the bound n^(1/4)/3.
+inline constexpr const char* wienerIntro = RSA_TEXT(
+    "rsa", "n {0} bit ({1} basamak), e {2} bit; saldırının koşulu d < n^¼ / 3, bu sınır {3} "
+           "bittir. e/n sürekli kesrinin her yakınsağı k/d bir adaydır: φ = (e · d − 1)/k tam "
+           "sayı olmalı ve x² − (n − φ + 1)x + n = 0 denkleminin diskriminantı tam kare olmalı.");
+inline constexpr const char* wienerBigColumns[] = {
+    RSA_TEXT("rsa", "i"), RSA_TEXT("rsa", "k"), RSA_TEXT("rsa", "d"),
+    RSA_TEXT("rsa", "φ = (e · d − 1)/k"), RSA_TEXT("rsa", "diskriminant tam kare mi?")};
+inline constexpr const char* notWhole = RSA_TEXT("rsa", "tam değil");
+// {0} is how many convergents were tried, {1} in how many phi was whole.
+inline constexpr const char* wienerTried =
+    RSA_TEXT("rsa", "{0} yakınsak denendi; {1} tanesinde φ tam sayı çıktı.");
+// {0} is the table's row i, {1} d in full.
+inline constexpr const char* wienerD =
+    RSA_TEXT("rsa", "i = {0} satırında diskriminant tam kare çıktı: d = {1}");
+// {0} and {1} are the primes in full.
+inline constexpr const char* wienerRoots =
+    RSA_TEXT("rsa", "Denklemin kökleri n'nin asallarıdır: p = {0}, q = {1}");
+// {0} is the test block, {1} its cipher text (shortened), {2} the cipher text
+// decrypted with the d found.
+inline constexpr const char* wienerCheck = RSA_TEXT(
+    "rsa", "Sağlama bir deneme bloğuyla: m = {0} için c = mᵉ mod n = {1} ve c^d mod n = {2}.");
+// {0} is the size of n in bits.
+inline constexpr const char* fermatSection =
+    RSA_TEXT("rsa", "Gerçek boyutta Fermat yöntemi: {0} bitlik anahtar");
+// {0} and {1} are the size of n in bits and digits, {2} a = ceil(sqrt(n)).
+inline constexpr const char* fermatIntro = RSA_TEXT(
+    "rsa", "n {0} bit ({1} basamak). a = ⌈√n⌉ = {2} ile başlanır ve a bir bir artırılır; a² − n "
+           "bir tam kare b² olunca n = a² − b² = (a − b)(a + b) olur.");
+// {0} is b, {1} p and {2} q, in full.
+inline constexpr const char* fermatFactors =
+    RSA_TEXT("rsa", "b = {0}, p = a − b = {1}, q = a + b = {2}");
+// {0} is p q (shortened), {1} yes or no.
+inline constexpr const char* fermatCheck =
+    RSA_TEXT("rsa", "Sağlama: p · q = {0}; n ile aynı mı? {1}");
+// {0} is the number of moduli, {1} their size in bits.
+inline constexpr const char* surveySection = RSA_TEXT("rsa", "Toplu ebob: {1} bitlik {0} modül");
+// {0} is the number of levels of the product tree.
+inline constexpr const char* surveyIntro = RSA_TEXT(
+    "rsa", "Çarpım ağacı modülleri ikişer ikişer çarparak {0} düzeyde hepsinin çarpımı P'ye "
+           "varır; kalan ağacı aynı düzeylerden inerek her nᵢ için zᵢ = P mod nᵢ² verir. "
+           "ebob(nᵢ, zᵢ / nᵢ) 1 değilse nᵢ'nin bir asalı başka bir modülde de vardır.");
+inline constexpr const char* treeColumns[] = {RSA_TEXT("rsa", "düzey"),
+                                              RSA_TEXT("rsa", "düğüm sayısı"),
+                                              RSA_TEXT("rsa", "en büyük düğüm (bit)")};
+// {0} is the number of moduli, {1} the seconds.
+inline constexpr const char* pairwiseTime =
+    RSA_TEXT("rsa", "Aynı {0} modülde her çiftin ebob'u {1} saniye sürdü.");
 inline constexpr const char* attackStopped = RSA_TEXT("rsa", "Saldırı durduruldu.");
 inline constexpr const char* seriesBatch = RSA_TEXT("rsa", "Toplu ebob (çarpım ve kalan ağaçları)");
 inline constexpr const char* seriesPairwise = RSA_TEXT("rsa", "Her çiftin ebob'u");
