@@ -134,28 +134,24 @@ BigAttackPanel::BigAttackPanel(QWidget* parent)
     countLabel->setBuddy(m_count);
     auto* pairsLabel = new QLabel(text(t::sharedPairs), this);
     pairsLabel->setBuddy(m_pairs);
-    // The attacks and their result on the left, the survey's chart and its
-    // note on the right.
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(intro, 0, 0, 1, 4);
-    layout->addWidget(sizeLabel, 1, 0);
-    layout->addWidget(m_size, 1, 1);
-    layout->addWidget(m_wienerButton, 1, 2);
-    layout->addWidget(m_fermatButton, 1, 3);
-    layout->addWidget(countLabel, 2, 0);
-    layout->addWidget(m_count, 2, 1);
-    layout->addWidget(pairsLabel, 2, 2);
-    layout->addWidget(m_pairs, 2, 3);
-    layout->addWidget(m_surveyButton, 3, 2);
-    layout->addWidget(m_cancel, 3, 3);
-    layout->addWidget(m_progress, 4, 0, 1, 4);
-    layout->addWidget(m_status, 5, 0, 1, 4);
-    layout->addWidget(m_details, 6, 0, 1, 4);
-    layout->addWidget(view, 0, 4, 6, 1);
-    layout->addWidget(note, 6, 4, Qt::AlignTop);
-    layout->setRowStretch(6, 1);
-    layout->setColumnStretch(1, 1);
-    layout->setColumnStretch(4, 2);
+    // Each part with its cell (row, column, rows, columns) side by side and
+    // in one column: the attacks and their result on the left, the survey's
+    // chart and its note on the right; or the buttons paired below their
+    // choices, and the chart and its note last.
+    m_places = {
+        {intro, {0, 0, 1, 4}, {0, 0, 1, 4}},          {sizeLabel, {1, 0, 1, 1}, {1, 0, 1, 1}},
+        {m_size, {1, 1, 1, 1}, {1, 1, 1, 3}},         {m_wienerButton, {1, 2, 1, 1}, {2, 0, 1, 2}},
+        {m_fermatButton, {1, 3, 1, 1}, {2, 2, 1, 2}}, {countLabel, {2, 0, 1, 1}, {3, 0, 1, 1}},
+        {m_count, {2, 1, 1, 1}, {3, 1, 1, 3}},        {pairsLabel, {2, 2, 1, 1}, {4, 0, 1, 1}},
+        {m_pairs, {2, 3, 1, 1}, {4, 1, 1, 3}},        {m_surveyButton, {3, 2, 1, 1}, {5, 0, 1, 2}},
+        {m_cancel, {3, 3, 1, 1}, {5, 2, 1, 2}},       {m_progress, {4, 0, 1, 4}, {6, 0, 1, 4}},
+        {m_status, {5, 0, 1, 4}, {7, 0, 1, 4}},       {m_details, {6, 0, 1, 4}, {8, 0, 1, 4}},
+        {view, {0, 4, 6, 1}, {9, 0, 1, 4}},           {note, {6, 4, 1, 1}, {10, 0, 1, 4}},
+    };
+    m_grid = new QGridLayout(this);
+    m_grid->setColumnStretch(1, 1);
+    note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    arrange(false);
 
     connect(m_wienerButton, &QPushButton::clicked, this,
             [this] { runWiener(m_size->currentData().toInt()); });
@@ -176,6 +172,19 @@ BigAttackPanel::BigAttackPanel(QWidget* parent)
         m_cancel->setEnabled(false);
         emit finished();
     });
+}
+
+void BigAttackPanel::arrange(bool oneColumn) {
+    for (const Place& place : m_places) {
+        m_grid->removeWidget(place.widget);
+        const Cell& cell = oneColumn ? place.narrow : place.wide;
+        m_grid->addWidget(place.widget, cell.row, cell.column, cell.rows, cell.columns);
+    }
+    // The result grows with the window beside the chart; in one column the
+    // chart below it takes the room, and the buttons of a row share it.
+    m_grid->setRowStretch(6, oneColumn ? 0 : 1);
+    m_grid->setColumnStretch(3, oneColumn ? 1 : 0);
+    m_grid->setColumnStretch(4, oneColumn ? 0 : 2);
 }
 
 void BigAttackPanel::begin(const char* attack, const QString& doing) {

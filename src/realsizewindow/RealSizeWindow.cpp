@@ -8,15 +8,16 @@
 #include "realsizewindow/TextPanel.h"
 #include "texts/RealSizeTexts.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QScrollArea>
-#include <QVBoxLayout>
+#include <QStyle>
 
 namespace rsa {
 
 RealSizeWindow::RealSizeWindow(QWidget* parent)
     : QWidget(parent), m_keys(new KeyPanel(this)), m_text(new TextPanel(this)),
-      m_race(new RacePanel(this)), m_attacks(new BigAttackPanel(this)) {
+      m_race(new RacePanel(this)), m_attacks(new BigAttackPanel(this)),
+      m_top(new QBoxLayout(QBoxLayout::LeftToRight)) {
     setObjectName(QStringLiteral("RealSizeWindow"));
     setWindowTitle(realsizeformat::text(texts::realsize::windowTitle));
     // Beside the main window, like the step window: closing the main window
@@ -28,12 +29,12 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(m_keys, 1);
     left->addWidget(m_text, 1);
-    auto* top = new QHBoxLayout;
-    top->addLayout(left, 1);
-    top->addWidget(m_race, 1);
+    m_top->addLayout(left, 1);
+    m_top->addWidget(m_race, 1);
     auto* layout = new QVBoxLayout(content);
-    layout->addLayout(top, 1);
+    layout->addLayout(m_top, 1);
     layout->addWidget(m_attacks);
+    m_twoColumnWidth = content->sizeHint().width();
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -77,6 +78,20 @@ RealSizeWindow::RealSizeWindow(QWidget* parent)
                                                 m_race->verdict());
         });
     });
+}
+
+void RealSizeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Beside the main window on a small screen the window is narrower than
+    // the parts side by side: they then stand one below the other, and the
+    // window scrolls down rather than sideways.
+    const bool oneColumn =
+        width() < m_twoColumnWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (oneColumn != m_oneColumn) {
+        m_oneColumn = oneColumn;
+        m_top->setDirection(oneColumn ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+        m_attacks->arrange(oneColumn);
+    }
 }
 
 QSize RealSizeWindow::sizeHint() const {

@@ -21,6 +21,7 @@
 #include <vector>
 
 class QChart;
+class QGridLayout;
 class QComboBox;
 class QLabel;
 class QLineSeries;
@@ -47,6 +48,9 @@ public:
     void runSurvey(int count, int bits, int sharedPairs);
     void cancel();
     bool busy() const { return m_job.running(); }
+    // The survey's chart and its note to the right of the attacks, or all
+    // in one column for a narrow window.
+    void arrange(bool oneColumn);
 
     // A search for shared primes: how many moduli of how many bits, what the
     // batch GCD found in how many seconds, and the gcd of every pair's
@@ -112,6 +116,15 @@ private:
     std::optional<realsize::FermatAttack> m_fermat;
     std::optional<std::vector<std::size_t>> m_sharing;
     std::optional<Survey> m_survey;
+    struct Cell {
+        int row, column, rows, columns;
+    };
+    struct Place {
+        QWidget* widget;
+        Cell wide, narrow;
+    };
+    std::vector<Place> m_places;
+    QGridLayout* m_grid = nullptr;
 };
 
 } // namespace rsa

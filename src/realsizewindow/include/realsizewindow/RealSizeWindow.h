@@ -2,7 +2,8 @@
 
 // The real-size window ("Gerçek boyut", --gercek-boyut): the key part and the
 // text part on the left, the factoring race on the right, the attacks on big
-// keys made badly below them. Each part does its
+// keys made badly below them; all in one column when the window is narrower
+// than that, as beside the main window on a small screen. Each part does its
 // work off the GUI thread and can be cancelled; the window hands the key just
 // made to the text part, and each finished action's section to the step
 // window's sink when there is one. The scenario driver reaches the parts
@@ -11,6 +12,8 @@
 #include "explain/Section.h"
 
 #include <QWidget>
+
+class QBoxLayout;
 
 namespace rsa {
 
@@ -37,6 +40,9 @@ public:
     RacePanel& race() { return *m_race; }
     BigAttackPanel& attacks() { return *m_attacks; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     template <typename Build> void explainWith(Build build);
 
@@ -44,6 +50,9 @@ private:
     TextPanel* m_text;
     RacePanel* m_race;
     BigAttackPanel* m_attacks;
+    QBoxLayout* m_top; // the key and text parts, and the race
+    int m_twoColumnWidth = 0;
+    bool m_oneColumn = false;
     explain::SectionSink m_sink;
 };
 
