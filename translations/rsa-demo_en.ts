@@ -2402,10 +2402,6 @@ Check: p · q = n.</translation>
         <translation>In row i = {0} the discriminant is a square: d = {1}</translation>
     </message>
     <message>
-        <source>Denklemin kökleri n&apos;nin asallarıdır: p = {0}, q = {1}</source>
-        <translation>The roots of the equation are the primes of n: p = {0}, q = {1}</translation>
-    </message>
-    <message>
         <source>Sağlama bir deneme bloğuyla: m = {0} için c = mᵉ mod n = {1} ve c^d mod n = {2}.</source>
         <translation>Check on a test block: for m = {0}, c = mᵉ mod n = {1} and c^d mod n = {2}.</translation>
     </message>
@@ -2416,10 +2412,6 @@ Check: p · q = n.</translation>
     <message>
         <source>n {0} bit ({1} basamak). a = ⌈√n⌉ = {2} ile başlanır ve a bir bir artırılır; a² − n bir tam kare b² olunca n = a² − b² = (a − b)(a + b) olur.</source>
         <translation>n has {0} bits ({1} digits). Start from a = ⌈√n⌉ = {2} and add one to a each step; once a² − n is a perfect square b², n = a² − b² = (a − b)(a + b).</translation>
-    </message>
-    <message>
-        <source>b = {0}, p = a − b = {1}, q = a + b = {2}</source>
-        <translation>b = {0}, p = a − b = {1}, q = a + b = {2}</translation>
     </message>
     <message>
         <source>Sağlama: p · q = {0}; n ile aynı mı? {1}</source>
@@ -2444,6 +2436,26 @@ Check: p · q = n.</translation>
     <message>
         <source>Aynı {0} modülde her çiftin ebob&apos;u {1} saniye sürdü.</source>
         <translation>The gcd of every pair of the same {0} moduli took {1} seconds.</translation>
+    </message>
+    <message>
+        <source>Denklemin küçük kökü n&apos;nin bir asalıdır: p = {0}</source>
+        <translation>The smaller root of the equation is a prime of n: p = {0}</translation>
+    </message>
+    <message>
+        <source>Büyük kökü öteki asaldır: q = {0}</source>
+        <translation>The larger root is the other prime: q = {0}</translation>
+    </message>
+    <message>
+        <source>b = √(a² − n) = {0}</source>
+        <translation>b = √(a² − n) = {0}</translation>
+    </message>
+    <message>
+        <source>p = a − b = {0}</source>
+        <translation>p = a − b = {0}</translation>
+    </message>
+    <message>
+        <source>q = a + b = {0}</source>
+        <translation>q = a + b = {0}</translation>
     </message>
 </context>
 </TS>

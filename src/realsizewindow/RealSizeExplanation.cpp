@@ -135,7 +135,8 @@ explain::Section wienerSection(const realsize::BigKey& key, const realsize::Wien
     if (attack.end == realsize::AttackEnd::Found) {
         elements.emplace_back(
             filled(say::wienerD, {QString::number(attack.rows.size() - 1), full(attack.d)}));
-        elements.emplace_back(filled(say::wienerRoots, {full(attack.p), full(attack.q)}));
+        elements.emplace_back(filled(say::wienerP, {full(attack.p)}));
+        elements.emplace_back(filled(say::wienerQ, {full(attack.q)}));
         const mpz_class block = realsize::testBlock;
         const realsize::RoundTrip trip = realsize::roundTrip(block, key.n, key.e, attack.d);
         elements.emplace_back(
@@ -177,8 +178,9 @@ explain::Section fermatSection(const realsize::BigKey& key, const realsize::Ferm
     }
     elements.emplace_back(std::move(table));
     if (found) {
-        elements.emplace_back(
-            filled(say::fermatFactors, {full(attack.b), full(attack.p), full(attack.q)}));
+        elements.emplace_back(filled(say::fermatB, {full(attack.b)}));
+        elements.emplace_back(filled(say::fermatP, {full(attack.p)}));
+        elements.emplace_back(filled(say::fermatQ, {full(attack.q)}));
         const mpz_class product = attack.p * attack.q;
         elements.emplace_back(filled(
             say::fermatCheck, {realsizeformat::shortened(product), answer(product == key.n)}));

@@ -231,9 +231,10 @@ inline constexpr const char* wienerTried =
 // {0} is the table's row i, {1} d in full.
 inline constexpr const char* wienerD =
     RSA_TEXT("rsa", "i = {0} satırında diskriminant tam kare çıktı: d = {1}");
-// {0} and {1} are the primes in full.
-inline constexpr const char* wienerRoots =
-    RSA_TEXT("rsa", "Denklemin kökleri n'nin asallarıdır: p = {0}, q = {1}");
+// {0} is the smaller root in full, {1} the larger.
+inline constexpr const char* wienerP =
+    RSA_TEXT("rsa", "Denklemin küçük kökü n'nin bir asalıdır: p = {0}");
+inline constexpr const char* wienerQ = RSA_TEXT("rsa", "Büyük kökü öteki asaldır: q = {0}");
 // {0} is the test block, {1} its cipher text (shortened), {2} the cipher text
 // decrypted with the d found.
 inline constexpr const char* wienerCheck = RSA_TEXT(
@@ -245,9 +246,10 @@ inline constexpr const char* fermatSection =
 inline constexpr const char* fermatIntro = RSA_TEXT(
     "rsa", "n {0} bit ({1} basamak). a = ⌈√n⌉ = {2} ile başlanır ve a bir bir artırılır; a² − n "
            "bir tam kare b² olunca n = a² − b² = (a − b)(a + b) olur.");
-// {0} is b, {1} p and {2} q, in full.
-inline constexpr const char* fermatFactors =
-    RSA_TEXT("rsa", "b = {0}, p = a − b = {1}, q = a + b = {2}");
+// Each with its number in full.
+inline constexpr const char* fermatB = RSA_TEXT("rsa", "b = √(a² − n) = {0}");
+inline constexpr const char* fermatP = RSA_TEXT("rsa", "p = a − b = {0}");
+inline constexpr const char* fermatQ = RSA_TEXT("rsa", "q = a + b = {0}");
 // {0} is p q (shortened), {1} yes or no.
 inline constexpr const char* fermatCheck =
     RSA_TEXT("rsa", "Sağlama: p · q = {0}; n ile aynı mı? {1}");
