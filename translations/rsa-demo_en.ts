@@ -1854,10 +1854,6 @@ Check: p · q = n.</translation>
         <translation>In the 2012 survey “Mining your Ps and Qs” (Heninger, Durumeric, Wustrow, Halderman, USENIX Security), weak random number generators made the private keys of 0.50% of TLS hosts and 0.03% of SSH hosts recoverable, by finding shared primes this way. The batch GCD builds the product P of the N moduli with a tree and computes zᵢ = P mod nᵢ² for each nᵢ; when gcd(nᵢ, zᵢ / nᵢ) is not 1, a prime of nᵢ is in another modulus too. Its time grows about as N log² N, that of the gcd of every pair as N² / 2; the pairs are measured for small N only.</translation>
     </message>
     <message>
-        <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu ({2} yakınsak denendi).</source>
-        <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} milliseconds ({2} convergents tried).</translation>
-    </message>
-    <message>
         <source>Fermat: n, {0} adımda, {1} milisaniyede çarpanlarına ayrıldı.</source>
         <translation>Fermat: n factored at step {0}, in {1} milliseconds.</translation>
     </message>
@@ -2456,6 +2452,10 @@ Check: p · q = n.</translation>
     <message>
         <source>q = a + b = {0}</source>
         <translation>q = a + b = {0}</translation>
+    </message>
+    <message>
+        <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu.</source>
+        <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} milliseconds.</translation>
     </message>
 </context>
 </TS>

@@ -337,11 +337,13 @@ void BigAttackPanel::showWiener(const realsize::BigKey& key, const realsize::Wie
         m_status->setText(fill(t::wienerNotFound, {tried}));
         return;
     }
-    m_status->setText(fill(t::wienerFound, {tried, milliseconds(took), tried}));
+    // The last convergent tried gave d.
+    const QString convergent = QString::number(attack.rows.size() - 1);
+    m_status->setText(fill(t::wienerFound, {convergent, milliseconds(took)}));
     m_details->setPlainText(
         fill(t::wienerDetails,
              {bitsOf(key.n), bitsOf(key.e), bitsOf(realsize::wienerBound(key.n)), bitsOf(key.d),
-              tried, digits(attack.d), digits(attack.p), digits(attack.q)}));
+              convergent, digits(attack.d), digits(attack.p), digits(attack.q)}));
 }
 
 void BigAttackPanel::showFermat(const realsize::BigKey& key, const realsize::FermatAttack& attack,

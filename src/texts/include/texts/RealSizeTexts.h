@@ -173,16 +173,15 @@ inline constexpr const char* makingCloseKey =
 // {0} is the number of moduli, {1} their size in bits.
 inline constexpr const char* makingModuli =
     RSA_TEXT("rsa", "{1} bitlik {0} modül üretiliyor, sonra ebob'lar ölçülüyor…");
-// {0} is the convergent's number, {1} the milliseconds, {2} how many convergents were tried.
+// {0} is the convergent's number i, counted from 0 (0/1) as in the step
+// window's table, {1} the milliseconds.
 inline constexpr const char* wienerFound =
-    RSA_TEXT("rsa", "Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede "
-                    "bulundu "
-                    "({2} yakınsak denendi).");
+    RSA_TEXT("rsa", "Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu.");
 // {0} is how many convergents were tried.
 inline constexpr const char* wienerNotFound =
     RSA_TEXT("rsa", "Wiener: {0} yakınsağın hiçbiri d'yi vermedi; d, Wiener sınırının üstünde.");
 // {0} and {1} are the sizes of n and e, {2} of the bound n^(1/4)/3, {3} of d,
-// {4} the convergent, {5} d itself, {6} and {7} the primes.
+// {4} the convergent's number i (from 0), {5} d itself, {6} and {7} the primes.
 inline constexpr const char* wienerDetails = RSA_TEXT(
     "rsa", "n {0} bit, e {1} bit. Wiener sınırı n^¼ / 3 {2} bittir; gizli d {3} bit.\n"
            "e/n sürekli kesrinin {4}. yakınsağı k/d: d = {5}\n"
