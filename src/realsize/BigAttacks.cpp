@@ -42,18 +42,22 @@ WienerAttack wienerAttack(const mpz_class& n, const mpz_class& e, const std::ato
         mpz_class remainder = numerator - term * denominator;
         numerator = denominator;
         denominator = remainder;
-        mpz_class k = term * kNow + kBefore;
-        mpz_class d = term * dNow + dBefore;
-        kBefore = std::exchange(kNow, k);
-        dBefore = std::exchange(dNow, d);
         WienerRow& row = attack.rows.emplace_back();
-        row.k = k;
-        row.d = d;
-        if (k == 0 || (e * d - 1) % k != 0) {
+        row.k = term * kNow + kBefore;
+        row.d = term * dNow + dBefore;
+        kBefore = std::exchange(kNow, row.k);
+        dBefore = std::exchange(dNow, row.d);
+        const mpz_class& k = row.k;
+        const mpz_class& d = row.d;
+        if (k == 0) {
             continue;
         }
-        row.phiWhole = true;
-        row.phi = (e * d - 1) / k;
+        const mpz_class multiple = e * d - 1; // k phi, when k/d is the key's
+        row.phiWhole = mpz_divisible_p(multiple.get_mpz_t(), k.get_mpz_t()) != 0;
+        if (!row.phiWhole) {
+            continue;
+        }
+        mpz_divexact(row.phi.get_mpz_t(), multiple.get_mpz_t(), k.get_mpz_t());
         const mpz_class sum = n - row.phi + 1;
         const mpz_class discriminant = sum * sum - 4 * n;
         row.squareDiscriminant =
