@@ -53,8 +53,8 @@ public:
     void arrange(bool oneColumn);
 
     // A search for shared primes: how many moduli of how many bits, what the
-    // batch GCD found in how many seconds, and the gcd of every pair's
-    // seconds when they were measured.
+    // batch GCD found in how many seconds, and how long the gcd of every pair
+    // took when it was measured.
     struct Survey {
         int count = 0;
         int bits = 0;
