@@ -2369,5 +2369,13 @@ Check: p · q = n.</translation>
         <source>Saldırılar penceresini açar: ders kitabı RSA&apos;sının ve kötü üretilmiş anahtarların kırılışı, adım adım.</source>
         <translation>Opens the attacks window: how textbook RSA and badly made keys are broken, step by step.</translation>
     </message>
+    <message>
+        <source>x = {0} tam bir {1}. kuvvet değil, yani bloklar aynı iletinin şifreleri değil: her n sayısından küçük tek bir m için Çin kalan teoremi mᵉ sayısının kendisini verirdi.</source>
+        <translation>x = {0} is not an exact {1}-th power, so the blocks are not encryptions of one message: for one m below every n the Chinese remainder theorem would give mᵉ itself.</translation>
+    </message>
+    <message>
+        <source>{0} bu pencere için çok büyük: en çok {1} olabilir.</source>
+        <translation>{0} is too large for this window: at most {1}.</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "reading/WholeNumber.h"
 #include "texts/AttackTexts.h"
 
+#include <limits>
 #include <sstream>
 
 namespace rsa::attacks {
@@ -212,6 +213,8 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseSharedNone;
     case RefusalKind::NotPower:
         return text::refuseNotPower;
+    case RefusalKind::NotOneMessage:
+        return text::refuseNotOneMessage;
     case RefusalKind::ModuliShare:
         return text::refuseModuliShare;
     case RefusalKind::ExponentsShare:
@@ -226,6 +229,8 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseSignature;
     case RefusalKind::NotNumber:
         return text::refuseNotNumber;
+    case RefusalKind::TooLarge:
+        return text::refuseTooLarge;
     case RefusalKind::FaultNone:
         break;
     }
@@ -286,17 +291,30 @@ Outcome runAttack(AttackId attack, const std::vector<std::uint64_t>& numbers,
     return work.finish(attack, numbers);
 }
 
+std::variant<std::uint64_t, Refusal> readNumber(std::string_view piece) {
+    const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+    const auto* number = std::get_if<reading::WholeNumber>(&read);
+    if (number == nullptr &&
+        std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
+        return Refusal{RefusalKind::NotNumber, {texts::quoted(piece)}};
+    }
+    const auto value = number != nullptr ? number->value() : std::nullopt;
+    if (!value) {
+        return Refusal{RefusalKind::TooLarge,
+                       {texts::quoted(piece), to_string(std::numeric_limits<std::int64_t>::max())}};
+    }
+    return static_cast<std::uint64_t>(*value);
+}
+
 std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string& typed) {
     std::istringstream in(typed);
     std::vector<std::uint64_t> numbers;
     for (std::string piece; in >> piece;) {
-        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
-        const auto* number = std::get_if<reading::WholeNumber>(&read);
-        const auto value = number != nullptr ? number->value() : std::nullopt;
-        if (!value) {
-            return Refusal{RefusalKind::NotNumber, {piece}};
+        const auto read = readNumber(piece);
+        if (const auto* refusal = std::get_if<Refusal>(&read)) {
+            return *refusal;
         }
-        numbers.push_back(static_cast<std::uint64_t>(*value));
+        numbers.push_back(std::get<std::uint64_t>(read));
     }
     return numbers;
 }

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 namespace rsa::attacks {
@@ -61,6 +63,10 @@ private:
 };
 
 using std::to_string;
+
+// One whole number from 0 up as typed, read by the one reader of a typed
+// number, or why it is refused: not such a number, or beyond 2^63 - 1.
+std::variant<std::uint64_t, Refusal> readNumber(std::string_view piece);
 
 // The attacks, each on its numbers in inputOrder's order (their count checked).
 void fermat(Work& work, const std::vector<std::uint64_t>& numbers);

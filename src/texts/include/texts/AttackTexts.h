@@ -241,6 +241,9 @@ inline constexpr const char* refuseSharedNone =
 inline constexpr const char* refuseNotPower = RSA_TEXT(
     "rsa", "{0} sayısı tam bir {1}. kuvvet değil: mᵉ sayısı n sayısını aştı ve indirgeme kökü "
            "gizledi.");
+inline constexpr const char* refuseNotOneMessage = RSA_TEXT(
+    "rsa", "x = {0} tam bir {1}. kuvvet değil, yani bloklar aynı iletinin şifreleri değil: her n "
+           "sayısından küçük tek bir m için Çin kalan teoremi mᵉ sayısının kendisini verirdi.");
 inline constexpr const char* refuseModuliShare = RSA_TEXT(
     "rsa", "n sayıları aralarında asal değil ya da çarpımları çok büyük; Çin kalan teoremi "
            "uygulanamaz.");
@@ -258,6 +261,8 @@ inline constexpr const char* refuseSignature =
     RSA_TEXT("rsa", "s = {0} imzası m = {1} iletisinin imzası değil: s{2} mod n = {3}.");
 inline constexpr const char* refuseNotNumber =
     RSA_TEXT("rsa", "\"{0}\" 0 ya da daha büyük bir tam sayı değil.");
+inline constexpr const char* refuseTooLarge =
+    RSA_TEXT("rsa", "{0} bu pencere için çok büyük: en çok {1} olabilir.");
 inline constexpr const char* refuseFaultNone =
     RSA_TEXT("rsa", "ebob = {0}: imza ya doğru ya da iki yarısı da hatalı; çarpan ortaya çıkmadı.");
 
