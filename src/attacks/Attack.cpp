@@ -3,6 +3,7 @@
 #include "Work.h"
 #include "reading/WholeNumber.h"
 #include "texts/AttackTexts.h"
+#include "texts/ExchangeTexts.h"
 
 #include <limits>
 #include <sstream>
@@ -231,15 +232,34 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseNotNumber;
     case RefusalKind::TooLarge:
         return text::refuseTooLarge;
+    case RefusalKind::NotKeyLine:
+        return text::refuseNotKeyLine;
+    case RefusalKind::SameKey:
+        return text::refuseSameKey;
+    case RefusalKind::FewKeys:
+        return text::refuseFewKeys;
+    case RefusalKind::TooManyKeys:
+        return text::refuseTooManyKeys;
+    case RefusalKind::FileUnreadable:
+        return texts::exchange::fileUnreadable;
+    case RefusalKind::NotText:
+        return text::refuseNotText;
     case RefusalKind::FaultNone:
         break;
     }
     return text::refuseFaultNone;
 }
 
+std::optional<Refusal> Work::modulusRefusal(std::uint64_t n) {
+    if (n >= smallestModulus && n <= largestModulus) {
+        return std::nullopt;
+    }
+    return Refusal{RefusalKind::Modulus, {to_string(n), to_string(largestModulus)}};
+}
+
 bool Work::modulus(std::uint64_t n) {
-    return (n >= smallestModulus && n <= largestModulus) ||
-           refuse(RefusalKind::Modulus, {to_string(n), to_string(largestModulus)});
+    auto refusal = modulusRefusal(n);
+    return !refusal || refuse(refusal->rule, std::move(refusal->numbers));
 }
 
 bool Work::block(std::uint64_t value, std::uint64_t n) {
@@ -256,13 +276,15 @@ bool Work::odd(std::uint64_t n) {
 }
 
 Outcome Work::finish(AttackId attack, const std::vector<std::uint64_t>& numbers) {
+    return finish(attack, say(text::numbersGiven, {joined(numbers)}));
+}
+
+Outcome Work::finish(AttackId attack, std::string given) {
     const Entry& row = entry(attack);
     Outcome outcome;
     outcome.section.title = say(text::sectionTitle, {say(row.name)});
     outcome.section.groups.push_back(
-        {say(text::situationTitle),
-         explain::Fold::Open,
-         {say(row.situation), say(text::numbersGiven, {joined(numbers)})}});
+        {say(text::situationTitle), explain::Fold::Open, {say(row.situation), std::move(given)}});
     if (!m_steps.empty()) {
         outcome.section.groups.push_back({say(text::stepsTitle), explain::Fold::Open, m_steps});
     }
@@ -322,7 +344,7 @@ std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string&
 Outcome refusedOutcome(AttackId attack, Refusal refusal, texts::Translator translator) {
     Work work(translator);
     work.refuse(refusal.rule, std::move(refusal.numbers));
-    return work.finish(attack, {});
+    return work.finish(attack, std::vector<std::uint64_t>{});
 }
 
 std::string foundText(const Outcome& outcome) {

@@ -66,6 +66,12 @@ enum class RefusalKind {
     FaultNone,      // the gcd
     NotNumber,      // the piece as typed
     TooLarge,       // the piece as typed, the largest number
+    NotKeyLine,     //
+    SameKey,        // the line that gave the same n
+    FewKeys,        // the keys read
+    TooManyKeys,    // the keys read, the most compared
+    FileUnreadable, // the system's reason
+    NotText,        //
 };
 using Refusal = texts::Refusal<RefusalKind>;
 const char* ruleSentence(RefusalKind kind);
