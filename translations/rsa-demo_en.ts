@@ -2377,5 +2377,65 @@ Check: p · q = n.</translation>
         <source>{0} bu pencere için çok büyük: en çok {1} olabilir.</source>
         <translation>{0} is too large for this window: at most {1}.</translation>
     </message>
+    <message>
+        <source>Açık anahtar listesi (her satıra bir anahtar satırı ya da bir n):</source>
+        <translation>List of public keys (one key line or one n a line):</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma penceresinin &quot;Kopyala&quot; ile verdiği satırlar (e = 17   n = 3233) ya da yalnız n sayıları; # işaretinden sonrası açıklamadır</source>
+        <translation>The lines the exchange window&apos;s &quot;Copy&quot; gives (e = 17   n = 3233) or the n alone; text after # is a comment</translation>
+    </message>
+    <message>
+        <source>Dosyadan aç…</source>
+        <translation>Open from file…</translation>
+    </message>
+    <message>
+        <source>Listeye saldır</source>
+        <translation>Attack the list</translation>
+    </message>
+    <message>
+        <source>metin dosyası (*.txt)|*.txt</source>
+        <translation>text file (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Listeden {0} anahtar okundu, {1} satır atlandı.</source>
+        <translation>{0} keys read from the list, {1} lines skipped.</translation>
+    </message>
+    <message>
+        <source>atlanan satır</source>
+        <translation>line skipped</translation>
+    </message>
+    <message>
+        <source>neden</source>
+        <translation>why</translation>
+    </message>
+    <message>
+        <source>{0} anahtarın her ikilisinin ebob değeri hesaplandı ({1} ikili); tabloda yalnız 1&apos;den büyük çıkanlar var.</source>
+        <translation>The gcd of every pair of the {0} keys was computed ({1} pairs); the table shows only those above 1.</translation>
+    </message>
+    <message>
+        <source>Satır {0}: {1} = {2} · {3}</source>
+        <translation>Line {0}: {1} = {2} · {3}</translation>
+    </message>
+    <message>
+        <source>Bu satır ne bir açık anahtar satırı (e = 17   n = 3233 gibi) ne de tek bir n sayısı.</source>
+        <translation>This line is neither a public key line (such as e = 17   n = 3233) nor one number n.</translation>
+    </message>
+    <message>
+        <source>Bu n sayısı satır {0} ile aynı; aynı anahtar bir kez sayılır.</source>
+        <translation>This n is the same as on line {0}; a key counts once.</translation>
+    </message>
+    <message>
+        <source>Listede en az iki anahtar olmalı; {0} anahtar okundu.</source>
+        <translation>The list needs at least two keys; {0} were read.</translation>
+    </message>
+    <message>
+        <source>Listede {0} anahtar var; bu pencere en çok {1} anahtarı karşılaştırır.</source>
+        <translation>The list holds {0} keys; this window compares at most {1}.</translation>
+    </message>
+    <message>
+        <source>Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir metin dosyasında olmalı.</source>
+        <translation>This file is not text (it holds a zero byte); the keys must be in a text file, one a line.</translation>
+    </message>
 </context>
 </TS>

@@ -276,7 +276,8 @@ bool Work::odd(std::uint64_t n) {
 }
 
 Outcome Work::finish(AttackId attack, const std::vector<std::uint64_t>& numbers) {
-    return finish(attack, say(text::numbersGiven, {joined(numbers)}));
+    // Numbers refused before the attack ran were never read.
+    return finish(attack, numbers.empty() ? "" : say(text::numbersGiven, {joined(numbers)}));
 }
 
 Outcome Work::finish(AttackId attack, std::string given) {
@@ -284,7 +285,10 @@ Outcome Work::finish(AttackId attack, std::string given) {
     Outcome outcome;
     outcome.section.title = say(text::sectionTitle, {say(row.name)});
     outcome.section.groups.push_back(
-        {say(text::situationTitle), explain::Fold::Open, {say(row.situation), std::move(given)}});
+        {say(text::situationTitle), explain::Fold::Open, {say(row.situation)}});
+    if (!given.empty()) {
+        outcome.section.groups.back().elements.emplace_back(std::move(given));
+    }
     if (!m_steps.empty()) {
         outcome.section.groups.push_back({say(text::stepsTitle), explain::Fold::Open, m_steps});
     }

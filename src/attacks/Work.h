@@ -57,7 +57,7 @@ public:
     bool odd(std::uint64_t n);
 
     Outcome finish(AttackId attack, const std::vector<std::uint64_t>& numbers);
-    // given: the paragraph that says which numbers the attack was given.
+    // given: the paragraph that says which numbers the attack was given, if any.
     Outcome finish(AttackId attack, std::string given);
 
 private:
