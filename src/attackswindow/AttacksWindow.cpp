@@ -3,6 +3,7 @@
 #include "attacks/Attack.h"
 #include "attacks/KeyList.h"
 #include "reading/WholeNumber.h"
+#include "stepwindow/DocumentWriter.h"
 #include "texts/AttackTexts.h"
 #include "texts/ExchangeTexts.h"
 #include "window/MainWindow.h"
@@ -17,10 +18,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <sstream>
 
 namespace rsa {
 
@@ -28,41 +29,6 @@ namespace {
 
 namespace text = texts::attacks;
 using attacks::AttackId;
-
-QString escaped(const std::string& plain) {
-    return toQt(plain).toHtmlEscaped();
-}
-
-// The section as the window shows it: the step window's content, as HTML.
-QString html(const explain::Section& section) {
-    QString out = QStringLiteral("<h3>%1</h3>").arg(escaped(section.title));
-    for (const explain::Group& group : section.groups) {
-        if (!group.title.empty()) {
-            out += QStringLiteral("<p><b>%1</b></p>").arg(escaped(group.title));
-        }
-        for (const explain::Element& element : group.elements) {
-            if (const auto* paragraph = std::get_if<std::string>(&element)) {
-                out += QStringLiteral("<p>%1</p>").arg(escaped(*paragraph));
-                continue;
-            }
-            const auto& table = std::get<explain::Table>(element);
-            out += QStringLiteral("<table border='1' cellpadding='3' cellspacing='0'><tr>");
-            for (const std::string& column : table.columns) {
-                out += QStringLiteral("<th>%1</th>").arg(escaped(column));
-            }
-            out += QStringLiteral("</tr>");
-            for (const auto& row : table.rows) {
-                out += QStringLiteral("<tr>");
-                for (const std::string& cell : row) {
-                    out += QStringLiteral("<td>%1</td>").arg(escaped(cell));
-                }
-                out += QStringLiteral("</tr>");
-            }
-            out += QStringLiteral("</table>");
-        }
-    }
-    return out;
-}
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* made = new QPushButton(translated(caption), parent);
@@ -233,14 +199,21 @@ void AttacksWindow::openKeyList() {
 
 void AttacksWindow::runKeyList() {
     showOutcome(attacks::runKeyList(attacks::readKeyList(fromQt(m_keyList->toPlainText())),
-                             &inLanguageInUse));
+                                    &inLanguageInUse));
 }
 
 void AttacksWindow::showOutcome(const attacks::Outcome& outcome) {
     m_result->setProperty("refused", outcome.refusal.has_value());
     m_result->setText(outcome.refusal ? toQt(texts::word(*outcome.refusal, &inLanguageInUse))
                                       : toQt(attacks::foundText(outcome)));
-    m_steps->setHtml(html(outcome.section));
+    // As the handout prints it: plain titles, every paragraph; nothing here
+    // folds.
+    m_steps->clear();
+    QTextCursor cursor(m_steps->document());
+    stepwindow::writeSectionTitle(cursor, toQt(outcome.section.title));
+    for (const explain::Group& group : outcome.section.groups) {
+        stepwindow::writeGroup(cursor, group, QString(), {stepwindow::Medium::Print, {}});
+    }
     if (m_explain) {
         m_explain(outcome.section);
     }
