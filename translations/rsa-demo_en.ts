@@ -2430,8 +2430,8 @@ Check: p · q = n.</translation>
         <translation>The list needs at least two keys; {0} were read.</translation>
     </message>
     <message>
-        <source>Listede {0} anahtar var; bu pencere en çok {1} anahtarı karşılaştırır.</source>
-        <translation>The list holds {0} keys; this window compares at most {1}.</translation>
+        <source>Listede boş ya da açıklama olmayan {0} satır var; bu pencere en çok {1} anahtarı karşılaştırır.</source>
+        <translation>The list has {0} lines that are neither blank nor a comment; this window compares at most {1} keys.</translation>
     </message>
     <message>
         <source>Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir metin dosyasında olmalı.</source>

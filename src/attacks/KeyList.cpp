@@ -80,6 +80,14 @@ std::variant<std::string, Refusal> readKeyListFile(const std::string& path) {
 
 Outcome runKeyList(const KeyList& list, texts::Translator translator) {
     Work work(translator);
+    const std::size_t count = list.keys.size();
+    // Every line that may be a key counts, so that no list of pages of
+    // skipped lines is written out.
+    const std::size_t lines = count + list.skipped.size();
+    if (lines > largestKeyList) {
+        work.refuse(RefusalKind::TooManyKeys, {to_string(lines), to_string(largestKeyList)});
+        return work.finish(AttackId::Shared, "");
+    }
     std::string skipped;
     if (!list.skipped.empty()) {
         explain::Table table{work.columns(text::skippedColumns), {}};
@@ -89,10 +97,7 @@ Outcome runKeyList(const KeyList& list, texts::Translator translator) {
         }
         work.table(std::move(table));
     }
-    const std::size_t count = list.keys.size();
-    if (count > largestKeyList) {
-        work.refuse(RefusalKind::TooManyKeys, {to_string(count), to_string(largestKeyList)});
-    } else if (count < 2) {
+    if (count < 2) {
         work.refuse(RefusalKind::FewKeys, {to_string(count)});
     } else {
         std::vector<std::uint64_t> moduli;

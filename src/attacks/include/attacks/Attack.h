@@ -69,7 +69,7 @@ enum class RefusalKind {
     NotKeyLine,     //
     SameKey,        // the line that gave the same n
     FewKeys,        // the keys read
-    TooManyKeys,    // the keys read, the most compared
+    TooManyKeys,    // the lines that may be keys, the most compared
     FileUnreadable, // the system's reason
     NotText,        //
 };

@@ -17,8 +17,9 @@
 
 namespace rsa::attacks {
 
-// The gcd of every pair is quick at this size (19,900 pairs); a longer list
-// is refused rather than shown as a table no class reads.
+// The gcd of every pair is quick at this size (19,900 pairs); a list of more
+// lines that may be keys is refused rather than shown as tables no class
+// reads (and Qt takes minutes to lay out).
 inline constexpr std::size_t largestKeyList = 200;
 
 struct ListedKey {

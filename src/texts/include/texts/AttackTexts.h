@@ -291,7 +291,8 @@ inline constexpr const char* refuseSameKey =
 inline constexpr const char* refuseFewKeys =
     RSA_TEXT("rsa", "Listede en az iki anahtar olmalı; {0} anahtar okundu.");
 inline constexpr const char* refuseTooManyKeys =
-    RSA_TEXT("rsa", "Listede {0} anahtar var; bu pencere en çok {1} anahtarı karşılaştırır.");
+    RSA_TEXT("rsa", "Listede boş ya da açıklama olmayan {0} satır var; bu pencere en çok {1} "
+                    "anahtarı karşılaştırır.");
 inline constexpr const char* refuseNotText = RSA_TEXT(
     "rsa", "Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir "
            "metin dosyasında olmalı.");
