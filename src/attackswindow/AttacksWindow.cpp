@@ -2,6 +2,7 @@
 
 #include "attacks/Attack.h"
 #include "attacks/KeyList.h"
+#include "exchange/ExchangeKey.h"
 #include "reading/WholeNumber.h"
 #include "stepwindow/DocumentWriter.h"
 #include "texts/AttackTexts.h"
@@ -89,7 +90,7 @@ AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     // A class's key lines, shown with the shared-prime attack only.
     m_keyList->setObjectName(QStringLiteral("attackKeyList"));
     m_keyList->setToolTip(translated(text::keyListTip));
-    m_keyList->setPlaceholderText(QStringLiteral("e = 17   n = 3233"));
+    m_keyList->setPlaceholderText(toQt(exchange::publicKeyLine({17, 3233})));
     m_keyList->setMaximumHeight(6 * fontMetrics().lineSpacing());
     auto* keyListLabel = new QLabel(translated(text::keyListLabel), m_listPart);
     keyListLabel->setWordWrap(true);
