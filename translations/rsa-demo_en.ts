@@ -2399,7 +2399,7 @@ Check: p · q = n.</translation>
     </message>
     <message>
         <source>Listeden {0} anahtar okundu, {1} satır atlandı.</source>
-        <translation>{0} keys read from the list, {1} lines skipped.</translation>
+        <translation>Keys read from the list: {0}; lines skipped: {1}.</translation>
     </message>
     <message>
         <source>atlanan satır</source>
@@ -2436,6 +2436,14 @@ Check: p · q = n.</translation>
     <message>
         <source>Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir metin dosyasında olmalı.</source>
         <translation>This file is not text (it holds a zero byte); the keys must be in a text file, one a line.</translation>
+    </message>
+    <message>
+        <source>satır (n₁)</source>
+        <translation>line (n₁)</translation>
+    </message>
+    <message>
+        <source>satır (n₂)</source>
+        <translation>line (n₂)</translation>
     </message>
 </context>
 </TS>

@@ -43,9 +43,9 @@ inline constexpr const char* skippedColumns[] = {RSA_TEXT("rsa", "atlanan satır
 inline constexpr const char* listPairs = RSA_TEXT(
     "rsa", "{0} anahtarın her ikilisinin ebob değeri hesaplandı ({1} ikili); tabloda yalnız "
            "1'den büyük çıkanlar var.");
-inline constexpr const char* listColumns[] = {RSA_TEXT("rsa", "satır"), RSA_TEXT("rsa", "satır"),
-                                              RSA_TEXT("rsa", "n₁"), RSA_TEXT("rsa", "n₂"),
-                                              RSA_TEXT("rsa", "ebob(n₁, n₂)")};
+inline constexpr const char* listColumns[] = {
+    RSA_TEXT("rsa", "satır (n₁)"), RSA_TEXT("rsa", "satır (n₂)"), RSA_TEXT("rsa", "n₁"),
+    RSA_TEXT("rsa", "n₂"), RSA_TEXT("rsa", "ebob(n₁, n₂)")};
 inline constexpr const char* listFound = RSA_TEXT("rsa", "Satır {0}: {1} = {2} · {3}");
 
 // The names of the attacks and the order of their numbers.
