@@ -211,10 +211,13 @@ void AttacksWindow::showOutcome(const attacks::Outcome& outcome) {
     // folds.
     m_steps->clear();
     QTextCursor cursor(m_steps->document());
+    // One edit: the view lays the section out once, not after every cell.
+    cursor.beginEditBlock();
     stepwindow::writeSectionTitle(cursor, toQt(outcome.section.title));
     for (const explain::Group& group : outcome.section.groups) {
         stepwindow::writeGroup(cursor, group, QString(), {stepwindow::Medium::Print, {}});
     }
+    cursor.endEditBlock();
     if (m_explain) {
         m_explain(outcome.section);
     }
