@@ -2457,5 +2457,81 @@ Check: p · q = n.</translation>
         <source>Wiener: d, e/n sürekli kesrinin {0}. yakınsağından {1} milisaniyede bulundu.</source>
         <translation>Wiener: d found from convergent {0} of the continued fraction of e/n in {1} milliseconds.</translation>
     </message>
+    <message>
+        <source>x = {0} tam bir {1}. kuvvet değil, yani bloklar aynı iletinin şifreleri değil: her n sayısından küçük tek bir m için Çin kalan teoremi mᵉ sayısının kendisini verirdi.</source>
+        <translation>x = {0} is not an exact {1}-th power, so the blocks are not encryptions of one message: for one m below every n the Chinese remainder theorem would give mᵉ itself.</translation>
+    </message>
+    <message>
+        <source>{0} bu pencere için çok büyük: en çok {1} olabilir.</source>
+        <translation>{0} is too large for this window: at most {1}.</translation>
+    </message>
+    <message>
+        <source>Açık anahtar listesi (her satıra bir anahtar satırı ya da bir n):</source>
+        <translation>List of public keys (one key line or one n a line):</translation>
+    </message>
+    <message>
+        <source>Mesajlaşma penceresinin &quot;Kopyala&quot; ile verdiği satırlar (e = 17   n = 3233) ya da yalnız n sayıları; # işaretinden sonrası açıklamadır</source>
+        <translation>The lines the exchange window&apos;s &quot;Copy&quot; gives (e = 17   n = 3233) or the n alone; text after # is a comment</translation>
+    </message>
+    <message>
+        <source>Dosyadan aç…</source>
+        <translation>Open from file…</translation>
+    </message>
+    <message>
+        <source>Listeye saldır</source>
+        <translation>Attack the list</translation>
+    </message>
+    <message>
+        <source>metin dosyası (*.txt)|*.txt</source>
+        <translation>text file (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Listeden {0} anahtar okundu, {1} satır atlandı.</source>
+        <translation>Keys read from the list: {0}; lines skipped: {1}.</translation>
+    </message>
+    <message>
+        <source>atlanan satır</source>
+        <translation>line skipped</translation>
+    </message>
+    <message>
+        <source>neden</source>
+        <translation>why</translation>
+    </message>
+    <message>
+        <source>{0} anahtarın her ikilisinin ebob değeri hesaplandı ({1} ikili); tabloda yalnız 1&apos;den büyük çıkanlar var.</source>
+        <translation>The gcd of every pair of the {0} keys was computed ({1} pairs); the table shows only those above 1.</translation>
+    </message>
+    <message>
+        <source>Satır {0}: {1} = {2} · {3}</source>
+        <translation>Line {0}: {1} = {2} · {3}</translation>
+    </message>
+    <message>
+        <source>Bu satır ne bir açık anahtar satırı (e = 17   n = 3233 gibi) ne de tek bir n sayısı.</source>
+        <translation>This line is neither a public key line (such as e = 17   n = 3233) nor one number n.</translation>
+    </message>
+    <message>
+        <source>Bu n sayısı satır {0} ile aynı; aynı anahtar bir kez sayılır.</source>
+        <translation>This n is the same as on line {0}; a key counts once.</translation>
+    </message>
+    <message>
+        <source>Listede en az iki anahtar olmalı; {0} anahtar okundu.</source>
+        <translation>The list needs at least two keys; {0} were read.</translation>
+    </message>
+    <message>
+        <source>Listede boş ya da açıklama olmayan {0} satır var; bu pencere en çok {1} anahtarı karşılaştırır.</source>
+        <translation>The list has {0} lines that are neither blank nor a comment; this window compares at most {1} keys.</translation>
+    </message>
+    <message>
+        <source>Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir metin dosyasında olmalı.</source>
+        <translation>This file is not text (it holds a zero byte); the keys must be in a text file, one a line.</translation>
+    </message>
+    <message>
+        <source>satır (n₁)</source>
+        <translation>line (n₁)</translation>
+    </message>
+    <message>
+        <source>satır (n₂)</source>
+        <translation>line (n₂)</translation>
+    </message>
 </context>
 </TS>

@@ -3,7 +3,9 @@
 #include "Work.h"
 #include "reading/WholeNumber.h"
 #include "texts/AttackTexts.h"
+#include "texts/ExchangeTexts.h"
 
+#include <limits>
 #include <sstream>
 
 namespace rsa::attacks {
@@ -212,6 +214,8 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseSharedNone;
     case RefusalKind::NotPower:
         return text::refuseNotPower;
+    case RefusalKind::NotOneMessage:
+        return text::refuseNotOneMessage;
     case RefusalKind::ModuliShare:
         return text::refuseModuliShare;
     case RefusalKind::ExponentsShare:
@@ -226,15 +230,36 @@ const char* ruleSentence(RefusalKind kind) {
         return text::refuseSignature;
     case RefusalKind::NotNumber:
         return text::refuseNotNumber;
+    case RefusalKind::TooLarge:
+        return text::refuseTooLarge;
+    case RefusalKind::NotKeyLine:
+        return text::refuseNotKeyLine;
+    case RefusalKind::SameKey:
+        return text::refuseSameKey;
+    case RefusalKind::FewKeys:
+        return text::refuseFewKeys;
+    case RefusalKind::TooManyKeys:
+        return text::refuseTooManyKeys;
+    case RefusalKind::FileUnreadable:
+        return texts::exchange::fileUnreadable;
+    case RefusalKind::NotText:
+        return text::refuseNotText;
     case RefusalKind::FaultNone:
         break;
     }
     return text::refuseFaultNone;
 }
 
+std::optional<Refusal> Work::modulusRefusal(std::uint64_t n) {
+    if (n >= smallestModulus && n <= largestModulus) {
+        return std::nullopt;
+    }
+    return Refusal{RefusalKind::Modulus, {to_string(n), to_string(largestModulus)}};
+}
+
 bool Work::modulus(std::uint64_t n) {
-    return (n >= smallestModulus && n <= largestModulus) ||
-           refuse(RefusalKind::Modulus, {to_string(n), to_string(largestModulus)});
+    auto refusal = modulusRefusal(n);
+    return !refusal || refuse(refusal->rule, std::move(refusal->numbers));
 }
 
 bool Work::block(std::uint64_t value, std::uint64_t n) {
@@ -251,13 +276,19 @@ bool Work::odd(std::uint64_t n) {
 }
 
 Outcome Work::finish(AttackId attack, const std::vector<std::uint64_t>& numbers) {
+    // Numbers refused before the attack ran were never read.
+    return finish(attack, numbers.empty() ? "" : say(text::numbersGiven, {joined(numbers)}));
+}
+
+Outcome Work::finish(AttackId attack, std::string given) {
     const Entry& row = entry(attack);
     Outcome outcome;
     outcome.section.title = say(text::sectionTitle, {say(row.name)});
     outcome.section.groups.push_back(
-        {say(text::situationTitle),
-         explain::Fold::Open,
-         {say(row.situation), say(text::numbersGiven, {joined(numbers)})}});
+        {say(text::situationTitle), explain::Fold::Open, {say(row.situation)}});
+    if (!given.empty()) {
+        outcome.section.groups.back().elements.emplace_back(std::move(given));
+    }
     if (!m_steps.empty()) {
         outcome.section.groups.push_back({say(text::stepsTitle), explain::Fold::Open, m_steps});
     }
@@ -286,17 +317,30 @@ Outcome runAttack(AttackId attack, const std::vector<std::uint64_t>& numbers,
     return work.finish(attack, numbers);
 }
 
+std::variant<std::uint64_t, Refusal> readNumber(std::string_view piece) {
+    const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
+    const auto* number = std::get_if<reading::WholeNumber>(&read);
+    if (number == nullptr &&
+        std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
+        return Refusal{RefusalKind::NotNumber, {texts::quoted(piece)}};
+    }
+    const auto value = number != nullptr ? number->value() : std::nullopt;
+    if (!value) {
+        return Refusal{RefusalKind::TooLarge,
+                       {texts::quoted(piece), to_string(std::numeric_limits<std::int64_t>::max())}};
+    }
+    return static_cast<std::uint64_t>(*value);
+}
+
 std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string& typed) {
     std::istringstream in(typed);
     std::vector<std::uint64_t> numbers;
     for (std::string piece; in >> piece;) {
-        const auto read = reading::readWholeNumber(piece, reading::Sign::Refused);
-        const auto* number = std::get_if<reading::WholeNumber>(&read);
-        const auto value = number != nullptr ? number->value() : std::nullopt;
-        if (!value) {
-            return Refusal{RefusalKind::NotNumber, {piece}};
+        const auto read = readNumber(piece);
+        if (const auto* refusal = std::get_if<Refusal>(&read)) {
+            return *refusal;
         }
-        numbers.push_back(static_cast<std::uint64_t>(*value));
+        numbers.push_back(std::get<std::uint64_t>(read));
     }
     return numbers;
 }
@@ -304,7 +348,7 @@ std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string&
 Outcome refusedOutcome(AttackId attack, Refusal refusal, texts::Translator translator) {
     Work work(translator);
     work.refuse(refusal.rule, std::move(refusal.numbers));
-    return work.finish(attack, {});
+    return work.finish(attack, std::vector<std::uint64_t>{});
 }
 
 std::string foundText(const Outcome& outcome) {

@@ -102,38 +102,51 @@ void pMinus1(Work& work, const std::vector<std::uint64_t>& numbers) {
     work.refuse(RefusalKind::PMinus1None, {to_string(bound)});
 }
 
+SharedPrimes sharedPrimes(const std::vector<std::uint64_t>& moduli) {
+    SharedPrimes shared{{}, std::vector<std::optional<Factors>>(moduli.size())};
+    for (std::size_t i = 0; i < moduli.size(); ++i) {
+        for (std::size_t j = i + 1; j < moduli.size(); ++j) {
+            const std::uint64_t divisor = greatestCommonDivisor(moduli[i], moduli[j]);
+            shared.pairs.push_back({i, j, divisor});
+            for (const std::size_t k : {i, j}) {
+                if (divisor > 1 && divisor < moduli[k] && !shared.factors[k]) {
+                    const std::uint64_t other = moduli[k] / divisor;
+                    shared.factors[k] = {std::min(divisor, other), std::max(divisor, other)};
+                }
+            }
+        }
+    }
+    return shared;
+}
+
+std::string factorsText(const Factors& factors) {
+    return to_string(factors.first) + "*" + to_string(factors.second);
+}
+
 void sharedPrime(Work& work, const std::vector<std::uint64_t>& numbers) {
     for (const std::uint64_t n : numbers) {
         if (!work.modulus(n)) {
             return;
         }
     }
-    std::vector<std::uint64_t> factor(numbers.size(), 0);
+    const SharedPrimes shared = sharedPrimes(numbers);
     explain::Table table{work.columns(text::sharedColumns), {}};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
-            const std::uint64_t divisor = greatestCommonDivisor(numbers[i], numbers[j]);
-            table.rows.push_back(
-                {to_string(numbers[i]), to_string(numbers[j]), to_string(divisor)});
-            for (const std::size_t k : {i, j}) {
-                if (divisor > 1 && divisor < numbers[k] && factor[k] == 0) {
-                    factor[k] = divisor;
-                }
-            }
-        }
+    for (const PairGcd& pair : shared.pairs) {
+        table.rows.push_back({to_string(numbers[pair.first]), to_string(numbers[pair.second]),
+                              to_string(pair.divisor)});
     }
     work.table(std::move(table));
+    bool any = false;
     for (std::size_t k = 0; k < numbers.size(); ++k) {
-        if (factor[k] != 0) {
-            const std::uint64_t other = numbers[k] / factor[k];
-            const std::uint64_t small = std::min(factor[k], other);
-            const std::uint64_t large = std::max(factor[k], other);
-            work.found(to_string(numbers[k]), to_string(small) + "*" + to_string(large));
-            work.paragraph(work.say(text::sharedFound,
-                                    {to_string(numbers[k]), to_string(small), to_string(large)}));
+        if (const auto& factors = shared.factors[k]) {
+            any = true;
+            work.found(to_string(numbers[k]), factorsText(*factors));
+            work.paragraph(
+                work.say(text::sharedFound, {to_string(numbers[k]), to_string(factors->first),
+                                             to_string(factors->second)}));
         }
     }
-    if (std::all_of(factor.begin(), factor.end(), [](std::uint64_t f) { return f == 0; })) {
+    if (!any) {
         work.refuse(RefusalKind::SharedNone, {});
     }
 }

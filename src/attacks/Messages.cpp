@@ -17,8 +17,10 @@ namespace {
 
 constexpr std::uint64_t largestBroadcast = 9;
 
-// The exact e-th root of value as its table row; the root when it is exact.
-std::optional<std::uint64_t> exactRoot(Work& work, std::uint64_t value, std::uint64_t e) {
+// The exact e-th root of value as its table row; the root when it is exact,
+// else the refusal by the rule given.
+std::optional<std::uint64_t> exactRoot(Work& work, std::uint64_t value, std::uint64_t e,
+                                       RefusalKind notExact) {
     const std::uint64_t root = integerRoot(value, static_cast<unsigned>(e));
     const std::uint64_t power = *checkedPower(root, static_cast<unsigned>(e));
     const bool exact = power == value;
@@ -26,7 +28,7 @@ std::optional<std::uint64_t> exactRoot(Work& work, std::uint64_t value, std::uin
                 {{to_string(value), to_string(root), to_string(power),
                   work.say(exact ? text::exact : text::no)}}});
     if (!exact) {
-        work.refuse(RefusalKind::NotPower, {to_string(value), to_string(e)});
+        work.refuse(notExact, {to_string(value), to_string(e)});
         return std::nullopt;
     }
     return root;
@@ -47,7 +49,7 @@ void smallE(Work& work, const std::vector<std::uint64_t>& numbers) {
     if (!work.modulus(n) || !work.exponent(e) || !work.block(c, n)) {
         return;
     }
-    if (const auto m = exactRoot(work, c, e)) {
+    if (const auto m = exactRoot(work, c, e, RefusalKind::NotPower)) {
         message(work, *m, e, n, modularPower(*m, e, n));
     }
 }
@@ -81,7 +83,10 @@ void hastad(Work& work, const std::vector<std::uint64_t>& numbers) {
     }
     work.table(std::move(table));
     work.paragraph(work.say(text::crtValue, {to_string(crt->product), to_string(crt->value)}));
-    if (const auto m = exactRoot(work, crt->value, e)) {
+    // Each block is below its n, so one m below every n gives mᵉ below N,
+    // which the CRT value is exactly: a value that is no e-th power means
+    // the blocks hide different messages.
+    if (const auto m = exactRoot(work, crt->value, e, RefusalKind::NotOneMessage)) {
         message(work, *m, e, moduli[0], modularPower(*m, e, moduli[0]));
     }
 }

@@ -8,7 +8,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace rsa::attacks {
@@ -46,12 +50,15 @@ public:
     }
 
     // The checks every attack makes of its numbers; false after a refusal.
+    static std::optional<Refusal> modulusRefusal(std::uint64_t n);
     bool modulus(std::uint64_t n);
     bool block(std::uint64_t value, std::uint64_t n);
     bool exponent(std::uint64_t e);
     bool odd(std::uint64_t n);
 
     Outcome finish(AttackId attack, const std::vector<std::uint64_t>& numbers);
+    // given: the paragraph that says which numbers the attack was given, if any.
+    Outcome finish(AttackId attack, std::string given);
 
 private:
     texts::Translator m_translator;
@@ -61,6 +68,27 @@ private:
 };
 
 using std::to_string;
+
+// One whole number from 0 up as typed, read by the one reader of a typed
+// number, or why it is refused: not such a number, or beyond 2^63 - 1.
+std::variant<std::uint64_t, Refusal> readNumber(std::string_view piece);
+
+// The gcd of every pair of moduli, in order, and for each modulus the two
+// factors (the smaller first) of the first pair that breaks it: what the
+// shared-prime attack finds in typed numbers and in a class's list alike.
+using Factors = std::pair<std::uint64_t, std::uint64_t>;
+struct PairGcd {
+    std::size_t first;
+    std::size_t second;
+    std::uint64_t divisor;
+};
+struct SharedPrimes {
+    std::vector<PairGcd> pairs;
+    std::vector<std::optional<Factors>> factors;
+};
+SharedPrimes sharedPrimes(const std::vector<std::uint64_t>& moduli);
+// "11*17", as the driver prints it.
+std::string factorsText(const Factors& factors);
 
 // The attacks, each on its numbers in inputOrder's order (their count checked).
 void fermat(Work& work, const std::vector<std::uint64_t>& numbers);

@@ -1,22 +1,28 @@
 #include "attackswindow/AttacksWindow.h"
 
 #include "attacks/Attack.h"
+#include "attacks/KeyList.h"
+#include "exchange/ExchangeKey.h"
 #include "reading/WholeNumber.h"
+#include "stepwindow/DocumentWriter.h"
 #include "texts/AttackTexts.h"
+#include "texts/ExchangeTexts.h"
 #include "window/MainWindow.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <sstream>
 
 namespace rsa {
 
@@ -24,41 +30,6 @@ namespace {
 
 namespace text = texts::attacks;
 using attacks::AttackId;
-
-QString escaped(const std::string& plain) {
-    return toQt(plain).toHtmlEscaped();
-}
-
-// The section as the window shows it: the step window's content, as HTML.
-QString html(const explain::Section& section) {
-    QString out = QStringLiteral("<h3>%1</h3>").arg(escaped(section.title));
-    for (const explain::Group& group : section.groups) {
-        if (!group.title.empty()) {
-            out += QStringLiteral("<p><b>%1</b></p>").arg(escaped(group.title));
-        }
-        for (const explain::Element& element : group.elements) {
-            if (const auto* paragraph = std::get_if<std::string>(&element)) {
-                out += QStringLiteral("<p>%1</p>").arg(escaped(*paragraph));
-                continue;
-            }
-            const auto& table = std::get<explain::Table>(element);
-            out += QStringLiteral("<table border='1' cellpadding='3' cellspacing='0'><tr>");
-            for (const std::string& column : table.columns) {
-                out += QStringLiteral("<th>%1</th>").arg(escaped(column));
-            }
-            out += QStringLiteral("</tr>");
-            for (const auto& row : table.rows) {
-                out += QStringLiteral("<tr>");
-                for (const std::string& cell : row) {
-                    out += QStringLiteral("<td>%1</td>").arg(escaped(cell));
-                }
-                out += QStringLiteral("</tr>");
-            }
-            out += QStringLiteral("</table>");
-        }
-    }
-    return out;
-}
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* made = new QPushButton(translated(caption), parent);
@@ -71,7 +42,8 @@ QPushButton* button(const char* caption, const char* name, QWidget* parent) {
 AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     : m_main(main), m_explain(std::move(explain)), m_list(new QComboBox(this)),
       m_order(new QLabel(this)), m_numbers(new QLineEdit(this)), m_result(new QLabel(this)),
-      m_steps(new QTextBrowser(this)) {
+      m_steps(new QTextBrowser(this)), m_listPart(new QWidget(this)),
+      m_keyList(new QPlainTextEdit(m_listPart)) {
     setObjectName(QStringLiteral("attacksWindow"));
     setWindowTitle(translated(text::windowTitle));
     m_list->setObjectName(QStringLiteral("attackList"));
@@ -115,9 +87,30 @@ AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     examples->addWidget(random, 0, 2);
     examples->addWidget(mainKey, 1, 0);
     examples->addWidget(run, 1, 2);
+    // A class's key lines, shown with the shared-prime attack only.
+    m_keyList->setObjectName(QStringLiteral("attackKeyList"));
+    m_keyList->setToolTip(translated(text::keyListTip));
+    m_keyList->setPlaceholderText(toQt(exchange::publicKeyLine({17, 3233})));
+    m_keyList->setMaximumHeight(6 * fontMetrics().lineSpacing());
+    auto* keyListLabel = new QLabel(translated(text::keyListLabel), m_listPart);
+    keyListLabel->setWordWrap(true);
+    keyListLabel->setBuddy(m_keyList);
+    auto* openList = button(text::openKeyList, "attackOpenList", m_listPart);
+    auto* runList = button(text::runKeyList, "attackRunList", m_listPart);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(openList);
+    listButtons->addStretch();
+    listButtons->addWidget(runList);
+    auto* list = new QVBoxLayout(m_listPart);
+    list->setContentsMargins(0, 0, 0, 0);
+    list->addWidget(keyListLabel);
+    list->addWidget(m_keyList);
+    list->addLayout(listButtons);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(examples);
+    layout->addWidget(m_listPart);
     layout->addWidget(m_result);
     layout->addWidget(m_steps, 1);
 
@@ -134,6 +127,8 @@ AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     connect(mainKey, &QPushButton::clicked, this, &AttacksWindow::takeMainKey);
     connect(run, &QPushButton::clicked, this, &AttacksWindow::runAttack);
     connect(m_numbers, &QLineEdit::returnPressed, this, &AttacksWindow::runAttack);
+    connect(openList, &QPushButton::clicked, this, &AttacksWindow::openKeyList);
+    connect(runList, &QPushButton::clicked, this, &AttacksWindow::runKeyList);
     chooseAttack();
 }
 
@@ -144,6 +139,7 @@ QSize AttacksWindow::sizeHint() const {
 void AttacksWindow::chooseAttack() {
     const AttackId attack = attacks::allAttacks[m_list->currentIndex()];
     m_order->setText(translated(attacks::inputOrder(attack)));
+    m_listPart->setVisible(attack == AttackId::Shared);
     fillExample(attacks::readyExample(attack));
 }
 
@@ -183,10 +179,45 @@ void AttacksWindow::runAttack() {
             ? attacks::refusedOutcome(attack, std::get<attacks::Refusal>(read), &inLanguageInUse)
             : attacks::runAttack(attack, std::get<std::vector<std::uint64_t>>(read),
                                  &inLanguageInUse);
+    showOutcome(outcome);
+}
+
+void AttacksWindow::openKeyList() {
+    const std::optional<std::string> path =
+        m_main.interaction().chooseFileToRead(translatedMessage(text::keyListFilter) + '|' +
+                                              translatedMessage(texts::exchange::allFilesFilter));
+    if (!path) {
+        return;
+    }
+    const auto read = attacks::readKeyListFile(*path);
+    if (const auto* refusal = std::get_if<attacks::Refusal>(&read)) {
+        showOutcome(attacks::refusedOutcome(AttackId::Shared, *refusal, &inLanguageInUse));
+        return;
+    }
+    m_keyList->setPlainText(toQt(std::get<std::string>(read)));
+    runKeyList();
+}
+
+void AttacksWindow::runKeyList() {
+    showOutcome(attacks::runKeyList(attacks::readKeyList(fromQt(m_keyList->toPlainText())),
+                                    &inLanguageInUse));
+}
+
+void AttacksWindow::showOutcome(const attacks::Outcome& outcome) {
     m_result->setProperty("refused", outcome.refusal.has_value());
     m_result->setText(outcome.refusal ? toQt(texts::word(*outcome.refusal, &inLanguageInUse))
                                       : toQt(attacks::foundText(outcome)));
-    m_steps->setHtml(html(outcome.section));
+    // As the handout prints it: plain titles, every paragraph; nothing here
+    // folds.
+    m_steps->clear();
+    QTextCursor cursor(m_steps->document());
+    // One edit: the view lays the section out once, not after every cell.
+    cursor.beginEditBlock();
+    stepwindow::writeSectionTitle(cursor, toQt(outcome.section.title));
+    for (const explain::Group& group : outcome.section.groups) {
+        stepwindow::writeGroup(cursor, group, QString(), {stepwindow::Medium::Print, {}});
+    }
+    cursor.endEditBlock();
     if (m_explain) {
         m_explain(outcome.section);
     }

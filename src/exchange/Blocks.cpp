@@ -1,6 +1,7 @@
 #include "exchange/Blocks.h"
 
 #include "reading/WholeNumber.h"
+#include "texts/Wording.h"
 
 #include <vector>
 
@@ -42,22 +43,6 @@ bool allDigits(std::string_view piece) {
     return true;
 }
 
-// A refusal quotes the start of a piece, never a whole pasted page: a few
-// characters tell the learner which piece it is, and a long sentence would
-// keep the window busy wrapping it.
-std::string quoted(std::string_view piece) {
-    constexpr std::size_t most = 24;
-    if (piece.size() <= most) {
-        return std::string(piece);
-    }
-    std::size_t end = most;
-    // Not inside a character of several bytes.
-    while (end > 0 && (static_cast<unsigned char>(piece[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return std::string(piece.substr(0, end)) + "…";
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -70,12 +55,14 @@ Result<std::uint32_t> readBlock(std::string_view piece, std::size_t position) {
     const auto* number = std::get_if<reading::WholeNumber>(&read);
     if (number == nullptr &&
         std::get<reading::NumberProblem>(read) != reading::NumberProblem::TooLong) {
-        return Refusal{RefusalKind::BlockNotNumber, {std::to_string(position), quoted(piece)}};
+        return Refusal{RefusalKind::BlockNotNumber,
+                       {std::to_string(position), texts::quoted(piece)}};
     }
     const std::optional<std::int64_t> value = number != nullptr ? number->value() : std::nullopt;
     if (!value || *value > largestModulus) {
-        return Refusal{RefusalKind::BlockBeyondRange,
-                       {std::to_string(position), quoted(piece), std::to_string(largestModulus)}};
+        return Refusal{
+            RefusalKind::BlockBeyondRange,
+            {std::to_string(position), texts::quoted(piece), std::to_string(largestModulus)}};
     }
     return static_cast<std::uint32_t>(*value);
 }

@@ -1,4 +1,4 @@
-#include "DocumentWriter.h"
+#include "stepwindow/DocumentWriter.h"
 
 #include "window/QtText.h"
 

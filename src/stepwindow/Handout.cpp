@@ -1,6 +1,6 @@
 #include "stepwindow/Handout.h"
 
-#include "DocumentWriter.h"
+#include "stepwindow/DocumentWriter.h"
 #include "window/QtText.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,7 +1,7 @@
 #include "stepwindow/StepWindow.h"
 
-#include "DocumentWriter.h"
 #include "files/FileWriting.h"
+#include "stepwindow/DocumentWriter.h"
 #include "texts/StepTexts.h"
 #include "value/Conversions.h"
 #include "value/Operations.h"

@@ -4,6 +4,19 @@
 
 namespace rsa::texts {
 
+std::string quoted(std::string_view piece) {
+    constexpr std::size_t most = 24;
+    if (piece.size() <= most) {
+        return std::string(piece);
+    }
+    std::size_t end = most;
+    // Not inside a character of several bytes.
+    while (end > 0 && (static_cast<unsigned char>(piece[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return std::string(piece.substr(0, end)) + "…";
+}
+
 std::string fill(std::string_view pattern, const std::vector<std::string>& arguments) {
     std::string text;
     std::size_t at = 0;

@@ -78,7 +78,7 @@ TEST(Attacks, FailingExamplesRefuseByTheirRule) {
         {AttackId::PMinus1, RefusalKind::PMinus1None},
         {AttackId::Shared, RefusalKind::SharedNone},
         {AttackId::SmallE, RefusalKind::NotPower},
-        {AttackId::Hastad, RefusalKind::NotPower},
+        {AttackId::Hastad, RefusalKind::NotOneMessage},
         {AttackId::Common, RefusalKind::ExponentsShare},
         {AttackId::Wiener, RefusalKind::Wiener},
         {AttackId::Chosen, RefusalKind::NoKey},
@@ -128,14 +128,30 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
 }
 
 TEST(Attacks, ReadsTypedNumbers) {
-    const auto read = readNumbers(" 187  3\t125 ");
+    const auto read = readNumbers(" 187  3\t125 9223372036854775807");
     ASSERT_TRUE(std::holds_alternative<std::vector<std::uint64_t>>(read));
     EXPECT_EQ(std::get<std::vector<std::uint64_t>>(read),
-              (std::vector<std::uint64_t>{187, 3, 125}));
-    for (const char* typed : {"187 -3", "187 x", "1e3"}) {
-        const auto refused = readNumbers(typed);
-        ASSERT_TRUE(std::holds_alternative<Refusal>(refused)) << typed;
-        EXPECT_EQ(std::get<Refusal>(refused).rule, RefusalKind::NotNumber) << typed;
+              (std::vector<std::uint64_t>{187, 3, 125, 9223372036854775807u}));
+    const struct {
+        const char* typed;
+        RefusalKind rule;
+        std::vector<std::string> named;
+    } cases[] = {
+        {"187 -3", RefusalKind::NotNumber, {"-3"}},
+        {"187 x", RefusalKind::NotNumber, {"x"}},
+        {"1e3", RefusalKind::NotNumber, {"1e3"}},
+        {"9223372036854775808",
+         RefusalKind::TooLarge,
+         {"9223372036854775808", "9223372036854775807"}},
+        {"3 123456789012345678901234567890",
+         RefusalKind::TooLarge,
+         {"123456789012345678901234…", "9223372036854775807"}},
+    };
+    for (const auto& c : cases) {
+        const auto refused = readNumbers(c.typed);
+        ASSERT_TRUE(std::holds_alternative<Refusal>(refused)) << c.typed;
+        EXPECT_EQ(std::get<Refusal>(refused).rule, c.rule) << c.typed;
+        EXPECT_EQ(std::get<Refusal>(refused).numbers, c.named) << c.typed;
     }
 }
 

@@ -1,7 +1,9 @@
 // The attacks window's steps (--saldirilar): attacks, attack and
 // attack-example. "attack NAME NUMBERS…" chooses the attack in the window's
 // list, types the numbers into its box and clicks "Saldır", then prints what
-// the window shows. The window opens with the main window when the launch
+// the window shows; "attack shared-lines FILE" chooses the shared-prime
+// attack and opens FILE with "Dosyadan aç…", its open dialog answered with
+// FILE. The window opens with the main window when the launch
 // asks for it, or at the first of these steps.
 
 #include "ScriptRunner.h"
@@ -47,9 +49,15 @@ public:
     void attack(const std::string& rest) {
         const std::string name = rest.substr(0, rest.find(' '));
         const std::string numbers = name.size() < rest.size() ? rest.substr(name.size() + 1) : "";
-        choose(name);
-        child<QLineEdit>("attackNumbers").setText(toQt(numbers));
-        QTest::mouseClick(&child<QPushButton>("attackRun"), Qt::LeftButton);
+        if (name == linesName) {
+            choose(attacks::driverName(attacks::AttackId::Shared));
+            m_runner.interaction().files.push_back(numbers);
+            QTest::mouseClick(&child<QPushButton>("attackOpenList"), Qt::LeftButton);
+        } else {
+            choose(name);
+            child<QLineEdit>("attackNumbers").setText(toQt(numbers));
+            QTest::mouseClick(&child<QPushButton>("attackRun"), Qt::LeftButton);
+        }
         ScriptRunner::settle();
         const auto& result = child<QLabel>("attackResult");
         m_runner.out() << "attack " << name
@@ -66,6 +74,8 @@ public:
     }
 
 private:
+    static constexpr const char* linesName = "shared-lines";
+
     void choose(const std::string& name) {
         auto& list = child<QComboBox>("attackList");
         const int index = list.findData(toQt(name));

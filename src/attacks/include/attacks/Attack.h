@@ -56,6 +56,7 @@ enum class RefusalKind {
     PMinus1All,     // the bound
     SharedNone,     //
     NotPower,       // the number, e
+    NotOneMessage,  // the CRT value, e
     ModuliShare,    //
     ExponentsShare, // e1, e2, their gcd
     NoInverse,      // the number, n
@@ -64,6 +65,13 @@ enum class RefusalKind {
     Signature,      // s, m, e, s^e mod n
     FaultNone,      // the gcd
     NotNumber,      // the piece as typed
+    TooLarge,       // the piece as typed, the largest number
+    NotKeyLine,     //
+    SameKey,        // the line that gave the same n
+    FewKeys,        // the keys read
+    TooManyKeys,    // the lines that may be keys, the most compared
+    FileUnreadable, // the system's reason
+    NotText,        //
 };
 using Refusal = texts::Refusal<RefusalKind>;
 const char* ruleSentence(RefusalKind kind);
@@ -83,7 +91,7 @@ Outcome runAttack(AttackId attack, const std::vector<std::uint64_t>& numbers,
 
 // The numbers as typed, separated by blanks (the one reader of a typed
 // number), or the refusal of the first piece that is not a whole number
-// from 0 up that fits 64 bits.
+// from 0 up, or is one beyond the largest the window reads (2^63 - 1).
 std::variant<std::vector<std::uint64_t>, Refusal> readNumbers(const std::string& typed);
 
 // What the attack gives when its numbers were refused before it ran.

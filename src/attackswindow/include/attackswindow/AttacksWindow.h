@@ -3,9 +3,11 @@
 // The attacks window ("Saldırılar", --saldirilar): the list of attacks, the
 // numbers to run one on (its worked example, the example where it fails, a
 // new random one, the main window's key, or typed), what it recovered or why
-// it refused, and its steps, which it also sends to the step window. It only
-// renders what the attacks library gives.
+// it refused, and its steps, which it also sends to the step window. The
+// shared-prime attack also takes a class's list of key lines, pasted or
+// opened from a text file. It only renders what the attacks library gives.
 
+#include "attacks/Attack.h"
 #include "explain/Section.h"
 
 #include <QWidget>
@@ -13,6 +15,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTextBrowser;
 
 namespace rsa {
@@ -31,6 +34,11 @@ private:
     void fillExample(std::vector<std::uint64_t> numbers);
     void takeMainKey();
     void runAttack();
+    void openKeyList();
+    void runKeyList();
+    // What the attack found or why it refused, its steps here and in the
+    // step window; nothing of the run before stays.
+    void showOutcome(const attacks::Outcome& outcome);
 
     MainWindow& m_main;
     explain::SectionSink m_explain;
@@ -39,6 +47,8 @@ private:
     QLineEdit* m_numbers;
     QLabel* m_result;
     QTextBrowser* m_steps;
+    QWidget* m_listPart;
+    QPlainTextEdit* m_keyList;
 };
 
 } // namespace rsa

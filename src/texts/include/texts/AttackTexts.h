@@ -27,6 +27,27 @@ inline constexpr const char* noMainKey = RSA_TEXT(
     "rsa", "Ana pencerede henüz hesaplanmış bir anahtar yok ya da bu saldırı tek bir anahtarla "
            "yapılamaz.");
 
+// A class's list of public keys for the shared-prime attack.
+inline constexpr const char* keyListLabel =
+    RSA_TEXT("rsa", "Açık anahtar listesi (her satıra bir anahtar satırı ya da bir n):");
+inline constexpr const char* keyListTip = RSA_TEXT(
+    "rsa", "Mesajlaşma penceresinin \"Kopyala\" ile verdiği satırlar (e = 17   n = 3233) ya da "
+           "yalnız n sayıları; # işaretinden sonrası açıklamadır");
+inline constexpr const char* openKeyList = RSA_TEXT("rsa", "Dosyadan aç…");
+inline constexpr const char* runKeyList = RSA_TEXT("rsa", "Listeye saldır");
+inline constexpr const char* keyListFilter = RSA_TEXT("rsa", "metin dosyası (*.txt)|*.txt");
+inline constexpr const char* listGiven =
+    RSA_TEXT("rsa", "Listeden {0} anahtar okundu, {1} satır atlandı.");
+inline constexpr const char* skippedColumns[] = {RSA_TEXT("rsa", "atlanan satır"),
+                                                 RSA_TEXT("rsa", "neden")};
+inline constexpr const char* listPairs = RSA_TEXT(
+    "rsa", "{0} anahtarın her ikilisinin ebob değeri hesaplandı ({1} ikili); tabloda yalnız "
+           "1'den büyük çıkanlar var.");
+inline constexpr const char* listColumns[] = {
+    RSA_TEXT("rsa", "satır (n₁)"), RSA_TEXT("rsa", "satır (n₂)"), RSA_TEXT("rsa", "n₁"),
+    RSA_TEXT("rsa", "n₂"), RSA_TEXT("rsa", "ebob(n₁, n₂)")};
+inline constexpr const char* listFound = RSA_TEXT("rsa", "Satır {0}: {1} = {2} · {3}");
+
 // The names of the attacks and the order of their numbers.
 inline constexpr const char* fermatName =
     RSA_TEXT("rsa", "Fermat yöntemi: birbirine yakın asallar");
@@ -241,6 +262,9 @@ inline constexpr const char* refuseSharedNone =
 inline constexpr const char* refuseNotPower = RSA_TEXT(
     "rsa", "{0} sayısı tam bir {1}. kuvvet değil: mᵉ sayısı n sayısını aştı ve indirgeme kökü "
            "gizledi.");
+inline constexpr const char* refuseNotOneMessage = RSA_TEXT(
+    "rsa", "x = {0} tam bir {1}. kuvvet değil, yani bloklar aynı iletinin şifreleri değil: her n "
+           "sayısından küçük tek bir m için Çin kalan teoremi mᵉ sayısının kendisini verirdi.");
 inline constexpr const char* refuseModuliShare = RSA_TEXT(
     "rsa", "n sayıları aralarında asal değil ya da çarpımları çok büyük; Çin kalan teoremi "
            "uygulanamaz.");
@@ -258,6 +282,20 @@ inline constexpr const char* refuseSignature =
     RSA_TEXT("rsa", "s = {0} imzası m = {1} iletisinin imzası değil: s{2} mod n = {3}.");
 inline constexpr const char* refuseNotNumber =
     RSA_TEXT("rsa", "\"{0}\" 0 ya da daha büyük bir tam sayı değil.");
+inline constexpr const char* refuseTooLarge =
+    RSA_TEXT("rsa", "{0} bu pencere için çok büyük: en çok {1} olabilir.");
+inline constexpr const char* refuseNotKeyLine = RSA_TEXT(
+    "rsa", "Bu satır ne bir açık anahtar satırı (e = 17   n = 3233 gibi) ne de tek bir n sayısı.");
+inline constexpr const char* refuseSameKey =
+    RSA_TEXT("rsa", "Bu n sayısı satır {0} ile aynı; aynı anahtar bir kez sayılır.");
+inline constexpr const char* refuseFewKeys =
+    RSA_TEXT("rsa", "Listede en az iki anahtar olmalı; {0} anahtar okundu.");
+inline constexpr const char* refuseTooManyKeys =
+    RSA_TEXT("rsa", "Listede boş ya da açıklama olmayan {0} satır var; bu pencere en çok {1} "
+                    "anahtarı karşılaştırır.");
+inline constexpr const char* refuseNotText = RSA_TEXT(
+    "rsa", "Bu dosya metin değil (içinde sıfır baytı var); anahtarlar satır satır yazılmış bir "
+           "metin dosyasında olmalı.");
 inline constexpr const char* refuseFaultNone =
     RSA_TEXT("rsa", "ebob = {0}: imza ya doğru ya da iki yarısı da hatalı; çarpan ortaya çıkmadı.");
 

@@ -28,6 +28,11 @@ std::string fill(std::string_view pattern, const std::vector<std::string>& argum
 std::string word(const char* text, const std::vector<std::string>& arguments = {},
                  Translator translator = nullptr);
 
+// A piece as typed, as a refusal quotes it: its first 24 bytes and "…" when it
+// is longer, never a whole pasted page. A few characters tell the learner which
+// piece it is, and a long sentence would keep a window busy wrapping it.
+std::string quoted(std::string_view piece);
+
 // Why an action was refused, as data: the rule and what its sentence names
 // (numbers, or the text as typed), in the order of the sentence's slots. A
 // test compares rules and numbers, never phrasing. The library that refuses

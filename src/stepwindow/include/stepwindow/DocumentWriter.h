@@ -1,8 +1,8 @@
 #pragma once
 
-// Writes the explain library's sections into a QTextDocument, for the window
-// and for the printed handout alike, so both show the same paragraphs and
-// tables. Everything is written as new blocks after the cursor, never into
+// Writes the explain library's sections into a QTextDocument, for the step
+// window, the printed handout and the attacks window alike, so all show the
+// same paragraphs and tables. Everything is written as new blocks after the cursor, never into
 // blocks already there: a group written in the middle of the document is a
 // run of whole blocks that can be taken out and written again on its own,
 // which is how the window folds one group without touching the rest. Uses Qt
