@@ -2202,8 +2202,8 @@ Check: p · q = n.</translation>
         <translation>result</translation>
     </message>
     <message>
-        <source>√{0} sayısının tam kökü {1}; a = {2} sayısından başlanır.</source>
-        <translation>The whole root of √{0} is {1}; start from a = {2}.</translation>
+        <source>√{0} sayısının tam kısmı {1}; a = {2} ile başlanır.</source>
+        <translation>The whole part of √{0} is {1}; start from a = {2}.</translation>
     </message>
     <message>
         <source>evet, {0}²</source>
@@ -2327,7 +2327,7 @@ Check: p · q = n.</translation>
     </message>
     <message>
         <source>{0} sayısı tam bir {1}. kuvvet değil: mᵉ sayısı n sayısını aştı ve indirgeme kökü gizledi.</source>
-        <translation>{0} is not an exact {1}-th power: mᵉ exceeded n and the reduction hid the root.</translation>
+        <translation>{0} is no whole number raised to the power {1}: mᵉ exceeded n and the reduction hid the root.</translation>
     </message>
     <message>
         <source>n sayıları aralarında asal değil ya da çarpımları çok büyük; Çin kalan teoremi uygulanamaz.</source>
@@ -2459,7 +2459,7 @@ Check: p · q = n.</translation>
     </message>
     <message>
         <source>x = {0} tam bir {1}. kuvvet değil, yani bloklar aynı iletinin şifreleri değil: her n sayısından küçük tek bir m için Çin kalan teoremi mᵉ sayısının kendisini verirdi.</source>
-        <translation>x = {0} is not an exact {1}-th power, so the blocks are not encryptions of one message: for one m below every n the Chinese remainder theorem would give mᵉ itself.</translation>
+        <translation>x = {0} is no whole number raised to the power {1}, so the blocks are not encryptions of one message: for one m below every n the Chinese remainder theorem would give mᵉ itself.</translation>
     </message>
     <message>
         <source>{0} bu pencere için çok büyük: en çok {1} olabilir.</source>
@@ -2532,6 +2532,22 @@ Check: p · q = n.</translation>
     <message>
         <source>satır (n₂)</source>
         <translation>line (n₂)</translation>
+    </message>
+    <message>
+        <source>Bulunan: {0}</source>
+        <translation>Found: {0}</translation>
+    </message>
+    <message>
+        <source>adım sayısı: {0}</source>
+        <translation>steps: {0}</translation>
+    </message>
+    <message>
+        <source>{0}. satırdaki anahtar: n = {1}</source>
+        <translation>the key on line {0}: n = {1}</translation>
+    </message>
+    <message>
+        <source>atlanan satırlar: {0}</source>
+        <translation>lines skipped: {0}</translation>
     </message>
 </context>
 </TS>

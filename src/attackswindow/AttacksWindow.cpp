@@ -31,6 +31,27 @@ namespace {
 namespace text = texts::attacks;
 using attacks::AttackId;
 
+// What an attack recovered, as the learner reads it: "p = 101, q = 103,
+// 1 adımda"; a factored modulus as "187 = 11 · 17", or by the line of the
+// key list it was on.
+QString foundLine(const attacks::Outcome& outcome, bool fromKeyList) {
+    QStringList pieces;
+    for (const auto& [key, value] : outcome.found) {
+        const QString shown = toQt(value).replace(QLatin1Char('*'), QStringLiteral(" · "));
+        if (key == "steps") {
+            pieces << filled(text::foundSteps, {shown});
+        } else if (key == "skipped") {
+            pieces << filled(text::foundSkipped,
+                             {shown.split(QLatin1Char(',')).join(QStringLiteral(", "))});
+        } else if (fromKeyList) {
+            pieces << filled(text::foundKeyOnLine, {toQt(key), shown});
+        } else {
+            pieces << toQt(key) + QStringLiteral(" = ") + shown;
+        }
+    }
+    return filled(text::foundLine, {pieces.join(QStringLiteral("; "))});
+}
+
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* made = new QPushButton(translated(caption), parent);
     made->setObjectName(QString::fromLatin1(name));
@@ -179,7 +200,7 @@ void AttacksWindow::runAttack() {
             ? attacks::refusedOutcome(attack, std::get<attacks::Refusal>(read), &inLanguageInUse)
             : attacks::runAttack(attack, std::get<std::vector<std::uint64_t>>(read),
                                  &inLanguageInUse);
-    showOutcome(outcome);
+    showOutcome(outcome, false);
 }
 
 void AttacksWindow::openKeyList() {
@@ -191,7 +212,7 @@ void AttacksWindow::openKeyList() {
     }
     const auto read = attacks::readKeyListFile(*path);
     if (const auto* refusal = std::get_if<attacks::Refusal>(&read)) {
-        showOutcome(attacks::refusedOutcome(AttackId::Shared, *refusal, &inLanguageInUse));
+        showOutcome(attacks::refusedOutcome(AttackId::Shared, *refusal, &inLanguageInUse), true);
         return;
     }
     m_keyList->setPlainText(toQt(std::get<std::string>(read)));
@@ -200,13 +221,16 @@ void AttacksWindow::openKeyList() {
 
 void AttacksWindow::runKeyList() {
     showOutcome(attacks::runKeyList(attacks::readKeyList(fromQt(m_keyList->toPlainText())),
-                                    &inLanguageInUse));
+                                    &inLanguageInUse),
+                true);
 }
 
-void AttacksWindow::showOutcome(const attacks::Outcome& outcome) {
+void AttacksWindow::showOutcome(const attacks::Outcome& outcome, bool fromKeyList) {
     m_result->setProperty("refused", outcome.refusal.has_value());
+    // What was found as KEY=VALUE pairs, as the scenario driver prints it.
+    m_result->setProperty("found", toQt(attacks::foundText(outcome)));
     m_result->setText(outcome.refusal ? toQt(texts::word(*outcome.refusal, &inLanguageInUse))
-                                      : toQt(attacks::foundText(outcome)));
+                                      : foundLine(outcome, fromKeyList));
     // As the handout prints it: plain titles, every paragraph; nothing here
     // folds.
     m_steps->clear();

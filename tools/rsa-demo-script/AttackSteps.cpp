@@ -60,9 +60,10 @@ public:
         }
         ScriptRunner::settle();
         const auto& result = child<QLabel>("attackResult");
-        m_runner.out() << "attack " << name
-                       << (result.property("refused").toBool() ? " refused: " : ": ")
-                       << fromQt(result.text()) << '\n';
+        const bool refused = result.property("refused").toBool();
+        m_runner.out() << "attack " << name << (refused ? " refused: " : ": ")
+                       << fromQt(refused ? result.text() : result.property("found").toString())
+                       << '\n';
     }
 
     void example(const std::string& name) {

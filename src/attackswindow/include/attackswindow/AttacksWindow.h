@@ -38,7 +38,8 @@ private:
     void runKeyList();
     // What the attack found or why it refused, its steps here and in the
     // step window; nothing of the run before stays.
-    void showOutcome(const attacks::Outcome& outcome);
+    // fromKeyList: the moduli recovered are named by their line of the list.
+    void showOutcome(const attacks::Outcome& outcome, bool fromKeyList);
 
     MainWindow& m_main;
     explain::SectionSink m_explain;

@@ -23,6 +23,11 @@ inline constexpr const char* runTip =
     RSA_TEXT("rsa", "Saldırıyı yazılan sayılarla adım adım çalıştırır");
 inline constexpr const char* numbersTip =
     RSA_TEXT("rsa", "Sayıları boşlukla ayırarak yazın; beklenen sıra yukarıda yazar");
+// The line over the steps after an attack that worked: what it recovered.
+inline constexpr const char* foundLine = RSA_TEXT("rsa", "Bulunan: {0}");
+inline constexpr const char* foundSteps = RSA_TEXT("rsa", "adım sayısı: {0}");
+inline constexpr const char* foundKeyOnLine = RSA_TEXT("rsa", "{0}. satırdaki anahtar: n = {1}");
+inline constexpr const char* foundSkipped = RSA_TEXT("rsa", "atlanan satırlar: {0}");
 inline constexpr const char* noMainKey = RSA_TEXT(
     "rsa", "Ana pencerede henüz hesaplanmış bir anahtar yok ya da bu saldırı tek bir anahtarla "
            "yapılamaz.");
@@ -198,7 +203,7 @@ inline constexpr const char* blockColumns[] = {RSA_TEXT("rsa", "adım"), RSA_TEX
 
 // The sentences between and after the tables.
 inline constexpr const char* fermatStart =
-    RSA_TEXT("rsa", "√{0} sayısının tam kökü {1}; a = {2} sayısından başlanır.");
+    RSA_TEXT("rsa", "√{0} sayısının tam kısmı {1}; a = {2} ile başlanır.");
 inline constexpr const char* yes = RSA_TEXT("rsa", "evet, {0}²");
 inline constexpr const char* no = RSA_TEXT("rsa", "hayır");
 inline constexpr const char* exact = RSA_TEXT("rsa", "evet");
