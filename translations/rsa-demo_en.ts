@@ -400,10 +400,6 @@
         <translation>A task code has 8 characters; the code typed has {0}.</translation>
     </message>
     <message>
-        <source>Görev kodu G (görev) ya da S (saldırgan) ile başlar.</source>
-        <translation>A task code starts with G (task) or S (attacker).</translation>
-    </message>
-    <message>
         <source>Görev kodunun ikinci karakteri düzeydir: K (kolay), T (orta) ya da Z (zor).</source>
         <translation>The second character of a task code is the level: K (easy), T (medium) or Z (hard).</translation>
     </message>
@@ -2368,6 +2364,78 @@ Check: p · q = n.</translation>
     <message>
         <source>Saldırılar penceresini açar: ders kitabı RSA&apos;sının ve kötü üretilmiş anahtarların kırılışı, adım adım.</source>
         <translation>Opens the attacks window: how textbook RSA and badly made keys are broken, step by step.</translation>
+    </message>
+    <message>
+        <source>Görev kodu G (görev), S (saldırgan) ya da bir saldırının harfiyle ({0}) başlar.</source>
+        <translation>A task code starts with G (a task), S (the attacker) or the letter of an attack ({0}).</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} için {1} = {2}; {3} olmalı.</source>
+        <translation>The check fails: for your {0}, {1} = {2}; it should be {3}.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} için {1} = {2}, bir tam kare değil.</source>
+        <translation>The check fails: for your {0}, {1} = {2}, which is not a perfect square.</translation>
+    </message>
+    <message>
+        <source>Bu ⌊√n⌋, aşağı yuvarlanmış kök: onunla a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile, yani yukarı yuvarlanmış kökle başlar.</source>
+        <translation>This is ⌊√n⌋, the root rounded down: with it a² − n is negative. Fermat&apos;s method starts at ⌈√n⌉, the root rounded up.</translation>
+    </message>
+    <message>
+        <source>Bu a² − n, yani b²; b bu sayının kareköküdür: b = √(a² − n).</source>
+        <translation>This is a² − n, that is b²; b is its square root: b = √(a² − n).</translation>
+    </message>
+    <message>
+        <source>Bu a; çarpanlar a − b ve a + b sayılarıdır: b unutulmuş.</source>
+        <translation>This is a; the factors are a − b and a + b: b was left out.</translation>
+    </message>
+    <message>
+        <source>a, √n sayısından küçük olamaz: a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile başlar.</source>
+        <translation>a cannot be smaller than √n: a² − n would be negative. Fermat&apos;s method starts at ⌈√n⌉.</translation>
+    </message>
+    <message>
+        <source>Bu sayı a − b = 1 verir, yani 1 ve n çarpanlarını; bunlar çarpan sayılmaz. a = ⌈√n⌉ ile başlayıp a² − n ilk kez tam kare olana kadar a sayısını birer artırın.</source>
+        <translation>This number gives a − b = 1, that is the factors 1 and n, which do not count. Start at a = ⌈√n⌉ and increase a by one until a² − n is a perfect square for the first time.</translation>
+    </message>
+    <message>
+        <source>Fermat yöntemi: n = {0} için a = ⌈√n⌉ ile başlayın (√n ≈ {1}); a² − n bir tam kare olana kadar a sayısını birer artırın.</source>
+        <translation>Fermat&apos;s method: for n = {0} start at a = ⌈√n⌉ (√n ≈ {1}) and increase a by one until a² − n is a perfect square.</translation>
+    </message>
+    <message>
+        <source>b = √(a² − n) = √({0}² − {1}) = √{2}.</source>
+        <translation>b = √(a² − n) = √({0}² − {1}) = √{2}.</translation>
+    </message>
+    <message>
+        <source>n = (a − b)(a + b): p = a − b = {0} − {1}.</source>
+        <translation>n = (a − b)(a + b): p = a − b = {0} − {1}.</translation>
+    </message>
+    <message>
+        <source>n = (a − b)(a + b): q = a + b = {0} + {1}.</source>
+        <translation>n = (a − b)(a + b): q = a + b = {0} + {1}.</translation>
+    </message>
+    <message>
+        <source>{2}: görev {0} ({1})</source>
+        <translation>{2}: task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Deneme bölmesi</source>
+        <translation>Trial division</translation>
+    </message>
+    <message>
+        <source>n sayısının iki asal çarpanı birbirine yakın. Fermat yöntemiyle a² − n sayısını tam kare yapan ilk a sayısını ve b = √(a² − n) sayısını bulun; n = (a − b)(a + b).</source>
+        <translation>The two prime factors of n are close to each other. With Fermat&apos;s method find the first a for which a² − n is a perfect square, and b = √(a² − n); then n = (a − b)(a + b).</translation>
+    </message>
+    <message>
+        <source>Alıştırmada elle yapılacak saldırı: {0}. --alistirma --saldirgan ile aynı pencereyi açar.</source>
+        <translation>The attack to do by hand in the exercise: {0}. Opens the same window as --alistirma --saldirgan.</translation>
+    </message>
+    <message>
+        <source>saldırı</source>
+        <translation>attack</translation>
+    </message>
+    <message>
+        <source>Bilinmeyen saldırı &apos;{0}&apos;; alıştırmadaki saldırılar: {1}.</source>
+        <translation>Unknown attack &apos;{0}&apos;; the attacks of the exercise: {1}.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 // the solution use the task's numbers, the solution's tables ending in the
 // right answers.
 
+#include "attacks/Attack.h"
 #include "exercise/Exercise.h"
 #include "exercise/Guidance.h"
 #include "explain/Explanation.h"
@@ -42,7 +43,49 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
+constexpr int kindCount = 3;
+
+int64_t squareRoot(int64_t n) {
+    int64_t root = 0;
+    while ((root + 1) * (root + 1) <= n) {
+        ++root;
+    }
+    return root;
+}
+
+// An attack's task holds what its attack needs, and the attack on its givens
+// finds what the task's answers say.
+void expectValidAttack(const Task& task) {
+    const auto right = [&](Answer answer) { return rightAnswer(task, answer); };
+    std::vector<std::pair<std::string, std::string>> finds;
+    switch (task.code.kind) {
+    case Kind::Fermat: {
+        const int64_t n = task.numbers[0], a = right(Answer::A), b = right(Answer::B);
+        EXPECT_TRUE(prime(right(Answer::P)) && prime(right(Answer::Q)));
+        EXPECT_EQ(right(Answer::P), a - b);
+        EXPECT_EQ(right(Answer::Q), a + b);
+        EXPECT_EQ(a * a - n, b * b);
+        EXPECT_LE(a - squareRoot(n), 3); // steps of Fermat's method
+        finds = {{"p", std::to_string(a - b)}, {"q", std::to_string(a + b)}};
+        break;
+    }
+    default:
+        FAIL() << "no kind " << static_cast<int>(task.code.kind);
+    }
+    const std::vector<std::uint64_t> numbers(task.numbers.begin(), task.numbers.end());
+    const attacks::Outcome outcome = attacks::runAttack(*attackOf(task.code.kind), numbers);
+    EXPECT_FALSE(outcome.refusal);
+    for (const auto& find : finds) {
+        EXPECT_NE(std::find(outcome.found.begin(), outcome.found.end(), find), outcome.found.end())
+            << find.first << "=" << find.second;
+    }
+}
+
 void expectValid(const Task& task) {
+    if (attackOf(task.code.kind)) {
+        expectValidAttack(task);
+        return;
+    }
     const auto [lowest, below, exponentsBelow] = rangeOf(task.code.level);
     EXPECT_TRUE(prime(task.p) && prime(task.q));
     EXPECT_LT(task.p, task.q);
@@ -68,8 +111,38 @@ void expectValid(const Task& task) {
     }
 }
 
+// The usual mistakes of an attack's answer, as the learner would compute them.
+std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
+    const auto right = [&](Answer asked) { return rightAnswer(task, asked); };
+    switch (task.code.kind) {
+    case Kind::Fermat: {
+        const int64_t n = task.numbers[0], a = right(Answer::A), b = right(Answer::B);
+        switch (answer) {
+        case Answer::A:
+            return {{Mistake::FermatFloorRoot, squareRoot(n)},
+                    {Mistake::FermatNotFirst, (n + 1) / 2}};
+        case Answer::B:
+            return {{Mistake::FermatBSquared, a * a - n}, {Mistake::FermatNotFirst, (n - 1) / 2}};
+        case Answer::P:
+            return {{Mistake::FactorLarger, a + b},
+                    {Mistake::FactorTrivial, 1},
+                    {Mistake::FermatForgotB, a}};
+        default:
+            return {{Mistake::FactorSmaller, a - b},
+                    {Mistake::FactorTrivial, n},
+                    {Mistake::FermatForgotB, a}};
+        }
+    }
+    default:
+        return {};
+    }
+}
+
 // The usual mistakes of each answer, as the learner would compute them.
 std::map<Mistake, int64_t> learnersMistakes(const Task& task, Answer answer) {
+    if (attackOf(task.code.kind)) {
+        return attackMistakes(task, answer);
+    }
     const int64_t p = task.p, q = task.q, n = task.n(), phi = task.phi(), e = task.e;
     const int64_t d = task.d();
     // e⁻¹ mod n by the extended Euclid on (n, e); 0 when there is none.
@@ -113,7 +186,8 @@ std::map<Mistake, int64_t> learnersMistakes(const Task& task, Answer answer) {
 }
 
 bool isPower(Answer answer) {
-    return answer == Answer::C || answer == Answer::R || answer >= Answer::M1;
+    return answer == Answer::C || answer == Answer::R ||
+           (answer >= Answer::M1 && answer <= Answer::M3);
 }
 
 // No task of any kind or level grades a usual mistake right, in its own box
@@ -123,8 +197,8 @@ TEST(ExerciseProperty, NoMistakeIsGradedRightAndNoCheckShowsAnAnswer) {
     std::mt19937 random(20261208);
     int tasks = 0, quiet = 0;
     for (int i = 0; i < 120000; ++i, ++tasks) {
-        const TaskCode code =
-            codeFromRandom(static_cast<Kind>(i % 2), static_cast<Level>(i / 2 % 3), random());
+        const TaskCode code = codeFromRandom(static_cast<Kind>(i % kindCount),
+                                             static_cast<Level>(i / kindCount % 3), random());
         const Task task = taskFromCode(code);
         const std::vector<Answer>& answers = answersOf(code.kind);
         std::vector<int64_t> rights;
@@ -145,7 +219,7 @@ TEST(ExerciseProperty, NoMistakeIsGradedRightAndNoCheckShowsAnAnswer) {
                     }
                 }
             }
-            if (answer != Answer::R && answer < Answer::M1) {
+            if (!isPower(answer) || answer == Answer::C || attackOf(code.kind)) {
                 continue;
             }
             for (int64_t right : rights) {
@@ -166,8 +240,8 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
     std::mt19937 random(20261207);
     std::map<Mistake, int> named;
     for (int i = 0; i < 600; ++i) {
-        const TaskCode code =
-            codeFromRandom(static_cast<Kind>(i % 2), static_cast<Level>(i / 2 % 3), random());
+        const TaskCode code = codeFromRandom(static_cast<Kind>(i % kindCount),
+                                             static_cast<Level>(i / kindCount % 3), random());
         Exercise exercise(code);
         const Task& task = exercise.task();
         SCOPED_TRACE(code.text());
@@ -198,9 +272,12 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
                 EXPECT_TRUE(exercise.check(answer, std::to_string(value)).right());
             }
         }
+        EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
+        if (attackOf(code.kind)) {
+            continue;
+        }
         // d is right exactly when the step window's check holds.
         EXPECT_EQ(task.e * rightAnswer(task, Answer::D) % task.phi(), 1);
-        EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
 
         // The solution's last table of each power section ends in the answer.
         const std::vector<explain::Section> solution = solutionOf(task, nullptr);
@@ -215,7 +292,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 17u);
+    EXPECT_EQ(named.size(), 21u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

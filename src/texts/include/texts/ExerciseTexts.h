@@ -23,8 +23,9 @@ inline constexpr const char* codeCharacter =
 inline constexpr const char* codeCheck =
     RSA_TEXT("rsa", "Kodda bir karakter yanlış ya da iki karakterin yeri değişmiş: böyle bir "
                     "görev kodu yok. Kodu yeniden okuyun.");
-inline constexpr const char* codeKind =
-    RSA_TEXT("rsa", "Görev kodu G (görev) ya da S (saldırgan) ile başlar.");
+// {0} lists the letters of the attacks.
+inline constexpr const char* codeKind = RSA_TEXT(
+    "rsa", "Görev kodu G (görev), S (saldırgan) ya da bir saldırının harfiyle ({0}) başlar.");
 inline constexpr const char* codeLevel =
     RSA_TEXT("rsa", "Görev kodunun ikinci karakteri düzeydir: K (kolay), T (orta) ya da Z (zor).");
 
@@ -125,6 +126,27 @@ inline constexpr const char* factorLarger =
 inline constexpr const char* factorSmaller =
     RSA_TEXT("rsa", "Bu, n sayısının küçük çarpanı, yani p; q büyük olanıdır.");
 
+// The checks of an attack's answers: {0} is the answer's symbol, {1} what
+// the check computes, {2} the number it gives, {3} what it should be.
+inline constexpr const char* attackCheckFails =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {1} = {2}; {3} olmalı.");
+inline constexpr const char* notSquare =
+    RSA_TEXT("rsa", "Sağlama tutmuyor: yazdığınız {0} için {1} = {2}, bir tam kare değil.");
+
+// Fermat's method.
+inline constexpr const char* fermatFloorRoot = RSA_TEXT(
+    "rsa", "Bu ⌊√n⌋, aşağı yuvarlanmış kök: onunla a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile, "
+           "yani yukarı yuvarlanmış kökle başlar.");
+inline constexpr const char* fermatBSquared =
+    RSA_TEXT("rsa", "Bu a² − n, yani b²; b bu sayının kareköküdür: b = √(a² − n).");
+inline constexpr const char* fermatForgotB =
+    RSA_TEXT("rsa", "Bu a; çarpanlar a − b ve a + b sayılarıdır: b unutulmuş.");
+inline constexpr const char* fermatBelowRoot = RSA_TEXT(
+    "rsa", "a, √n sayısından küçük olamaz: a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile başlar.");
+inline constexpr const char* fermatNotFirst = RSA_TEXT(
+    "rsa", "Bu sayı a − b = 1 verir, yani 1 ve n çarpanlarını; bunlar çarpan sayılmaz. a = ⌈√n⌉ "
+           "ile başlayıp a² − n ilk kez tam kare olana kadar a sayısını birer artırın.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -149,6 +171,16 @@ inline constexpr const char* hintP =
 inline constexpr const char* hintQ =
     RSA_TEXT("rsa", "q = n / p: n = {0} sayısını bulduğunuz p = {1} ile bölün.");
 
+// Hints of the attacks.
+inline constexpr const char* hintFermatA = RSA_TEXT(
+    "rsa", "Fermat yöntemi: n = {0} için a = ⌈√n⌉ ile başlayın (√n ≈ {1}); a² − n bir tam kare "
+           "olana kadar a sayısını birer artırın.");
+inline constexpr const char* hintFermatB = RSA_TEXT("rsa", "b = √(a² − n) = √({0}² − {1}) = √{2}.");
+inline constexpr const char* hintFermatP =
+    RSA_TEXT("rsa", "n = (a − b)(a + b): p = a − b = {0} − {1}.");
+inline constexpr const char* hintFermatQ =
+    RSA_TEXT("rsa", "n = (a − b)(a + b): q = a + b = {0} + {1}.");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -163,16 +195,25 @@ inline constexpr const char* teacherButton = RSA_TEXT("rsa", "Öğretmen görün
 // {0} is the code, {1} the level.
 inline constexpr const char* taskTitle = RSA_TEXT("rsa", "Görev {0} ({1})");
 inline constexpr const char* attackerTitle = RSA_TEXT("rsa", "Saldırganın görevi {0} ({1})");
+// {2} is the attack's name.
+inline constexpr const char* attackTitle = RSA_TEXT("rsa", "{2}: görev {0} ({1})");
+// The first choice beside "Saldırgan ol", before the attacks' names.
+inline constexpr const char* factoringChoice = RSA_TEXT("rsa", "Deneme bölmesi");
 inline constexpr const char* taskIntro =
     RSA_TEXT("rsa", "Anahtarı kurun, m bloğunu şifreleyin ve c′ bloğunun şifresini çözün.");
 inline constexpr const char* attackerIntro = RSA_TEXT(
     "rsa", "Yalnız açık anahtar (e, n) ve üç şifreli blok belli: n sayısını çarpanlarına ayırın, "
            "özel üs d sayısını bulun ve blokların şifresini çözün.");
+inline constexpr const char* fermatIntro = RSA_TEXT(
+    "rsa", "n sayısının iki asal çarpanı birbirine yakın. Fermat yöntemiyle a² − n sayısını tam "
+           "kare yapan ilk a sayısını ve b = √(a² − n) sayısını bulun; n = (a − b)(a + b).");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
     "n = p · q", "φ = (p − 1)(q − 1)", "d = e⁻¹ mod φ",  "c = mᵉ mod n",  "r = c′ᵈ mod n", "",
     "",          "m₁ = c₁ᵈ mod n",     "m₂ = c₂ᵈ mod n", "m₃ = c₃ᵈ mod n"};
+inline constexpr const char* fermatCaptions[] = {"a: a² − n = b²", "b = √(a² − n)", "p = a − b",
+                                                 "q = a + b"};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
 inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
@@ -202,6 +243,13 @@ inline constexpr const char* attackerOption =
     RSA_TEXT("rsa", "Yeni görev saldırganın görevi olur: n çarpanlarına ayrılır.");
 inline constexpr const char* teacherOption =
     RSA_TEXT("rsa", "Görevi bütün cevapları ve sonuç koduyla gösterir (öğretmen görünümü).");
+// {0} lists the attacks' names.
+inline constexpr const char* attackOption = RSA_TEXT(
+    "rsa",
+    "Alıştırmada elle yapılacak saldırı: {0}. --alistirma --saldirgan ile aynı pencereyi açar.");
+inline constexpr const char* attackValue = RSA_TEXT("rsa", "saldırı");
+inline constexpr const char* unknownAttack =
+    RSA_TEXT("rsa", "Bilinmeyen saldırı '{0}'; alıştırmadaki saldırılar: {1}.");
 inline constexpr const char* unknownLevel =
     RSA_TEXT("rsa", "Bilinmeyen düzey '{0}'; düzeyler: kolay, orta, zor.");
 

@@ -1,0 +1,23 @@
+#include "AttackTask.h"
+
+namespace rsa::exercise {
+
+const AttackTask* attackTask(Kind kind) {
+    switch (kind) {
+    case Kind::Task:
+    case Kind::Attacker:
+        break;
+    case Kind::Fermat:
+        return &fermatTask();
+    }
+    return nullptr;
+}
+
+std::optional<attacks::AttackId> attackOf(Kind kind) {
+    if (const AttackTask* attack = attackTask(kind)) {
+        return attack->attack;
+    }
+    return std::nullopt;
+}
+
+} // namespace rsa::exercise
