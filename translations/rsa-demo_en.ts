@@ -2437,5 +2437,49 @@ Check: p · q = n.</translation>
         <source>Bilinmeyen saldırı &apos;{0}&apos;; alıştırmadaki saldırılar: {1}.</source>
         <translation>Unknown attack &apos;{0}&apos;; the attacks of the exercise: {1}.</translation>
     </message>
+    <message>
+        <source>ebob 1 çıktı: bu iki modül bir asal paylaşmıyor; öteki çiftleri deneyin.</source>
+        <translation>The gcd came out 1: these two moduli share no prime; try the other pairs.</translation>
+    </message>
+    <message>
+        <source>Bu yalnız bir anahtarın asal çarpanı; ortak asal iki modülü birden böler.</source>
+        <translation>This is a prime factor of one key only; the shared prime divides two moduli.</translation>
+    </message>
+    <message>
+        <source>Bu bir anahtarın modülü, n = p · q; istenen onun bir asal çarpanı.</source>
+        <translation>This is a key&apos;s modulus, n = p · q; the box asks for one of its prime factors.</translation>
+    </message>
+    <message>
+        <source>Bu ortak asal g; istenen, anahtarın öteki asalı: n / g.</source>
+        <translation>This is the shared prime g; the box asks for the key&apos;s other prime: n / g.</translation>
+    </message>
+    <message>
+        <source>Bu öbür anahtarın asalı: a, numarası küçük anahtarınki, b öbür anahtarınki.</source>
+        <translation>This is the other key&apos;s prime: a belongs to the key with the lower number, b to the other key.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: ortak asal iki modülü birden tam böler, yazdığınız sayı bölmüyor.</source>
+        <translation>The check fails: the shared prime divides two moduli, and your number does not.</translation>
+    </message>
+    <message>
+        <source>Her çiftin ebob sayısını Öklid algoritmasıyla bulun: ebob({0}, {1}), ebob({0}, {2}), ebob({1}, {2}); 1&apos;den büyük çıkan ebob ortak asaldır.</source>
+        <translation>Find the gcd of every pair with Euclid&apos;s algorithm: gcd({0}, {1}), gcd({0}, {2}), gcd({1}, {2}); the gcd above 1 is the shared prime.</translation>
+    </message>
+    <message>
+        <source>{0} = n / g = {1} / {2}: anahtarın modülünü ortak asala bölün.</source>
+        <translation>{0} = n / g = {1} / {2}: divide the key&apos;s modulus by the shared prime.</translation>
+    </message>
+    <message>
+        <source>Üç açık anahtarın n₁, n₂, n₃ modüllerinden ikisi bir asal çarpanı paylaşıyor. Ortak asal g sayısını ebob ile bulun, sonra bu iki anahtarın öteki asallarını: a, numarası küçük anahtarınki, b öbürününki.</source>
+        <translation>Two of the moduli n₁, n₂, n₃ of three public keys share a prime factor. Find the shared prime g with the gcd, then the other primes of these two keys: a of the key with the lower number, b of the other.</translation>
+    </message>
+    <message>
+        <source>a (ilk anahtarın öteki asalı)</source>
+        <translation>a (the first key&apos;s other prime)</translation>
+    </message>
+    <message>
+        <source>b (ikinci anahtarın öteki asalı)</source>
+        <translation>b (the second key&apos;s other prime)</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,8 @@ const AttackTask* attackTask(Kind kind) {
         break;
     case Kind::Fermat:
         return &fermatTask();
+    case Kind::Shared:
+        return &sharedPrimeTask();
     }
     return nullptr;
 }

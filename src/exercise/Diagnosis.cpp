@@ -212,6 +212,18 @@ const char* ruleSentence(Mistake mistake) {
         return texts::fermatBelowRoot;
     case Mistake::FermatNotFirst:
         return texts::fermatNotFirst;
+    case Mistake::SharedNoPrime:
+        return texts::sharedNoPrime;
+    case Mistake::SharedOnlyOne:
+        return texts::sharedOnlyOne;
+    case Mistake::SharedIsModulus:
+        return texts::sharedIsModulus;
+    case Mistake::SharedIsG:
+        return texts::sharedIsG;
+    case Mistake::SharedSwapped:
+        return texts::sharedSwapped;
+    case Mistake::SharedNotCommon:
+        return texts::sharedNotCommon;
     }
     return nullptr;
 }

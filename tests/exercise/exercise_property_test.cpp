@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <random>
 #include <utility>
 
@@ -43,7 +44,7 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
-constexpr int kindCount = 3;
+constexpr int kindCount = 4;
 
 int64_t squareRoot(int64_t n) {
     int64_t root = 0;
@@ -67,6 +68,30 @@ void expectValidAttack(const Task& task) {
         EXPECT_EQ(a * a - n, b * b);
         EXPECT_LE(a - squareRoot(n), 3); // steps of Fermat's method
         finds = {{"p", std::to_string(a - b)}, {"q", std::to_string(a + b)}};
+        break;
+    }
+    case Kind::Shared: {
+        // Exactly one pair shares a prime: g, and a of the lower-numbered key.
+        std::vector<std::pair<std::size_t, std::size_t>> sharing;
+        for (std::size_t i = 0; i < 3; ++i) {
+            for (std::size_t j = i + 1; j < 3; ++j) {
+                if (std::gcd(task.numbers[i], task.numbers[j]) > 1) {
+                    sharing.emplace_back(i, j);
+                }
+            }
+        }
+        ASSERT_EQ(sharing.size(), 1u);
+        const auto [i, j] = sharing[0];
+        const int64_t g = right(Answer::G);
+        EXPECT_EQ(std::gcd(task.numbers[i], task.numbers[j]), g);
+        EXPECT_TRUE(prime(g) && prime(right(Answer::A)) && prime(right(Answer::B)));
+        EXPECT_EQ(task.numbers[i], g * right(Answer::A));
+        EXPECT_EQ(task.numbers[j], g * right(Answer::B));
+        for (const auto& [n, other] : {std::pair{task.numbers[i], right(Answer::A)},
+                                       std::pair{task.numbers[j], right(Answer::B)}}) {
+            finds.emplace_back(std::to_string(n), std::to_string(std::min(g, other)) + "*" +
+                                                      std::to_string(std::max(g, other)));
+        }
         break;
     }
     default:
@@ -131,6 +156,31 @@ std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
             return {{Mistake::FactorSmaller, a - b},
                     {Mistake::FactorTrivial, n},
                     {Mistake::FermatForgotB, a}};
+        }
+    }
+    case Kind::Shared: {
+        const int64_t g = right(Answer::G), a = right(Answer::A), b = right(Answer::B);
+        const auto& n = task.numbers;
+        const std::size_t first = n[0] % g == 0 ? 0 : 1;
+        const std::size_t second = n[2] % g == 0 ? 2 : 1;
+        const std::size_t alone = 3 - first - second;
+        int64_t smallest = 2; // the lone key's smaller prime
+        while (n[alone] % smallest != 0) {
+            ++smallest;
+        }
+        switch (answer) {
+        case Answer::G:
+            return {{Mistake::SharedNoPrime, std::gcd(n[first], n[alone])},
+                    {Mistake::SharedOnlyOne, smallest},
+                    {Mistake::SharedIsModulus, n[alone]}};
+        case Answer::A:
+            return {{Mistake::SharedIsG, g},
+                    {Mistake::SharedIsModulus, n[first]},
+                    {Mistake::SharedSwapped, b}};
+        default:
+            return {{Mistake::SharedIsG, g},
+                    {Mistake::SharedIsModulus, n[second]},
+                    {Mistake::SharedSwapped, a}};
         }
     }
     default:
@@ -292,7 +342,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 21u);
+    EXPECT_EQ(named.size(), 26u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

@@ -66,6 +66,12 @@ enum class Mistake {
     FermatForgotB,   // a for p or q
     FermatBelowRoot, // a² < n
     FermatNotFirst,  // a square a² − n, but not the first (a = (n + 1) / 2)
+    SharedNoPrime,   // 1, the gcd of a pair that shares nothing
+    SharedOnlyOne,   // a prime of one key only
+    SharedIsModulus, // a modulus itself
+    SharedIsG,       // the shared prime for a or b
+    SharedSwapped,   // a for b, b for a
+    SharedNotCommon, // divides no two moduli
 };
 
 // The mistakes of an answer that give one number each, with that number (n

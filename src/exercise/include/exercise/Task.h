@@ -27,8 +27,8 @@ enum class Answer { N, Phi, D, C, R, P, Q, M1, M2, M3, A, B, G, X, Y, Inv, M, K 
 
 struct Task {
     TaskCode code;
-    std::int64_t p = 0;
-    std::int64_t q = 0;
+    std::int64_t p = 0; // of a shared prime's task: the primes of the key that
+    std::int64_t q = 0; // shares none
     std::int64_t e = 0;
     std::int64_t m = 0;                   // the plain block to encrypt (a task)
     std::int64_t cPrime = 0;              // the cipher block to decrypt (a task)

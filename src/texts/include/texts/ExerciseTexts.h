@@ -147,6 +147,20 @@ inline constexpr const char* fermatNotFirst = RSA_TEXT(
     "rsa", "Bu sayı a − b = 1 verir, yani 1 ve n çarpanlarını; bunlar çarpan sayılmaz. a = ⌈√n⌉ "
            "ile başlayıp a² − n ilk kez tam kare olana kadar a sayısını birer artırın.");
 
+// A shared prime.
+inline constexpr const char* sharedNoPrime =
+    RSA_TEXT("rsa", "ebob 1 çıktı: bu iki modül bir asal paylaşmıyor; öteki çiftleri deneyin.");
+inline constexpr const char* sharedOnlyOne =
+    RSA_TEXT("rsa", "Bu yalnız bir anahtarın asal çarpanı; ortak asal iki modülü birden böler.");
+inline constexpr const char* sharedIsModulus =
+    RSA_TEXT("rsa", "Bu bir anahtarın modülü, n = p · q; istenen onun bir asal çarpanı.");
+inline constexpr const char* sharedIsG =
+    RSA_TEXT("rsa", "Bu ortak asal g; istenen, anahtarın öteki asalı: n / g.");
+inline constexpr const char* sharedSwapped =
+    RSA_TEXT("rsa", "Bu öbür anahtarın asalı: a, numarası küçük anahtarınki, b öbür anahtarınki.");
+inline constexpr const char* sharedNotCommon = RSA_TEXT(
+    "rsa", "Sağlama tutmuyor: ortak asal iki modülü birden tam böler, yazdığınız sayı bölmüyor.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -181,6 +195,13 @@ inline constexpr const char* hintFermatP =
 inline constexpr const char* hintFermatQ =
     RSA_TEXT("rsa", "n = (a − b)(a + b): q = a + b = {0} + {1}.");
 
+inline constexpr const char* hintSharedG = RSA_TEXT(
+    "rsa", "Her çiftin ebob sayısını Öklid algoritmasıyla bulun: ebob({0}, {1}), ebob({0}, {2}), "
+           "ebob({1}, {2}); 1'den büyük çıkan ebob ortak asaldır.");
+// {0} is a or b, {1} its key's modulus, {2} the shared prime.
+inline constexpr const char* hintSharedOther =
+    RSA_TEXT("rsa", "{0} = n / g = {1} / {2}: anahtarın modülünü ortak asala bölün.");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -207,6 +228,10 @@ inline constexpr const char* attackerIntro = RSA_TEXT(
 inline constexpr const char* fermatIntro = RSA_TEXT(
     "rsa", "n sayısının iki asal çarpanı birbirine yakın. Fermat yöntemiyle a² − n sayısını tam "
            "kare yapan ilk a sayısını ve b = √(a² − n) sayısını bulun; n = (a − b)(a + b).");
+inline constexpr const char* sharedIntro = RSA_TEXT(
+    "rsa", "Üç açık anahtarın n₁, n₂, n₃ modüllerinden ikisi bir asal çarpanı paylaşıyor. Ortak "
+           "asal g sayısını ebob ile bulun, sonra bu iki anahtarın öteki asallarını: a, numarası "
+           "küçük anahtarınki, b öbürününki.");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
@@ -214,6 +239,9 @@ inline constexpr const char* answerFormulas[] = {
     "",          "m₁ = c₁ᵈ mod n",     "m₂ = c₂ᵈ mod n", "m₃ = c₃ᵈ mod n"};
 inline constexpr const char* fermatCaptions[] = {"a: a² − n = b²", "b = √(a² − n)", "p = a − b",
                                                  "q = a + b"};
+inline constexpr const char* sharedCaptions[] = {
+    "g = ebob(nᵢ, nⱼ)", RSA_TEXT("rsa", "a (ilk anahtarın öteki asalı)"),
+    RSA_TEXT("rsa", "b (ikinci anahtarın öteki asalı)")};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
 inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
