@@ -2481,5 +2481,21 @@ Check: p · q = n.</translation>
         <source>b (ikinci anahtarın öteki asalı)</source>
         <translation>b (the second key&apos;s other prime)</translation>
     </message>
+    <message>
+        <source>c / 3 bölünmüş: e = 3 bir üs, çarpan değil; ileti bloğun küp köküdür: m = ∛c.</source>
+        <translation>c was divided by 3: e = 3 is an exponent, not a factor; the message is the block&apos;s cube root: m = ∛c.</translation>
+    </message>
+    <message>
+        <source>Karekök alınmış; e = 3 olduğundan küp kök alınır: m = ∛c.</source>
+        <translation>This is a square root; as e = 3, take the cube root: m = ∛c.</translation>
+    </message>
+    <message>
+        <source>{0}³ = {1} &lt; n = {2}: mod n hiç indirgenmedi, bu yüzden {0} = ∛{1}. Tam sayı küp kökünü bulun: hangi sayının küpü {1}?</source>
+        <translation>{0}³ = {1} &lt; n = {2}: nothing was reduced mod n, so {0} = ∛{1}. Find the whole cube root: which number cubed gives {1}?</translation>
+    </message>
+    <message>
+        <source>e = 3 ve dolgu yok: üç kısa ileti o kadar küçük ki m³ &lt; n; şifreleme hiç mod n indirgemesi yapmadı. Her şifreli bloğun tam sayı küp kökünü alarak iletileri bulun.</source>
+        <translation>e = 3 and no padding: three short messages are so small that m³ &lt; n, and encryption never reduced mod n. Find the messages by taking the whole cube root of each cipher block.</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,8 @@ const AttackTask* attackTask(Kind kind) {
         return &fermatTask();
     case Kind::Shared:
         return &sharedPrimeTask();
+    case Kind::SmallE:
+        return &smallETask();
     }
     return nullptr;
 }

@@ -224,6 +224,10 @@ const char* ruleSentence(Mistake mistake) {
         return texts::sharedSwapped;
     case Mistake::SharedNotCommon:
         return texts::sharedNotCommon;
+    case Mistake::SmallEDivided:
+        return texts::smallEDivided;
+    case Mistake::SmallESquareRoot:
+        return texts::smallESquareRoot;
     }
     return nullptr;
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <random>
@@ -44,21 +45,28 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
-constexpr int kindCount = 4;
+constexpr int kindCount = 5;
 
 int64_t squareRoot(int64_t n) {
-    int64_t root = 0;
+    auto root = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
+    while (root * root > n) {
+        --root;
+    }
     while ((root + 1) * (root + 1) <= n) {
         ++root;
     }
     return root;
 }
 
+constexpr Answer blocks[] = {Answer::M1, Answer::M2, Answer::M3};
+
 // An attack's task holds what its attack needs, and the attack on its givens
 // finds what the task's answers say.
 void expectValidAttack(const Task& task) {
     const auto right = [&](Answer answer) { return rightAnswer(task, answer); };
+    // What the attack finds on the task's numbers, or on each block of them.
     std::vector<std::pair<std::string, std::string>> finds;
+    std::vector<std::vector<int64_t>> runs = {task.numbers};
     switch (task.code.kind) {
     case Kind::Fermat: {
         const int64_t n = task.numbers[0], a = right(Answer::A), b = right(Answer::B);
@@ -94,15 +102,34 @@ void expectValidAttack(const Task& task) {
         }
         break;
     }
+    case Kind::SmallE: {
+        const int64_t n = task.numbers[0];
+        EXPECT_TRUE(prime(task.p) && prime(task.q) && task.p * task.q == n);
+        EXPECT_TRUE((task.p - 1) % 3 != 0 && (task.q - 1) % 3 != 0); // e = 3 is valid
+        runs.clear();
+        for (std::size_t i = 0; i < 3; ++i) {
+            const int64_t m = right(blocks[i]);
+            EXPECT_EQ(task.numbers[2 + i], m * m * m);
+            EXPECT_LT(m * m * m, n);
+            EXPECT_NE(m, right(blocks[(i + 1) % 3]));
+            runs.push_back({n, 3, m * m * m});
+            finds.emplace_back("m", std::to_string(m));
+        }
+        break;
+    }
     default:
         FAIL() << "no kind " << static_cast<int>(task.code.kind);
     }
-    const std::vector<std::uint64_t> numbers(task.numbers.begin(), task.numbers.end());
-    const attacks::Outcome outcome = attacks::runAttack(*attackOf(task.code.kind), numbers);
-    EXPECT_FALSE(outcome.refusal);
-    for (const auto& find : finds) {
-        EXPECT_NE(std::find(outcome.found.begin(), outcome.found.end(), find), outcome.found.end())
-            << find.first << "=" << find.second;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const std::vector<std::uint64_t> numbers(runs[i].begin(), runs[i].end());
+        const attacks::Outcome outcome = attacks::runAttack(*attackOf(task.code.kind), numbers);
+        EXPECT_FALSE(outcome.refusal);
+        const auto wanted = runs.size() == 1 ? finds : decltype(finds){finds[i]};
+        for (const auto& find : wanted) {
+            EXPECT_NE(std::find(outcome.found.begin(), outcome.found.end(), find),
+                      outcome.found.end())
+                << find.first << "=" << find.second;
+        }
     }
 }
 
@@ -182,6 +209,11 @@ std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
                     {Mistake::SharedIsModulus, n[second]},
                     {Mistake::SharedSwapped, a}};
         }
+    }
+    case Kind::SmallE: {
+        const int64_t c = task.numbers[2 + static_cast<std::size_t>(answer) -
+                                       static_cast<std::size_t>(Answer::M1)];
+        return {{Mistake::SmallEDivided, c / 3}, {Mistake::SmallESquareRoot, squareRoot(c)}};
     }
     default:
         return {};
@@ -342,7 +374,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 26u);
+    EXPECT_EQ(named.size(), 28u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

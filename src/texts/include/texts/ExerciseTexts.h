@@ -161,6 +161,12 @@ inline constexpr const char* sharedSwapped =
 inline constexpr const char* sharedNotCommon = RSA_TEXT(
     "rsa", "Sağlama tutmuyor: ortak asal iki modülü birden tam böler, yazdığınız sayı bölmüyor.");
 
+// Small e.
+inline constexpr const char* smallEDivided = RSA_TEXT(
+    "rsa", "c / 3 bölünmüş: e = 3 bir üs, çarpan değil; ileti bloğun küp köküdür: m = ∛c.");
+inline constexpr const char* smallESquareRoot =
+    RSA_TEXT("rsa", "Karekök alınmış; e = 3 olduğundan küp kök alınır: m = ∛c.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -202,6 +208,11 @@ inline constexpr const char* hintSharedG = RSA_TEXT(
 inline constexpr const char* hintSharedOther =
     RSA_TEXT("rsa", "{0} = n / g = {1} / {2}: anahtarın modülünü ortak asala bölün.");
 
+// {0} is the block's symbol (m₁), {1} its cipher block, {2} n.
+inline constexpr const char* hintSmallE =
+    RSA_TEXT("rsa", "{0}³ = {1} < n = {2}: mod n hiç indirgenmedi, bu yüzden {0} = ∛{1}. Tam "
+                    "sayı küp kökünü bulun: hangi sayının küpü {1}?");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -232,6 +243,9 @@ inline constexpr const char* sharedIntro = RSA_TEXT(
     "rsa", "Üç açık anahtarın n₁, n₂, n₃ modüllerinden ikisi bir asal çarpanı paylaşıyor. Ortak "
            "asal g sayısını ebob ile bulun, sonra bu iki anahtarın öteki asallarını: a, numarası "
            "küçük anahtarınki, b öbürününki.");
+inline constexpr const char* smallEIntro = RSA_TEXT(
+    "rsa", "e = 3 ve dolgu yok: üç kısa ileti o kadar küçük ki m³ < n; şifreleme hiç mod n "
+           "indirgemesi yapmadı. Her şifreli bloğun tam sayı küp kökünü alarak iletileri bulun.");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
@@ -242,6 +256,7 @@ inline constexpr const char* fermatCaptions[] = {"a: a² − n = b²", "b = √(
 inline constexpr const char* sharedCaptions[] = {
     "g = ebob(nᵢ, nⱼ)", RSA_TEXT("rsa", "a (ilk anahtarın öteki asalı)"),
     RSA_TEXT("rsa", "b (ikinci anahtarın öteki asalı)")};
+inline constexpr const char* smallECaptions[] = {"m₁ = ∛c₁", "m₂ = ∛c₂", "m₃ = ∛c₃"};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
 inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
