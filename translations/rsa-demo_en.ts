@@ -2497,5 +2497,41 @@ Check: p · q = n.</translation>
         <source>e = 3 ve dolgu yok: üç kısa ileti o kadar küçük ki m³ &lt; n; şifreleme hiç mod n indirgemesi yapmadı. Her şifreli bloğun tam sayı küp kökünü alarak iletileri bulun.</source>
         <translation>e = 3 and no padding: three short messages are so small that m³ &lt; n, and encryption never reduced mod n. Find the messages by taking the whole cube root of each cipher block.</translation>
     </message>
+    <message>
+        <source>Bu da bir Bezout katsayısı, ama başka bir çiftin: kutular 0 &lt; x &lt; e₂ olan çifti ister, x = e₁⁻¹ mod e₂ ve y = (1 − e₁x) / e₂.</source>
+        <translation>This is a Bezout coefficient too, but of another pair: the boxes ask for the pair with 0 &lt; x &lt; e₂, x = e₁⁻¹ mod e₂ and y = (1 − e₁x) / e₂.</translation>
+    </message>
+    <message>
+        <source>Bezout katsayısının işareti yanlış: e₁x + e₂y = 1 olması için x pozitifken y negatiftir.</source>
+        <translation>The Bezout coefficient has the wrong sign: for e₁x + e₂y = 1 with a positive x, y is negative.</translation>
+    </message>
+    <message>
+        <source>Bu n − c₂, c₂ sayısının toplamaya göre tersi; gereken çarpmaya göre tersi: c₂ · c₂⁻¹ mod n = 1.</source>
+        <translation>This is n − c₂, the additive inverse of c₂; what is needed is its multiplicative inverse: c₂ · c₂⁻¹ mod n = 1.</translation>
+    </message>
+    <message>
+        <source>Negatif üs, ters alınmadan kullanılmış: y &lt; 0 için c₂ʸ = (c₂⁻¹)^|y| demektir; c₂ yerine c₂⁻¹ sayısının kuvvetini alın.</source>
+        <translation>The negative exponent was used without the inverse: for y &lt; 0, c₂ʸ means (c₂⁻¹)^|y|; raise c₂⁻¹ to the power instead of c₂.</translation>
+    </message>
+    <message>
+        <source>x = e₁⁻¹ mod e₂ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasıyla bulun; e₁ · x mod e₂ = 1 ve 0 &lt; x &lt; e₂ olmalı.</source>
+        <translation>x = e₁⁻¹ mod e₂ = {0}⁻¹ mod {1}: find it with the extended Euclidean algorithm; e₁ · x mod e₂ = 1 and 0 &lt; x &lt; e₂.</translation>
+    </message>
+    <message>
+        <source>y = (1 − e₁ · x) / e₂ = (1 − {0} · {1}) / {2}; y negatif çıkar.</source>
+        <translation>y = (1 − e₁ · x) / e₂ = (1 − {0} · {1}) / {2}; y comes out negative.</translation>
+    </message>
+    <message>
+        <source>c₂⁻¹ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasını n = {1} ve c₂ = {0} ile çalıştırın; c₂ · c₂⁻¹ mod n = 1 olmalı.</source>
+        <translation>c₂⁻¹ = {0}⁻¹ mod {1}: run the extended Euclidean algorithm on n = {1} and c₂ = {0}; c₂ · c₂⁻¹ mod n must be 1.</translation>
+    </message>
+    <message>
+        <source>m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: iki kuvveti kare al ve çarp yöntemiyle alın, sonra çarpıp mod n&apos;ye göre indirgeyin.</source>
+        <translation>m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: take both powers by square-and-multiply, then multiply them and reduce modulo n.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti m, aynı n ile ama iki farklı açık üsle (e₁, e₂) şifrelenmiş. e₁x + e₂y = 1 olan x ve y katsayılarını bulun; m = c₁ˣ · c₂ʸ mod n, negatif y için c₂ yerine tersi c₂⁻¹ kullanılır.</source>
+        <translation>The same message m was encrypted with the same n but two different public exponents (e₁, e₂). Find the coefficients x and y with e₁x + e₂y = 1; then m = c₁ˣ · c₂ʸ mod n, where a negative y takes the inverse c₂⁻¹ instead of c₂.</translation>
+    </message>
 </context>
 </TS>

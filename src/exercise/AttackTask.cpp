@@ -13,6 +13,8 @@ const AttackTask* attackTask(Kind kind) {
         return &sharedPrimeTask();
     case Kind::SmallE:
         return &smallETask();
+    case Kind::Common:
+        return &commonModulusTask();
     }
     return nullptr;
 }

@@ -228,6 +228,14 @@ const char* ruleSentence(Mistake mistake) {
         return texts::smallEDivided;
     case Mistake::SmallESquareRoot:
         return texts::smallESquareRoot;
+    case Mistake::CommonOtherPair:
+        return texts::commonOtherPair;
+    case Mistake::CommonYSign:
+        return texts::commonYSign;
+    case Mistake::CommonInvNegated:
+        return texts::commonInverseNegated;
+    case Mistake::CommonNoInverse:
+        return texts::commonNoInverse;
     }
     return nullptr;
 }

@@ -45,7 +45,7 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
-constexpr int kindCount = 5;
+constexpr int kindCount = 6;
 
 int64_t squareRoot(int64_t n) {
     auto root = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
@@ -59,6 +59,17 @@ int64_t squareRoot(int64_t n) {
 }
 
 constexpr Answer blocks[] = {Answer::M1, Answer::M2, Answer::M3};
+
+// a⁻¹ mod modulus by the extended Euclid; 0 when there is none.
+int64_t inverseOf(int64_t a, int64_t modulus) {
+    int64_t r0 = modulus, r1 = a % modulus, t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const int64_t quotient = r0 / r1;
+        r0 = std::exchange(r1, r0 - quotient * r1);
+        t0 = std::exchange(t1, t0 - quotient * t1);
+    }
+    return r0 == 1 ? (t0 % modulus + modulus) % modulus : 0;
+}
 
 // An attack's task holds what its attack needs, and the attack on its givens
 // finds what the task's answers say.
@@ -115,6 +126,22 @@ void expectValidAttack(const Task& task) {
             runs.push_back({n, 3, m * m * m});
             finds.emplace_back("m", std::to_string(m));
         }
+        break;
+    }
+    case Kind::Common: {
+        const auto& given = task.numbers; // n, e₁, e₂, c₁, c₂
+        const int64_t n = given[0], phi = (task.p - 1) * (task.q - 1);
+        const int64_t x = right(Answer::X), y = right(Answer::Y), m = right(Answer::M);
+        EXPECT_TRUE(prime(task.p) && prime(task.q) && task.p * task.q == n);
+        EXPECT_TRUE(inverseOf(given[1], phi) != 0 && inverseOf(given[2], phi) != 0);
+        EXPECT_EQ(given[1] * x + given[2] * y, 1);
+        EXPECT_TRUE(x > 0 && x < given[2] && y < 0);
+        EXPECT_EQ(given[3], powerMod(m, given[1], n));
+        EXPECT_EQ(given[4], powerMod(m, given[2], n));
+        EXPECT_EQ(given[4] * right(Answer::Inv) % n, 1);
+        EXPECT_TRUE(given[3] != m && given[4] != m && given[3] != given[4] &&
+                    right(Answer::Inv) != m);
+        finds = {{"m", std::to_string(m)}};
         break;
     }
     default:
@@ -215,6 +242,21 @@ std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
                                        static_cast<std::size_t>(Answer::M1)];
         return {{Mistake::SmallEDivided, c / 3}, {Mistake::SmallESquareRoot, squareRoot(c)}};
     }
+    case Kind::Common: {
+        const auto& given = task.numbers;
+        const int64_t n = given[0], x = right(Answer::X), y = right(Answer::Y);
+        switch (answer) {
+        case Answer::X:
+            return {{Mistake::CommonOtherPair, x - given[2]}};
+        case Answer::Y:
+            return {{Mistake::CommonYSign, -y}, {Mistake::CommonOtherPair, y + given[1]}};
+        case Answer::Inv:
+            return {{Mistake::CommonInvNegated, n - given[4]}};
+        default:
+            return {{Mistake::CommonNoInverse,
+                     powerMod(given[3], x, n) * powerMod(given[4], -y, n) % n}};
+        }
+    }
     default:
         return {};
     }
@@ -227,14 +269,7 @@ std::map<Mistake, int64_t> learnersMistakes(const Task& task, Answer answer) {
     }
     const int64_t p = task.p, q = task.q, n = task.n(), phi = task.phi(), e = task.e;
     const int64_t d = task.d();
-    // e⁻¹ mod n by the extended Euclid on (n, e); 0 when there is none.
-    int64_t r0 = n, r1 = e, t0 = 0, t1 = 1;
-    while (r1 != 0) {
-        const int64_t quotient = r0 / r1;
-        r0 = std::exchange(r1, r0 - quotient * r1);
-        t0 = std::exchange(t1, t0 - quotient * t1);
-    }
-    const int64_t inverseModN = r0 == 1 ? (t0 % n + n) % n : 0;
+    const int64_t inverseModN = inverseOf(e, n);
     switch (answer) {
     case Answer::N:
         return {{Mistake::NIsSum, p + q}, {Mistake::NIsPhi, phi}};
@@ -374,7 +409,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 28u);
+    EXPECT_EQ(named.size(), 32u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

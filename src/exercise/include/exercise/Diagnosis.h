@@ -74,6 +74,10 @@ enum class Mistake {
     SharedNotCommon,  // divides no two moduli
     SmallEDivided,    // c / 3 for the cube root
     SmallESquareRoot, // ⌊√c⌋ for the cube root
+    CommonOtherPair,  // the other Bezout pair's x or y
+    CommonYSign,      // y with its sign turned
+    CommonInvNegated, // n − c₂ for c₂⁻¹
+    CommonNoInverse,  // c₁ˣ · c₂^|y| mod n, the negative power without the inverse
 };
 
 // The mistakes of an answer that give one number each, with that number (n

@@ -167,6 +167,20 @@ inline constexpr const char* smallEDivided = RSA_TEXT(
 inline constexpr const char* smallESquareRoot =
     RSA_TEXT("rsa", "Karekök alınmış; e = 3 olduğundan küp kök alınır: m = ∛c.");
 
+// A common modulus.
+inline constexpr const char* commonOtherPair = RSA_TEXT(
+    "rsa", "Bu da bir Bezout katsayısı, ama başka bir çiftin: kutular 0 < x < e₂ olan çifti ister, "
+           "x = e₁⁻¹ mod e₂ ve y = (1 − e₁x) / e₂.");
+inline constexpr const char* commonYSign = RSA_TEXT(
+    "rsa",
+    "Bezout katsayısının işareti yanlış: e₁x + e₂y = 1 olması için x pozitifken y negatiftir.");
+inline constexpr const char* commonInverseNegated = RSA_TEXT(
+    "rsa", "Bu n − c₂, c₂ sayısının toplamaya göre tersi; gereken çarpmaya göre tersi: c₂ · c₂⁻¹ "
+           "mod n = 1.");
+inline constexpr const char* commonNoInverse = RSA_TEXT(
+    "rsa", "Negatif üs, ters alınmadan kullanılmış: y < 0 için c₂ʸ = (c₂⁻¹)^|y| demektir; c₂ "
+           "yerine c₂⁻¹ sayısının kuvvetini alın.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -213,6 +227,19 @@ inline constexpr const char* hintSmallE =
     RSA_TEXT("rsa", "{0}³ = {1} < n = {2}: mod n hiç indirgenmedi, bu yüzden {0} = ∛{1}. Tam "
                     "sayı küp kökünü bulun: hangi sayının küpü {1}?");
 
+inline constexpr const char* hintCommonX = RSA_TEXT(
+    "rsa", "x = e₁⁻¹ mod e₂ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasıyla bulun; e₁ · x "
+           "mod e₂ = 1 ve 0 < x < e₂ olmalı.");
+inline constexpr const char* hintCommonY =
+    RSA_TEXT("rsa", "y = (1 − e₁ · x) / e₂ = (1 − {0} · {1}) / {2}; y negatif çıkar.");
+inline constexpr const char* hintCommonInverse = RSA_TEXT(
+    "rsa", "c₂⁻¹ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasını n = {1} ve c₂ = {0} ile "
+           "çalıştırın; c₂ · c₂⁻¹ mod n = 1 olmalı.");
+// {0}{1} · {2}{3} mod {4}: the exponents are superscripts.
+inline constexpr const char* hintCommonM = RSA_TEXT(
+    "rsa", "m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: iki kuvveti kare al ve çarp "
+           "yöntemiyle alın, sonra çarpıp mod n'ye göre indirgeyin.");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -246,6 +273,10 @@ inline constexpr const char* sharedIntro = RSA_TEXT(
 inline constexpr const char* smallEIntro = RSA_TEXT(
     "rsa", "e = 3 ve dolgu yok: üç kısa ileti o kadar küçük ki m³ < n; şifreleme hiç mod n "
            "indirgemesi yapmadı. Her şifreli bloğun tam sayı küp kökünü alarak iletileri bulun.");
+inline constexpr const char* commonIntro = RSA_TEXT(
+    "rsa", "Aynı ileti m, aynı n ile ama iki farklı açık üsle (e₁, e₂) şifrelenmiş. e₁x + e₂y = 1 "
+           "olan x ve y katsayılarını bulun; m = c₁ˣ · c₂ʸ mod n, negatif y için c₂ yerine tersi "
+           "c₂⁻¹ kullanılır.");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
@@ -257,6 +288,8 @@ inline constexpr const char* sharedCaptions[] = {
     "g = ebob(nᵢ, nⱼ)", RSA_TEXT("rsa", "a (ilk anahtarın öteki asalı)"),
     RSA_TEXT("rsa", "b (ikinci anahtarın öteki asalı)")};
 inline constexpr const char* smallECaptions[] = {"m₁ = ∛c₁", "m₂ = ∛c₂", "m₃ = ∛c₃"};
+inline constexpr const char* commonCaptions[] = {"x = e₁⁻¹ mod e₂", "y = (1 − e₁x) / e₂",
+                                                 "c₂⁻¹ mod n", "m = c₁ˣ · (c₂⁻¹)^|y| mod n"};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
 inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
