@@ -2533,5 +2533,37 @@ Check: p · q = n.</translation>
         <source>Aynı ileti m, aynı n ile ama iki farklı açık üsle (e₁, e₂) şifrelenmiş. e₁x + e₂y = 1 olan x ve y katsayılarını bulun; m = c₁ˣ · c₂ʸ mod n, negatif y için c₂ yerine tersi c₂⁻¹ kullanılır.</source>
         <translation>The same message m was encrypted with the same n but two different public exponents (e₁, e₂). Find the coefficients x and y with e₁x + e₂y = 1; then m = c₁ˣ · c₂ʸ mod n, where a negative y takes the inverse c₂⁻¹ instead of c₂.</translation>
     </message>
+    <message>
+        <source>k ile d yer değiştirmiş: yakınsayan n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k pay, d paydadır.</source>
+        <translation>k and d are swapped: the convergent is one of e/n, not of n/e; e/n ≈ k/d, with k the numerator and d the denominator.</translation>
+    </message>
+    <message>
+        <source>Bu e · d − 1; φ bunun k ile bölümüdür: φ = (e · d − 1) / k.</source>
+        <translation>This is e · d − 1; φ is its quotient by k: φ = (e · d − 1) / k.</translation>
+    </message>
+    <message>
+        <source>Bu {0}, e/n sürekli kesrinin hiçbir yakınsayanında yok: k pay, d payda olarak bir yakınsayandan okunur.</source>
+        <translation>This {0} is in no convergent of the continued fraction of e/n: k is read off a convergent as its numerator, d as its denominator.</translation>
+    </message>
+    <message>
+        <source>Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − (n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.</source>
+        <translation>This convergent does not work: with it φ = (e · d − 1) / k is not a whole number, or x² − (n − φ + 1)x + n = 0 has no whole roots; try the next convergents.</translation>
+    </message>
+    <message>
+        <source>e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsayan k/d için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, bakın.</source>
+        <translation>Expand e/n = {0}/{1} as a continued fraction; the first partial quotients are {2}, … For each convergent k/d see whether φ = (e · d − 1) / k is a whole number and x² − (n − φ + 1)x + n = 0 has whole roots.</translation>
+    </message>
+    <message>
+        <source>φ = (e · d − 1) / k = ({0} · {1} − 1) / {2}.</source>
+        <translation>φ = (e · d − 1) / k = ({0} · {1} − 1) / {2}.</translation>
+    </message>
+    <message>
+        <source>p + q = n − φ + 1 = {0} − {1} + 1 = {2} ve p · q = n: p ile q, x² − {2}x + {0} = 0 denkleminin kökleridir.</source>
+        <translation>p + q = n − φ + 1 = {0} − {1} + 1 = {2} and p · q = n: p and q are the roots of x² − {2}x + {0} = 0.</translation>
+    </message>
+    <message>
+        <source>Özel üs d çok küçük seçilmiş: d &lt; n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − (n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.</source>
+        <translation>The private exponent d was chosen very small: d &lt; n^¼ / 3. So k/d is one of the convergents of the continued fraction of e/n. Find it, then φ from φ = (e · d − 1) / k, then the primes p and q from x² − (n − φ + 1)x + n = 0.</translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,8 @@ const AttackTask* attackTask(Kind kind) {
         return &smallETask();
     case Kind::Common:
         return &commonModulusTask();
+    case Kind::Wiener:
+        return &wienerTask();
     }
     return nullptr;
 }

@@ -236,6 +236,14 @@ const char* ruleSentence(Mistake mistake) {
         return texts::commonInverseNegated;
     case Mistake::CommonNoInverse:
         return texts::commonNoInverse;
+    case Mistake::WienerSwapped:
+        return texts::wienerSwapped;
+    case Mistake::WienerPhiNotDivided:
+        return texts::wienerPhiNotDivided;
+    case Mistake::WienerNotConvergent:
+        return texts::wienerNotConvergent;
+    case Mistake::WienerWrongConvergent:
+        return texts::wienerWrongConvergent;
     }
     return nullptr;
 }

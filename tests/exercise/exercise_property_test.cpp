@@ -45,7 +45,7 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
-constexpr int kindCount = 6;
+constexpr int kindCount = 7;
 
 int64_t squareRoot(int64_t n) {
     auto root = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
@@ -142,6 +142,18 @@ void expectValidAttack(const Task& task) {
         EXPECT_TRUE(given[3] != m && given[4] != m && given[3] != given[4] &&
                     right(Answer::Inv) != m);
         finds = {{"m", std::to_string(m)}};
+        break;
+    }
+    case Kind::Wiener: {
+        const int64_t n = task.numbers[0], e = task.numbers[1];
+        const int64_t p = right(Answer::P), q = right(Answer::Q), d = right(Answer::D);
+        const int64_t phi = (p - 1) * (q - 1);
+        EXPECT_TRUE(prime(p) && prime(q) && p < q && q < 2 * p && p * q == n);
+        EXPECT_LT(81 * d * d * d * d, n); // d < n^¼ / 3
+        EXPECT_EQ(right(Answer::Phi), phi);
+        EXPECT_EQ(e * d % phi, 1);
+        EXPECT_EQ(right(Answer::K) * phi, e * d - 1);
+        finds = {{"d", std::to_string(d)}, {"p", std::to_string(p)}, {"q", std::to_string(q)}};
         break;
     }
     default:
@@ -255,6 +267,22 @@ std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
         default:
             return {{Mistake::CommonNoInverse,
                      powerMod(given[3], x, n) * powerMod(given[4], -y, n) % n}};
+        }
+    }
+    case Kind::Wiener: {
+        const int64_t n = task.numbers[0], e = task.numbers[1];
+        const int64_t k = right(Answer::K), d = right(Answer::D);
+        switch (answer) {
+        case Answer::K:
+            return {{Mistake::WienerSwapped, d}};
+        case Answer::D:
+            return {{Mistake::WienerSwapped, k}};
+        case Answer::Phi:
+            return {{Mistake::WienerPhiNotDivided, e * d - 1}, {Mistake::PhiIsNMinusOne, n - 1}};
+        case Answer::P:
+            return {{Mistake::FactorLarger, right(Answer::Q)}, {Mistake::FactorTrivial, 1}};
+        default:
+            return {{Mistake::FactorSmaller, right(Answer::P)}, {Mistake::FactorTrivial, n}};
         }
     }
     default:
@@ -385,7 +413,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         const TeacherView teacher = teacherView(code);
         for (const auto& [answer, value] : teacher.answers) {
             EXPECT_EQ(value, rightAnswer(task, answer));
-            if (answer != Answer::Phi || code.kind == Kind::Task) {
+            if (answer != Answer::Phi || code.kind != Kind::Attacker) {
                 EXPECT_TRUE(exercise.check(answer, std::to_string(value)).right());
             }
         }
@@ -409,7 +437,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 32u);
+    EXPECT_EQ(named.size(), 34u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

@@ -60,24 +60,28 @@ enum class Mistake {
     // An attack's answers. A check names: symbol, what it computes, the
     // number, and what it should be.
     AttackCheckFails,
-    NotSquare,        // names: symbol, what it computes, the number
-    FermatFloorRoot,  // ⌊√n⌋ for a
-    FermatBSquared,   // a² − n, the square of b
-    FermatForgotB,    // a for p or q
-    FermatBelowRoot,  // a² < n
-    FermatNotFirst,   // a square a² − n, but not the first (a = (n + 1) / 2)
-    SharedNoPrime,    // 1, the gcd of a pair that shares nothing
-    SharedOnlyOne,    // a prime of one key only
-    SharedIsModulus,  // a modulus itself
-    SharedIsG,        // the shared prime for a or b
-    SharedSwapped,    // a for b, b for a
-    SharedNotCommon,  // divides no two moduli
-    SmallEDivided,    // c / 3 for the cube root
-    SmallESquareRoot, // ⌊√c⌋ for the cube root
-    CommonOtherPair,  // the other Bezout pair's x or y
-    CommonYSign,      // y with its sign turned
-    CommonInvNegated, // n − c₂ for c₂⁻¹
-    CommonNoInverse,  // c₁ˣ · c₂^|y| mod n, the negative power without the inverse
+    NotSquare,             // names: symbol, what it computes, the number
+    FermatFloorRoot,       // ⌊√n⌋ for a
+    FermatBSquared,        // a² − n, the square of b
+    FermatForgotB,         // a for p or q
+    FermatBelowRoot,       // a² < n
+    FermatNotFirst,        // a square a² − n, but not the first (a = (n + 1) / 2)
+    SharedNoPrime,         // 1, the gcd of a pair that shares nothing
+    SharedOnlyOne,         // a prime of one key only
+    SharedIsModulus,       // a modulus itself
+    SharedIsG,             // the shared prime for a or b
+    SharedSwapped,         // a for b, b for a
+    SharedNotCommon,       // divides no two moduli
+    SmallEDivided,         // c / 3 for the cube root
+    SmallESquareRoot,      // ⌊√c⌋ for the cube root
+    CommonOtherPair,       // the other Bezout pair's x or y
+    CommonYSign,           // y with its sign turned
+    CommonInvNegated,      // n − c₂ for c₂⁻¹
+    CommonNoInverse,       // c₁ˣ · c₂^|y| mod n, the negative power without the inverse
+    WienerSwapped,         // d for k, k for d: the convergent of n/e
+    WienerPhiNotDivided,   // e · d − 1
+    WienerNotConvergent,   // names: symbol
+    WienerWrongConvergent, // a convergent that gives no factors
 };
 
 // The mistakes of an answer that give one number each, with that number (n

@@ -181,6 +181,19 @@ inline constexpr const char* commonNoInverse = RSA_TEXT(
     "rsa", "Negatif üs, ters alınmadan kullanılmış: y < 0 için c₂ʸ = (c₂⁻¹)^|y| demektir; c₂ "
            "yerine c₂⁻¹ sayısının kuvvetini alın.");
 
+// Wiener's attack. {0} of wienerNotConvergent is k or d.
+inline constexpr const char* wienerSwapped = RSA_TEXT(
+    "rsa", "k ile d yer değiştirmiş: yakınsayan n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k "
+           "pay, d paydadır.");
+inline constexpr const char* wienerPhiNotDivided =
+    RSA_TEXT("rsa", "Bu e · d − 1; φ bunun k ile bölümüdür: φ = (e · d − 1) / k.");
+inline constexpr const char* wienerNotConvergent =
+    RSA_TEXT("rsa", "Bu {0}, e/n sürekli kesrinin hiçbir yakınsayanında yok: k pay, d payda olarak "
+                    "bir yakınsayandan okunur.");
+inline constexpr const char* wienerWrongConvergent = RSA_TEXT(
+    "rsa", "Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − "
+           "(n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -240,6 +253,17 @@ inline constexpr const char* hintCommonM = RSA_TEXT(
     "rsa", "m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: iki kuvveti kare al ve çarp "
            "yöntemiyle alın, sonra çarpıp mod n'ye göre indirgeyin.");
 
+// {2} lists the first partial quotients.
+inline constexpr const char* hintWienerConvergents = RSA_TEXT(
+    "rsa", "e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsayan k/d "
+           "için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, "
+           "bakın.");
+inline constexpr const char* hintWienerPhi =
+    RSA_TEXT("rsa", "φ = (e · d − 1) / k = ({0} · {1} − 1) / {2}.");
+inline constexpr const char* hintWienerP =
+    RSA_TEXT("rsa", "p + q = n − φ + 1 = {0} − {1} + 1 = {2} ve p · q = n: p ile q, x² − {2}x + "
+                    "{0} = 0 denkleminin kökleridir.");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -277,6 +301,10 @@ inline constexpr const char* commonIntro = RSA_TEXT(
     "rsa", "Aynı ileti m, aynı n ile ama iki farklı açık üsle (e₁, e₂) şifrelenmiş. e₁x + e₂y = 1 "
            "olan x ve y katsayılarını bulun; m = c₁ˣ · c₂ʸ mod n, negatif y için c₂ yerine tersi "
            "c₂⁻¹ kullanılır.");
+inline constexpr const char* wienerIntro = RSA_TEXT(
+    "rsa", "Özel üs d çok küçük seçilmiş: d < n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir "
+           "yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − "
+           "(n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
@@ -292,6 +320,8 @@ inline constexpr const char* commonCaptions[] = {"x = e₁⁻¹ mod e₂", "y = 
                                                  "c₂⁻¹ mod n", "m = c₁ˣ · (c₂⁻¹)^|y| mod n"};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
+inline constexpr const char* wienerCaptions[] = {
+    "k: e/n ≈ k/d", "d: e/n ≈ k/d", "φ = (e · d − 1) / k", smallerFactor, largerFactor};
 inline constexpr const char* checkButton = RSA_TEXT("rsa", "Kontrol");
 inline constexpr const char* hintButton = RSA_TEXT("rsa", "İpucu");
 inline constexpr const char* rightMark = RSA_TEXT("rsa", "✓ Doğru");
