@@ -2565,5 +2565,29 @@ Check: p · q = n.</translation>
         <source>Özel üs d çok küçük seçilmiş: d &lt; n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − (n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.</source>
         <translation>The private exponent d was chosen very small: d &lt; n^¼ / 3. So k/d is one of the convergents of the continued fraction of e/n. Find it, then φ from φ = (e · d − 1) / k, then the primes p and q from x² − (n − φ + 1)x + n = 0.</translation>
     </message>
+    <message>
+        <source>Çin kalan teoreminin terimleri tersler olmadan toplanmış: her terim cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) olmalı, yoksa x mod nᵢ = cᵢ tutmaz.</source>
+        <translation>The terms of the Chinese remainder theorem were added without their inverses: each term must be cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ), or x mod nᵢ = cᵢ does not hold.</translation>
+    </message>
+    <message>
+        <source>Bu bir cᵢ sayısının küp kökü; cᵢ = m³ mod nᵢ indirgenmiş bir sayıdır. Küp kök, Çin kalan teoremiyle bulunan x sayısından alınır: m = ∛x.</source>
+        <translation>This is the cube root of one cᵢ; cᵢ = m³ mod nᵢ is a reduced number. The cube root is taken of the x the Chinese remainder theorem gives: m = ∛x.</translation>
+    </message>
+    <message>
+        <source>x, N = n₁ · n₂ · n₃ = {0} sayısından küçük olmalı: Çin kalan teoremi N&apos;den küçük tek bir x verir.</source>
+        <translation>x must be below N = n₁ · n₂ · n₃ = {0}: the Chinese remainder theorem gives a single x below N.</translation>
+    </message>
+    <message>
+        <source>Çin kalan teoremi: N = n₁ · n₂ · n₃ = {0}. Her i için Nᵢ = N / nᵢ ve onun mod nᵢ tersi bulunur; x = Σ cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) mod N. İlk terim için N₁ = {1}.</source>
+        <translation>The Chinese remainder theorem: N = n₁ · n₂ · n₃ = {0}. For each i find Nᵢ = N / nᵢ and its inverse mod nᵢ; x = Σ cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) mod N. For the first term N₁ = {1}.</translation>
+    </message>
+    <message>
+        <source>x = m³ &lt; N olduğundan m = ∛x = ∛{0}: tam sayı küp kökünü bulun.</source>
+        <translation>Since x = m³ &lt; N, m = ∛x = ∛{0}: find the whole cube root.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti m, e = 3 ile üç alıcının n₁, n₂, n₃ modülleriyle dolgusuz şifrelenmiş. Çin kalan teoremiyle x mod nᵢ = cᵢ olan x &lt; n₁ · n₂ · n₃ sayısını bulun: x = m³ olur, m onun küp köküdür.</source>
+        <translation>The same message m was encrypted without padding with e = 3 under the moduli n₁, n₂, n₃ of three recipients. With the Chinese remainder theorem find the x &lt; n₁ · n₂ · n₃ with x mod nᵢ = cᵢ: x = m³, and m is its cube root.</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,8 @@ const AttackTask* attackTask(Kind kind) {
         return &commonModulusTask();
     case Kind::Wiener:
         return &wienerTask();
+    case Kind::Hastad:
+        return &hastadTask();
     }
     return nullptr;
 }

@@ -244,6 +244,12 @@ const char* ruleSentence(Mistake mistake) {
         return texts::wienerNotConvergent;
     case Mistake::WienerWrongConvergent:
         return texts::wienerWrongConvergent;
+    case Mistake::HastadNoInverse:
+        return texts::hastadNoInverse;
+    case Mistake::HastadRootOfC:
+        return texts::hastadRootOfC;
+    case Mistake::HastadBelowProduct:
+        return texts::hastadBelowProduct;
     }
     return nullptr;
 }

@@ -6,7 +6,7 @@ namespace rsa::exercise {
 
 namespace {
 
-constexpr char kindLetters[] = {'G', 'S', 'F', 'P', 'E', 'M', 'W'};
+constexpr char kindLetters[] = {'G', 'S', 'F', 'P', 'E', 'M', 'W', 'H'};
 constexpr char levelLetters[] = {'K', 'T', 'Z'};
 constexpr int base = static_cast<int>(alphabet.size());
 

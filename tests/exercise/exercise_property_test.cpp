@@ -45,7 +45,7 @@ int64_t powerMod(int64_t base, int64_t exponent, int64_t modulus) {
     return result;
 }
 
-constexpr int kindCount = 7;
+constexpr int kindCount = 8;
 
 int64_t squareRoot(int64_t n) {
     auto root = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
@@ -154,6 +154,28 @@ void expectValidAttack(const Task& task) {
         EXPECT_EQ(e * d % phi, 1);
         EXPECT_EQ(right(Answer::K) * phi, e * d - 1);
         finds = {{"d", std::to_string(d)}, {"p", std::to_string(p)}, {"q", std::to_string(q)}};
+        break;
+    }
+    case Kind::Hastad: {
+        const auto& given = task.numbers; // e, n₁, n₂, n₃, c₁, c₂, c₃
+        const int64_t m = right(Answer::M);
+        EXPECT_EQ(given[0], 3);
+        EXPECT_EQ(right(Answer::X), m * m * m);
+        for (std::size_t i = 1; i <= 3; ++i) {
+            const int64_t n = given[i];
+            EXPECT_LT(n, m * m * m); // no block is m³ itself
+            EXPECT_LT(m, n);
+            EXPECT_EQ(given[i + 3], powerMod(m, 3, n));
+            EXPECT_EQ(std::gcd(n, given[i % 3 + 1]), 1);
+            for (int64_t p = 2; p * p <= n; ++p) {
+                if (n % p == 0) { // e = 3 is valid for n = p · q
+                    EXPECT_TRUE(prime(p) && prime(n / p) && (p - 1) % 3 != 0 &&
+                                (n / p - 1) % 3 != 0);
+                    break;
+                }
+            }
+        }
+        finds = {{"m", std::to_string(m)}};
         break;
     }
     default:
@@ -284,6 +306,30 @@ std::map<Mistake, int64_t> attackMistakes(const Task& task, Answer answer) {
         default:
             return {{Mistake::FactorSmaller, right(Answer::P)}, {Mistake::FactorTrivial, n}};
         }
+    }
+    case Kind::Hastad: {
+        const auto& given = task.numbers;
+        if (answer == Answer::M) {
+            const int64_t c = given[4];
+            int64_t root = 0;
+            while ((root + 1) * (root + 1) * (root + 1) <= c) {
+                ++root;
+            }
+            return {{Mistake::HastadRootOfC, root}};
+        }
+        // The CRT terms cᵢ · Nᵢ without the inverses, multiplied by doubling
+        // (N stays below 2⁶³).
+        const std::uint64_t product = static_cast<std::uint64_t>(given[1] * given[2] * given[3]);
+        std::uint64_t sum = 0;
+        for (std::size_t i = 1; i <= 3; ++i) {
+            std::uint64_t term = 0, doubled = product / static_cast<std::uint64_t>(given[i]);
+            for (auto c = static_cast<std::uint64_t>(given[i + 3]); c > 0; c >>= 1) {
+                term = (c & 1) != 0 ? (term + doubled) % product : term;
+                doubled = doubled * 2 % product;
+            }
+            sum = (sum + term) % product;
+        }
+        return {{Mistake::HastadNoInverse, static_cast<int64_t>(sum)}};
     }
     default:
         return {};
@@ -437,7 +483,7 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
     }
     // Every usual mistake was met and named many times.
-    EXPECT_EQ(named.size(), 34u);
+    EXPECT_EQ(named.size(), 36u);
     for (const auto& [mistake, count] : named) {
         EXPECT_GE(count, 20) << static_cast<int>(mistake);
     }

@@ -82,6 +82,9 @@ enum class Mistake {
     WienerPhiNotDivided,   // e · d − 1
     WienerNotConvergent,   // names: symbol
     WienerWrongConvergent, // a convergent that gives no factors
+    HastadNoInverse,       // Σ cᵢ · Nᵢ mod N, the terms without their inverses
+    HastadRootOfC,         // ⌊∛cᵢ⌋ for m
+    HastadBelowProduct,    // every residue right, but not below N; names: N
 };
 
 // The mistakes of an answer that give one number each, with that number (n

@@ -27,7 +27,7 @@ inline constexpr int codeLength = 8;
 // 23^5 serial numbers per kind and level.
 inline constexpr std::uint32_t serialCount = 23u * 23u * 23u * 23u * 23u;
 
-enum class Kind { Task, Attacker, Fermat, Shared, SmallE, Common, Wiener };
+enum class Kind { Task, Attacker, Fermat, Shared, SmallE, Common, Wiener, Hastad };
 enum class Level { Kolay, Orta, Zor };
 
 struct TaskCode {
@@ -80,8 +80,8 @@ std::optional<attacks::AttackId> attackOf(Kind kind);
 // The attack's task named by its attack's name; nothing for any other word.
 std::optional<Kind> attackKindNamed(std::string_view name);
 // The kinds whose task is an attack, in the order the window offers them.
-inline constexpr Kind attackKinds[] = {Kind::Fermat, Kind::Shared, Kind::SmallE, Kind::Common,
-                                       Kind::Wiener};
+inline constexpr Kind attackKinds[] = {Kind::Fermat, Kind::Shared, Kind::SmallE,
+                                       Kind::Common, Kind::Wiener, Kind::Hastad};
 // The level of a name levelName() gives; nothing for any other word.
 std::optional<Level> levelNamed(std::string_view name);
 

@@ -194,6 +194,17 @@ inline constexpr const char* wienerWrongConvergent = RSA_TEXT(
     "rsa", "Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − "
            "(n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.");
 
+// Håstad's broadcast. {0} of hastadBelowProduct is N.
+inline constexpr const char* hastadNoInverse = RSA_TEXT(
+    "rsa", "Çin kalan teoreminin terimleri tersler olmadan toplanmış: her terim cᵢ · Nᵢ · (Nᵢ⁻¹ "
+           "mod nᵢ) olmalı, yoksa x mod nᵢ = cᵢ tutmaz.");
+inline constexpr const char* hastadRootOfC = RSA_TEXT(
+    "rsa", "Bu bir cᵢ sayısının küp kökü; cᵢ = m³ mod nᵢ indirgenmiş bir sayıdır. Küp kök, Çin "
+           "kalan teoremiyle bulunan x sayısından alınır: m = ∛x.");
+inline constexpr const char* hastadBelowProduct = RSA_TEXT(
+    "rsa", "x, N = n₁ · n₂ · n₃ = {0} sayısından küçük olmalı: Çin kalan teoremi N'den küçük tek "
+           "bir x verir.");
+
 // Hints: the next step of the method with the task's own numbers.
 inline constexpr const char* hintN = RSA_TEXT("rsa", "n = p · q = {0} × {1}: iki asalı çarpın.");
 inline constexpr const char* hintPhi =
@@ -264,6 +275,12 @@ inline constexpr const char* hintWienerP =
     RSA_TEXT("rsa", "p + q = n − φ + 1 = {0} − {1} + 1 = {2} ve p · q = n: p ile q, x² − {2}x + "
                     "{0} = 0 denkleminin kökleridir.");
 
+inline constexpr const char* hintHastadX = RSA_TEXT(
+    "rsa", "Çin kalan teoremi: N = n₁ · n₂ · n₃ = {0}. Her i için Nᵢ = N / nᵢ ve onun mod nᵢ tersi "
+           "bulunur; x = Σ cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) mod N. İlk terim için N₁ = {1}.");
+inline constexpr const char* hintHastadM =
+    RSA_TEXT("rsa", "x = m³ < N olduğundan m = ∛x = ∛{0}: tam sayı küp kökünü bulun.");
+
 // The window.
 inline constexpr const char* windowTitle = RSA_TEXT("rsa", "Alıştırma");
 inline constexpr const char* levelLabel = RSA_TEXT("rsa", "Düzey:");
@@ -305,6 +322,10 @@ inline constexpr const char* wienerIntro = RSA_TEXT(
     "rsa", "Özel üs d çok küçük seçilmiş: d < n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir "
            "yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − "
            "(n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.");
+inline constexpr const char* hastadIntro = RSA_TEXT(
+    "rsa", "Aynı ileti m, e = 3 ile üç alıcının n₁, n₂, n₃ modülleriyle dolgusuz şifrelenmiş. Çin "
+           "kalan teoremiyle x mod nᵢ = cᵢ olan x < n₁ · n₂ · n₃ sayısını bulun: x = m³ olur, m "
+           "onun küp köküdür.");
 // Beside each answer's box: the formula (symbols, not translated), in the
 // order of exercise::Answer; p and q are named in words.
 inline constexpr const char* answerFormulas[] = {
@@ -318,6 +339,7 @@ inline constexpr const char* sharedCaptions[] = {
 inline constexpr const char* smallECaptions[] = {"m₁ = ∛c₁", "m₂ = ∛c₂", "m₃ = ∛c₃"};
 inline constexpr const char* commonCaptions[] = {"x = e₁⁻¹ mod e₂", "y = (1 − e₁x) / e₂",
                                                  "c₂⁻¹ mod n", "m = c₁ˣ · (c₂⁻¹)^|y| mod n"};
+inline constexpr const char* hastadCaptions[] = {"x: x mod nᵢ = cᵢ, x < n₁n₂n₃", "m = ∛x"};
 inline constexpr const char* smallerFactor = RSA_TEXT("rsa", "p (küçük çarpan)");
 inline constexpr const char* largerFactor = RSA_TEXT("rsa", "q (büyük çarpan)");
 inline constexpr const char* wienerCaptions[] = {
