@@ -410,7 +410,24 @@ TEST(ExerciseProperty, NoMistakeIsGradedRightAndNoCheckShowsAnAnswer) {
                     }
                 }
             }
-            if (!isPower(answer) || answer == Answer::C || attackOf(code.kind)) {
+            if (attackOf(code.kind)) {
+                // Near misses and the other boxes' answers: whatever an
+                // attack's check says, it names no answer.
+                const int64_t right = rightAnswer(task, answer);
+                std::vector<int64_t> typed = rights;
+                typed.insert(typed.end(), {right - 1, right + 1, right + 2, 2 * right});
+                for (const int64_t value : typed) {
+                    const Diagnosis diagnosis = diagnose(task, answer, std::to_string(value));
+                    for (const std::string& number : diagnosis.numbers) {
+                        ASSERT_FALSE(isAnAnswer(number))
+                            << code.text() << ' ' << answerName(answer) << '=' << value
+                            << " names " << number;
+                    }
+                    quiet += diagnosis.rule == Mistake::CheckFailsQuiet ? 1 : 0;
+                }
+                continue;
+            }
+            if (!isPower(answer) || answer == Answer::C) {
                 continue;
             }
             for (int64_t right : rights) {
