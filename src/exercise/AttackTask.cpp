@@ -1,5 +1,7 @@
 #include "AttackTask.h"
 
+#include <algorithm>
+
 namespace rsa::exercise {
 
 const AttackTask* attackTask(Kind kind) {
@@ -21,6 +23,18 @@ const AttackTask* attackTask(Kind kind) {
         return &hastadTask();
     }
     return nullptr;
+}
+
+std::vector<std::int64_t> primesForCubes(Level level) {
+    const LevelRange range = rangeOf(level);
+    std::vector<std::int64_t> primes;
+    for (const std::int64_t prime :
+         primesBetween(range.lowestPrime, std::max<std::int64_t>(range.primesBelow, 50))) {
+        if ((prime - 1) % 3 != 0) {
+            primes.push_back(prime);
+        }
+    }
+    return primes;
 }
 
 std::optional<attacks::AttackId> attackOf(Kind kind) {

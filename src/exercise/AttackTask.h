@@ -84,7 +84,10 @@ bool isOpen(const Exercise& exercise, Answer answer);
 std::string needsFirst(Answer answer, const std::string& first, Translator translator);
 std::string hintText(const char* pattern, std::initializer_list<std::int64_t> numbers,
                      Translator translator);
-// Whether value is a perfect square (value >= 0).
-bool isSquare(std::int64_t value);
+// The primes of the level's range for which e = 3 is a valid exponent (3
+// divides no p − 1), the range raised to below 50: a kolay n of primes below
+// 20 holds no three cubes whose usual mistakes all differ from the blocks,
+// and there are too few of them for three moduli.
+std::vector<std::int64_t> primesForCubes(Level level);
 
 } // namespace rsa::exercise

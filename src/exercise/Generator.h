@@ -6,6 +6,7 @@
 
 #include "numbers/NumberRoutines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,17 @@ public:
     }
     template <typename T> const T& pick(const std::vector<T>& from) {
         return from[static_cast<std::size_t>(between(0, static_cast<std::int64_t>(from.size())))];
+    }
+    // count different ones of from, in the order drawn.
+    template <typename T> std::vector<T> distinct(const std::vector<T>& from, std::size_t count) {
+        std::vector<T> drawn;
+        while (drawn.size() < count) {
+            const T& next = pick(from);
+            if (std::find(drawn.begin(), drawn.end(), next) == drawn.end()) {
+                drawn.push_back(next);
+            }
+        }
+        return drawn;
     }
 
 private:

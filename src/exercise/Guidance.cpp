@@ -1,7 +1,6 @@
 #include "exercise/Guidance.h"
 
 #include "AttackTask.h"
-
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
 #include "numbers/ModularArithmetic.h"
@@ -69,10 +68,6 @@ std::string hintText(const char* pattern, std::initializer_list<std::int64_t> nu
 }
 
 std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator translator) {
-    const auto fill = [translator](const char* pattern,
-                                   std::initializer_list<std::string> arguments) {
-        return rsa::texts::word(pattern, arguments, translator);
-    };
     const Task& task = exercise.task();
     if (const AttackTask* attack = attackTask(task.code.kind)) {
         return attack->hint(exercise, answer, translator);
@@ -80,9 +75,9 @@ std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator
     const bool attacker = task.code.kind == Kind::Attacker;
     switch (answer) {
     case Answer::N:
-        return fill(texts::hintN, {to_string(task.p), to_string(task.q)});
+        return hintText(texts::hintN, {task.p, task.q}, translator);
     case Answer::Phi:
-        return fill(texts::hintPhi, {to_string(task.p - 1), to_string(task.q - 1)});
+        return hintText(texts::hintPhi, {task.p - 1, task.q - 1}, translator);
     case Answer::D:
         if (attacker && (isOpen(exercise, Answer::P) || isOpen(exercise, Answer::Q))) {
             return needsFirst(answer, "p, q", translator);
@@ -94,14 +89,15 @@ std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator
     case Answer::C:
         return powerHint(answer, task.m, task.e, task.n(), translator);
     case Answer::P:
-        return fill(texts::hintP,
-                    {to_string(task.n()),
-                     to_string(integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
+        return hintText(texts::hintP,
+                        {task.n(), static_cast<std::int64_t>(
+                                       integerSquareRoot(static_cast<std::uint64_t>(task.n())))},
+                        translator);
     case Answer::Q:
         if (isOpen(exercise, Answer::P)) {
             return needsFirst(answer, "p", translator);
         }
-        return fill(texts::hintQ, {to_string(task.n()), to_string(task.p)});
+        return hintText(texts::hintQ, {task.n(), task.p}, translator);
     default:
         break;
     }

@@ -18,8 +18,6 @@ using std::int64_t;
 using std::uint64_t;
 
 constexpr int64_t e = 3;
-// Six primes for three moduli valid for e = 3, even at kolay.
-constexpr int64_t primesBelowAtLeast = 50;
 
 struct Broadcast {
     std::vector<int64_t> moduli;
@@ -48,22 +46,9 @@ public:
                      {std::begin(words::hastadCaptions), std::end(words::hastadCaptions)}) {}
 
     void draw(Generator& random, Task& task) const override {
-        const LevelRange range = rangeOf(task.code.level);
-        std::vector<int64_t> primes;
-        for (const int64_t prime :
-             primesBetween(range.lowestPrime, std::max(range.primesBelow, primesBelowAtLeast))) {
-            if ((prime - 1) % e != 0) {
-                primes.push_back(prime);
-            }
-        }
+        const std::vector<int64_t> primes = primesForCubes(task.code.level);
         for (;;) {
-            std::vector<int64_t> drawn;
-            while (drawn.size() < 6) {
-                const int64_t prime = random.pick(primes);
-                if (std::find(drawn.begin(), drawn.end(), prime) == drawn.end()) {
-                    drawn.push_back(prime);
-                }
-            }
+            const std::vector<int64_t> drawn = random.distinct(primes, 6);
             const std::vector<int64_t> moduli = {drawn[0] * drawn[1], drawn[2] * drawn[3],
                                                  drawn[4] * drawn[5]};
             const int64_t smallest = *std::min_element(moduli.begin(), moduli.end());

@@ -4,8 +4,6 @@
 #include "AttackTask.h"
 #include "texts/ExerciseTexts.h"
 
-#include <algorithm>
-
 namespace rsa::exercise {
 
 namespace {
@@ -23,13 +21,8 @@ public:
     void draw(Generator& random, Task& task) const override {
         const LevelRange range = rangeOf(task.code.level);
         const std::vector<int64_t> primes = primesBetween(range.lowestPrime, range.primesBelow);
-        std::vector<int64_t> drawn; // g, a, b, and the third key's two
-        while (drawn.size() < 5) {
-            const int64_t prime = random.pick(primes);
-            if (std::find(drawn.begin(), drawn.end(), prime) == drawn.end()) {
-                drawn.push_back(prime);
-            }
-        }
+        // g, a, b, and the third key's two.
+        const std::vector<int64_t> drawn = random.distinct(primes, 5);
         // The key that shares nothing stands first, second or third.
         const auto alone = static_cast<std::size_t>(random.between(0, 3));
         std::vector<int64_t> shared = {drawn[0] * drawn[1], drawn[0] * drawn[2]};

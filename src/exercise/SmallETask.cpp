@@ -16,9 +16,6 @@ namespace words = rsa::texts::exercise;
 using std::int64_t;
 
 constexpr int64_t e = 3;
-// A kolay n of primes below 20 holds no three cubes whose usual mistakes all
-// differ from the blocks; primes up to 47 do.
-constexpr int64_t primesBelowAtLeast = 50;
 
 constexpr Answer blocks[] = {Answer::M1, Answer::M2, Answer::M3};
 
@@ -35,15 +32,7 @@ public:
                      {std::begin(words::smallECaptions), std::end(words::smallECaptions)}) {}
 
     void draw(Generator& random, Task& task) const override {
-        const LevelRange range = rangeOf(task.code.level);
-        std::vector<int64_t> primes;
-        // e = 3 is a valid exponent when 3 divides neither p − 1 nor q − 1.
-        for (const int64_t prime :
-             primesBetween(range.lowestPrime, std::max(range.primesBelow, primesBelowAtLeast))) {
-            if ((prime - 1) % e != 0) {
-                primes.push_back(prime);
-            }
-        }
+        const std::vector<int64_t> primes = primesForCubes(task.code.level);
         for (;;) {
             const int64_t p = random.pick(primes);
             const int64_t q = random.pick(primes);

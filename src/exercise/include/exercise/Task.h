@@ -9,7 +9,8 @@
 // result. The task follows from its code alone through a generator fixed
 // here (SplitMix64), never the standard library's distributions, so every
 // machine draws the same numbers. Every number is exact in 64 bits: p and q
-// stay below 1000.
+// stay below 1000 (10,000 for Wiener's attack), and the product of Håstad's
+// three moduli below 2⁶³.
 
 #include "exercise/TaskCode.h"
 
