@@ -27,9 +27,8 @@ public:
                      {std::begin(words::fermatCaptions), std::end(words::fermatCaptions)}) {}
 
     void draw(Generator& random, Task& task) const override {
-        const LevelRange range = rangeOf(task.code.level);
-        const std::vector<int64_t> primes =
-            primesBetween(std::max<int64_t>(range.lowestPrime, 3), range.primesBelow);
+        const LevelRange range = rangeOf(task.code.level); // odd primes only
+        const std::vector<int64_t> primes = primesBetween(range.lowestPrime, range.primesBelow);
         for (;;) {
             const int64_t p = random.pick(primes);
             const int64_t q = random.pick(primes);
