@@ -4,7 +4,8 @@
 // right answer and from the other mistakes', the result code appears exactly
 // when everything is right and matches the teacher's view, and the hints and
 // the solution use the task's numbers, the solution's tables ending in the
-// right answers.
+// right answers. An attack's task holds its attack's condition, and the
+// attack itself, run on the task's givens, finds the task's answers.
 
 #include "attacks/Attack.h"
 #include "exercise/Exercise.h"
