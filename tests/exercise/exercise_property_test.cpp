@@ -11,6 +11,7 @@
 #include "exercise/Exercise.h"
 #include "exercise/Guidance.h"
 #include "explain/Explanation.h"
+#include "texts/AttackTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -420,9 +421,8 @@ TEST(ExerciseProperty, NoMistakeIsGradedRightAndNoCheckShowsAnAnswer) {
                 for (const int64_t value : typed) {
                     const Diagnosis diagnosis = diagnose(task, answer, std::to_string(value));
                     for (const std::string& number : diagnosis.numbers) {
-                        ASSERT_FALSE(isAnAnswer(number))
-                            << code.text() << ' ' << answerName(answer) << '=' << value
-                            << " names " << number;
+                        ASSERT_FALSE(isAnAnswer(number)) << code.text() << ' ' << answerName(answer)
+                                                         << '=' << value << " names " << number;
                     }
                     quiet += diagnosis.rule == Mistake::CheckFailsQuiet ? 1 : 0;
                 }
@@ -483,6 +483,14 @@ TEST(ExerciseProperty, RandomCodesGiveValidTasksWhoseMistakesAreNamed) {
         }
         EXPECT_EQ(exercise.resultCode(), teacher.resultCode);
         if (attackOf(code.kind)) {
+            // The worked attack (one per block for small e) is not refused.
+            const std::vector<explain::Section> solution = solutionOf(task, nullptr);
+            EXPECT_EQ(solution.size(), code.kind == Kind::SmallE ? 3u : 1u);
+            for (const explain::Section& section : solution) {
+                for (const explain::Group& group : section.groups) {
+                    EXPECT_NE(group.title, texts::attacks::refusedTitle);
+                }
+            }
             continue;
         }
         // d is right exactly when the step window's check holds.
