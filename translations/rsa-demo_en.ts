@@ -400,10 +400,6 @@
         <translation>A task code has 8 characters; the code typed has {0}.</translation>
     </message>
     <message>
-        <source>Görev kodu G (görev) ya da S (saldırgan) ile başlar.</source>
-        <translation>A task code starts with G (task) or S (attacker).</translation>
-    </message>
-    <message>
         <source>Görev kodunun ikinci karakteri düzeydir: K (kolay), T (orta) ya da Z (zor).</source>
         <translation>The second character of a task code is the level: K (easy), T (medium) or Z (hard).</translation>
     </message>
@@ -2548,6 +2544,230 @@ Check: p · q = n.</translation>
     <message>
         <source>atlanan satırlar: {0}</source>
         <translation>lines skipped: {0}</translation>
+    </message>
+    <message>
+        <source>Görev kodu G (görev), S (saldırgan) ya da bir saldırının harfiyle ({0}) başlar.</source>
+        <translation>A task code starts with G (a task), S (the attacker) or the letter of an attack ({0}).</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} için {1} = {2}; {3} olmalı.</source>
+        <translation>The check fails: for your {0}, {1} = {2}; it should be {3}.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: yazdığınız {0} için {1} = {2}, bir tam kare değil.</source>
+        <translation>The check fails: for your {0}, {1} = {2}, which is not a perfect square.</translation>
+    </message>
+    <message>
+        <source>Bu ⌊√n⌋, aşağı yuvarlanmış kök: onunla a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile, yani yukarı yuvarlanmış kökle başlar.</source>
+        <translation>This is ⌊√n⌋, the root rounded down: with it a² − n is negative. Fermat&apos;s method starts at ⌈√n⌉, the root rounded up.</translation>
+    </message>
+    <message>
+        <source>Bu a² − n, yani b²; b bu sayının kareköküdür: b = √(a² − n).</source>
+        <translation>This is a² − n, that is b²; b is its square root: b = √(a² − n).</translation>
+    </message>
+    <message>
+        <source>Bu a; çarpanlar a − b ve a + b sayılarıdır: b unutulmuş.</source>
+        <translation>This is a; the factors are a − b and a + b: b was left out.</translation>
+    </message>
+    <message>
+        <source>a, √n sayısından küçük olamaz: a² − n negatif olur. Fermat yöntemi ⌈√n⌉ ile başlar.</source>
+        <translation>a cannot be smaller than √n: a² − n would be negative. Fermat&apos;s method starts at ⌈√n⌉.</translation>
+    </message>
+    <message>
+        <source>Bu sayı a − b = 1 verir, yani 1 ve n çarpanlarını; bunlar çarpan sayılmaz. a = ⌈√n⌉ ile başlayıp a² − n ilk kez tam kare olana kadar a sayısını birer artırın.</source>
+        <translation>This number gives a − b = 1, that is the factors 1 and n, which do not count. Start at a = ⌈√n⌉ and increase a by one until a² − n is a perfect square for the first time.</translation>
+    </message>
+    <message>
+        <source>Fermat yöntemi: n = {0} için a = ⌈√n⌉ ile başlayın (√n ≈ {1}); a² − n bir tam kare olana kadar a sayısını birer artırın.</source>
+        <translation>Fermat&apos;s method: for n = {0} start at a = ⌈√n⌉ (√n ≈ {1}) and increase a by one until a² − n is a perfect square.</translation>
+    </message>
+    <message>
+        <source>b = √(a² − n) = √({0}² − {1}) = √{2}.</source>
+        <translation>b = √(a² − n) = √({0}² − {1}) = √{2}.</translation>
+    </message>
+    <message>
+        <source>n = (a − b)(a + b): p = a − b = {0} − {1}.</source>
+        <translation>n = (a − b)(a + b): p = a − b = {0} − {1}.</translation>
+    </message>
+    <message>
+        <source>n = (a − b)(a + b): q = a + b = {0} + {1}.</source>
+        <translation>n = (a − b)(a + b): q = a + b = {0} + {1}.</translation>
+    </message>
+    <message>
+        <source>{2}: görev {0} ({1})</source>
+        <translation>{2}: task {0} ({1})</translation>
+    </message>
+    <message>
+        <source>Deneme bölmesi</source>
+        <translation>Trial division</translation>
+    </message>
+    <message>
+        <source>n sayısının iki asal çarpanı birbirine yakın. Fermat yöntemiyle a² − n sayısını tam kare yapan ilk a sayısını ve b = √(a² − n) sayısını bulun; n = (a − b)(a + b).</source>
+        <translation>The two prime factors of n are close to each other. With Fermat&apos;s method find the first a for which a² − n is a perfect square, and b = √(a² − n); then n = (a − b)(a + b).</translation>
+    </message>
+    <message>
+        <source>Alıştırmada elle yapılacak saldırı: {0}. --alistirma --saldirgan ile aynı pencereyi açar.</source>
+        <translation>The attack to do by hand in the exercise: {0}. Opens the same window as --alistirma --saldirgan.</translation>
+    </message>
+    <message>
+        <source>saldırı</source>
+        <translation>attack</translation>
+    </message>
+    <message>
+        <source>Bilinmeyen saldırı &apos;{0}&apos;; alıştırmadaki saldırılar: {1}.</source>
+        <translation>Unknown attack &apos;{0}&apos;; the attacks of the exercise: {1}.</translation>
+    </message>
+    <message>
+        <source>ebob 1 çıktı: bu iki modül bir asal paylaşmıyor; öteki çiftleri deneyin.</source>
+        <translation>The gcd came out 1: these two moduli share no prime; try the other pairs.</translation>
+    </message>
+    <message>
+        <source>Bu yalnız bir anahtarın asal çarpanı; ortak asal iki modülü birden böler.</source>
+        <translation>This is a prime factor of one key only; the shared prime divides two moduli.</translation>
+    </message>
+    <message>
+        <source>Bu bir anahtarın modülü, n = p · q; istenen onun bir asal çarpanı.</source>
+        <translation>This is a key&apos;s modulus, n = p · q; the box asks for one of its prime factors.</translation>
+    </message>
+    <message>
+        <source>Bu ortak asal g; istenen, anahtarın öteki asalı: n / g.</source>
+        <translation>This is the shared prime g; the box asks for the key&apos;s other prime: n / g.</translation>
+    </message>
+    <message>
+        <source>Bu öbür anahtarın asalı: a, numarası küçük anahtarınki, b öbür anahtarınki.</source>
+        <translation>This is the other key&apos;s prime: a belongs to the key with the lower number, b to the other key.</translation>
+    </message>
+    <message>
+        <source>Sağlama tutmuyor: ortak asal iki modülü birden tam böler, yazdığınız sayı bölmüyor.</source>
+        <translation>The check fails: the shared prime divides two moduli, and your number does not.</translation>
+    </message>
+    <message>
+        <source>Her çiftin ebob sayısını Öklid algoritmasıyla bulun: ebob({0}, {1}), ebob({0}, {2}), ebob({1}, {2}); 1&apos;den büyük çıkan ebob ortak asaldır.</source>
+        <translation>Find the gcd of every pair with Euclid&apos;s algorithm: gcd({0}, {1}), gcd({0}, {2}), gcd({1}, {2}); the gcd above 1 is the shared prime.</translation>
+    </message>
+    <message>
+        <source>{0} = n / g = {1} / {2}: anahtarın modülünü ortak asala bölün.</source>
+        <translation>{0} = n / g = {1} / {2}: divide the key&apos;s modulus by the shared prime.</translation>
+    </message>
+    <message>
+        <source>Üç açık anahtarın n₁, n₂, n₃ modüllerinden ikisi bir asal çarpanı paylaşıyor. Ortak asal g sayısını ebob ile bulun, sonra bu iki anahtarın öteki asallarını: a, numarası küçük anahtarınki, b öbürününki.</source>
+        <translation>Two of the moduli n₁, n₂, n₃ of three public keys share a prime factor. Find the shared prime g with the gcd, then the other primes of these two keys: a of the key with the lower number, b of the other.</translation>
+    </message>
+    <message>
+        <source>a (ilk anahtarın öteki asalı)</source>
+        <translation>a (the first key&apos;s other prime)</translation>
+    </message>
+    <message>
+        <source>b (ikinci anahtarın öteki asalı)</source>
+        <translation>b (the second key&apos;s other prime)</translation>
+    </message>
+    <message>
+        <source>c / 3 bölünmüş: e = 3 bir üs, çarpan değil; ileti bloğun küp köküdür: m = ∛c.</source>
+        <translation>c was divided by 3: e = 3 is an exponent, not a factor; the message is the block&apos;s cube root: m = ∛c.</translation>
+    </message>
+    <message>
+        <source>Karekök alınmış; e = 3 olduğundan küp kök alınır: m = ∛c.</source>
+        <translation>This is a square root; as e = 3, take the cube root: m = ∛c.</translation>
+    </message>
+    <message>
+        <source>{0}³ = {1} &lt; n = {2}: mod n hiç indirgenmedi, bu yüzden {0} = ∛{1}. Tam sayı küp kökünü bulun: hangi sayının küpü {1}?</source>
+        <translation>{0}³ = {1} &lt; n = {2}: nothing was reduced mod n, so {0} = ∛{1}. Find the whole cube root: which number cubed gives {1}?</translation>
+    </message>
+    <message>
+        <source>e = 3 ve dolgu yok: üç kısa ileti o kadar küçük ki m³ &lt; n; şifreleme hiç mod n indirgemesi yapmadı. Her şifreli bloğun tam sayı küp kökünü alarak iletileri bulun.</source>
+        <translation>e = 3 and no padding: three short messages are so small that m³ &lt; n, and encryption never reduced mod n. Find the messages by taking the whole cube root of each cipher block.</translation>
+    </message>
+    <message>
+        <source>Bu da bir Bezout katsayısı, ama başka bir çiftin: kutular 0 &lt; x &lt; e₂ olan çifti ister, x = e₁⁻¹ mod e₂ ve y = (1 − e₁x) / e₂.</source>
+        <translation>This is a Bezout coefficient too, but of another pair: the boxes ask for the pair with 0 &lt; x &lt; e₂, x = e₁⁻¹ mod e₂ and y = (1 − e₁x) / e₂.</translation>
+    </message>
+    <message>
+        <source>Bezout katsayısının işareti yanlış: e₁x + e₂y = 1 olması için x pozitifken y negatiftir.</source>
+        <translation>The Bezout coefficient has the wrong sign: for e₁x + e₂y = 1 with a positive x, y is negative.</translation>
+    </message>
+    <message>
+        <source>Bu n − c₂, c₂ sayısının toplamaya göre tersi; gereken çarpmaya göre tersi: c₂ · c₂⁻¹ mod n = 1.</source>
+        <translation>This is n − c₂, the additive inverse of c₂; what is needed is its multiplicative inverse: c₂ · c₂⁻¹ mod n = 1.</translation>
+    </message>
+    <message>
+        <source>Negatif üs, ters alınmadan kullanılmış: y &lt; 0 için c₂ʸ = (c₂⁻¹)^|y| demektir; c₂ yerine c₂⁻¹ sayısının kuvvetini alın.</source>
+        <translation>The negative exponent was used without the inverse: for y &lt; 0, c₂ʸ means (c₂⁻¹)^|y|; raise c₂⁻¹ to the power instead of c₂.</translation>
+    </message>
+    <message>
+        <source>x = e₁⁻¹ mod e₂ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasıyla bulun; e₁ · x mod e₂ = 1 ve 0 &lt; x &lt; e₂ olmalı.</source>
+        <translation>x = e₁⁻¹ mod e₂ = {0}⁻¹ mod {1}: find it with the extended Euclidean algorithm; e₁ · x mod e₂ = 1 and 0 &lt; x &lt; e₂.</translation>
+    </message>
+    <message>
+        <source>y = (1 − e₁ · x) / e₂ = (1 − {0} · {1}) / {2}; y negatif çıkar.</source>
+        <translation>y = (1 − e₁ · x) / e₂ = (1 − {0} · {1}) / {2}; y comes out negative.</translation>
+    </message>
+    <message>
+        <source>c₂⁻¹ = {0}⁻¹ mod {1}: genişletilmiş Öklid algoritmasını n = {1} ve c₂ = {0} ile çalıştırın; c₂ · c₂⁻¹ mod n = 1 olmalı.</source>
+        <translation>c₂⁻¹ = {0}⁻¹ mod {1}: run the extended Euclidean algorithm on n = {1} and c₂ = {0}; c₂ · c₂⁻¹ mod n must be 1.</translation>
+    </message>
+    <message>
+        <source>m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: iki kuvveti kare al ve çarp yöntemiyle alın, sonra çarpıp mod n&apos;ye göre indirgeyin.</source>
+        <translation>m = c₁ˣ · (c₂⁻¹)^|y| mod n = {0}{1} · {2}{3} mod {4}: take both powers by square-and-multiply, then multiply them and reduce modulo n.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti m, aynı n ile ama iki farklı açık üsle (e₁, e₂) şifrelenmiş. e₁x + e₂y = 1 olan x ve y katsayılarını bulun; m = c₁ˣ · c₂ʸ mod n, negatif y için c₂ yerine tersi c₂⁻¹ kullanılır.</source>
+        <translation>The same message m was encrypted with the same n but two different public exponents (e₁, e₂). Find the coefficients x and y with e₁x + e₂y = 1; then m = c₁ˣ · c₂ʸ mod n, where a negative y takes the inverse c₂⁻¹ instead of c₂.</translation>
+    </message>
+    <message>
+        <source>k ile d yer değiştirmiş: yakınsayan n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k pay, d paydadır.</source>
+        <translation>k and d are swapped: the convergent is one of e/n, not of n/e; e/n ≈ k/d, with k the numerator and d the denominator.</translation>
+    </message>
+    <message>
+        <source>Bu e · d − 1; φ bunun k ile bölümüdür: φ = (e · d − 1) / k.</source>
+        <translation>This is e · d − 1; φ is its quotient by k: φ = (e · d − 1) / k.</translation>
+    </message>
+    <message>
+        <source>Bu {0}, e/n sürekli kesrinin hiçbir yakınsayanında yok: k pay, d payda olarak bir yakınsayandan okunur.</source>
+        <translation>This {0} is in no convergent of the continued fraction of e/n: k is read off a convergent as its numerator, d as its denominator.</translation>
+    </message>
+    <message>
+        <source>Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − (n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.</source>
+        <translation>This convergent does not work: with it φ = (e · d − 1) / k is not a whole number, or x² − (n − φ + 1)x + n = 0 has no whole roots; try the next convergents.</translation>
+    </message>
+    <message>
+        <source>e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsayan k/d için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, bakın.</source>
+        <translation>Expand e/n = {0}/{1} as a continued fraction; the first partial quotients are {2}, … For each convergent k/d see whether φ = (e · d − 1) / k is a whole number and x² − (n − φ + 1)x + n = 0 has whole roots.</translation>
+    </message>
+    <message>
+        <source>φ = (e · d − 1) / k = ({0} · {1} − 1) / {2}.</source>
+        <translation>φ = (e · d − 1) / k = ({0} · {1} − 1) / {2}.</translation>
+    </message>
+    <message>
+        <source>p + q = n − φ + 1 = {0} − {1} + 1 = {2} ve p · q = n: p ile q, x² − {2}x + {0} = 0 denkleminin kökleridir.</source>
+        <translation>p + q = n − φ + 1 = {0} − {1} + 1 = {2} and p · q = n: p and q are the roots of x² − {2}x + {0} = 0.</translation>
+    </message>
+    <message>
+        <source>Özel üs d çok küçük seçilmiş: d &lt; n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − (n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.</source>
+        <translation>The private exponent d was chosen very small: d &lt; n^¼ / 3. So k/d is one of the convergents of the continued fraction of e/n. Find it, then φ from φ = (e · d − 1) / k, then the primes p and q from x² − (n − φ + 1)x + n = 0.</translation>
+    </message>
+    <message>
+        <source>Çin kalan teoreminin terimleri tersler olmadan toplanmış: her terim cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) olmalı, yoksa x mod nᵢ = cᵢ tutmaz.</source>
+        <translation>The terms of the Chinese remainder theorem were added without their inverses: each term must be cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ), or x mod nᵢ = cᵢ does not hold.</translation>
+    </message>
+    <message>
+        <source>Bu bir cᵢ sayısının küp kökü; cᵢ = m³ mod nᵢ indirgenmiş bir sayıdır. Küp kök, Çin kalan teoremiyle bulunan x sayısından alınır: m = ∛x.</source>
+        <translation>This is the cube root of one cᵢ; cᵢ = m³ mod nᵢ is a reduced number. The cube root is taken of the x the Chinese remainder theorem gives: m = ∛x.</translation>
+    </message>
+    <message>
+        <source>x, N = n₁ · n₂ · n₃ = {0} sayısından küçük olmalı: Çin kalan teoremi N&apos;den küçük tek bir x verir.</source>
+        <translation>x must be below N = n₁ · n₂ · n₃ = {0}: the Chinese remainder theorem gives a single x below N.</translation>
+    </message>
+    <message>
+        <source>Çin kalan teoremi: N = n₁ · n₂ · n₃ = {0}. Her i için Nᵢ = N / nᵢ ve onun mod nᵢ tersi bulunur; x = Σ cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) mod N. İlk terim için N₁ = {1}.</source>
+        <translation>The Chinese remainder theorem: N = n₁ · n₂ · n₃ = {0}. For each i find Nᵢ = N / nᵢ and its inverse mod nᵢ; x = Σ cᵢ · Nᵢ · (Nᵢ⁻¹ mod nᵢ) mod N. For the first term N₁ = {1}.</translation>
+    </message>
+    <message>
+        <source>x = m³ &lt; N olduğundan m = ∛x = ∛{0}: tam sayı küp kökünü bulun.</source>
+        <translation>Since x = m³ &lt; N, m = ∛x = ∛{0}: find the whole cube root.</translation>
+    </message>
+    <message>
+        <source>Aynı ileti m, e = 3 ile üç alıcının n₁, n₂, n₃ modülleriyle dolgusuz şifrelenmiş. Çin kalan teoremiyle x mod nᵢ = cᵢ olan x &lt; n₁ · n₂ · n₃ sayısını bulun: x = m³ olur, m onun küp köküdür.</source>
+        <translation>The same message m was encrypted without padding with e = 3 under the moduli n₁, n₂, n₃ of three recipients. With the Chinese remainder theorem find the x &lt; n₁ · n₂ · n₃ with x mod nᵢ = cᵢ: x = m³, and m is its cube root.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "exercise/Diagnosis.h"
 
 #include "AnswerNumber.h"
+#include "AttackTask.h"
 #include "Modular.h"
 #include "explain/Arithmetic.h"
 #include "texts/ExerciseTexts.h"
@@ -10,8 +11,6 @@
 
 namespace rsa::exercise {
 
-namespace {
-
 namespace texts = rsa::texts::exercise;
 using std::int64_t;
 
@@ -19,9 +18,44 @@ std::string shown(int64_t value) {
     return explain::number(value);
 }
 
-Diagnosis found(Mistake mistake, std::vector<std::string> numbers = {}) {
+Diagnosis found(Mistake mistake, std::vector<std::string> numbers) {
     return {{mistake, std::move(numbers)}};
 }
+
+Diagnosis checkFails(const Task& task, Answer asked, int64_t computed, Mistake mistake,
+                     std::vector<std::string> numbers, const std::string& check) {
+    for (Answer answer : answersOf(task.code.kind)) {
+        if (rightAnswer(task, answer) == computed) {
+            return found(Mistake::CheckFailsQuiet, {answerSymbol(asked), check});
+        }
+    }
+    return found(mistake, std::move(numbers));
+}
+
+Diagnosis checkShows(const Task& task, Answer asked, const std::string& check, int64_t computed,
+                     const std::string& expected) {
+    return checkFails(task, asked, computed, Mistake::AttackCheckFails,
+                      {answerSymbol(asked), check, shown(computed), expected},
+                      check + " = " + expected);
+}
+
+Diagnosis factorCheck(const Task& task, Answer asked, const AnswerNumber& answer, int64_t n) {
+    const std::optional<int64_t> value = answer.value();
+    const int64_t remainder = value && *value < n ? n % *value : n;
+    return checkFails(task, asked, remainder, Mistake::FactorNotDividing,
+                      {shown(n), shown(remainder)},
+                      std::string("n mod ") + answerSymbol(asked) + " = 0");
+}
+
+Mistakes factorMistakes(Answer asked, int64_t p, int64_t q) {
+    return {{Mistake::FactorTrivial, 0},
+            {Mistake::FactorTrivial, 1},
+            {Mistake::FactorTrivial, p * q},
+            asked == Answer::P ? std::pair{Mistake::FactorLarger, q}
+                               : std::pair{Mistake::FactorSmaller, p}};
+}
+
+namespace {
 
 // n and φ are products: a * b with the first factor a known to the learner.
 Diagnosis product(const AnswerNumber& answer, Answer asked, int64_t a, int64_t b,
@@ -38,25 +72,14 @@ Diagnosis product(const AnswerNumber& answer, Answer asked, int64_t a, int64_t b
 }
 
 bool isPower(Answer answer) {
-    return answer == Answer::C || answer == Answer::R || answer >= Answer::M1;
+    return answer == Answer::C || answer == Answer::R ||
+           (answer >= Answer::M1 && answer <= Answer::M3);
 }
 
 std::int64_t cipherOf(const Task& task, Answer answer) {
     return answer == Answer::R ? task.cPrime
                                : task.blocks[static_cast<std::size_t>(
                                      static_cast<int>(answer) - static_cast<int>(Answer::M1))];
-}
-
-// A check that fails, with the number it computed, unless that number is an
-// answer of the task: then the sentence names the check alone.
-Diagnosis checkFails(const Task& task, Answer asked, int64_t computed, Mistake mistake,
-                     std::vector<std::string> numbers, const std::string& check) {
-    for (Answer answer : answersOf(task.code.kind)) {
-        if (rightAnswer(task, answer) == computed) {
-            return found(Mistake::CheckFailsQuiet, {answerSymbol(asked), check});
-        }
-    }
-    return found(mistake, std::move(numbers));
 }
 
 Diagnosis privateExponent(const Task& task, const AnswerNumber& answer) {
@@ -95,15 +118,6 @@ Diagnosis decryption(const Task& task, const AnswerNumber& answer, Answer asked)
     return checkFails(task, asked, check, Mistake::DecryptCheckFails,
                       {symbol, baseSymbol(asked), shown(check), shown(cipher)},
                       symbol + "ᵉ mod n = " + baseSymbol(asked));
-}
-
-Diagnosis factor(const Task& task, const AnswerNumber& answer, Answer asked) {
-    const int64_t n = task.n();
-    const std::optional<int64_t> value = answer.value();
-    const int64_t remainder = value && *value < n ? n % *value : n;
-    return checkFails(task, asked, remainder, Mistake::FactorNotDividing,
-                      {shown(n), shown(remainder)},
-                      std::string("n mod ") + answerSymbol(asked) + " = 0");
 }
 
 // What the sentence of a usual mistake names.
@@ -184,6 +198,58 @@ const char* ruleSentence(Mistake mistake) {
         return texts::factorSmaller;
     case Mistake::CheckFailsQuiet:
         return texts::checkFailsQuiet;
+    case Mistake::AttackCheckFails:
+        return texts::attackCheckFails;
+    case Mistake::NotSquare:
+        return texts::notSquare;
+    case Mistake::FermatFloorRoot:
+        return texts::fermatFloorRoot;
+    case Mistake::FermatBSquared:
+        return texts::fermatBSquared;
+    case Mistake::FermatForgotB:
+        return texts::fermatForgotB;
+    case Mistake::FermatBelowRoot:
+        return texts::fermatBelowRoot;
+    case Mistake::FermatNotFirst:
+        return texts::fermatNotFirst;
+    case Mistake::SharedNoPrime:
+        return texts::sharedNoPrime;
+    case Mistake::SharedOnlyOne:
+        return texts::sharedOnlyOne;
+    case Mistake::SharedIsModulus:
+        return texts::sharedIsModulus;
+    case Mistake::SharedIsG:
+        return texts::sharedIsG;
+    case Mistake::SharedSwapped:
+        return texts::sharedSwapped;
+    case Mistake::SharedNotCommon:
+        return texts::sharedNotCommon;
+    case Mistake::SmallEDivided:
+        return texts::smallEDivided;
+    case Mistake::SmallESquareRoot:
+        return texts::smallESquareRoot;
+    case Mistake::CommonOtherPair:
+        return texts::commonOtherPair;
+    case Mistake::CommonYSign:
+        return texts::commonYSign;
+    case Mistake::CommonInvNegated:
+        return texts::commonInverseNegated;
+    case Mistake::CommonNoInverse:
+        return texts::commonNoInverse;
+    case Mistake::WienerSwapped:
+        return texts::wienerSwapped;
+    case Mistake::WienerPhiNotDivided:
+        return texts::wienerPhiNotDivided;
+    case Mistake::WienerNotConvergent:
+        return texts::wienerNotConvergent;
+    case Mistake::WienerWrongConvergent:
+        return texts::wienerWrongConvergent;
+    case Mistake::HastadNoInverse:
+        return texts::hastadNoInverse;
+    case Mistake::HastadRootOfC:
+        return texts::hastadRootOfC;
+    case Mistake::HastadBelowProduct:
+        return texts::hastadBelowProduct;
     }
     return nullptr;
 }
@@ -220,10 +286,12 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
     if (number.form == AnswerNumber::TooLong) {
         return found(Mistake::TooLarge, {answerSymbol(answer)});
     }
-    if (number.is(rightAnswer(task, answer))) {
+    const int64_t right = rightAnswer(task, answer);
+    if (number.is(right)) {
         return found(Mistake::None);
     }
-    if (answer == Answer::D && number.residue(task.phi()) == task.d()) {
+    const AttackTask* attack = attackTask(task.code.kind);
+    if (!attack && answer == Answer::D && number.residue(task.phi()) == task.d()) {
         return found(number.negative ? Mistake::DNegative : Mistake::DNotReduced,
                      {shown(task.phi())});
     }
@@ -232,8 +300,11 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
             return found(mistake, namesOf(mistake, answer));
         }
     }
-    if (number.negative) {
+    if (number.negative && right >= 0) {
         return found(Mistake::Negative, {answerSymbol(answer)});
+    }
+    if (attack) {
+        return attack->check(task, answer, number);
     }
     switch (answer) {
     case Answer::N:
@@ -248,17 +319,17 @@ Diagnosis diagnose(const Task& task, Answer answer, std::string_view text,
         return encryption(task, number);
     case Answer::P:
     case Answer::Q:
-        return factor(task, number, answer);
-    case Answer::R:
-    case Answer::M1:
-    case Answer::M2:
-    case Answer::M3:
+        return factorCheck(task, answer, number, task.n());
+    default:
         break;
     }
     return decryption(task, number, answer);
 }
 
 std::vector<std::pair<Mistake, int64_t>> usualMistakes(const Task& task, Answer answer) {
+    if (const AttackTask* attack = attackTask(task.code.kind)) {
+        return attack->mistakes(task, answer);
+    }
     const int64_t p = task.p, q = task.q, n = task.n(), e = task.e;
     switch (answer) {
     case Answer::N:
@@ -279,15 +350,8 @@ std::vector<std::pair<Mistake, int64_t>> usualMistakes(const Task& task, Answer 
                 {Mistake::EncryptUsedD, power(task.m, task.d(), n)}};
     case Answer::P:
     case Answer::Q:
-        return {{Mistake::FactorTrivial, 0},
-                {Mistake::FactorTrivial, 1},
-                {Mistake::FactorTrivial, n},
-                answer == Answer::P ? std::pair{Mistake::FactorLarger, q}
-                                    : std::pair{Mistake::FactorSmaller, p}};
-    case Answer::R:
-    case Answer::M1:
-    case Answer::M2:
-    case Answer::M3:
+        return factorMistakes(answer, p, q);
+    default:
         break;
     }
     const int64_t cipher = cipherOf(task, answer);

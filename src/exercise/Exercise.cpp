@@ -69,7 +69,7 @@ TeacherView teacherView(const TaskCode& code) {
     for (Answer answer : answersOf(code.kind)) {
         view.answers.emplace_back(answer, rightAnswer(view.task, answer));
         // The attacker's task asks for no φ, but d is checked against it.
-        if (answer == Answer::Q) {
+        if (code.kind == Kind::Attacker && answer == Answer::Q) {
             view.answers.emplace_back(Answer::Phi, view.task.phi());
         }
     }

@@ -1,5 +1,6 @@
 #include "exercise/Guidance.h"
 
+#include "AttackTask.h"
 #include "explain/Arithmetic.h"
 #include "explain/TaskExplanation.h"
 #include "numbers/ModularArithmetic.h"
@@ -47,7 +48,9 @@ std::string euclidHint(const Task& task, explain::Translator translator) {
         translator);
 }
 
-bool open(const Exercise& exercise, Answer answer) {
+} // namespace
+
+bool isOpen(const Exercise& exercise, Answer answer) {
     return exercise.state(answer) == AnswerState::Open;
 }
 
@@ -55,46 +58,50 @@ std::string needsFirst(Answer answer, const std::string& first, explain::Transla
     return rsa::texts::word(texts::hintNeedsFirst, {answerSymbol(answer), first}, translator);
 }
 
-} // namespace
+std::string hintText(const char* pattern, std::initializer_list<std::int64_t> numbers,
+                     explain::Translator translator) {
+    std::vector<std::string> shown;
+    for (const std::int64_t number : numbers) {
+        shown.push_back(to_string(number));
+    }
+    return rsa::texts::word(pattern, shown, translator);
+}
 
 std::string hintFor(const Exercise& exercise, Answer answer, explain::Translator translator) {
-    const auto fill = [translator](const char* pattern,
-                                   std::initializer_list<std::string> arguments) {
-        return rsa::texts::word(pattern, arguments, translator);
-    };
     const Task& task = exercise.task();
+    if (const AttackTask* attack = attackTask(task.code.kind)) {
+        return attack->hint(exercise, answer, translator);
+    }
     const bool attacker = task.code.kind == Kind::Attacker;
     switch (answer) {
     case Answer::N:
-        return fill(texts::hintN, {to_string(task.p), to_string(task.q)});
+        return hintText(texts::hintN, {task.p, task.q}, translator);
     case Answer::Phi:
-        return fill(texts::hintPhi, {to_string(task.p - 1), to_string(task.q - 1)});
+        return hintText(texts::hintPhi, {task.p - 1, task.q - 1}, translator);
     case Answer::D:
-        if (attacker && (open(exercise, Answer::P) || open(exercise, Answer::Q))) {
+        if (attacker && (isOpen(exercise, Answer::P) || isOpen(exercise, Answer::Q))) {
             return needsFirst(answer, "p, q", translator);
         }
-        if (!attacker && open(exercise, Answer::Phi)) {
+        if (!attacker && isOpen(exercise, Answer::Phi)) {
             return needsFirst(answer, answerSymbol(Answer::Phi), translator);
         }
         return euclidHint(task, translator);
     case Answer::C:
         return powerHint(answer, task.m, task.e, task.n(), translator);
     case Answer::P:
-        return fill(texts::hintP,
-                    {to_string(task.n()),
-                     to_string(integerSquareRoot(static_cast<std::uint64_t>(task.n())))});
+        return hintText(texts::hintP,
+                        {task.n(), static_cast<std::int64_t>(
+                                       integerSquareRoot(static_cast<std::uint64_t>(task.n())))},
+                        translator);
     case Answer::Q:
-        if (open(exercise, Answer::P)) {
+        if (isOpen(exercise, Answer::P)) {
             return needsFirst(answer, "p", translator);
         }
-        return fill(texts::hintQ, {to_string(task.n()), to_string(task.p)});
-    case Answer::R:
-    case Answer::M1:
-    case Answer::M2:
-    case Answer::M3:
+        return hintText(texts::hintQ, {task.n(), task.p}, translator);
+    default:
         break;
     }
-    if (open(exercise, Answer::D)) {
+    if (isOpen(exercise, Answer::D)) {
         return needsFirst(answer, "d", translator);
     }
     if (answer == Answer::R) {
@@ -113,6 +120,9 @@ std::vector<explain::Section> solutionOf(const Task& task, explain::Translator t
                                           static_cast<std::uint64_t>(value), exponent, n,
                                           translator);
     };
+    if (const AttackTask* attack = attackTask(task.code.kind)) {
+        return attack->solution(task, translator);
+    }
     std::vector<explain::Section> sections;
     if (task.code.kind == Kind::Task) {
         sections.push_back(explain::explainKey(task.p, task.q, task.e, task.d(), translator));

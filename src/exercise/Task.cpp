@@ -1,9 +1,11 @@
 #include "exercise/Task.h"
 
+#include "AttackTask.h"
+#include "Generator.h"
 #include "Modular.h"
 #include "exercise/Diagnosis.h"
 #include "numbers/ModularArithmetic.h"
-#include "numbers/NumberRoutines.h"
+#include "texts/ExerciseTexts.h"
 
 #include <algorithm>
 #include <numeric>
@@ -12,35 +14,11 @@ namespace rsa::exercise {
 
 namespace {
 
-// SplitMix64: a generator whose every output is fixed by its seed.
-class Generator {
-public:
-    explicit Generator(std::uint64_t seed) : m_state(seed) {}
-
-    std::uint64_t next() {
-        std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    // A number from low to high - 1.
-    std::int64_t between(std::int64_t low, std::int64_t high) {
-        return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low));
-    }
-
-private:
-    std::uint64_t m_state;
-};
+namespace words = rsa::texts::exercise;
 
 std::vector<std::int64_t> primesOf(Level level) {
     const LevelRange range = rangeOf(level);
-    std::vector<std::int64_t> primes;
-    for (std::int64_t n = range.lowestPrime; n < range.primesBelow; ++n) {
-        if (isPrimeNumber(static_cast<std::uint32_t>(n))) {
-            primes.push_back(n);
-        }
-    }
-    return primes;
+    return primesBetween(range.lowestPrime, range.primesBelow);
 }
 
 // A block from 2 to n - 1 that does not encrypt to itself and is none of taken.
@@ -123,17 +101,27 @@ Task drawTask(Generator& random, const TaskCode& code, const std::vector<std::in
 } // namespace
 
 Task taskFromCode(const TaskCode& code) {
-    const std::uint64_t seed = (static_cast<std::uint64_t>(code.serial) << 3) |
-                               (static_cast<std::uint64_t>(code.kind) << 2) |
-                               static_cast<std::uint64_t>(code.level);
+    // The two first kinds keep the seeds their codes always had; an attack's
+    // kind is above the serial's bits.
+    const auto kind = static_cast<std::uint64_t>(code.kind);
+    const std::uint64_t seed = (static_cast<std::uint64_t>(code.serial) << 3) | ((kind & 1) << 2) |
+                               ((kind >> 1) << 40) | static_cast<std::uint64_t>(code.level);
     Generator random(seed);
-    const std::vector<std::int64_t> primes = primesOf(code.level);
+    const AttackTask* attack = attackTask(code.kind);
+    const std::vector<std::int64_t> primes =
+        attack ? std::vector<std::int64_t>{} : primesOf(code.level);
     // Even where e and d differ, a single block may still give the same
     // power with both, or a wrong method may hit an answer by chance (mᵈ = c,
     // c′ᵉ = m₂, ...): a task where a mistake would be graded right is drawn
     // again.
     for (;;) {
-        Task task = drawTask(random, code, primes);
+        Task task;
+        if (attack) {
+            task.code = code;
+            attack->draw(random, task);
+        } else {
+            task = drawTask(random, code, primes);
+        }
         if (!gradesAMistakeRight(task)) {
             return task;
         }
@@ -145,10 +133,53 @@ const std::vector<Answer>& answersOf(Kind kind) {
                                              Answer::R};
     static const std::vector<Answer> attacker = {Answer::P,  Answer::Q,  Answer::D,
                                                  Answer::M1, Answer::M2, Answer::M3};
+    if (const AttackTask* attack = attackTask(kind)) {
+        return attack->answers;
+    }
     return kind == Kind::Task ? task : attacker;
 }
 
+const char* captionOf(Kind kind, Answer answer) {
+    if (const AttackTask* attack = attackTask(kind)) {
+        const auto at = std::find(attack->answers.begin(), attack->answers.end(), answer);
+        return attack->captions[static_cast<std::size_t>(at - attack->answers.begin())];
+    }
+    return answer == Answer::P   ? words::smallerFactor
+           : answer == Answer::Q ? words::largerFactor
+                                 : words::answerFormulas[static_cast<int>(answer)];
+}
+
+const char* introOf(Kind kind) {
+    if (const AttackTask* attack = attackTask(kind)) {
+        return attack->intro;
+    }
+    return kind == Kind::Task ? words::taskIntro : words::attackerIntro;
+}
+
+std::vector<Given> givensOf(const Task& task) {
+    if (const AttackTask* attack = attackTask(task.code.kind)) {
+        return attack->givens(task);
+    }
+    if (task.code.kind == Kind::Task) {
+        return {{"p", {"p"}, {task.p}},
+                {"q", {"q"}, {task.q}},
+                {"e", {"e"}, {task.e}},
+                {"m", {"m"}, {task.m}},
+                {"c", {"c′"}, {task.cPrime}}};
+    }
+    return {{"e", {"e"}, {task.e}},
+            {"n", {"n"}, {task.n()}},
+            {"c", {"c₁", "c₂", "c₃"}, {task.blocks.begin(), task.blocks.end()}}};
+}
+
 std::int64_t rightAnswer(const Task& task, Answer answer) {
+    if (attackTask(task.code.kind)) {
+        for (const auto& [asked, value] : task.solved) {
+            if (asked == answer) {
+                return value;
+            }
+        }
+    }
     switch (answer) {
     case Answer::N:
         return task.n();
@@ -168,6 +199,8 @@ std::int64_t rightAnswer(const Task& task, Answer answer) {
     case Answer::M2:
     case Answer::M3:
         break;
+    default:
+        return 0;
     }
     const auto block =
         static_cast<std::size_t>(static_cast<int>(answer) - static_cast<int>(Answer::M1));
@@ -175,17 +208,20 @@ std::int64_t rightAnswer(const Task& task, Answer answer) {
 }
 
 const char* answerName(Answer answer) {
-    static const char* const names[] = {"n", "phi", "d", "c", "r", "p", "q", "m1", "m2", "m3"};
+    static const char* const names[] = {"n",  "phi", "d", "c", "r", "p", "q",   "m1", "m2",
+                                        "m3", "a",   "b", "g", "x", "y", "inv", "m",  "k"};
     return names[static_cast<int>(answer)];
 }
 
 const char* baseSymbol(Answer answer) {
-    static const char* const symbols[] = {"", "", "", "m", "c′", "", "", "c₁", "c₂", "c₃"};
+    static const char* const symbols[] = {"",   "", "", "m", "c′", "", "", "c₁", "c₂",
+                                          "c₃", "", "", "",  "",   "", "", "",   ""};
     return symbols[static_cast<int>(answer)];
 }
 
 const char* answerSymbol(Answer answer) {
-    static const char* const symbols[] = {"n", "φ", "d", "c", "r", "p", "q", "m₁", "m₂", "m₃"};
+    static const char* const symbols[] = {"n",  "φ", "d", "c", "r", "p", "q",    "m₁", "m₂",
+                                          "m₃", "a", "b", "g", "x", "y", "c₂⁻¹", "m",  "k"};
     return symbols[static_cast<int>(answer)];
 }
 

@@ -6,7 +6,7 @@ namespace rsa::exercise {
 
 namespace {
 
-constexpr char kindLetters[] = {'G', 'S'};
+constexpr char kindLetters[] = {'G', 'S', 'F', 'P', 'E', 'M', 'W', 'H'};
 constexpr char levelLetters[] = {'K', 'T', 'Z'};
 constexpr int base = static_cast<int>(alphabet.size());
 
@@ -89,9 +89,13 @@ std::variant<TaskCode, CodeProblem> readTaskCode(std::string_view typed) {
     if (checkCharacter(std::string_view(code).substr(0, codeLength - 1)) != code.back()) {
         return CodeProblem{CodeRule::CheckFails, {}};
     }
-    const int kind = indexOf(kindLetters, 2, code[0]);
+    const int kind = indexOf(kindLetters, static_cast<int>(sizeof kindLetters), code[0]);
     if (kind < 0) {
-        return CodeProblem{CodeRule::UnknownKind, {}};
+        std::string letters;
+        for (std::size_t i = 2; i < sizeof kindLetters; ++i) {
+            letters += (i == 2 ? "" : ", ") + std::string(1, kindLetters[i]);
+        }
+        return CodeProblem{CodeRule::UnknownKind, {letters}};
     }
     const int level = indexOf(levelLetters, 3, code[1]);
     if (level < 0) {
@@ -163,7 +167,19 @@ std::optional<Level> levelNamed(std::string_view name) {
 }
 
 const char* kindName(Kind kind) {
-    return kind == Kind::Task ? "task" : "attacker";
+    if (kind == Kind::Task || kind == Kind::Attacker) {
+        return kind == Kind::Task ? "task" : "attacker";
+    }
+    return attacks::driverName(*attackOf(kind));
+}
+
+std::optional<Kind> attackKindNamed(std::string_view name) {
+    for (Kind kind : attackKinds) {
+        if (name == kindName(kind)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace rsa::exercise

@@ -1,5 +1,6 @@
 #include "exercisewindow/ExerciseWindow.h"
 
+#include "attacks/Attack.h"
 #include "exercise/Guidance.h"
 #include "explain/TaskExplanation.h"
 #include "texts/ExerciseTexts.h"
@@ -43,30 +44,38 @@ QLabel* wrappedLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+const char* levelCaption(Level level) {
+    static const char* const captions[] = {words::levelKolay, words::levelOrta, words::levelZor};
+    return captions[static_cast<int>(level)];
+}
+
 // The givens wrap between two of them, never inside "p = 7" (no-break
 // spaces), so that a narrow window beside the main one needs no scrolling.
-std::string givensOf(const exercise::Task& task) {
-    const std::string gap = "\u00A0\u00A0  ";
-    const auto given = [](const char* symbol, std::int64_t value) {
-        return std::string(symbol) + "\u00A0=\u00A0" + std::to_string(value);
-    };
-    if (task.code.kind == Kind::Task) {
-        return given("p", task.p) + gap + given("q", task.q) + gap + given("e", task.e) + gap +
-               given("m", task.m) + gap + given("c′", task.cPrime);
+std::string givensText(const exercise::Task& task) {
+    std::string text;
+    for (const exercise::Given& given : exercise::givensOf(task)) {
+        for (std::size_t i = 0; i < given.values.size(); ++i) {
+            text += (text.empty() ? "" : "\u00A0\u00A0  ") + given.symbols[i] + "\u00A0=\u00A0" +
+                    std::to_string(given.values[i]);
+        }
     }
-    return given("e", task.e) + gap + given("n", task.n()) + gap + given("c₁", task.blocks[0]) +
-           gap + given("c₂", task.blocks[1]) + gap + given("c₃", task.blocks[2]);
+    return text;
+}
+
+QString titleOf(const exercise::TaskCode& code) {
+    const QString level = translated(levelCaption(code.level));
+    if (const auto attack = exercise::attackOf(code.kind)) {
+        return filled(words::attackTitle,
+                      {toQt(code.text()), level, translated(attacks::displayName(*attack))});
+    }
+    return filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
+                  {toQt(code.text()), level});
 }
 
 QPalette markPalette(const QWidget* mark, const QColor& color) {
     QPalette palette = mark->palette();
     palette.setColor(QPalette::WindowText, color);
     return palette;
-}
-
-const char* levelCaption(Level level) {
-    static const char* const captions[] = {words::levelKolay, words::levelOrta, words::levelZor};
-    return captions[static_cast<int>(level)];
 }
 
 } // namespace
@@ -98,8 +107,18 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(newTask, &QPushButton::clicked, this, [this] { openNewTask(Kind::Task); });
     choices->addWidget(newTask);
     QPushButton* attacker = button(words::attackerButton, "attackerTask");
-    connect(attacker, &QPushButton::clicked, this, [this] { openNewTask(Kind::Attacker); });
+    connect(attacker, &QPushButton::clicked, this,
+            [this] { openNewTask(static_cast<Kind>(m_attack->currentData().toInt())); });
     choices->addWidget(attacker);
+    // Which attacker: the one who factors n by trial division, or an attack's.
+    m_attack = new QComboBox(this);
+    m_attack->setObjectName(QStringLiteral("attack"));
+    m_attack->addItem(translated(words::factoringChoice), static_cast<int>(Kind::Attacker));
+    for (Kind kind : exercise::attackKinds) {
+        m_attack->addItem(translated(attacks::displayName(*exercise::attackOf(kind))),
+                          static_cast<int>(kind));
+    }
+    choices->addWidget(m_attack);
     choices->addStretch();
     // The code on a line of its own: the window stands beside the main one.
     auto* codeLine = new QHBoxLayout;
@@ -226,10 +245,12 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
     m_codeProblem->hide();
     m_codeBox->setText(toQt(code.text()));
     setLevel(code.level);
-    m_title->setText(filled(code.kind == Kind::Task ? words::taskTitle : words::attackerTitle,
-                            {toQt(code.text()), translated(levelCaption(code.level))}));
-    m_intro->setText(translated(code.kind == Kind::Task ? words::taskIntro : words::attackerIntro));
-    m_givens->setText(toQt(givensOf(m_exercise->task())));
+    if (code.kind != Kind::Task) {
+        m_attack->setCurrentIndex(m_attack->findData(static_cast<int>(code.kind)));
+    }
+    m_title->setText(titleOf(code));
+    m_intro->setText(translated(exercise::introOf(code.kind)));
+    m_givens->setText(toQt(givensText(m_exercise->task())));
     buildRows();
     refresh();
     // The learner starts typing the first answer at once.
@@ -255,10 +276,7 @@ void ExerciseWindow::buildRows() {
     int line = 0;
     for (Answer answer : m_exercise->answers()) {
         const QString caption =
-            answer == Answer::P ? translated(words::smallerFactor)
-            : answer == Answer::Q
-                ? translated(words::largerFactor)
-                : QString::fromUtf8(words::answerFormulas[static_cast<int>(answer)]);
+            translated(exercise::captionOf(m_exercise->task().code.kind, answer));
         auto* label = new QLabel(caption, m_answers);
         Row row{new QLineEdit(m_answers),
                 new QPushButton(translated(words::checkButton), m_answers),
@@ -398,7 +416,7 @@ QSize ExerciseWindow::sizeHint() const {
 std::unique_ptr<ExerciseWindow> makeExerciseWindow(const LaunchOptions::Exercise& options) {
     auto window = std::make_unique<ExerciseWindow>();
     window->setLevel(options.level);
-    const Kind kind = options.attacker ? Kind::Attacker : Kind::Task;
+    const Kind kind = options.attacker ? options.attack : Kind::Task;
     const std::string code = fromQt(options.code);
     if (code.empty() || window->openCode(code)) {
         window->openNewTask(kind);

@@ -21,10 +21,20 @@ const QString stepByStepName = QStringLiteral("adim-adim");
 const QString exerciseName = QStringLiteral("alistirma");
 const QString levelName = QStringLiteral("seviye");
 const QString attackerName = QStringLiteral("saldirgan");
+const QString attackName = QStringLiteral("saldiri");
 const QString teacherName = QStringLiteral("ogretmen");
 const QString exchangeName = QStringLiteral("mesajlasma");
 const QString attacksName = QStringLiteral("saldirilar");
 const QString realSizeName = QStringLiteral("gercek-boyut");
+
+// The attacks the exercise offers, by the names --saldiri takes.
+QString attackNames() {
+    QStringList names;
+    for (exercise::Kind kind : exercise::attackKinds) {
+        names << QString::fromLatin1(exercise::kindName(kind));
+    }
+    return names.join(QStringLiteral(", "));
+}
 
 // The options, described in the language in use when this is called.
 void describeOptions(QCommandLineParser& parser) {
@@ -47,6 +57,8 @@ void describeOptions(QCommandLineParser& parser) {
                       translated(texts::exercise::levelValue),
                       QString::fromLatin1(exercise::levelName(exercise::Level::Kolay))});
     parser.addOption({attackerName, translated(texts::exercise::attackerOption)});
+    parser.addOption({attackName, filled(texts::exercise::attackOption, {attackNames()}),
+                      translated(texts::exercise::attackValue)});
     parser.addOption({teacherName, translated(texts::exercise::teacherOption)});
     const QString code = translated(texts::exercise::codeArgument);
     parser.addPositionalArgument(code, translated(texts::exercise::codeArgumentHelp),
@@ -56,7 +68,7 @@ void describeOptions(QCommandLineParser& parser) {
 // Whether the exercise window is asked for: a task code is taken only then.
 bool exerciseAsked(const QCommandLineParser& parser) {
     return parser.isSet(exerciseName) || parser.isSet(levelName) || parser.isSet(attackerName) ||
-           parser.isSet(teacherName);
+           parser.isSet(attackName) || parser.isSet(teacherName);
 }
 
 // The arguments parsed, and what is wrong with them (empty when nothing is),
@@ -77,6 +89,10 @@ void read(const QStringList& arguments, Reading& reading) {
         reading.error = filled(texts::unknownLanguage, {asked, availableLanguages().join(", ")});
     } else if (!exercise::levelNamed(fromQt(reading.parser.value(levelName)))) {
         reading.error = filled(texts::exercise::unknownLevel, {reading.parser.value(levelName)});
+    } else if (reading.parser.isSet(attackName) &&
+               !exercise::attackKindNamed(fromQt(reading.parser.value(attackName)))) {
+        reading.error = filled(texts::exercise::unknownAttack,
+                               {reading.parser.value(attackName), attackNames()});
     } else if (const QStringList extra = reading.parser.positionalArguments();
                extra.size() > (exerciseAsked(reading.parser) ? 1 : 0)) {
         reading.error = filled(texts::unexpectedArgument, {extra.last()});
@@ -98,7 +114,9 @@ LaunchOptions readLaunchOptions(const QStringList& arguments) {
     options.exercise.code = parser.positionalArguments().value(0);
     options.exercise.level =
         exercise::levelNamed(fromQt(parser.value(levelName))).value_or(exercise::Level::Kolay);
-    options.exercise.attacker = parser.isSet(attackerName);
+    options.exercise.attacker = parser.isSet(attackerName) || parser.isSet(attackName);
+    options.exercise.attack = exercise::attackKindNamed(fromQt(parser.value(attackName)))
+                                  .value_or(exercise::Kind::Attacker);
     options.exercise.teacher = parser.isSet(teacherName);
     options.exchange = parser.isSet(exchangeName);
     options.attacks = parser.isSet(attacksName);

@@ -24,6 +24,12 @@ const TaskCode samples[] = {
     {Kind::Task, Level::Orta, serialCount - 1},
     {Kind::Attacker, Level::Zor, 4711},
     {Kind::Attacker, Level::Kolay, serialCount / 3},
+    {Kind::Fermat, Level::Orta, 12},
+    {Kind::Shared, Level::Zor, 99},
+    {Kind::SmallE, Level::Kolay, 7},
+    {Kind::Common, Level::Kolay, serialCount - 2},
+    {Kind::Wiener, Level::Zor, 3},
+    {Kind::Hastad, Level::Orta, 1234},
 };
 
 TEST(TaskCode, IsEightCharactersOfTheAlphabetAndReadsBack) {
@@ -31,7 +37,7 @@ TEST(TaskCode, IsEightCharactersOfTheAlphabetAndReadsBack) {
         const std::string text = code.text();
         ASSERT_EQ(text.size(), 8u);
         EXPECT_EQ(text.find_first_not_of(alphabet), std::string::npos) << text;
-        EXPECT_EQ(text[0], code.kind == Kind::Task ? 'G' : 'S');
+        EXPECT_EQ(text[0], "GSFPEMWH"[static_cast<int>(code.kind)]);
         EXPECT_EQ(text[1], "KTZ"[static_cast<int>(code.level)]);
         EXPECT_EQ(std::get<TaskCode>(readTaskCode(text)), code);
     }

@@ -20,7 +20,9 @@ namespace {
 void expectEveryLineReadable() {
     MainWindow main;
     main.show();
-    for (const char* code : {"GKKWTRJY", "SZ34567"}) {
+    // A task, a refused attacker's code, and the attacks with the longest
+    // captions and sentences.
+    for (const char* code : {"GKKWTRJY", "SZ34567", "MKEKE3JJ", "WKG44RD4", "HKJ4RPGK"}) {
         LaunchOptions::Exercise options;
         options.open = true;
         options.code = QString::fromLatin1(code);

@@ -1,8 +1,8 @@
 // What the driver's lines cannot show of the exercise window: a new task is
 // ready for typing in its first box, Enter checks a box, the right mark stays through a later wrong
-// check, a sentence coming or going moves no box, the level chosen and "Saldırgan ol" decide the
-// next task, a code typed in the window opens its task, and the teacher's view is offered only in
-// a teacher's window.
+// check, a sentence coming or going moves no box, the level chosen and "Saldırgan ol" with the
+// attack chosen beside it decide the next task, a code typed in the window opens its task, and the
+// teacher's view is offered only in a teacher's window.
 
 #include "exercisewindow/ExerciseWindow.h"
 #include "testing/QtApplication.h"
@@ -107,6 +107,16 @@ TEST_F(ExerciseWindowTest, TheLevelAndTheAttackerButtonDecideTheNextTask) {
     EXPECT_EQ(window->current()->task().code.kind, Kind::Task);
     EXPECT_EQ(window->current()->task().code.level, Level::Zor);
     EXPECT_NE(window->current()->task().code.text(), code.text());
+    // The attack chosen beside the button: each item opens its own kind.
+    auto* attack = child<QComboBox>(QStringLiteral("attack"));
+    for (int item = 1; item < attack->count(); ++item) {
+        attack->setCurrentIndex(item);
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("attackerTask")), Qt::LeftButton);
+        EXPECT_EQ(window->current()->task().code.kind, exercise::attackKinds[item - 1]);
+    }
+    // A code of another kind shows its attack in the list.
+    window->openCode(exercise::TaskCode{Kind::Attacker, Level::Kolay, 7}.text());
+    EXPECT_EQ(attack->currentIndex(), 0);
 }
 
 TEST_F(ExerciseWindowTest, ACodeTypedOpensItsTaskAndOnlyATeacherIsOfferedItsAnswers) {

@@ -21,8 +21,6 @@ namespace rsa::script {
 
 namespace {
 
-using exercise::Kind;
-
 class ExerciseSteps {
 public:
     explicit ExerciseSteps(ScriptRunner& runner) : m_runner(runner) {}
@@ -49,13 +47,14 @@ public:
         out << "exercise: code=" << task.code.text()
             << " kind=" << exercise::kindName(task.code.kind)
             << " level=" << exercise::levelName(task.code.level) << '\n';
-        if (task.code.kind == Kind::Task) {
-            out << "exercise: p=" << task.p << " q=" << task.q << " e=" << task.e << " m=" << task.m
-                << " c=" << task.cPrime << '\n';
-        } else {
-            out << "exercise: e=" << task.e << " n=" << task.n() << " c=" << task.blocks[0] << ','
-                << task.blocks[1] << ',' << task.blocks[2] << '\n';
+        out << "exercise:";
+        for (const exercise::Given& given : exercise::givensOf(task)) {
+            out << ' ' << given.name << '=';
+            for (std::size_t i = 0; i < given.values.size(); ++i) {
+                out << (i == 0 ? "" : ",") << given.values[i];
+            }
         }
+        out << '\n';
         if (const std::optional<exercise::TeacherView> teacher = window.teacherView()) {
             for (const auto& [answer, value] : teacher->answers) {
                 out << "teacher: " << exercise::answerName(answer) << '=' << value << '\n';

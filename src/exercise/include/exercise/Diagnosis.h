@@ -5,7 +5,8 @@
 // (n as p + q, φ as n − 1, d before reducing mod φ, c as m · e, r with e
 // instead of d, ...); an answer that matches none is told which check fails
 // (e · d mod φ, cᵈ mod n, a divisor) and never shows a number that is an
-// answer of the task. A wrong answer
+// answer of the task. An attack's task brings its own usual mistakes and
+// checks (AttackTask.h). A wrong answer
 // is a refusal like any other (texts/Wording.h): its sentence is in
 // texts/ExerciseTexts.h, worded in the language of the translator a window
 // hands in.
@@ -56,6 +57,34 @@ enum class Mistake {
     FactorLarger,      // q given as p
     FactorSmaller,     // p given as q
     CheckFailsQuiet,   // a check whose number would be an answer; names: symbol, the check
+    // An attack's answers. A check names: symbol, what it computes, the
+    // number, and what it should be.
+    AttackCheckFails,
+    NotSquare,             // names: symbol, what it computes, the number
+    FermatFloorRoot,       // ⌊√n⌋ for a
+    FermatBSquared,        // a² − n, the square of b
+    FermatForgotB,         // a for p or q
+    FermatBelowRoot,       // a² < n
+    FermatNotFirst,        // a square a² − n, but not the first (a = (n + 1) / 2)
+    SharedNoPrime,         // 1, the gcd of a pair that shares nothing
+    SharedOnlyOne,         // a prime of one key only
+    SharedIsModulus,       // a modulus itself
+    SharedIsG,             // the shared prime for a or b
+    SharedSwapped,         // a for b, b for a
+    SharedNotCommon,       // divides no two moduli
+    SmallEDivided,         // c / 3 for the cube root
+    SmallESquareRoot,      // ⌊√c⌋ for the cube root
+    CommonOtherPair,       // the other Bezout pair's x or y
+    CommonYSign,           // y with its sign turned
+    CommonInvNegated,      // n − c₂ for c₂⁻¹
+    CommonNoInverse,       // c₁ˣ · c₂^|y| mod n, the negative power without the inverse
+    WienerSwapped,         // d for k, k for d: the convergent of n/e
+    WienerPhiNotDivided,   // e · d − 1
+    WienerNotConvergent,   // names: symbol
+    WienerWrongConvergent, // a convergent that gives no factors
+    HastadNoInverse,       // Σ cᵢ · Nᵢ mod N, the terms without their inverses
+    HastadRootOfC,         // ⌊∛cᵢ⌋ for m
+    HastadBelowProduct,    // every residue right, but not below N; names: N
 };
 
 // The mistakes of an answer that give one number each, with that number (n

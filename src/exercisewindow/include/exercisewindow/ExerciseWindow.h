@@ -6,13 +6,13 @@
 // sentence that names a wrong answer's likely mistake, "İpucu", "Çözümü
 // göster" (the step window's sections for the task, in a step window of its
 // own), the score line and the result code once every answer is right; and
-// the choices of a new task (level, "Yeni görev", "Saldırgan ol", a typed
-// code). The teacher's view is offered only when the window was opened for
-// the teacher (--ogretmen), never in a learner's window. The sentences stand
-// under all the rows, each named by its answer's symbol, so that a sentence
-// coming or going never moves a box under the learner's pointer. Its texts
-// are large enough to be read from the back of a classroom. All logic is in
-// the library; nothing here is modal.
+// the choices of a new task (level, "Yeni görev", "Saldırgan ol" with the
+// attack to do, a typed code). The teacher's view is offered only when the
+// window was opened for the teacher (--ogretmen), never in a learner's
+// window. The sentences stand under all the rows, each named by its answer's
+// symbol, so that a sentence coming or going never moves a box under the
+// learner's pointer. Its texts are large enough to be read from the back of
+// a classroom. All logic is in the library; nothing here is modal.
 
 #include "exercise/Exercise.h"
 #include "operations/UserInteraction.h"
@@ -89,6 +89,7 @@ private:
     std::unique_ptr<exercise::Exercise> m_exercise;
     std::map<exercise::Answer, Row> m_rows;
     QComboBox* m_level;
+    QComboBox* m_attack;
     QLineEdit* m_codeBox;
     QLabel* m_codeProblem;
     QPushButton* m_teacherButton;

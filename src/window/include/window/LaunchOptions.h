@@ -23,13 +23,15 @@ struct LaunchOptions {
     // does not know (the usage then says so, in Turkish).
     QString language;
     bool stepByStep = false; // --adim-adim: the step window beside the main one
-    // --alistirma [KOD], --seviye, --saldirgan, --ogretmen: the exercise
-    // window beside the main one; any of the four opens it.
+    // --alistirma [KOD], --seviye, --saldirgan, --saldiri, --ogretmen: the
+    // exercise window beside the main one; any of them opens it.
     struct Exercise {
         bool open = false;
         QString code; // as typed; empty for a new task
         exercise::Level level = exercise::Level::Kolay;
         bool attacker = false;
+        // The attacker's task: factoring n, or an attack's (--saldiri NAME).
+        exercise::Kind attack = exercise::Kind::Attacker;
         bool teacher = false;
     } exercise;
     bool exchange = false; // --mesajlasma: the exchange window beside the main one
