@@ -106,20 +106,26 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QPushButton* newTask = button(words::newTaskButton, "newTask");
     connect(newTask, &QPushButton::clicked, this, [this] { openNewTask(Kind::Task); });
     choices->addWidget(newTask);
-    QPushButton* attacker = button(words::attackerButton, "attackerTask");
-    connect(attacker, &QPushButton::clicked, this,
-            [this] { openNewTask(static_cast<Kind>(m_attack->currentData().toInt())); });
-    choices->addWidget(attacker);
-    // Which attacker: the one who factors n by trial division, or an attack's.
+    choices->addStretch();
+    // Which attacker, on a line of its own: the one who factors n by trial
+    // division, or an attack's. The attacks' names are long; the list may be
+    // narrower than them, so that the window needs no sideways scrolling.
+    auto* attackLine = new QHBoxLayout;
     m_attack = new QComboBox(this);
     m_attack->setObjectName(QStringLiteral("attack"));
+    m_attack->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_attack->setMinimumContentsLength(12);
+    m_attack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_attack->addItem(translated(words::factoringChoice), static_cast<int>(Kind::Attacker));
     for (Kind kind : exercise::attackKinds) {
         m_attack->addItem(translated(attacks::displayName(*exercise::attackOf(kind))),
                           static_cast<int>(kind));
     }
-    choices->addWidget(m_attack);
-    choices->addStretch();
+    attackLine->addWidget(m_attack, 1);
+    QPushButton* attacker = button(words::attackerButton, "attackerTask");
+    connect(attacker, &QPushButton::clicked, this,
+            [this] { openNewTask(static_cast<Kind>(m_attack->currentData().toInt())); });
+    attackLine->addWidget(attacker);
     // The code on a line of its own: the window stands beside the main one.
     auto* codeLine = new QHBoxLayout;
     codeLine->addWidget(new QLabel(translated(words::codeLabel), this));
@@ -152,6 +158,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFont titleFont = large;
     titleFont.setBold(true);
     m_title->setFont(titleFont);
+    m_title->setWordWrap(true);
     m_intro = wrappedLabel(content, "intro");
     m_givens = new QLabel(content);
     m_givens->setObjectName(QStringLiteral("givens"));
@@ -177,6 +184,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(choices);
+    layout->addLayout(attackLine);
     layout->addLayout(codeLine);
     layout->addWidget(m_codeProblem);
     layout->addWidget(m_title);
