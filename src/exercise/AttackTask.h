@@ -16,6 +16,7 @@
 #include "explain/Section.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -80,8 +81,11 @@ Diagnosis checkShows(const Task& task, Answer asked, const std::string& check,
 Diagnosis factorCheck(const Task& task, Answer asked, const AnswerNumber& answer, std::int64_t n);
 // The usual mistakes of a factor of n: 0, 1, n and the other factor.
 Mistakes factorMistakes(Answer asked, std::int64_t p, std::int64_t q);
+// Whether an answer is neither found nor shown yet.
 bool isOpen(const Exercise& exercise, Answer answer);
+// The hint of an answer that needs the answers first (their symbols) found.
 std::string needsFirst(Answer answer, const std::string& first, Translator translator);
+// A hint's pattern filled with whole numbers, in the translator's language.
 std::string hintText(const char* pattern, std::initializer_list<std::int64_t> numbers,
                      Translator translator);
 // The primes of the level's range for which e = 3 is a valid exponent (3
