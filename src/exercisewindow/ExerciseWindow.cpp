@@ -106,26 +106,24 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QPushButton* newTask = button(words::newTaskButton, "newTask");
     connect(newTask, &QPushButton::clicked, this, [this] { openNewTask(Kind::Task); });
     choices->addWidget(newTask);
+    QPushButton* attacker = button(words::attackerButton, "attackerTask");
+    connect(attacker, &QPushButton::clicked, this,
+            [this] { openNewTask(static_cast<Kind>(m_attack->currentData().toInt())); });
+    choices->addWidget(attacker);
     choices->addStretch();
-    // Which attacker, on a line of its own: the one who factors n by trial
-    // division, or an attack's. The attacks' names are long; the list may be
-    // narrower than them, so that the window needs no sideways scrolling.
+    // Which attacker, on a line of its own (the attacks' names are long, and
+    // the window stands beside the main one): the one who factors n by trial
+    // division, or an attack's.
     auto* attackLine = new QHBoxLayout;
     m_attack = new QComboBox(this);
     m_attack->setObjectName(QStringLiteral("attack"));
-    m_attack->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_attack->setMinimumContentsLength(12);
-    m_attack->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_attack->addItem(translated(words::factoringChoice), static_cast<int>(Kind::Attacker));
     for (Kind kind : exercise::attackKinds) {
         m_attack->addItem(translated(attacks::displayName(*exercise::attackOf(kind))),
                           static_cast<int>(kind));
     }
-    attackLine->addWidget(m_attack, 1);
-    QPushButton* attacker = button(words::attackerButton, "attackerTask");
-    connect(attacker, &QPushButton::clicked, this,
-            [this] { openNewTask(static_cast<Kind>(m_attack->currentData().toInt())); });
-    attackLine->addWidget(attacker);
+    attackLine->addWidget(m_attack);
+    attackLine->addStretch();
     // The code on a line of its own: the window stands beside the main one.
     auto* codeLine = new QHBoxLayout;
     codeLine->addWidget(new QLabel(translated(words::codeLabel), this));
