@@ -2026,7 +2026,7 @@ Check: p · q = n.</translation>
         <translation>The same message was encrypted with the same n but two different public exponents (e₁ and e₂). The attacker knows n, e₁, e₂ and both cipher blocks. If gcd(e₁, e₂) = 1, the extended Euclidean algorithm gives a · e₁ + b · e₂ = 1, and m = c₁ᵃ · c₂ᵇ mod n.</translation>
     </message>
     <message>
-        <source>Saldırgan açık anahtarı (e, n) bilir. Şifre çözmeyi hızlandırmak için özel üs d çok küçük seçilmiştir. e · d − k · φ = 1 olduğundan k/d kesri e/n kesrine çok yakındır ve e/n sayısının sürekli kesrinin yaklaşık değerlerinden biridir. Her yaklaşık değer için φ = (e · d − 1)/k hesaplanır ve x² − (n − φ + 1)x + n = 0 denkleminin tam sayı kökleri aranır.</source>
+        <source>Saldırgan açık anahtarı (e, n) bilir. Şifre çözmeyi hızlandırmak için özel üs d çok küçük seçilmiştir. e · d − k · φ = 1 olduğundan k/d kesri e/n kesrine çok yakındır ve e/n sayısının sürekli kesrinin yakınsaklarından biridir. Her yakınsak için φ = (e · d − 1)/k hesaplanır ve x² − (n − φ + 1)x + n = 0 denkleminin tam sayı kökleri aranır.</source>
         <translation>The attacker knows the public key (e, n). To speed up decryption the private exponent d was chosen very small. Since e · d − k · φ = 1, the fraction k/d is very close to e/n and is one of the convergents of the continued fraction of e/n. For each convergent φ = (e · d − 1)/k is computed and whole roots of x² − (n − φ + 1)x + n = 0 are sought.</translation>
     </message>
     <message>
@@ -2338,7 +2338,7 @@ Check: p · q = n.</translation>
         <translation>{0} has no inverse mod {1}.</translation>
     </message>
     <message>
-        <source>Hiçbir yaklaşık değer n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.</source>
+        <source>Hiçbir yakınsak n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.</source>
         <translation>No convergent factored n: d is above the bound n^¼ / 3.</translation>
     </message>
     <message>
@@ -2714,7 +2714,7 @@ Check: p · q = n.</translation>
         <translation>The same message m was encrypted with the same n but two different public exponents (e₁, e₂). Find the coefficients x and y with e₁x + e₂y = 1; then m = c₁ˣ · c₂ʸ mod n, where a negative y takes the inverse c₂⁻¹ instead of c₂.</translation>
     </message>
     <message>
-        <source>k ile d yer değiştirmiş: yakınsayan n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k pay, d paydadır.</source>
+        <source>k ile d yer değiştirmiş: yakınsak n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k pay, d paydadır.</source>
         <translation>k and d are swapped: the convergent is one of e/n, not of n/e; e/n ≈ k/d, with k the numerator and d the denominator.</translation>
     </message>
     <message>
@@ -2722,15 +2722,15 @@ Check: p · q = n.</translation>
         <translation>This is e · d − 1; φ is its quotient by k: φ = (e · d − 1) / k.</translation>
     </message>
     <message>
-        <source>Bu {0}, e/n sürekli kesrinin hiçbir yakınsayanında yok: k pay, d payda olarak bir yakınsayandan okunur.</source>
+        <source>Bu {0}, e/n sürekli kesrinin hiçbir yakınsağında yok: k pay, d payda olarak bir yakınsaktan okunur.</source>
         <translation>This {0} is in no convergent of the continued fraction of e/n: k is read off a convergent as its numerator, d as its denominator.</translation>
     </message>
     <message>
-        <source>Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − (n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.</source>
+        <source>Bu yakınsak işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − (n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsakları deneyin.</source>
         <translation>This convergent does not work: with it φ = (e · d − 1) / k is not a whole number, or x² − (n − φ + 1)x + n = 0 has no whole roots; try the next convergents.</translation>
     </message>
     <message>
-        <source>e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsayan k/d için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, bakın.</source>
+        <source>e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsak k/d için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, bakın.</source>
         <translation>Expand e/n = {0}/{1} as a continued fraction; the first partial quotients are {2}, … For each convergent k/d see whether φ = (e · d − 1) / k is a whole number and x² − (n − φ + 1)x + n = 0 has whole roots.</translation>
     </message>
     <message>
@@ -2742,7 +2742,7 @@ Check: p · q = n.</translation>
         <translation>p + q = n − φ + 1 = {0} − {1} + 1 = {2} and p · q = n: p and q are the roots of x² − {2}x + {0} = 0.</translation>
     </message>
     <message>
-        <source>Özel üs d çok küçük seçilmiş: d &lt; n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − (n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.</source>
+        <source>Özel üs d çok küçük seçilmiş: d &lt; n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir yakınsaklarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − (n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.</source>
         <translation>The private exponent d was chosen very small: d &lt; n^¼ / 3. So k/d is one of the convergents of the continued fraction of e/n. Find it, then φ from φ = (e · d − 1) / k, then the primes p and q from x² − (n − φ + 1)x + n = 0.</translation>
     </message>
     <message>

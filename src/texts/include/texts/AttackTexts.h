@@ -118,7 +118,7 @@ inline constexpr const char* commonSituation = RSA_TEXT(
 inline constexpr const char* wienerSituation = RSA_TEXT(
     "rsa", "Saldırgan açık anahtarı (e, n) bilir. Şifre çözmeyi hızlandırmak için özel üs d çok "
            "küçük seçilmiştir. e · d − k · φ = 1 olduğundan k/d kesri e/n kesrine çok yakındır ve "
-           "e/n sayısının sürekli kesrinin yaklaşık değerlerinden biridir. Her yaklaşık değer için "
+           "e/n sayısının sürekli kesrinin yakınsaklarından biridir. Her yakınsak için "
            "φ = (e · d − 1)/k hesaplanır ve x² − (n − φ + 1)x + n = 0 denkleminin tam sayı kökleri "
            "aranır.");
 inline constexpr const char* chosenSituation = RSA_TEXT(
@@ -279,7 +279,7 @@ inline constexpr const char* refuseExponentsShare = RSA_TEXT(
 inline constexpr const char* refuseNoInverse =
     RSA_TEXT("rsa", "{0} sayısının tersi yok (mod {1}).");
 inline constexpr const char* refuseWiener = RSA_TEXT(
-    "rsa", "Hiçbir yaklaşık değer n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.");
+    "rsa", "Hiçbir yakınsak n sayısını çarpanlarına ayırmadı: d, n^¼ / 3 sınırının üstünde.");
 inline constexpr const char* refuseNoKey = RSA_TEXT(
     "rsa", "{0} iki asalın çarpımı değil ya da e ile φ aralarında asal değil; şifre çözen anahtar "
            "sahibi yok.");

@@ -183,16 +183,16 @@ inline constexpr const char* commonNoInverse = RSA_TEXT(
 
 // Wiener's attack. {0} of wienerNotConvergent is k or d.
 inline constexpr const char* wienerSwapped = RSA_TEXT(
-    "rsa", "k ile d yer değiştirmiş: yakınsayan n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k "
+    "rsa", "k ile d yer değiştirmiş: yakınsak n/e kesrinin değil e/n kesrinindir; e/n ≈ k/d, k "
            "pay, d paydadır.");
 inline constexpr const char* wienerPhiNotDivided =
     RSA_TEXT("rsa", "Bu e · d − 1; φ bunun k ile bölümüdür: φ = (e · d − 1) / k.");
 inline constexpr const char* wienerNotConvergent =
-    RSA_TEXT("rsa", "Bu {0}, e/n sürekli kesrinin hiçbir yakınsayanında yok: k pay, d payda olarak "
-                    "bir yakınsayandan okunur.");
+    RSA_TEXT("rsa", "Bu {0}, e/n sürekli kesrinin hiçbir yakınsağında yok: k pay, d payda olarak "
+                    "bir yakınsaktan okunur.");
 inline constexpr const char* wienerWrongConvergent = RSA_TEXT(
-    "rsa", "Bu yakınsayan işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − "
-           "(n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsayanları deneyin.");
+    "rsa", "Bu yakınsak işe yaramaz: onunla φ = (e · d − 1) / k tam sayı olmuyor ya da x² − "
+           "(n − φ + 1)x + n = 0 tam kök vermiyor; sonraki yakınsakları deneyin.");
 
 // Håstad's broadcast. {0} of hastadBelowProduct is N.
 inline constexpr const char* hastadNoInverse = RSA_TEXT(
@@ -266,7 +266,7 @@ inline constexpr const char* hintCommonM = RSA_TEXT(
 
 // {2} lists the first partial quotients.
 inline constexpr const char* hintWienerConvergents = RSA_TEXT(
-    "rsa", "e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsayan k/d "
+    "rsa", "e/n = {0}/{1} kesrini sürekli kesre açın; ilk kısmi bölümler {2}, … Her yakınsak k/d "
            "için φ = (e · d − 1) / k tam sayı mı, x² − (n − φ + 1)x + n = 0 tam kök veriyor mu, "
            "bakın.");
 inline constexpr const char* hintWienerPhi =
@@ -320,7 +320,7 @@ inline constexpr const char* commonIntro = RSA_TEXT(
            "c₂⁻¹ kullanılır.");
 inline constexpr const char* wienerIntro = RSA_TEXT(
     "rsa", "Özel üs d çok küçük seçilmiş: d < n^¼ / 3. Bu yüzden k/d, e/n kesrinin sürekli kesir "
-           "yakınsayanlarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − "
+           "yakınsaklarından biridir. Onu bulun, φ = (e · d − 1) / k ile φ sayısını, sonra x² − "
            "(n − φ + 1)x + n = 0 denkleminden p ve q asallarını bulun.");
 inline constexpr const char* hastadIntro = RSA_TEXT(
     "rsa", "Aynı ileti m, e = 3 ile üç alıcının n₁, n₂, n₃ modülleriyle dolgusuz şifrelenmiş. Çin "
