@@ -2769,5 +2769,9 @@ Check: p · q = n.</translation>
         <source>Aynı ileti m, e = 3 ile üç alıcının n₁, n₂, n₃ modülleriyle dolgusuz şifrelenmiş. Çin kalan teoremiyle x mod nᵢ = cᵢ olan x &lt; n₁ · n₂ · n₃ sayısını bulun: x = m³ olur, m onun küp köküdür.</source>
         <translation>The same message m was encrypted without padding with e = 3 under the moduli n₁, n₂, n₃ of three recipients. With the Chinese remainder theorem find the x &lt; n₁ · n₂ · n₃ with x mod nᵢ = cᵢ: x = m³, and m is its cube root.</translation>
     </message>
+    <message>
+        <source>Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir liste alır. Daha uzun bir listeyi &quot;Dosyadan aç…&quot; ile açın.</source>
+        <translation>The pasted text has {0} characters; this box takes a list of at most {1} characters. Open a longer list with &quot;Open from file…&quot;.</translation>
+    </message>
 </context>
 </TS>

@@ -123,6 +123,9 @@ std::string factorsText(const Factors& factors) {
     return to_string(factors.first) + "*" + to_string(factors.second);
 }
 
+// Up to this many keys (15 pairs) the table shows every pair.
+constexpr std::size_t mostKeysWithEveryPair = 6;
+
 void sharedPrime(Work& work, const std::vector<std::uint64_t>& numbers) {
     for (const std::uint64_t n : numbers) {
         if (!work.modulus(n)) {
@@ -130,12 +133,24 @@ void sharedPrime(Work& work, const std::vector<std::uint64_t>& numbers) {
         }
     }
     const SharedPrimes shared = sharedPrimes(numbers);
+    // A handful of keys shows every pair, the ones that share nothing too;
+    // a long list only those that do, or its table would run to thousands
+    // of rows.
+    const bool everyPair = numbers.size() <= mostKeysWithEveryPair;
+    if (!everyPair) {
+        work.paragraph(
+            work.say(text::listPairs, {to_string(numbers.size()), to_string(shared.pairs.size())}));
+    }
     explain::Table table{work.columns(text::sharedColumns), {}};
     for (const PairGcd& pair : shared.pairs) {
-        table.rows.push_back({to_string(numbers[pair.first]), to_string(numbers[pair.second]),
-                              to_string(pair.divisor)});
+        if (everyPair || pair.divisor > 1) {
+            table.rows.push_back({to_string(numbers[pair.first]), to_string(numbers[pair.second]),
+                                  to_string(pair.divisor)});
+        }
     }
-    work.table(std::move(table));
+    if (!table.rows.empty()) {
+        work.table(std::move(table));
+    }
     bool any = false;
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         if (const auto& factors = shared.factors[k]) {

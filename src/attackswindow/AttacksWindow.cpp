@@ -8,6 +8,7 @@
 #include "texts/AttackTexts.h"
 #include "texts/ExchangeTexts.h"
 #include "window/MainWindow.h"
+#include "window/PlainTextBox.h"
 #include "window/QtText.h"
 #include "window/Translations.h"
 
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -30,6 +30,8 @@ namespace {
 
 namespace text = texts::attacks;
 using attacks::AttackId;
+
+constexpr qsizetype mostPastedInList = 20000;
 
 // What an attack recovered, as the learner reads it: "p = 101, q = 103,
 // 1 adımda"; a factored modulus as "187 = 11 · 17", or by the line of the
@@ -64,7 +66,7 @@ AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     : m_main(main), m_explain(std::move(explain)), m_list(new QComboBox(this)),
       m_order(new QLabel(this)), m_numbers(new QLineEdit(this)), m_result(new QLabel(this)),
       m_steps(new QTextBrowser(this)), m_listPart(new QWidget(this)),
-      m_keyList(new QPlainTextEdit(m_listPart)) {
+      m_keyList(new PlainTextBox(m_listPart)) {
     setObjectName(QStringLiteral("attacksWindow"));
     setWindowTitle(translated(text::windowTitle));
     m_list->setObjectName(QStringLiteral("attackList"));
@@ -113,6 +115,12 @@ AttacksWindow::AttacksWindow(MainWindow& main, explain::SectionSink explain)
     m_keyList->setToolTip(translated(text::keyListTip));
     m_keyList->setPlaceholderText(toQt(exchange::publicKeyLine({17, 3233})));
     m_keyList->setMaximumHeight(6 * fontMetrics().lineSpacing());
+    // A class's list is a few thousand characters; a pasted page of one
+    // unbroken line would keep the window busy laying it out.
+    m_keyList->limitPastes(mostPastedInList, [this](qsizetype length) {
+        showRefusal(filled(text::keyListPasteTooLong,
+                           {QString::number(length), QString::number(mostPastedInList)}));
+    });
     auto* keyListLabel = new QLabel(translated(text::keyListLabel), m_listPart);
     keyListLabel->setWordWrap(true);
     keyListLabel->setBuddy(m_keyList);
@@ -178,7 +186,7 @@ void AttacksWindow::takeMainKey() {
     const auto& key = m_main.variables().key;
     const AttackId attack = attacks::allAttacks[m_list->currentIndex()];
     if (!key || attack == AttackId::Shared || attack == AttackId::Hastad) {
-        m_result->setText(translated(text::noMainKey));
+        showRefusal(translated(text::noMainKey));
         return;
     }
     const auto n = static_cast<std::uint64_t>(std::llround(key->p.toNumber() * key->q.toNumber()));
@@ -223,6 +231,13 @@ void AttacksWindow::runKeyList() {
     showOutcome(attacks::runKeyList(attacks::readKeyList(fromQt(m_keyList->toPlainText())),
                                     &inLanguageInUse),
                 true);
+}
+
+void AttacksWindow::showRefusal(const QString& sentence) {
+    m_result->setProperty("refused", true);
+    m_result->setProperty("found", QString());
+    m_result->setText(sentence);
+    m_steps->clear();
 }
 
 void AttacksWindow::showOutcome(const attacks::Outcome& outcome, bool fromKeyList) {

@@ -4,6 +4,7 @@
 // program itself, with data that holds no text and with a text. Each paste must leave the program
 // running, and a text must arrive in every box that takes typing.
 
+#include "attackswindow/AttacksWindow.h"
 #include "companions/Companions.h"
 #include "testing/QtApplication.h"
 #include "window/LaunchOptions.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
@@ -67,7 +69,11 @@ TEST(Paste, EveryTextBoxSurvivesWhateverTheClipboardHolds) {
     options.stepByStep = true;
     options.exchange = true;
     options.exercise.open = true;
+    options.attacks = true;
     beside.open(options);
+    // The shared-prime attack shows the attacks window's key list box.
+    auto* attack = beside.attacks().findChild<QComboBox*>(QStringLiteral("attackList"));
+    attack->setCurrentIndex(attack->findData(QStringLiteral("shared")));
     QApplication::processEvents();
     const std::vector<QWidget*> boxes = textBoxes();
     // At least the main window's line and multi-line boxes, the exchange's

@@ -15,12 +15,12 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QTextBrowser;
 
 namespace rsa {
 
 class MainWindow;
+class PlainTextBox;
 
 class AttacksWindow final : public QWidget {
     Q_OBJECT
@@ -40,6 +40,8 @@ private:
     // step window; nothing of the run before stays.
     // fromKeyList: the moduli recovered are named by their line of the list.
     void showOutcome(const attacks::Outcome& outcome, bool fromKeyList);
+    // A refusal before any attack ran: no steps stay from an earlier one.
+    void showRefusal(const QString& sentence);
 
     MainWindow& m_main;
     explain::SectionSink m_explain;
@@ -49,7 +51,7 @@ private:
     QLabel* m_result;
     QTextBrowser* m_steps;
     QWidget* m_listPart;
-    QPlainTextEdit* m_keyList;
+    PlainTextBox* m_keyList;
 };
 
 } // namespace rsa

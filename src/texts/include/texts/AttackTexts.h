@@ -28,6 +28,9 @@ inline constexpr const char* foundLine = RSA_TEXT("rsa", "Bulunan: {0}");
 inline constexpr const char* foundSteps = RSA_TEXT("rsa", "adım sayısı: {0}");
 inline constexpr const char* foundKeyOnLine = RSA_TEXT("rsa", "{0}. satırdaki anahtar: n = {1}");
 inline constexpr const char* foundSkipped = RSA_TEXT("rsa", "atlanan satırlar: {0}");
+inline constexpr const char* keyListPasteTooLong = RSA_TEXT(
+    "rsa", "Yapıştırılan metin {0} karakter; bu kutu en çok {1} karakterlik bir liste alır. "
+           "Daha uzun bir listeyi \"Dosyadan aç…\" ile açın.");
 inline constexpr const char* noMainKey = RSA_TEXT(
     "rsa", "Ana pencerede henüz hesaplanmış bir anahtar yok ya da bu saldırı tek bir anahtarla "
            "yapılamaz.");
