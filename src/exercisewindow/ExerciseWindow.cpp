@@ -193,6 +193,8 @@ ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(solutionRow);
     layout->addWidget(m_score);
     layout->addWidget(m_result);
+    m_notesLayout = new QVBoxLayout;
+    layout->addLayout(m_notesLayout);
     layout->addWidget(m_teacher);
     layout->addStretch();
     auto* scroll = new QScrollArea(this);
@@ -265,6 +267,7 @@ void ExerciseWindow::open(const exercise::TaskCode& code) {
 
 void ExerciseWindow::buildRows() {
     delete m_answers;
+    delete m_notes;
     m_rows.clear();
     m_answers = new QWidget(m_givens->parentWidget());
     m_answers->setObjectName(QStringLiteral("answers"));
@@ -274,11 +277,13 @@ void ExerciseWindow::buildRows() {
     // marks beside them say.
     auto* rows = new QGridLayout;
     rows->setColumnStretch(4, 1);
-    auto* notes = new QVBoxLayout;
+    m_notes = new QWidget(m_givens->parentWidget());
+    auto* notes = new QVBoxLayout(m_notes);
+    notes->setContentsMargins(0, 0, 0, 0);
     QFont bold = font();
     bold.setBold(true);
     // One line per answer, the boxes one under the other; the sentences (a
-    // mistake or a hint) come under all the lines, each after its symbol.
+    // mistake or a hint) come under the score, each after its symbol.
     int line = 0;
     for (Answer answer : m_exercise->answers()) {
         const QString caption =
@@ -288,7 +293,7 @@ void ExerciseWindow::buildRows() {
                 new QPushButton(translated(words::checkButton), m_answers),
                 new QPushButton(translated(words::hintButton), m_answers),
                 new QLabel(m_answers),
-                new QWidget(m_answers),
+                new QWidget(m_notes),
                 nullptr};
         row.message = wrappedLabel(row.note, "");
         row.box->setObjectName(objectNameOf("answer", answer));
@@ -321,8 +326,8 @@ void ExerciseWindow::buildRows() {
         m_rows.emplace(answer, row);
     }
     answers->addLayout(rows);
-    answers->addLayout(notes);
     m_answersLayout->addWidget(m_answers);
+    m_notesLayout->addWidget(m_notes);
 }
 
 void ExerciseWindow::showNote(Row& row, Note says, const std::string& sentence) {
@@ -377,6 +382,8 @@ void ExerciseWindow::refresh() {
                 exercise::hintFor(*m_exercise, answer, &inLanguageInUse)) {
             showNote(row, Note::None, {});
         }
+        row.mark->setToolTip(QString());
+        row.mark->setAccessibleName(QString());
         switch (m_exercise->state(answer)) {
         case AnswerState::Open:
             row.mark->clear();
@@ -385,12 +392,18 @@ void ExerciseWindow::refresh() {
             row.mark->setText(translated(words::rightMark));
             row.mark->setPalette(markPalette(row.mark, QColor(0x1b, 0x7a, 0x2e)));
             break;
-        case AnswerState::Revealed:
-            row.mark->setText(
-                filled(words::revealedMark,
-                       {QString::number(exercise::rightAnswer(m_exercise->task(), answer))}));
+        case AnswerState::Revealed: {
+            // The number alone beside the box, so that a window beside the
+            // main one on a small screen needs no sideways scrolling; the
+            // sentence is its tooltip and what a screen reader says.
+            const QString value =
+                QString::number(exercise::rightAnswer(m_exercise->task(), answer));
+            row.mark->setText(QStringLiteral("= ") + value);
+            row.mark->setToolTip(filled(words::revealedMark, {value}));
+            row.mark->setAccessibleName(row.mark->toolTip());
             row.mark->setPalette(markPalette(row.mark, QColor(0x55, 0x55, 0x55)));
             break;
+        }
         }
     }
     const exercise::Score score = m_exercise->score();

@@ -9,10 +9,10 @@
 // the choices of a new task (level, "Yeni görev", "Saldırgan ol" with the
 // attack to do, a typed code). The teacher's view is offered only when the
 // window was opened for the teacher (--ogretmen), never in a learner's
-// window. The sentences stand under all the rows, each named by its answer's
-// symbol, so that a sentence coming or going never moves a box under the
-// learner's pointer. Its texts are large enough to be read from the back of
-// a classroom. All logic is in the library; nothing here is modal.
+// window. The sentences stand under the rows, "Çözümü göster" and the score,
+// each named by its answer's symbol, so that a sentence coming or going
+// never moves a box or a button under the learner's pointer. Its texts are large enough to be read
+// from the back of a classroom. All logic is in the library; nothing here is modal.
 
 #include "exercise/Exercise.h"
 #include "operations/UserInteraction.h"
@@ -73,7 +73,7 @@ private:
         QPushButton* check;
         QPushButton* hint;
         QLabel* mark;
-        QWidget* note; // the symbol and the sentence, under all the rows
+        QWidget* note; // the symbol and the sentence, under the score
         QLabel* message;
         Note says = Note::None;
     };
@@ -98,6 +98,8 @@ private:
     QLabel* m_givens;
     QWidget* m_answers = nullptr;
     QVBoxLayout* m_answersLayout = nullptr;
+    QWidget* m_notes = nullptr; // the sentences, under the score
+    QVBoxLayout* m_notesLayout = nullptr;
     QLabel* m_score;
     QLabel* m_result;
     QLabel* m_teacher;
