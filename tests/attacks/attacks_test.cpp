@@ -41,55 +41,33 @@ std::map<std::string, std::string> found(const Outcome& outcome) {
     return {outcome.found.begin(), outcome.found.end()};
 }
 
-TEST(Attacks, ReadyExamplesGiveTheLessonsNumbers) {
+// The buttons' examples; the golden scenario attacks pins what the window
+// shows for the same numbers typed.
+TEST(Attacks, ReadyExamplesGiveTheLessonsNumbersAndFailingOnesRefuseByTheirRule) {
     const struct {
         AttackId attack;
         const char* result;
-    } cases[] = {
-        {AttackId::Fermat, "p=101 q=103 steps=1"},
-        {AttackId::PMinus1, "p=13 q=23"},
-        {AttackId::Shared, "187=11*17 221=13*17"},
-        {AttackId::SmallE, "m=5"},
-        {AttackId::Hastad, "m=42"},
-        {AttackId::Common, "m=42"},
-        {AttackId::Wiener, "d=5 p=239 q=379"},
-        {AttackId::Chosen, "m=42"},
-        {AttackId::Forge, "m=10 s=54"},
-        {AttackId::Fault, "p=11 q=17"},
-    };
-    for (const auto& c : cases) {
-        const Outcome outcome = runAttack(c.attack, readyExample(c.attack));
-        EXPECT_FALSE(outcome.refusal) << driverName(c.attack);
-        EXPECT_EQ(foundText(outcome), c.result) << driverName(c.attack);
-        EXPECT_GE(outcome.section.groups.size(), 3u) << "situation, steps, why not";
-    }
-}
-
-TEST(Attacks, FermatCountsItsSteps) {
-    EXPECT_EQ(foundText(runAttack(AttackId::Fermat, {5959})), "p=59 q=101 steps=3");
-}
-
-TEST(Attacks, FailingExamplesRefuseByTheirRule) {
-    const struct {
-        AttackId attack;
         RefusalKind rule;
     } cases[] = {
-        {AttackId::Fermat, RefusalKind::FermatSteps},
-        {AttackId::PMinus1, RefusalKind::PMinus1None},
-        {AttackId::Shared, RefusalKind::SharedNone},
-        {AttackId::SmallE, RefusalKind::NotPower},
-        {AttackId::Hastad, RefusalKind::NotOneMessage},
-        {AttackId::Common, RefusalKind::ExponentsShare},
-        {AttackId::Wiener, RefusalKind::Wiener},
-        {AttackId::Chosen, RefusalKind::NoKey},
-        {AttackId::Forge, RefusalKind::Signature},
-        {AttackId::Fault, RefusalKind::FaultNone},
+        {AttackId::Fermat, "p=101 q=103 steps=1", RefusalKind::FermatSteps},
+        {AttackId::PMinus1, "p=13 q=23", RefusalKind::PMinus1None},
+        {AttackId::Shared, "187=11*17 221=13*17", RefusalKind::SharedNone},
+        {AttackId::SmallE, "m=5", RefusalKind::NotPower},
+        {AttackId::Hastad, "m=42", RefusalKind::NotOneMessage},
+        {AttackId::Common, "m=42", RefusalKind::ExponentsShare},
+        {AttackId::Wiener, "d=5 p=239 q=379", RefusalKind::Wiener},
+        {AttackId::Chosen, "m=42", RefusalKind::NoKey},
+        {AttackId::Forge, "m=10 s=54", RefusalKind::Signature},
+        {AttackId::Fault, "p=11 q=17", RefusalKind::FaultNone},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = runAttack(c.attack, failingExample(c.attack));
-        ASSERT_TRUE(outcome.refusal) << driverName(c.attack);
-        EXPECT_EQ(outcome.refusal->rule, c.rule) << driverName(c.attack);
-        EXPECT_TRUE(outcome.found.empty()) << driverName(c.attack);
+        const Outcome ready = runAttack(c.attack, readyExample(c.attack));
+        EXPECT_FALSE(ready.refusal) << driverName(c.attack);
+        EXPECT_EQ(foundText(ready), c.result) << driverName(c.attack);
+        const Outcome failing = runAttack(c.attack, failingExample(c.attack));
+        ASSERT_TRUE(failing.refusal) << driverName(c.attack);
+        EXPECT_EQ(failing.refusal->rule, c.rule) << driverName(c.attack);
+        EXPECT_TRUE(failing.found.empty()) << driverName(c.attack);
     }
 }
 
@@ -101,7 +79,6 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
         RefusalKind rule;
         std::vector<std::string> named;
     } cases[] = {
-        {"too few numbers", AttackId::Common, {187, 3, 7}, RefusalKind::Count, {"5", "3"}},
         {"one key is no list", AttackId::Shared, {187}, RefusalKind::Count, {"2", "1"}},
         {"Håstad needs 2e + 1", AttackId::Hastad, {3, 55, 391}, RefusalKind::Count, {"7", "3"}},
         {"a block not below n",
@@ -138,11 +115,7 @@ TEST(Attacks, ReadsTypedNumbers) {
         std::vector<std::string> named;
     } cases[] = {
         {"187 -3", RefusalKind::NotNumber, {"-3"}},
-        {"187 x", RefusalKind::NotNumber, {"x"}},
         {"1e3", RefusalKind::NotNumber, {"1e3"}},
-        {"9223372036854775808",
-         RefusalKind::TooLarge,
-         {"9223372036854775808", "9223372036854775807"}},
         {"3 123456789012345678901234567890",
          RefusalKind::TooLarge,
          {"123456789012345678901234…", "9223372036854775807"}},

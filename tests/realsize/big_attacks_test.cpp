@@ -148,23 +148,5 @@ TEST(BigAttacks, EveryAttackStopsOnCancel) {
     EXPECT_THROW(plantedModuli(3, 128, 2, random, goOn), std::invalid_argument);
 }
 
-TEST(BigAttacks, WienerOnTheClassroomExample) {
-    // n = 90581 = 239 * 379, e = 17993: the convergent 1/5 gives phi = 89964.
-    const WienerAttack attack = wienerAttack(90581, 17993, goOn);
-    ASSERT_EQ(attack.end, AttackEnd::Found);
-    EXPECT_EQ(attack.d, 5);
-    EXPECT_EQ(attack.p, 239);
-    EXPECT_EQ(attack.q, 379);
-    // 17993/90581 = [0; 5, 29, ...]: 0/1, 1/5; phi only whole at 1/5.
-    ASSERT_EQ(attack.rows.size(), 2u);
-    EXPECT_FALSE(attack.rows[0].phiWhole);
-    EXPECT_EQ(attack.rows[1].k, 1);
-    EXPECT_EQ(attack.rows[1].phi, 89964);
-    EXPECT_TRUE(attack.rows[1].squareDiscriminant);
-    const RoundTrip trip = roundTrip(testBlock, 90581, 17993, attack.d);
-    EXPECT_EQ(trip.cipher, 82677); // 42^17993 mod 90581
-    EXPECT_EQ(trip.back, 42);
-}
-
 } // namespace
 } // namespace rsa::realsize
