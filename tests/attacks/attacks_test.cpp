@@ -4,6 +4,7 @@
 // (its own modular power, trial division).
 
 #include "attacks/Attack.h"
+#include "testing/Oracles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,29 +14,8 @@
 namespace rsa::attacks {
 namespace {
 
-// By the binary digits from the lowest, in 64 bits: every modulus here is
-// below 2^32.
-std::uint64_t power(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
-    std::uint64_t result = 1 % modulus;
-    for (base %= modulus; exponent != 0; exponent /= 2, base = base * base % modulus) {
-        if (exponent % 2 == 1) {
-            result = result * base % modulus;
-        }
-    }
-    return result;
-}
-
-bool prime(std::uint64_t n) {
-    if (n < 2) {
-        return false;
-    }
-    for (std::uint64_t d = 2; d * d <= n; ++d) {
-        if (n % d == 0) {
-            return false;
-        }
-    }
-    return true;
-}
+using testing::powerMod;
+using testing::prime;
 
 std::map<std::string, std::string> found(const Outcome& outcome) {
     return {outcome.found.begin(), outcome.found.end()};
@@ -139,7 +119,9 @@ TEST(Attacks, GeneratedExamplesAreBroken) {
             const Outcome outcome = runAttack(attack, x);
             ASSERT_FALSE(outcome.refusal) << driverName(attack) << " " << x[0];
             auto got = found(outcome);
-            const auto number = [&got](const char* key) { return std::stoull(got.at(key)); };
+            const auto number = [&got](const char* key) {
+                return static_cast<std::uint64_t>(std::stoull(got.at(key)));
+            };
             switch (attack) {
             case AttackId::Fermat:
             case AttackId::PMinus1:
@@ -157,20 +139,20 @@ TEST(Attacks, GeneratedExamplesAreBroken) {
                 break;
             case AttackId::SmallE:
             case AttackId::Chosen:
-                EXPECT_EQ(power(number("m"), x[1], x[0]), x[2]);
+                EXPECT_EQ(powerMod(number("m"), x[1], x[0]), x[2]);
                 break;
             case AttackId::Common:
-                EXPECT_EQ(power(number("m"), x[1], x[0]), x[3]);
-                EXPECT_EQ(power(number("m"), x[2], x[0]), x[4]);
+                EXPECT_EQ(powerMod(number("m"), x[1], x[0]), x[3]);
+                EXPECT_EQ(powerMod(number("m"), x[2], x[0]), x[4]);
                 break;
             case AttackId::Hastad:
                 for (std::size_t i = 1; i <= 3; ++i) {
-                    EXPECT_EQ(power(number("m"), 3, x[i]), x[i + 3]);
+                    EXPECT_EQ(powerMod(number("m"), 3, x[i]), x[i + 3]);
                 }
                 break;
             case AttackId::Forge:
                 EXPECT_EQ(number("m"), x[2] * x[4] % x[0]);
-                EXPECT_EQ(power(number("s"), x[1], x[0]), number("m"));
+                EXPECT_EQ(powerMod(number("s"), x[1], x[0]), number("m"));
                 break;
             }
         }
@@ -194,7 +176,7 @@ TEST(Attacks, ARightSignatureGivesTheFaultAttackNoFactor) {
             ++k;
         }
         const std::uint64_t d = (1 + k * phi) / fault[1];
-        fault[3] = power(fault[2], d, fault[0]);
+        fault[3] = powerMod(fault[2], d, fault[0]);
         EXPECT_EQ(runAttack(AttackId::Fault, fault).refusal->rule, RefusalKind::FaultNone);
     }
 }
