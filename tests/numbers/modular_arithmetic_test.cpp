@@ -1,5 +1,5 @@
-// The rows of the extended Euclidean algorithm and of square-and-multiply,
-// worked by hand, and the inverse and the power against independent answers:
+// The rows of the extended Euclidean algorithm and of square-and-multiply at
+// their edges, and the inverse and the power against independent answers:
 // a search, the rows' own method, and multiplying one step at a time.
 
 #include "numbers/ModularArithmetic.h"
@@ -108,6 +108,8 @@ TEST(Inverse, IsWhatASearchFinds) {
     }
 }
 
+// The lesson's powers (12^17 mod 3233 and the rest) are pinned, row by row, by
+// the golden scenario explain_worked_example; these are the edges.
 TEST(PowerRows, WorkedByHand) {
     const struct {
         const char* name;
@@ -115,15 +117,6 @@ TEST(PowerRows, WorkedByHand) {
         std::vector<PowerRow> rows;
         std::uint64_t result;
     } cases[] = {
-        {"4^13 mod 497, 13 = 1101 in binary",
-         4,
-         13,
-         497,
-         {{true, 1, 1, 4, 4},
-          {true, 16, 16, 64, 64},
-          {false, 4096, 120, 0, 120},
-          {true, 14400, 484, 1936, 445}},
-         445},
         {"the base is reduced first", 10, 2, 7, {{true, 1, 1, 3, 3}, {false, 9, 2, 0, 2}}, 2},
         {"no digit, no row", 5, 0, 7, {}, 1},
         {"a modulus of 1", 5, 3, 1, {{true, 0, 0, 0, 0}, {true, 0, 0, 0, 0}}, 0},
