@@ -67,6 +67,7 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
          RefusalKind::Block,
          {"187", "187"}},
         {"an even n", AttackId::Fermat, {10404}, RefusalKind::Even, {"10404"}},
+        {"an even n for p − 1", AttackId::PMinus1, {10404, 4}, RefusalKind::Even, {"10404"}},
         {"a prime n", AttackId::Fermat, {7}, RefusalKind::Modulus, {"7", "4294967295"}},
         {"only 1 · n", AttackId::Fermat, {17}, RefusalKind::FermatPrime, {"17"}},
         {"moduli sharing a prime",
