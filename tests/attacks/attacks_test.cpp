@@ -4,6 +4,7 @@
 // (its own modular power, trial division).
 
 #include "attacks/Attack.h"
+#include "testing/Oracles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,83 +14,40 @@
 namespace rsa::attacks {
 namespace {
 
-// By the binary digits from the lowest, in 64 bits: every modulus here is
-// below 2^32.
-std::uint64_t power(std::uint64_t base, std::uint64_t exponent, std::uint64_t modulus) {
-    std::uint64_t result = 1 % modulus;
-    for (base %= modulus; exponent != 0; exponent /= 2, base = base * base % modulus) {
-        if (exponent % 2 == 1) {
-            result = result * base % modulus;
-        }
-    }
-    return result;
-}
-
-bool prime(std::uint64_t n) {
-    if (n < 2) {
-        return false;
-    }
-    for (std::uint64_t d = 2; d * d <= n; ++d) {
-        if (n % d == 0) {
-            return false;
-        }
-    }
-    return true;
-}
+using testing::powerMod;
+using testing::prime;
 
 std::map<std::string, std::string> found(const Outcome& outcome) {
     return {outcome.found.begin(), outcome.found.end()};
 }
 
-TEST(Attacks, ReadyExamplesGiveTheLessonsNumbers) {
+// The buttons' examples; the golden scenario attacks pins what the window
+// shows for the same numbers typed.
+TEST(Attacks, ReadyExamplesGiveTheLessonsNumbersAndFailingOnesRefuseByTheirRule) {
     const struct {
         AttackId attack;
         const char* result;
-    } cases[] = {
-        {AttackId::Fermat, "p=101 q=103 steps=1"},
-        {AttackId::PMinus1, "p=13 q=23"},
-        {AttackId::Shared, "187=11*17 221=13*17"},
-        {AttackId::SmallE, "m=5"},
-        {AttackId::Hastad, "m=42"},
-        {AttackId::Common, "m=42"},
-        {AttackId::Wiener, "d=5 p=239 q=379"},
-        {AttackId::Chosen, "m=42"},
-        {AttackId::Forge, "m=10 s=54"},
-        {AttackId::Fault, "p=11 q=17"},
-    };
-    for (const auto& c : cases) {
-        const Outcome outcome = runAttack(c.attack, readyExample(c.attack));
-        EXPECT_FALSE(outcome.refusal) << driverName(c.attack);
-        EXPECT_EQ(foundText(outcome), c.result) << driverName(c.attack);
-        EXPECT_GE(outcome.section.groups.size(), 3u) << "situation, steps, why not";
-    }
-}
-
-TEST(Attacks, FermatCountsItsSteps) {
-    EXPECT_EQ(foundText(runAttack(AttackId::Fermat, {5959})), "p=59 q=101 steps=3");
-}
-
-TEST(Attacks, FailingExamplesRefuseByTheirRule) {
-    const struct {
-        AttackId attack;
         RefusalKind rule;
     } cases[] = {
-        {AttackId::Fermat, RefusalKind::FermatSteps},
-        {AttackId::PMinus1, RefusalKind::PMinus1None},
-        {AttackId::Shared, RefusalKind::SharedNone},
-        {AttackId::SmallE, RefusalKind::NotPower},
-        {AttackId::Hastad, RefusalKind::NotOneMessage},
-        {AttackId::Common, RefusalKind::ExponentsShare},
-        {AttackId::Wiener, RefusalKind::Wiener},
-        {AttackId::Chosen, RefusalKind::NoKey},
-        {AttackId::Forge, RefusalKind::Signature},
-        {AttackId::Fault, RefusalKind::FaultNone},
+        {AttackId::Fermat, "p=101 q=103 steps=1", RefusalKind::FermatSteps},
+        {AttackId::PMinus1, "p=13 q=23", RefusalKind::PMinus1None},
+        {AttackId::Shared, "187=11*17 221=13*17", RefusalKind::SharedNone},
+        {AttackId::SmallE, "m=5", RefusalKind::NotPower},
+        {AttackId::Hastad, "m=42", RefusalKind::NotOneMessage},
+        {AttackId::Common, "m=42", RefusalKind::ExponentsShare},
+        {AttackId::Wiener, "d=5 p=239 q=379", RefusalKind::Wiener},
+        {AttackId::Chosen, "m=42", RefusalKind::NoKey},
+        {AttackId::Forge, "m=10 s=54", RefusalKind::Signature},
+        {AttackId::Fault, "p=11 q=17", RefusalKind::FaultNone},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = runAttack(c.attack, failingExample(c.attack));
-        ASSERT_TRUE(outcome.refusal) << driverName(c.attack);
-        EXPECT_EQ(outcome.refusal->rule, c.rule) << driverName(c.attack);
-        EXPECT_TRUE(outcome.found.empty()) << driverName(c.attack);
+        const Outcome ready = runAttack(c.attack, readyExample(c.attack));
+        EXPECT_FALSE(ready.refusal) << driverName(c.attack);
+        EXPECT_EQ(foundText(ready), c.result) << driverName(c.attack);
+        const Outcome failing = runAttack(c.attack, failingExample(c.attack));
+        ASSERT_TRUE(failing.refusal) << driverName(c.attack);
+        EXPECT_EQ(failing.refusal->rule, c.rule) << driverName(c.attack);
+        EXPECT_TRUE(failing.found.empty()) << driverName(c.attack);
     }
 }
 
@@ -101,7 +59,6 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
         RefusalKind rule;
         std::vector<std::string> named;
     } cases[] = {
-        {"too few numbers", AttackId::Common, {187, 3, 7}, RefusalKind::Count, {"5", "3"}},
         {"one key is no list", AttackId::Shared, {187}, RefusalKind::Count, {"2", "1"}},
         {"Håstad needs 2e + 1", AttackId::Hastad, {3, 55, 391}, RefusalKind::Count, {"7", "3"}},
         {"a block not below n",
@@ -110,6 +67,7 @@ TEST(Attacks, RefusalsOfTheNumbersThemselves) {
          RefusalKind::Block,
          {"187", "187"}},
         {"an even n", AttackId::Fermat, {10404}, RefusalKind::Even, {"10404"}},
+        {"an even n for p − 1", AttackId::PMinus1, {10404, 4}, RefusalKind::Even, {"10404"}},
         {"a prime n", AttackId::Fermat, {7}, RefusalKind::Modulus, {"7", "4294967295"}},
         {"only 1 · n", AttackId::Fermat, {17}, RefusalKind::FermatPrime, {"17"}},
         {"moduli sharing a prime",
@@ -138,11 +96,7 @@ TEST(Attacks, ReadsTypedNumbers) {
         std::vector<std::string> named;
     } cases[] = {
         {"187 -3", RefusalKind::NotNumber, {"-3"}},
-        {"187 x", RefusalKind::NotNumber, {"x"}},
         {"1e3", RefusalKind::NotNumber, {"1e3"}},
-        {"9223372036854775808",
-         RefusalKind::TooLarge,
-         {"9223372036854775808", "9223372036854775807"}},
         {"3 123456789012345678901234567890",
          RefusalKind::TooLarge,
          {"123456789012345678901234…", "9223372036854775807"}},
@@ -166,7 +120,9 @@ TEST(Attacks, GeneratedExamplesAreBroken) {
             const Outcome outcome = runAttack(attack, x);
             ASSERT_FALSE(outcome.refusal) << driverName(attack) << " " << x[0];
             auto got = found(outcome);
-            const auto number = [&got](const char* key) { return std::stoull(got.at(key)); };
+            const auto number = [&got](const char* key) {
+                return static_cast<std::uint64_t>(std::stoull(got.at(key)));
+            };
             switch (attack) {
             case AttackId::Fermat:
             case AttackId::PMinus1:
@@ -184,41 +140,36 @@ TEST(Attacks, GeneratedExamplesAreBroken) {
                 break;
             case AttackId::SmallE:
             case AttackId::Chosen:
-                EXPECT_EQ(power(number("m"), x[1], x[0]), x[2]);
+                EXPECT_EQ(powerMod(number("m"), x[1], x[0]), x[2]);
                 break;
             case AttackId::Common:
-                EXPECT_EQ(power(number("m"), x[1], x[0]), x[3]);
-                EXPECT_EQ(power(number("m"), x[2], x[0]), x[4]);
+                EXPECT_EQ(powerMod(number("m"), x[1], x[0]), x[3]);
+                EXPECT_EQ(powerMod(number("m"), x[2], x[0]), x[4]);
                 break;
             case AttackId::Hastad:
                 for (std::size_t i = 1; i <= 3; ++i) {
-                    EXPECT_EQ(power(number("m"), 3, x[i]), x[i + 3]);
+                    EXPECT_EQ(powerMod(number("m"), 3, x[i]), x[i + 3]);
                 }
                 break;
             case AttackId::Forge:
                 EXPECT_EQ(number("m"), x[2] * x[4] % x[0]);
-                EXPECT_EQ(power(number("s"), x[1], x[0]), number("m"));
+                EXPECT_EQ(powerMod(number("s"), x[1], x[0]), number("m"));
                 break;
             }
         }
     }
 }
 
-// The conditions, broken on purpose: Wiener with d above the bound, Fermat
-// with primes far apart, a fault signature that is right, exponents that
-// share a factor.
-TEST(Attacks, RefusesExactlyWhenTheConditionFails) {
+// The fault attack refuses a signature made right, on every generated key.
+// The other conditions broken (exponents that share a factor, Wiener's d above
+// the bound, primes far apart) are the failing examples above.
+TEST(Attacks, ARightSignatureGivesTheFaultAttackNoFactor) {
     std::mt19937_64 random(29);
     const Draw draw = [&random] { return random(); };
     for (int round = 0; round < 40; ++round) {
-        auto x = randomExample(AttackId::Common, draw);
-        x[2] = x[1] * 3;
-        EXPECT_EQ(runAttack(AttackId::Common, x).refusal->rule, RefusalKind::ExponentsShare);
-
         auto fault = randomExample(AttackId::Fault, draw);
-        const auto outcome = runAttack(AttackId::Fault, fault);
-        const std::uint64_t p = std::stoull(found(outcome).at("p"));
-        // The right signature: m^d from the whole key gives no factor.
+        const std::uint64_t p = std::stoull(found(runAttack(AttackId::Fault, fault)).at("p"));
+        // The right signature: m^d from the whole key.
         const std::uint64_t q = fault[0] / p;
         const std::uint64_t phi = (p - 1) * (q - 1);
         std::uint64_t k = 1;
@@ -226,16 +177,8 @@ TEST(Attacks, RefusesExactlyWhenTheConditionFails) {
             ++k;
         }
         const std::uint64_t d = (1 + k * phi) / fault[1];
-        fault[3] = power(fault[2], d, fault[0]);
+        fault[3] = powerMod(fault[2], d, fault[0]);
         EXPECT_EQ(runAttack(AttackId::Fault, fault).refusal->rule, RefusalKind::FaultNone);
-    }
-    // Wiener's d far above the bound on the lesson's key.
-    for (const std::uint64_t d : {1007u, 45001u}) {
-        std::uint64_t e = 1;
-        while (e * d % 89964 != 1) {
-            ++e;
-        }
-        EXPECT_TRUE(runAttack(AttackId::Wiener, {90581, e}).refusal) << d;
     }
 }
 

@@ -1,7 +1,8 @@
 // The forms a message takes between learners that the golden scenarios do
 // not reach: a public key line as pasted, every separator between pasted
 // blocks, card numbers that are not sixteen digits, the line endings a .ENC
-// may have, a .SIG read back, and a FIFO that must not hang the window.
+// may have. A .SIG read back is in exchange_window_test; a FIFO that must not
+// hang the window is in the golden scenario exchange_main_window_file.
 
 #include "exchange/ExchangeFiles.h"
 #include "exchange/ExchangeKey.h"
@@ -10,19 +11,13 @@
 
 #include <fstream>
 
-#include <sys/stat.h>
-
 namespace rsa::exchange {
 namespace {
 
 const Blocks worked{1730, 180, 1794, 3165, 1668, 1730, 180, 1794};
 
-std::string tempPath(const std::string& name) {
-    return ::testing::TempDir() + name;
-}
-
 std::string fileWith(const std::string& name, const std::string& bytes) {
-    const std::string path = tempPath(name);
+    const std::string path = ::testing::TempDir() + name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
@@ -99,30 +94,6 @@ TEST(ExchangeFiles, EncLineEndings) {
         ASSERT_TRUE(read) << bytes;
         EXPECT_EQ(read->blocks, worked);
     }
-}
-
-// The golden scenario exchange_two_learners pins the bytes written; here
-// they are read back (the refused forms are in exchange_refusal_test).
-TEST(ExchangeFiles, SigRoundTrip) {
-    const Blocks card{0, 12, 34, 0, 0, 0, 0, 99};
-    const std::string path = tempPath("card.SIG");
-    ASSERT_EQ(writeExchangeFile(path, sigFileBytes(card, worked)), std::nullopt);
-    const Result<SignedCard> read = readSigFile(path);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->card, card);
-    EXPECT_EQ(read->signature.blocks, worked);
-}
-
-// A FIFO is refused without waiting for a writer that never comes.
-TEST(ExchangeFiles, FifoIsNotRead) {
-    const std::string fifo = tempPath("pipe.ENC");
-    std::remove(fifo.c_str());
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const Result<ReceivedBlocks> read = readEncFile(fifo);
-    ASSERT_FALSE(read);
-    EXPECT_EQ(read.refusal().rule, RefusalKind::FileUnreadable);
-    EXPECT_EQ(read.refusal().numbers, std::vector<std::string>{"Not a regular file"});
-    std::remove(fifo.c_str());
 }
 
 } // namespace

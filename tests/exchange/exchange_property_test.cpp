@@ -4,6 +4,7 @@
 // verifies, and one changed block of the card or of the signature fails.
 
 #include "exchange/Messages.h"
+#include "testing/Oracles.h"
 
 #include <gtest/gtest.h>
 
@@ -24,17 +25,7 @@ Blocks randomCard(std::mt19937& random) {
     return card;
 }
 
-bool prime(std::uint32_t n) {
-    if (n < 2) {
-        return false;
-    }
-    for (std::uint32_t k = 2; k * k <= n; ++k) {
-        if (n % k == 0) {
-            return false;
-        }
-    }
-    return true;
-}
+using testing::prime;
 
 void expectValidPair(const KeyPair& key, std::uint32_t range) {
     EXPECT_TRUE(prime(key.p) && prime(key.q)) << key.p << ' ' << key.q;

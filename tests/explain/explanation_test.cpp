@@ -19,7 +19,6 @@
 #include <cstdlib>
 #include <numeric>
 #include <random>
-#include <stdexcept>
 
 namespace rsa::explain {
 namespace {
@@ -164,20 +163,6 @@ TEST(Explanation, ARefusedKeyNamesTheParagraphThatSaysWhy) {
                     std::count(lines.begin(), lines.end(), section.refusal) == 1)
             << section.refusal;
     }
-}
-
-// Gives phiValue a slot its three numbers do not fill.
-std::string slotWithoutArgument(const char* text) {
-    return std::string(text) == texts::phiValue ? "φ = {0} × {1} = {3}." : text;
-}
-
-TEST(Explanation, ATranslationWithASlotWithoutArgumentFailsLoudly) {
-    WindowVariables vars;
-    testing::RecordingWindow window;
-    window.typeKey("7", "11", "");
-    const CommandRecord record = runCommand(commands::listPhiDivisors, vars, window);
-    EXPECT_NO_THROW(explainCommand(record, vars));
-    EXPECT_THROW(explainCommand(record, vars, &slotWithoutArgument), std::logic_error);
 }
 
 } // namespace

@@ -27,7 +27,6 @@ WholeNumber number(const char* digits, bool negative = false) {
 const std::string tenThousandNines(largestDigits, '9');
 
 const Row rows[] = {
-    {"plain", "3233", Sign::Allowed, number("3233")},
     {"blanks, tabs and line breaks around", " \t3233\r\n ", Sign::Allowed, number("3233")},
     {"a no-break space around, as pasted", "\u00A03233\u00A0", Sign::Allowed, number("3233")},
     {"leading zeros dropped", "0003233", Sign::Allowed, number("3233")},

@@ -1,7 +1,9 @@
 // The attacks on badly made big keys recover exactly what was hidden, and
 // only when the key was made badly: Wiener below its bound and not above it,
 // Fermat on close primes and not on a real key's, the batch GCD on exactly
-// the planted pairs, as the gcd of every pair finds them.
+// the planted pairs, as the gcd of every pair finds them. The rows of a small
+// Fermat search (11099 = 11 * 1009, 405 steps, the first ones kept) are
+// checked where the step window shows them, in real_size_explanation_test.
 #include "realsize/BadKeys.h"
 #include "realsize/BatchGcd.h"
 #include "realsize/BigAttacks.h"
@@ -69,22 +71,6 @@ TEST(BigAttacks, FermatFactorsClosePrimesAtOnceAndGivesUpOnFarOnes) {
         EXPECT_EQ(lost.end, AttackEnd::NotFound);
         EXPECT_EQ(lost.steps, 1000u);
     }
-    // 5959 = 59 * 101: a = 78, 79, 80, and 80^2 - 5959 = 21^2.
-    const FermatAttack small = fermatAttack(5959, 10, goOn);
-    EXPECT_EQ(small.steps, 3u);
-    EXPECT_EQ(small.p, 59);
-    EXPECT_EQ(small.b, 21);
-    ASSERT_EQ(small.rows.size(), 3u);
-    EXPECT_EQ(small.rows[0].a, 78);
-    EXPECT_EQ(small.rows[0].difference, 125);
-    EXPECT_EQ(small.rows[2].difference, 441);
-    // 11099 = 11 * 1009 needs 405 steps: the table keeps the first ones and
-    // the step of the square.
-    const FermatAttack far = fermatAttack(11099, 1000, goOn);
-    ASSERT_EQ(far.rows.size(), fermatRowsKept + 1);
-    EXPECT_EQ(far.rows[fermatRowsKept - 1].step, fermatRowsKept);
-    EXPECT_EQ(far.rows.back().step, far.steps);
-    EXPECT_EQ(far.rows.back().difference, far.b * far.b);
 }
 
 TEST(BatchGcd, FindsExactlyThePlantedPairsAsEveryPairsGcdDoes) {
@@ -146,24 +132,6 @@ TEST(BigAttacks, EveryAttackStopsOnCancel) {
     EXPECT_FALSE(batchGcd({6, 15}, stop));
     EXPECT_FALSE(pairwiseGcd({6, 15}, stop));
     EXPECT_THROW(plantedModuli(3, 128, 2, random, goOn), std::invalid_argument);
-}
-
-TEST(BigAttacks, WienerOnTheClassroomExample) {
-    // n = 90581 = 239 * 379, e = 17993: the convergent 1/5 gives phi = 89964.
-    const WienerAttack attack = wienerAttack(90581, 17993, goOn);
-    ASSERT_EQ(attack.end, AttackEnd::Found);
-    EXPECT_EQ(attack.d, 5);
-    EXPECT_EQ(attack.p, 239);
-    EXPECT_EQ(attack.q, 379);
-    // 17993/90581 = [0; 5, 29, ...]: 0/1, 1/5; phi only whole at 1/5.
-    ASSERT_EQ(attack.rows.size(), 2u);
-    EXPECT_FALSE(attack.rows[0].phiWhole);
-    EXPECT_EQ(attack.rows[1].k, 1);
-    EXPECT_EQ(attack.rows[1].phi, 89964);
-    EXPECT_TRUE(attack.rows[1].squareDiscriminant);
-    const RoundTrip trip = roundTrip(testBlock, 90581, 17993, attack.d);
-    EXPECT_EQ(trip.cipher, 82677); // 42^17993 mod 90581
-    EXPECT_EQ(trip.back, 42);
 }
 
 } // namespace
