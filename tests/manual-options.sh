@@ -11,7 +11,8 @@ for lang in tr en; do
         grep -oE '^ +(-[a-z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+')
     [[ -n $options ]] || { echo "the usage lists no options" >&2; exit 1; }
     for option in $options; do
-        if ! grep -qF -- "$option" <<<"$text"; then
+        # A whole option: --saldiri is not described by --saldirilar.
+        if ! grep -qE -- "(^|[^a-z-])${option}([^a-z-]|$)" <<<"$text"; then
             echo "the manual page does not describe $option" >&2
             missing=1
         fi
