@@ -123,8 +123,52 @@ std::string factorsText(const Factors& factors) {
     return to_string(factors.first) + "*" + to_string(factors.second);
 }
 
-// Up to this many keys (15 pairs) the table shows every pair.
+// Up to this many typed keys (15 pairs) the table shows every pair.
 constexpr std::size_t mostKeysWithEveryPair = 6;
+
+void factorSharedPrimes(Work& work, const std::vector<std::uint64_t>& moduli,
+                        const std::vector<std::size_t>& lines) {
+    const bool byLine = !lines.empty();
+    const auto name = [&](std::size_t k) { return to_string(byLine ? lines[k] : moduli[k]); };
+    const SharedPrimes shared = sharedPrimes(moduli);
+    // A handful of typed keys shows every pair, the ones that share nothing
+    // too; a longer list only those that do, or its table would run to
+    // thousands of rows.
+    const bool everyPair = !byLine && moduli.size() <= mostKeysWithEveryPair;
+    if (!everyPair) {
+        work.paragraph(
+            work.say(text::listPairs, {to_string(moduli.size()), to_string(shared.pairs.size())}));
+    }
+    explain::Table table{
+        byLine ? work.columns(text::listColumns) : work.columns(text::sharedColumns), {}};
+    for (const PairGcd& pair : shared.pairs) {
+        if (everyPair || pair.divisor > 1) {
+            std::vector<std::string> row;
+            if (byLine) {
+                row = {name(pair.first), name(pair.second)};
+            }
+            row.insert(row.end(), {to_string(moduli[pair.first]), to_string(moduli[pair.second]),
+                                   to_string(pair.divisor)});
+            table.rows.push_back(std::move(row));
+        }
+    }
+    if (!table.rows.empty()) {
+        work.table(std::move(table));
+    }
+    bool any = false;
+    for (std::size_t k = 0; k < moduli.size(); ++k) {
+        if (const auto& factors = shared.factors[k]) {
+            any = true;
+            work.found(name(k), factorsText(*factors));
+            const std::string p = to_string(factors->first), q = to_string(factors->second);
+            work.paragraph(byLine ? work.say(text::listFound, {name(k), to_string(moduli[k]), p, q})
+                                  : work.say(text::sharedFound, {name(k), p, q}));
+        }
+    }
+    if (!any) {
+        work.refuse(RefusalKind::SharedNone, {});
+    }
+}
 
 void sharedPrime(Work& work, const std::vector<std::uint64_t>& numbers) {
     for (const std::uint64_t n : numbers) {
@@ -132,38 +176,7 @@ void sharedPrime(Work& work, const std::vector<std::uint64_t>& numbers) {
             return;
         }
     }
-    const SharedPrimes shared = sharedPrimes(numbers);
-    // A handful of keys shows every pair, the ones that share nothing too;
-    // a long list only those that do, or its table would run to thousands
-    // of rows.
-    const bool everyPair = numbers.size() <= mostKeysWithEveryPair;
-    if (!everyPair) {
-        work.paragraph(
-            work.say(text::listPairs, {to_string(numbers.size()), to_string(shared.pairs.size())}));
-    }
-    explain::Table table{work.columns(text::sharedColumns), {}};
-    for (const PairGcd& pair : shared.pairs) {
-        if (everyPair || pair.divisor > 1) {
-            table.rows.push_back({to_string(numbers[pair.first]), to_string(numbers[pair.second]),
-                                  to_string(pair.divisor)});
-        }
-    }
-    if (!table.rows.empty()) {
-        work.table(std::move(table));
-    }
-    bool any = false;
-    for (std::size_t k = 0; k < numbers.size(); ++k) {
-        if (const auto& factors = shared.factors[k]) {
-            any = true;
-            work.found(to_string(numbers[k]), factorsText(*factors));
-            work.paragraph(
-                work.say(text::sharedFound, {to_string(numbers[k]), to_string(factors->first),
-                                             to_string(factors->second)}));
-        }
-    }
-    if (!any) {
-        work.refuse(RefusalKind::SharedNone, {});
-    }
+    factorSharedPrimes(work, numbers, {});
 }
 
 void wiener(Work& work, const std::vector<std::uint64_t>& numbers) {

@@ -101,36 +101,12 @@ Outcome runKeyList(const KeyList& list, texts::Translator translator) {
         work.refuse(RefusalKind::FewKeys, {to_string(count)});
     } else {
         std::vector<std::uint64_t> moduli;
+        std::vector<std::size_t> lines;
         for (const ListedKey& key : list.keys) {
             moduli.push_back(key.n);
+            lines.push_back(key.line);
         }
-        const SharedPrimes shared = sharedPrimes(moduli);
-        work.paragraph(
-            work.say(text::listPairs, {to_string(count), to_string(shared.pairs.size())}));
-        explain::Table table{work.columns(text::listColumns), {}};
-        for (const PairGcd& pair : shared.pairs) {
-            if (pair.divisor > 1) {
-                table.rows.push_back({to_string(list.keys[pair.first].line),
-                                      to_string(list.keys[pair.second].line),
-                                      to_string(moduli[pair.first]), to_string(moduli[pair.second]),
-                                      to_string(pair.divisor)});
-            }
-        }
-        const bool any = !table.rows.empty();
-        if (any) {
-            work.table(std::move(table));
-        }
-        for (std::size_t k = 0; k < count; ++k) {
-            if (const auto& factors = shared.factors[k]) {
-                work.found(to_string(list.keys[k].line), factorsText(*factors));
-                work.paragraph(work.say(text::listFound,
-                                        {to_string(list.keys[k].line), to_string(moduli[k]),
-                                         to_string(factors->first), to_string(factors->second)}));
-            }
-        }
-        if (!any) {
-            work.refuse(RefusalKind::SharedNone, {});
-        }
+        factorSharedPrimes(work, moduli, lines);
     }
     if (!skipped.empty()) {
         work.found("skipped", skipped);

@@ -89,6 +89,11 @@ struct SharedPrimes {
 SharedPrimes sharedPrimes(const std::vector<std::uint64_t>& moduli);
 // "11*17", as the driver prints it.
 std::string factorsText(const Factors& factors);
+// The shared-prime attack's table of gcds and the keys it factors, or its
+// refusal when none shares a prime. lines: each key's line in a class's
+// list, by which the key is named; empty for typed keys, named by their n.
+void factorSharedPrimes(Work& work, const std::vector<std::uint64_t>& moduli,
+                        const std::vector<std::size_t>& lines);
 
 // The attacks, each on its numbers in inputOrder's order (their count checked).
 void fermat(Work& work, const std::vector<std::uint64_t>& numbers);
